@@ -1,0 +1,25 @@
+#include "core/styled_text.h"
+
+namespace chromlet {
+
+void InitialStyling(StyledText& text) {
+    text.SetSelection({0, text.Length()});
+    text.SetSelectionColor(PackedOf(PaletteColor::White));
+    text.SetSelectionQ3Font(true);
+    text.SetSelection({0, 0});
+}
+
+void ApplyColor(StyledText& text, PackedColor color) {
+    Selection sel = text.GetSelection();
+    // Only the one character right before the selection is looked at, and only a plain space
+    // counts: a tab or a non-breaking space is left alone.
+    if (sel.start > 0 && static_cast<unsigned char>(text.Text()[sel.start - 1]) == 32) {
+        sel = {sel.start - 1, sel.length + 1};
+        text.SetSelection(sel);
+    }
+    text.SetSelectionColor(color);
+}
+
+void SetFontFlag(StyledText& text, bool q3Font) { text.SetSelectionQ3Font(q3Font); }
+
+}  // namespace chromlet

@@ -1,0 +1,167 @@
+#include "core/styled_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/memory_styled_text.h"
+
+namespace chromlet {
+namespace {
+
+constexpr PackedColor kRed = PackedOf(PaletteColor::Red);
+constexpr PackedColor kWhite = PackedOf(PaletteColor::White);
+constexpr PackedColor kOld = PackColor(10, 20, 30);
+
+TEST(ColorPalette, holdsTheEightColoursInTestOrder) {
+    struct Row {
+        const char* caption;
+        PackedColor packed;
+        char digit;
+    };
+    const Row rows[] = {
+        {"&Black", 0x000000, '0'}, {"&Red", 0x0000FF, '1'},     {"&Green", 0x00FF00, '2'},
+        {"&Yellow", 0x00FFFF, '3'}, {"&Blue", 0xFF0000, '4'},   {"&Cyan", 0xFFFF00, '5'},
+        {"&Magenta", 0xFF00FF, '6'}, {"&White", 0xFFFFFF, '7'},
+    };
+    ASSERT_EQ(ColorPalette.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].caption);
+        EXPECT_EQ(ColorPalette[i].caption, rows[i].caption);
+        EXPECT_EQ(ColorPalette[i].packed, rows[i].packed);
+        EXPECT_EQ(ColorPalette[i].digit, rows[i].digit);
+    }
+    EXPECT_EQ(PackColor(255, 0, 255), 16711935u);
+    EXPECT_EQ(RedOf(0x123456), 0x56u);
+    EXPECT_EQ(GreenOf(0x123456), 0x34u);
+    EXPECT_EQ(BlueOf(0x123456), 0x12u);
+}
+
+TEST(InitialStyling, leavesEverythingWhiteStandardFontAndNothingSelected) {
+    for (const char* initial : {"Player", "noname", "", "x"}) {
+        SCOPED_TRACE(initial);
+        MemoryStyledText text(initial, CharStyle{kOld, false});
+        text.SetSelection({1, 3});
+        InitialStyling(text);
+        for (std::size_t i = 0; i < text.Length(); ++i) {
+            EXPECT_EQ(text.StyleAt(i), (CharStyle{kWhite, true})) << "at " << i;
+        }
+        EXPECT_EQ(text.GetSelection(), (Selection{0, 0}));
+        EXPECT_EQ(text.Text(), initial);
+    }
+}
+
+// Marks which characters took the new colour: 'x' took it, '.' kept the old one.
+std::string ColouredMask(const MemoryStyledText& text, PackedColor colour) {
+    std::string mask;
+    for (std::size_t i = 0; i < text.Length(); ++i) {
+        mask.push_back(text.StyleAt(i).Color == colour ? 'x' : '.');
+    }
+    return mask;
+}
+
+TEST(ApplyColor, pullsInOneSpaceOnlyAndOnlyASpace) {
+    struct Case {
+        const char* name;
+        std::string text;
+        Selection before;
+        int clicks;
+        Selection after;
+        std::string mask;
+    };
+    const Case cases[] = {
+        {"selection at 0 is never extended", "Player", {0, 2}, 1, {0, 2}, "xx...."},
+        {"caret at 0 after start-up colours nothing", "Player", {0, 0}, 1, {0, 0}, "......"},
+        {"space before selection is pulled in", "ab cdef", {3, 4}, 1, {2, 5}, "..xxxxx"},
+        {"second click finds no further space", "ab cdef", {3, 4}, 2, {2, 5}, "..xxxxx"},
+        {"two spaces take two clicks, first", "a  bcd", {3, 3}, 1, {2, 4}, "..xxxx"},
+        {"two spaces take two clicks, second", "a  bcd", {3, 3}, 2, {1, 5}, ".xxxxx"},
+        {"two spaces, third click stops at a letter", "a  bcd", {3, 3}, 3, {1, 5}, ".xxxxx"},
+        {"caret right after a space selects the space", "ab cd", {3, 0}, 1, {2, 1}, "..x.."},
+        {"caret elsewhere colours nothing", "abcd", {2, 0}, 1, {2, 0}, "...."},
+        {"caret at the end after a space", "ab ", {3, 0}, 1, {2, 1}, "..x"},
+        {"a tab is not pulled in", "ab\tcd", {3, 2}, 1, {3, 2}, "...xx"},
+        {"a non-breaking space is not pulled in", "ab\xA0" "cd", {3, 2}, 1, {3, 2}, "...xx"},
+        {"a space at 0 before a selection at 1", " abc", {1, 3}, 1, {0, 4}, "xxxx"},
+        {"the whole text", "a b", {0, 3}, 1, {0, 3}, "xxx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryStyledText text(c.text, CharStyle{kOld, true});
+        text.SetSelection(c.before);
+        for (int i = 0; i < c.clicks; ++i) {
+            ApplyColor(text, kRed);
+        }
+        EXPECT_EQ(text.GetSelection(), c.after);
+        EXPECT_EQ(ColouredMask(text, kRed), c.mask);
+        for (std::size_t i = 0; i < text.Length(); ++i) {
+            EXPECT_TRUE(text.StyleAt(i).Q3Font) << "the font flag changed at " << i;
+        }
+    }
+}
+
+TEST(SetFontFlag, neverMovesTheSelection) {
+    struct Case {
+        const char* name;
+        std::string text;
+        Selection selection;
+        bool flag;
+        std::string flagged;  // afterwards: 'a' alternative font, 's' standard
+    };
+    const Case cases[] = {
+        {"selection after a space", "ab cd", {3, 2}, false, "sssaa"},
+        {"caret after a space", "ab cd", {3, 0}, false, "sssss"},
+        {"selection at 0", "abc", {0, 2}, false, "aas"},
+        {"whole text", "abc", {0, 3}, false, "aaa"},
+        {"back to standard", "abc", {1, 1}, true, "asa"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Setting a flag starts from the opposite flag everywhere, so every change shows.
+        MemoryStyledText text(c.text, CharStyle{kWhite, !c.flag});
+        text.SetSelection(c.selection);
+        SetFontFlag(text, c.flag);
+        EXPECT_EQ(text.GetSelection(), c.selection);
+        std::string flagged;
+        for (std::size_t i = 0; i < text.Length(); ++i) {
+            flagged.push_back(text.StyleAt(i).Q3Font ? 's' : 'a');
+            EXPECT_EQ(text.StyleAt(i).Color, kWhite);
+        }
+        EXPECT_EQ(flagged, c.flagged);
+    }
+}
+
+TEST(SetFontFlag, afterAColourClickActsOnTheSameSelection) {
+    MemoryStyledText text("ab cdef", CharStyle{kWhite, true});
+    text.SetSelection({3, 4});
+    ApplyColor(text, kRed);
+    SetFontFlag(text, false);
+    EXPECT_EQ(text.GetSelection(), (Selection{2, 5}));
+    for (std::size_t i = 0; i < text.Length(); ++i) {
+        EXPECT_EQ(text.StyleAt(i).Q3Font, i < 2) << i;
+    }
+}
+
+TEST(MemoryStyledText, clampsTheSelectionIntoTheText) {
+    MemoryStyledText text("abc");
+    text.SetSelection({5, 2});
+    EXPECT_EQ(text.GetSelection(), (Selection{3, 0}));
+    text.SetSelection({1, 10});
+    EXPECT_EQ(text.GetSelection(), (Selection{1, 2}));
+    EXPECT_THROW(MemoryStyledText("ab", std::vector<CharStyle>(1)), std::invalid_argument);
+}
+
+TEST(MemoryStyledText, copyLeavesTheOriginalUntouched) {
+    MemoryStyledText original("abc", CharStyle{kWhite, true});
+    original.SetSelection({1, 1});
+    MemoryStyledText copy = MemoryStyledText::CopyOf(original);
+    copy.SetSelection({0, 3});
+    copy.SetSelectionColor(kRed);
+    EXPECT_EQ(original.GetSelection(), (Selection{1, 1}));
+    EXPECT_EQ(original.StyleAt(0).Color, kWhite);
+    EXPECT_EQ(copy.Text(), "abc");
+}
+
+}  // namespace
+}  // namespace chromlet
