@@ -1,0 +1,84 @@
+// Reading and writing a file in fixed-size chunks, so that memory use never depends on the size
+// of the file or of one of its lines. Every read and write passes the fault hook first.
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "config/config_updater.h"
+
+namespace chromlet {
+
+/// The size of one read and of one write, except the last write of a file.
+inline constexpr qint64 DefaultChunkSize = 64 * 1024;
+
+/// Reads an open device chunk by chunk. After the first failure it reads nothing more.
+class ChunkReader {
+  public:
+    ChunkReader(QIODevice& device, UpdateStep step, const FaultHook& faults,
+                qint64 chunkSize = DefaultChunkSize);
+
+    /// The next chunk; empty at the end of the device or once a read has failed. The view is
+    /// valid until the next call.
+    std::string_view Next();
+
+    bool failed() const { return !reason_.isEmpty(); }
+    /// The reason the read failed; empty while none has.
+    const QString& reason() const { return reason_; }
+
+  private:
+    QIODevice& device_;
+    UpdateStep step_;
+    FaultHook faults_;
+    std::vector<char> buffer_;
+    QString reason_;
+};
+
+/// Collects bytes and writes them to an open device in whole chunks. After the first failure
+/// it writes nothing more.
+class ChunkWriter {
+  public:
+    ChunkWriter(QIODevice& device, UpdateStep step, const FaultHook& faults,
+                qint64 chunkSize = DefaultChunkSize);
+
+    void Write(std::string_view bytes) {
+        // Most writes are short pieces of lines that fit into the chunk being collected.
+        if (bytes.size() < buffer_.size() - used_) {
+            std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+            used_ += bytes.size();
+        } else {
+            WriteAcrossChunks(bytes);
+        }
+    }
+    /// Writes what is still collected; false if this or any earlier write failed.
+    bool Flush();
+
+    bool failed() const { return !reason_.isEmpty(); }
+    /// The reason the write failed; empty while none has.
+    const QString& reason() const { return reason_; }
+
+  private:
+    void WriteAcrossChunks(std::string_view bytes);
+    void WriteOut(const char* data, qint64 size);
+
+    QIODevice& device_;
+    UpdateStep step_;
+    FaultHook faults_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    QString reason_;
+};
+
+/// The reason given for an operation that the fault hook made fail.
+QString SimulatedFailureReason();
+
+/// Asks the fault hook whether the next operation of `step` is to fail.
+inline bool FaultInjected(const FaultHook& faults, UpdateStep step) {
+    return faults && faults(step);
+}
+
+}  // namespace chromlet

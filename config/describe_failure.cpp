@@ -1,0 +1,71 @@
+#include <QDir>
+
+#include "config/config_updater.h"
+
+namespace chromlet {
+
+namespace {
+
+QString Quoted(const QString& path) {
+    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+}
+
+// What went wrong with a file, with %1 the file and %2 the system's reason.
+QString Headline(UpdateStep step) {
+    switch (step) {
+        case UpdateStep::None:
+        case UpdateStep::CheckLines:
+            break;
+        case UpdateStep::OpenConfigForReading:
+            return QStringLiteral("Could not open %1 for reading (%2).");
+        case UpdateStep::CreateSideFile:
+            return QStringLiteral("Could not create the copy %1 (%2).");
+        case UpdateStep::ReadConfig:
+            return QStringLiteral("Could not read %1 (%2).");
+        case UpdateStep::WriteSideFile:
+            return QStringLiteral("Could not write the copy %1 (%2).");
+        case UpdateStep::OpenSideForReading:
+            return QStringLiteral("Could not open the copy %1 for reading (%2).");
+        case UpdateStep::OpenConfigForWriting:
+            return QStringLiteral("Could not create the new file beside %1 (%2).");
+        case UpdateStep::ReadSideFile:
+            return QStringLiteral("Could not read the copy %1 (%2).");
+        case UpdateStep::WriteConfig:
+            return QStringLiteral("Could not write the new file beside %1 (%2).");
+        case UpdateStep::ReplaceConfig:
+            return QStringLiteral("Could not replace %1 with the new file (%2).");
+    }
+    return QStringLiteral("Could not update %1 (%2).");
+}
+
+QString SideFileNote(const UpdateResult& result) {
+    switch (result.sideFile) {
+        case SideFileState::Untouched:
+            break;
+        case SideFileState::Incomplete:
+            return QStringLiteral(" The copy %1 is incomplete.").arg(Quoted(result.sidePath));
+        case SideFileState::CompleteCopy:
+            return QStringLiteral(" %1 holds its old contents.").arg(Quoted(result.sidePath));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString DescribeFailure(const UpdateResult& result) {
+    if (result.ok()) {
+        return {};
+    }
+    QString message =
+        result.failedStep == UpdateStep::CheckLines
+            ? result.reason +
+                  QStringLiteral(
+                      " A configuration line must be a single line; nothing was written.")
+            : Headline(result.failedStep).arg(Quoted(result.failedFile), result.reason);
+    // The file is replaced only once its new contents are complete, so no failure changes it.
+    message +=
+        QStringLiteral(" The configuration file %1 is unchanged.").arg(Quoted(result.configPath));
+    return message + SideFileNote(result);
+}
+
+}  // namespace chromlet

@@ -1,0 +1,49 @@
+#include "config/line_end_pass.h"
+
+#include "config/line_splitter.h"
+
+namespace chromlet {
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+
+// The "last character examined" of the game's own line-end pass. It is carried from one line to
+// the next and empty lines leave it alone, which is why an empty line after a line ending in LF
+// disappears, and why the LF of an LF-ended line is followed by a single CR LF, not two.
+class LineEndSink {
+  public:
+    explicit LineEndSink(ChunkWriter& out) : out_(out) {}
+
+    void Bytes(std::string_view run) {
+        for (std::size_t lf = run.find('\n'); lf != std::string_view::npos; lf = run.find('\n')) {
+            out_.Write(run.substr(0, lf + 1));
+            out_.Write(CrLf);
+            run.remove_prefix(lf + 1);
+            lastWasLf_ = true;
+        }
+        if (!run.empty()) {
+            out_.Write(run);
+            lastWasLf_ = false;
+        }
+    }
+
+    void LineEnd() {
+        if (!lastWasLf_) {
+            out_.Write(CrLf);
+        }
+    }
+
+  private:
+    ChunkWriter& out_;
+    bool lastWasLf_ = false;
+};
+
+}  // namespace
+
+bool NormaliseLineEnds(ChunkReader& in, ChunkWriter& out) {
+    LineEndSink sink(out);
+    return SplitIntoLines(in, out, sink);
+}
+
+}  // namespace chromlet

@@ -1,0 +1,232 @@
+// Every way an update can fail, and the state it leaves both files in.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "config/chunk_io.h"
+#include "config_test_support.h"
+
+namespace chromlet::test {
+namespace {
+
+const std::string SmallFile = Lines({{"seta name \"Old\"", "0A"}, {"seta a 1", "0D 0A"}});
+const std::string OlderSide = "older copy\r\n";
+
+// Just over three chunks, in lines with mixed ends.
+std::string MultiChunkFile() {
+    std::string bytes;
+    for (int i = 0; bytes.size() < 3 * DefaultChunkSize + 100; ++i) {
+        bytes += "seta setting_" + std::to_string(i) + " \"value\"" + (i % 3 ? "\r\n" : "\n");
+    }
+    return bytes;
+}
+
+// The side file a successful update of `before` writes.
+std::string CompleteSide(const std::string& before) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), before);
+    EXPECT_TRUE(Update(folder.Config()).ok());
+    return ReadBytes(folder.Side());
+}
+
+struct FailureCase {
+    const char* name;
+    UpdateStep step;     // the step that fails
+    int nth;             // its call that the hook fails; 0 for a real failure
+    bool big;            // the multi-chunk file instead of the small one
+    SideFileState side;  // what the side file holds afterwards
+    std::function<void(const ConfigFolder&)> arrange;  // what stands in the way, if anything
+};
+
+class Failure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(Failure, leavesTheConfigurationFileUnchanged) {
+    const FailureCase& c = GetParam();
+    ConfigFolder folder;
+    const std::string before = c.big ? MultiChunkFile() : SmallFile;
+    WriteBytes(folder.Config(), before);
+    WriteBytes(folder.Side(), OlderSide);
+    if (c.arrange) {
+        c.arrange(folder);
+    }
+    const QStringList entries = folder.Entries();
+
+    auto counter = std::make_shared<FaultCounter>();
+    counter->failStep = c.step;
+    counter->nth = c.nth;
+    const UpdateResult result = Update(folder.Config(), CountingHook(counter));
+
+    EXPECT_EQ(result.failedStep, c.step);
+    EXPECT_EQ(result.sideFile, c.side);
+    EXPECT_FALSE(result.reason.isEmpty());
+    if (c.nth > 0) {
+        EXPECT_EQ(result.reason, QStringLiteral("simulated failure"));
+        EXPECT_EQ(counter->calls[c.step], c.nth) << "the update went on after the failure";
+    }
+    EXPECT_EQ(folder.Entries(), entries) << "a temporary file was left behind";
+    if (QFileInfo(folder.Config()).isFile()) {
+        EXPECT_EQ(ReadBytes(folder.Config()), before);
+    }
+
+    const std::string full = CompleteSide(before);
+    switch (c.side) {
+        case SideFileState::Untouched:
+            if (QFileInfo(folder.Side()).isFile()) {
+                EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
+            }
+            break;
+        case SideFileState::Incomplete: {
+            const std::string side = ReadBytes(folder.Side());
+            EXPECT_LT(side.size(), full.size());
+            EXPECT_EQ(side, full.substr(0, side.size()));
+            break;
+        }
+        case SideFileState::CompleteCopy:
+            EXPECT_EQ(ReadBytes(folder.Side()), full);
+            break;
+    }
+
+    const QString message = DescribeFailure(result);
+    EXPECT_TRUE(message.contains(result.reason));
+    EXPECT_TRUE(message.contains(QStringLiteral("\"%1\" is unchanged").arg(folder.Config())));
+    EXPECT_EQ(message.contains(QStringLiteral("\"%1\" holds its old contents").arg(folder.Side())),
+              c.side == SideFileState::CompleteCopy);
+    EXPECT_EQ(message.contains(QStringLiteral("\"%1\" is incomplete").arg(folder.Side())),
+              c.side == SideFileState::Incomplete);
+}
+
+void MakeFolder(const QString& path) {
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkdir(path));
+}
+
+using S = UpdateStep;
+using F = SideFileState;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Failure,
+    ::testing::Values(
+        FailureCase{"folderGivenAsTheFile", S::OpenConfigForReading, 0, false, F::Untouched,
+                    [](const ConfigFolder& f) { MakeFolder(f.Config()); }},
+        FailureCase{"folderWhereTheSideFileGoes", S::CreateSideFile, 0, false, F::Untouched,
+                    [](const ConfigFolder& f) { MakeFolder(f.Side()); }},
+        FailureCase{"openForReading", S::OpenConfigForReading, 1, false, F::Untouched, {}},
+        FailureCase{"createSideFile", S::CreateSideFile, 1, false, F::Untouched, {}},
+        FailureCase{"firstRead", S::ReadConfig, 1, false, F::Incomplete, {}},
+        FailureCase{"laterRead", S::ReadConfig, 3, true, F::Incomplete, {}},
+        FailureCase{"firstWriteOfSideFile", S::WriteSideFile, 1, false, F::Incomplete, {}},
+        FailureCase{"laterWriteOfSideFile", S::WriteSideFile, 3, true, F::Incomplete, {}},
+        FailureCase{"reopenSideFile", S::OpenSideForReading, 1, false, F::CompleteCopy, {}},
+        FailureCase{"openReplacement", S::OpenConfigForWriting, 1, false, F::CompleteCopy, {}},
+        FailureCase{"firstReadOfSideFile", S::ReadSideFile, 1, false, F::CompleteCopy, {}},
+        FailureCase{"laterReadOfSideFile", S::ReadSideFile, 2, true, F::CompleteCopy, {}},
+        FailureCase{"firstWriteOfReplacement", S::WriteConfig, 1, false, F::CompleteCopy, {}},
+        FailureCase{"laterWriteOfReplacement", S::WriteConfig, 3, true, F::CompleteCopy, {}},
+        FailureCase{"replace", S::ReplaceConfig, 1, false, F::CompleteCopy, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Failure, laterWriteOfSideFileLeavesTheWholeChunksBeforeIt) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), MultiChunkFile());
+    ASSERT_EQ(Update(folder.Config(), FailNth(UpdateStep::WriteSideFile, 3)).failedStep,
+              UpdateStep::WriteSideFile);
+    EXPECT_EQ(ReadBytes(folder.Side()).size(), 2u * DefaultChunkSize);
+}
+
+// A side file that leads to a full disk: the system refuses the write itself.
+TEST(Failure, realWriteFailureOfTheSideFileIsReported) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), SmallFile);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), folder.Side()));
+    const UpdateResult result = Update(folder.Config());
+    EXPECT_EQ(result.failedStep, UpdateStep::WriteSideFile);
+    EXPECT_EQ(result.failedFile, folder.Side());
+    EXPECT_EQ(result.sideFile, SideFileState::Incomplete);
+    EXPECT_EQ(result.reason, QStringLiteral("No space left on device"));
+    EXPECT_EQ(ReadBytes(folder.Config()), SmallFile);
+}
+
+// A side file that is a link back to the configuration file must not empty it.
+TEST(Failure, sideFileLeadingToTheConfigurationFileIsRefused) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), SmallFile);
+    ASSERT_TRUE(QFile::link(folder.Config(), folder.Side()));
+    const UpdateResult result = Update(folder.Config());
+    EXPECT_EQ(result.failedStep, UpdateStep::CreateSideFile);
+    EXPECT_EQ(result.sideFile, SideFileState::Untouched);
+    EXPECT_EQ(ReadBytes(folder.Config()), SmallFile);
+    EXPECT_TRUE(DescribeFailure(result).contains(QStringLiteral("unchanged")));
+}
+
+TEST(Failure, missingFileOrFolderCreatesNothing) {
+    ConfigFolder folder;
+    for (const QString& path :
+         {folder.Config(), folder.Path(QStringLiteral("no such folder/q3config.cfg"))}) {
+        const UpdateResult result = Update(path);
+        EXPECT_EQ(result.failedStep, UpdateStep::OpenConfigForReading);
+        EXPECT_EQ(result.failedFile, path);
+        EXPECT_EQ(result.sideFile, SideFileState::Untouched);
+        EXPECT_TRUE(DescribeFailure(result).contains(path));
+        EXPECT_EQ(folder.Entries(), QStringList{});
+    }
+}
+
+TEST(Failure, emptyPathFailsAtTheFirstOpen) {
+    ConfigFolder folder;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.Path(QStringLiteral("."))));
+    const UpdateResult result = Update(QString());
+    QDir::setCurrent(previous);
+    EXPECT_EQ(result.failedStep, UpdateStep::OpenConfigForReading);
+    EXPECT_EQ(result.sidePath, QStringLiteral("_"));
+    EXPECT_EQ(folder.Entries(), QStringList{});
+}
+
+// The replacement is complete but cannot take the file's place: a folder has taken it.
+TEST(Failure, realRenameFailureReportsTheSystemsReasonAndCleansUp) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), SmallFile);
+    auto counter = std::make_shared<FaultCounter>();
+    counter->failStep = UpdateStep::ReplaceConfig;
+    counter->nth = 1;
+    counter->onFailure = [&] {
+        MakeFolder(folder.Config());
+        WriteBytes(folder.Config() + QStringLiteral("/inside"), "x");
+    };
+    const UpdateResult result = Update(folder.Config(), CountingHook(counter));
+    EXPECT_EQ(result.failedStep, UpdateStep::ReplaceConfig);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_NE(result.reason, QStringLiteral("simulated failure"));
+    EXPECT_EQ(result.sideFile, SideFileState::CompleteCopy);
+    EXPECT_EQ(folder.Entries(),
+              (QStringList{QStringLiteral("q3config.cfg"), QStringLiteral("q3config.cfg_")}));
+}
+
+TEST(DescribeFailure, namesTheStepTheFileTheReasonAndBothFiles) {
+    UpdateResult result;
+    EXPECT_EQ(DescribeFailure(result), QString());
+    result.failedStep = UpdateStep::WriteConfig;
+    result.configPath = QStringLiteral("/games/q3/q3config.cfg");
+    result.sidePath = QStringLiteral("/games/q3/q3config.cfg_");
+    result.failedFile = result.configPath;
+    result.reason = QStringLiteral("No space left on device");
+    result.sideFile = SideFileState::CompleteCopy;
+    EXPECT_EQ(DescribeFailure(result).toStdString(),
+              "Could not write the new file beside \"/games/q3/q3config.cfg\" (No space left on "
+              "device). The configuration file \"/games/q3/q3config.cfg\" is unchanged. "
+              "\"/games/q3/q3config.cfg_\" holds its old contents.");
+    result.failedStep = UpdateStep::CheckLines;
+    result.failedFile.clear();
+    result.reason = QStringLiteral("The name line holds a line break.");
+    result.sideFile = SideFileState::Untouched;
+    EXPECT_EQ(DescribeFailure(result).toStdString(),
+              "The name line holds a line break. A configuration line must be a single line; "
+              "nothing was written. The configuration file \"/games/q3/q3config.cfg\" is "
+              "unchanged.");
+}
+
+}  // namespace
+}  // namespace chromlet::test

@@ -1,0 +1,102 @@
+// The line reader and the line-end pass, seen in the side file and the rewritten file.
+#include <gtest/gtest.h>
+
+#include "config_test_support.h"
+
+namespace chromlet::test {
+namespace {
+
+struct Rewrite {
+    std::string side;
+    std::string config;
+};
+
+Rewrite UpdateBytes(const std::string& before) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), before);
+    const UpdateResult result = Update(folder.Config());
+    EXPECT_TRUE(result.ok()) << result.reason.toStdString();
+    EXPECT_EQ(result.sideFile, SideFileState::CompleteCopy);
+    return {ReadBytes(folder.Side()), ReadBytes(folder.Config())};
+}
+
+// The five lines of the worked example, each followed by `end`.
+std::string WorkedExample(std::string_view end) {
+    return Lines({{"// first comment line", end},
+                  {"seta name Old", end},
+                  {"seta first_setting 1", end},
+                  {"seta sv_hostname Old server", end},
+                  {"seta second_setting 2", end}});
+}
+
+TEST(WorkedExample, lfLineEndsBecomeLfCrLf) {
+    const Rewrite r = UpdateBytes(WorkedExample("0A"));
+    EXPECT_EQ(ToHex(r.side), ToHex(WorkedExample("0A 0D 0A")));
+    EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0A 0D 0A"},
+                                            {"seta first_setting 1", "0A 0D 0A"},
+                                            {"seta second_setting 2", "0A 0D 0A"}}) +
+                                     NewLines()));
+}
+
+TEST(WorkedExample, crLfAndCrLineEndsBecomeCrLf) {
+    for (const std::string_view end : {"0D 0A", "0D"}) {
+        SCOPED_TRACE(std::string(end));
+        const Rewrite r = UpdateBytes(WorkedExample(end));
+        EXPECT_EQ(ToHex(r.side), ToHex(WorkedExample("0D 0A")));
+        EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0D 0A"},
+                                                {"seta first_setting 1", "0D 0A"},
+                                                {"seta second_setting 2", "0D 0A"}}) +
+                                         NewLines()));
+    }
+}
+
+struct LineEndCase {
+    const char* name;
+    std::string before;
+    std::string side;  // no old lines here, so the file is rewritten as the side file
+};
+
+class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, normaliseIntoTheSideFileAndBack) {
+    const Rewrite r = UpdateBytes(GetParam().before);
+    EXPECT_EQ(ToHex(r.side), ToHex(GetParam().side));
+    EXPECT_EQ(ToHex(r.config), ToHex(GetParam().side + NewLines()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineEnds,
+    ::testing::Values(
+        LineEndCase{
+            "mixedEndsEachFollowTheirRule",
+            Lines({{"seta a 1", "0D 0A"}, {"seta b 2", "0A"}, {"seta c 3", "0D"}}),
+            Lines({{"seta a 1", "0D 0A"}, {"seta b 2", "0A 0D 0A"}, {"seta c 3", "0D 0A"}})},
+        LineEndCase{"severalLfsMakeSeveralLines", Lines({{"a", "0A"}, {"b", "0A"}, {"c", "0D 0A"}}),
+                    Lines({{"a", "0A 0D 0A"}, {"b", "0A 0D 0A"}, {"c", "0D 0A"}})},
+        LineEndCase{"lastLineWithoutEndGetsCrLf", Lines({{"a", "0D 0A"}, {"b", ""}}),
+                    Lines({{"a", "0D 0A"}, {"b", "0D 0A"}})},
+        LineEndCase{"lastByteLfAddsNoEmptyLine", Lines({{"a", "0A"}, {"b", "0A"}}),
+                    Lines({{"a", "0A 0D 0A"}, {"b", "0A 0D 0A"}})},
+        LineEndCase{"emptyLineOfAnLfFileIsLfCrLf", Lines({{"a", "0A"}, {"", "0A"}, {"b", "0A"}}),
+                    Lines({{"a", "0A 0D 0A"}, {"", "0A 0D 0A"}, {"b", "0A 0D 0A"}})},
+        LineEndCase{"emptyLineOfACrLfFileIsCrLf", Lines({{"a", "0D 0A"}, {"", "0D 0A"}, {"b", ""}}),
+                    Lines({{"a", "0D 0A"}, {"", "0D 0A"}, {"b", "0D 0A"}})},
+        LineEndCase{"emptyLineAfterAnLfLineIsNotWritten",
+                    Lines({{"a", "0A 0D 0A"}, {"", "0D 0A"}, {"b", "0D 0A"}}),
+                    Lines({{"a", "0A 0D 0A"}, {"b", "0D 0A"}})},
+        LineEndCase{"everyEmptyLineAfterAnLfLineIsLeftOut",
+                    Lines({{"a", "0A 0D"}, {"", "0D"}, {"", "0D 0A"}, {"b", "0D"}}),
+                    Lines({{"a", "0A 0D 0A"}, {"b", "0D 0A"}})},
+        LineEndCase{"emptyFirstLineIsWritten", Lines({{"", "0D 0A"}, {"a", "0D 0A"}}),
+                    Lines({{"", "0D 0A"}, {"a", "0D 0A"}})},
+        LineEndCase{"lfAloneIsOneEmptyPiece", FromHex("0A"), FromHex("0A 0D 0A")},
+        LineEndCase{"crAloneIsOneEmptyLine", FromHex("0D"), FromHex("0D 0A")},
+        LineEndCase{"crCrIsTwoEmptyLines", FromHex("0D 0D"), FromHex("0D 0A 0D 0A")},
+        LineEndCase{"lfCrEndsAPieceThenTheLine", FromHex("61 0A 0D 62"),
+                    FromHex("61 0A 0D 0A 62 0D 0A")},
+        LineEndCase{"escapeNulAndHighBytesPass", Lines({{"\x1b\x80\xFF", "0D"}}) + FromHex("00 0D"),
+                    FromHex("1B 80 FF 0D 0A 00 0D 0A")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace chromlet::test

@@ -1,0 +1,184 @@
+// Generated files against a plain model of the two passes: in memory, cut into chunks at every
+// place, and on disk.
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "config/chunk_io.h"
+#include "config/filter_pass.h"
+#include "config/line_end_pass.h"
+#include "config_test_support.h"
+
+namespace chromlet::test {
+namespace {
+
+// The game's lines: split at CR, drop the LF of each CR LF; nothing after a last line end.
+std::vector<std::string> ReadLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool inLine = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') {
+            line += bytes[i];
+            inLine = true;
+            continue;
+        }
+        lines.push_back(line);
+        line.clear();
+        inLine = false;
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    if (inLine) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string ModelSide(const std::string& before) {
+    std::string side;
+    bool lastWasLf = false;
+    for (const std::string& line : ReadLines(before)) {
+        if (line.empty()) {
+            side += lastWasLf ? "" : "\r\n";
+            continue;
+        }
+        std::size_t start = 0;
+        for (std::size_t lf; (lf = line.find('\n', start)) != std::string::npos; start = lf + 1) {
+            side += line.substr(start, lf + 1 - start) + "\r\n";
+        }
+        if (start < line.size()) {
+            side += line.substr(start) + "\r\n";
+        }
+        lastWasLf = line.back() == '\n';
+    }
+    return side;
+}
+
+std::string ModelKept(const std::string& side) {
+    std::string kept;
+    for (const std::string& line : ReadLines(side)) {
+        if (line.rfind("seta name", 0) != 0 && line.rfind("seta sv_hostname", 0) != 0) {
+            kept += line + "\r\n";
+        }
+    }
+    return kept;
+}
+
+std::string Generate(std::mt19937& random) {
+    static const std::vector<std::string> starts = {
+        "seta name",  "seta sv_hostname",   "seta nam",        "Seta name", " seta name",
+        "seta  name", "\tseta sv_hostname", "seta sv_hostnam", "seta a 1",  ""};
+    static const std::string bytes("ab \t\0\x1b\x80\xFF\xE5", 9);
+    static const std::vector<std::string> ends = {"\r\n", "\n", "\r", ""};
+    std::string file;
+    const int lines = std::uniform_int_distribution<int>(0, 8)(random);
+    for (int l = 0; l < lines; ++l) {
+        file += starts[random() % starts.size()];
+        for (int n = std::uniform_int_distribution<int>(0, 12)(random); n > 0; --n) {
+            file += bytes[random() % bytes.size()];
+        }
+        file += ends[random() % ends.size()];
+    }
+    return file;
+}
+
+struct Rewrite {
+    std::string side;
+    std::string config;
+};
+
+// Both passes and the new lines, as an update puts them together, over in-memory devices.
+std::string RunPass(bool (*pass)(ChunkReader&, ChunkWriter&), const std::string& input,
+                    qint64 chunkSize, const std::string& append = {}) {
+    QByteArray in = QByteArray::fromStdString(input);
+    QByteArray out;
+    QBuffer inDevice(&in);
+    QBuffer outDevice(&out);
+    EXPECT_TRUE(inDevice.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(outDevice.open(QIODevice::WriteOnly));
+    ChunkReader reader(inDevice, UpdateStep::ReadConfig, {}, chunkSize);
+    ChunkWriter writer(outDevice, UpdateStep::WriteSideFile, {}, chunkSize);
+    EXPECT_TRUE(pass(reader, writer));
+    writer.Write(append);
+    EXPECT_TRUE(writer.Flush());
+    return out.toStdString();
+}
+
+Rewrite UpdateInMemory(const std::string& before, qint64 chunkSize) {
+    const std::string side = RunPass(NormaliseLineEnds, before, chunkSize);
+    return {side, RunPass(CopyWithoutOldLines, side, chunkSize, NewLines())};
+}
+
+// Only an empty line that the first run brought up to an LF-ended line, by removing an old line
+// between them, is left out by the next run.
+bool IsFixedPoint(const std::string& config) {
+    return config.find("\n\r\n\r\n") == std::string::npos;
+}
+
+// Thousands of files, with chunks that cut lines, line ends and prefixes at every place.
+TEST(Property, generatedFilesFollowTheModelWhereverTheChunksEnd) {
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        std::mt19937 random(seed);
+        for (int i = 0; i < 1000; ++i) {
+            const std::string before = Generate(random);
+            SCOPED_TRACE(ToHex(before));
+            const std::string side = ModelSide(before);
+            const std::string config = ModelKept(side) + NewLines();
+            ASSERT_TRUE(config.ends_with(NewLines()));
+            for (const qint64 chunk : {1, 2, 3, 9, 16, 17, 4096}) {
+                const Rewrite first = UpdateInMemory(before, chunk);
+                ASSERT_EQ(ToHex(first.side), ToHex(side)) << chunk;
+                ASSERT_EQ(ToHex(first.config), ToHex(config)) << chunk;
+            }
+            const Rewrite second = UpdateInMemory(config, 5);
+            ASSERT_EQ(second.config, ModelKept(ModelSide(config)) + NewLines());
+            if (IsFixedPoint(config)) {
+                ASSERT_EQ(second.side, config);
+                ASSERT_EQ(second.config, config);
+            }
+            ASSERT_EQ(UpdateInMemory(second.config, 7).config, second.config);
+        }
+    }
+}
+
+TEST(Property, generatedFilesFollowTheModelOnDisk) {
+    ConfigFolder folder;
+    std::mt19937 random(4);
+    for (int i = 0; i < 150; ++i) {
+        const std::string before = Generate(random);
+        SCOPED_TRACE(ToHex(before));
+        WriteBytes(folder.Config(), before);
+        ASSERT_TRUE(Update(folder.Config()).ok());
+        const std::string side = ModelSide(before);
+        const std::string config = ModelKept(side) + NewLines();
+        ASSERT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(side));
+        ASSERT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(config));
+        ASSERT_TRUE(Update(folder.Config()).ok());
+        if (IsFixedPoint(config)) {
+            ASSERT_EQ(ReadBytes(folder.Side()), config);
+            ASSERT_EQ(ReadBytes(folder.Config()), config);
+        }
+    }
+}
+
+// At the real chunk size, on disk: a CR LF and a name line's prefix cut by a chunk's end.
+TEST(Property, chunkBoundaryOnDiskSplitsNeitherALineEndNorAPrefix) {
+    // The first chunk ends between CR and LF; after "seta"; after "seta name".
+    for (const qint64 fill : {DefaultChunkSize - 1, DefaultChunkSize - 6, DefaultChunkSize - 11}) {
+        const std::string filler(static_cast<std::size_t>(fill), 'x');
+        const std::string before =
+            filler + "\r\n" + "seta name \"Old\"\r\n" + "seta a 1\r\nseta sv_hostname \"O\"";
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), before);
+        ASSERT_TRUE(Update(folder.Config()).ok());
+        EXPECT_EQ(ReadBytes(folder.Side()), before + "\r\n");
+        EXPECT_EQ(ReadBytes(folder.Config()), filler + "\r\nseta a 1\r\n" + NewLines());
+    }
+}
+
+}  // namespace
+}  // namespace chromlet::test
