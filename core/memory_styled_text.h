@@ -9,7 +9,7 @@
 namespace chromlet {
 
 class MemoryStyledText final : public StyledText {
-public:
+  public:
     MemoryStyledText() = default;
     /// `text` with every character in `style`, nothing selected, the caret at 0.
     explicit MemoryStyledText(std::string text, CharStyle style = {});
@@ -29,7 +29,7 @@ public:
 
     const std::vector<CharStyle>& Styles() const { return styles_; }
 
-private:
+  private:
     std::string text_;
     std::vector<CharStyle> styles_;
     Selection selection_;

@@ -20,6 +20,8 @@ void ApplyColor(StyledText& text, PackedColor color) {
     text.SetSelectionColor(color);
 }
 
-void SetFontFlag(StyledText& text, bool q3Font) { text.SetSelectionQ3Font(q3Font); }
+void SetFontFlag(StyledText& text, bool q3Font) {
+    text.SetSelectionQ3Font(q3Font);
+}
 
 }  // namespace chromlet

@@ -17,9 +17,15 @@ using PackedColor = std::uint32_t;
 constexpr PackedColor PackColor(unsigned red, unsigned green, unsigned blue) {
     return (red & 0xFFu) | ((green & 0xFFu) << 8) | ((blue & 0xFFu) << 16);
 }
-constexpr unsigned RedOf(PackedColor c) { return c & 0xFFu; }
-constexpr unsigned GreenOf(PackedColor c) { return (c >> 8) & 0xFFu; }
-constexpr unsigned BlueOf(PackedColor c) { return (c >> 16) & 0xFFu; }
+constexpr unsigned RedOf(PackedColor c) {
+    return c & 0xFFu;
+}
+constexpr unsigned GreenOf(PackedColor c) {
+    return (c >> 8) & 0xFFu;
+}
+constexpr unsigned BlueOf(PackedColor c) {
+    return (c >> 16) & 0xFFu;
+}
 
 /// The style of one character.
 struct CharStyle {
@@ -56,7 +62,9 @@ enum class PaletteColor { Black, Red, Green, Yellow, Blue, Cyan, Magenta, White 
 constexpr const PaletteEntry& Palette(PaletteColor c) {
     return ColorPalette[static_cast<std::size_t>(c)];
 }
-constexpr PackedColor PackedOf(PaletteColor c) { return Palette(c).packed; }
+constexpr PackedColor PackedOf(PaletteColor c) {
+    return Palette(c).packed;
+}
 
 /// The selection of a StyledText: a start position and a length; length 0 is a bare caret.
 struct Selection {
@@ -70,7 +78,7 @@ struct Selection {
 /// CharStyle, together with a selection that lies within the text. The editors on screen and
 /// the in-memory model both implement it; the operations below are written once against it.
 class StyledText {
-public:
+  public:
     virtual ~StyledText() = default;
 
     /// The whole text, one byte per character.

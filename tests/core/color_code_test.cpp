@@ -48,11 +48,15 @@ TEST(ShowCodeRun, matchesTheWorkedExamplesByteForByte) {
 }
 
 TEST(BuildSetaLine, wrapsTheCodeInQuotesAndEndsInWhite) {
-    EXPECT_EQ(ToHex(BuildSetaLine(NameLineStart, "")),
-              "73 65 74 61 20 6E 61 6D 65 20 22 1B 37 22");
+    EXPECT_EQ(ToHex(BuildSetaLine(NameLineStart, "")), "73 65 74 61 20 6E 61 6D 65 20 22 1B 37 22");
     EXPECT_EQ(ToHex(BuildSetaLine(ServerLineStart, "")),
               "73 65 74 61 20 73 76 5F 68 6F 73 74 6E 61 6D 65 20 22 1B 37 22");
-    EXPECT_EQ(BuildSetaLine("x ", std::string("\x1b" "1\xE5", 3)), "x \"\x1b" "1\xE5\x1b" "7\"");
+    EXPECT_EQ(BuildSetaLine("x ", std::string("\x1b"
+                                              "1\xE5",
+                                              3)),
+              "x \"\x1b"
+              "1\xE5\x1b"
+              "7\"");
 }
 
 // One show-code run over a player name and a server name; the expected code strings are the
@@ -68,8 +72,8 @@ TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
     const std::string highA(1, '\xE9');
     Case cases[] = {
         {"empty texts give empty codes", Styled("", {}), Styled("", {}), "", ""},
-        {"a first character of packed colour 999 gets no escape",
-         Styled("ab", {Sentinel, B}), Styled("", {}), "61 1B 34 62", ""},
+        {"a first character of packed colour 999 gets no escape", Styled("ab", {Sentinel, B}),
+         Styled("", {}), "61 1B 34 62", ""},
         {"one escape for a run of one colour", Styled("aaa", {R, R, R}), Styled("", {}),
          "1B 31 61 61 61", ""},
         {"a font change alone emits no escape", Styled("ab", {W, Wa}), Styled("", {}),
@@ -77,19 +81,19 @@ TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
         {"a space in the alternative font becomes A0", Styled(" ", {Wa}), Styled("", {}),
          "1B 37 A0", ""},
         {"out of palette after a player name that matched White last",
-         Styled("Player", {W, W, W, W, W, W}), Styled("ab", {Off1, B}),
-         "1B 37 50 6C 61 79 65 72", "1B 37 61 1B 34 62"},
+         Styled("Player", {W, W, W, W, W, W}), Styled("ab", {Off1, B}), "1B 37 50 6C 61 79 65 72",
+         "1B 37 61 1B 34 62"},
         {"the escape stands alone when nothing has matched yet", Styled("ab", {Off1, R}),
          Styled("", {}), "1B 61 1B 31 62", ""},
         {"nothing matched in either text yet", Styled("", {}), Styled("a", {Off1}), "", "1B 61"},
         {"neighbouring out-of-palette colours each get the same digit",
          Styled("Pab", {R, Off1, Off2}), Styled("", {}), "1B 31 50 1B 31 61 1B 31 62", ""},
-        {"the last colour is reset for the server name, the digit is not",
-         Styled("a", {R}), Styled("bc", {R, Off2}), "1B 31 61", "1B 31 62 1B 31 63"},
+        {"the last colour is reset for the server name, the digit is not", Styled("a", {R}),
+         Styled("bc", {R, Off2}), "1B 31 61", "1B 31 62 1B 31 63"},
         {"back to a colour seen before emits a new escape", Styled("abc", {K, W, K}),
          Styled("", {}), "1B 30 61 1B 37 62 1B 30 63", ""},
-        {"7F in the alternative font becomes FF", Styled("\x7F", {Wa}), Styled("", {}),
-         "1B 37 FF", ""},
+        {"7F in the alternative font becomes FF", Styled("\x7F", {Wa}), Styled("", {}), "1B 37 FF",
+         ""},
         {"a character already 128 or more keeps its own code", Styled(highA + "a", {Wa, Wa}),
          Styled("\x80", {Wa}), "1B 37 E9 E1", "1B 37 80"},
         {"bytes 128 to 255 in the standard font pass unchanged", Styled("\xFF\x80", {W, W}),

@@ -21,8 +21,8 @@ TEST(ColorPalette, holdsTheEightColoursInTestOrder) {
         char digit;
     };
     const Row rows[] = {
-        {"&Black", 0x000000, '0'}, {"&Red", 0x0000FF, '1'},     {"&Green", 0x00FF00, '2'},
-        {"&Yellow", 0x00FFFF, '3'}, {"&Blue", 0xFF0000, '4'},   {"&Cyan", 0xFFFF00, '5'},
+        {"&Black", 0x000000, '0'},   {"&Red", 0x0000FF, '1'},   {"&Green", 0x00FF00, '2'},
+        {"&Yellow", 0x00FFFF, '3'},  {"&Blue", 0xFF0000, '4'},  {"&Cyan", 0xFFFF00, '5'},
         {"&Magenta", 0xFF00FF, '6'}, {"&White", 0xFFFFFF, '7'},
     };
     ASSERT_EQ(ColorPalette.size(), std::size(rows));
@@ -82,7 +82,13 @@ TEST(ApplyColor, pullsInOneSpaceOnlyAndOnlyASpace) {
         {"caret elsewhere colours nothing", "abcd", {2, 0}, 1, {2, 0}, "...."},
         {"caret at the end after a space", "ab ", {3, 0}, 1, {2, 1}, "..x"},
         {"a tab is not pulled in", "ab\tcd", {3, 2}, 1, {3, 2}, "...xx"},
-        {"a non-breaking space is not pulled in", "ab\xA0" "cd", {3, 2}, 1, {3, 2}, "...xx"},
+        {"a non-breaking space is not pulled in",
+         "ab\xA0"
+         "cd",
+         {3, 2},
+         1,
+         {3, 2},
+         "...xx"},
         {"a space at 0 before a selection at 1", " abc", {1, 3}, 1, {0, 4}, "xxxx"},
         {"the whole text", "a b", {0, 3}, 1, {0, 3}, "xxx"},
     };
