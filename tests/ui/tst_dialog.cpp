@@ -1,0 +1,282 @@
+// The control-code dialog: its layout, its text boxes and the update button.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/dialog.h"
+#include "ui/file_chooser.h"
+#include "ui_test_support.h"
+
+using namespace chromlet;
+using namespace chromlet::ui;
+using chromlet::test::ModalWatcher;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+}  // namespace
+
+class TestDialog : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Dialog> dialog;
+    QList<ChooserSettings> calls;
+    QString answer;
+    QTemporaryDir dir;
+    QString config;
+
+    QPushButton* command1() { return dialog->findChild<QPushButton*>("Command1"); }
+
+  private slots:
+    void init() {
+        calls.clear();
+        answer.clear();
+        QVERIFY(dir.isValid());
+        config = dir.filePath("q3config.cfg");
+        WriteAll(config, "// first comment line\nseta name Old\nseta first_setting 1\n");
+        dialog = std::make_unique<Dialog>([this](QWidget*, const ChooserSettings& s) {
+            calls.append(s);
+            return answer;
+        });
+        dialog->SetText1(
+            "seta name \"\x1b"
+            "1Pl\x1b"
+            "7\"");
+        dialog->SetText2(
+            "seta sv_hostname \"\x1b"
+            "7srv\x1b"
+            "7\"");
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    void cleanup() {
+        dialog.reset();
+        QFile::remove(config);
+        QFile::remove(config + "_");
+    }
+
+    void controlsStandWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("twipsRect");
+        auto row = [](const char* name, const char* kind, const char* caption, int l, int t, int w,
+                      int h) { QTest::newRow(name) << kind << caption << QRect(l, t, w, h); };
+        row("Text1", "text box", "", 75, 135, 4515, 315);
+        row("Text2", "text box", "", 75, 510, 4515, 315);
+        row("Frame3", "hline", "", 45, 930, 4560, 30);
+        row("Command1", "button", "Add Chromlet to q3config.cfg", 930, 1080, 2625, 345);
+        row("OKButton", "button", "OK", 3660, 1065, 915, 375);
+    }
+    void controlsStandWhereTheLayoutPutsThem() {
+        QFETCH(QString, kind);
+        QFETCH(QString, caption);
+        QFETCH(QRect, twipsRect);
+        QWidget* w = dialog->findChild<QWidget*>(QTest::currentDataTag());
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), QRect(twipsRect.x() / 15, twipsRect.y() / 15,
+                                      twipsRect.width() / 15, twipsRect.height() / 15));
+        if (kind == "button") {
+            auto* b = qobject_cast<QPushButton*>(w);
+            QVERIFY(b);
+            QCOMPARE(b->text(), caption);
+            QVERIFY(!b->isDefault());
+            QVERIFY(!b->autoDefault());
+            QVERIFY(b->fontMetrics().horizontalAdvance(caption) + 8 <= b->width());
+        } else if (kind == "text box") {
+            QVERIFY(qobject_cast<QLineEdit*>(w));
+        } else {
+            auto* f = qobject_cast<QFrame*>(w);
+            QVERIFY(f);
+            QCOMPARE(f->frameShape(), QFrame::HLine);
+        }
+    }
+
+    void hasItsCaptionSizeToolTipAndFocusOrder() {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Control code"));
+        QCOMPARE(dialog->size(), QSize(313, 105));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QCOMPARE(
+            command1()->toolTip(),
+            QStringLiteral("Click this button to automatically add Chromlet to your config file"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("OKButton"));
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"OKButton", "Text1", "Text2", "Command1", "OKButton"}));
+    }
+
+    void textBoxesKeepEveryByte() {
+        std::string all;
+        for (int b = 0; b < 256; ++b) {
+            if (b != '\r' && b != '\n') {
+                all.push_back(static_cast<char>(b));
+            }
+        }
+        dialog->SetText1(all);
+        dialog->SetText2(std::string(40000, '\xE5'));
+        QCOMPARE(dialog->Text1(), all);
+        QCOMPARE(dialog->Text2(), std::string(40000, '\xE5'));
+    }
+
+    void textBoxesRefuseLineBreaksAndCharactersOutsideLatin1() {
+        auto* text1 = dialog->findChild<QLineEdit*>("Text1");
+        text1->setFocus();
+        text1->end(false);
+        for (QChar c : QStringLiteral("a\u20ACb")) {
+            QTest::sendKeyEvent(QTest::Click, text1, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QCOMPARE(dialog->Text1(), std::string("seta name \"\x1b"
+                                              "1Pl\x1b"
+                                              "7\"ab"));
+        text1->insert("x\ny");
+        QCOMPARE(dialog->Text1(), std::string("seta name \"\x1b"
+                                              "1Pl\x1b"
+                                              "7\"ab"));
+    }
+
+    void okClosesTheDialog() {
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    void cancelledChoiceWritesNothingAndShowsNothing() {
+        const QByteArray before = ReadAll(config);
+        bool boxShown = false;
+        ModalWatcher boxWatch(
+            [&](QWidget* modal) {
+                boxShown = true;
+                modal->close();
+            },
+            dialog.get());
+        answer = QString();  // the user cancels
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(ReadAll(config), before);
+        QVERIFY(!QFile::exists(config + "_"));
+        QCoreApplication::processEvents();
+        QVERIFY(!boxShown);
+        QVERIFY(dialog->isVisible());
+    }
+
+    void chosenFileIsUpdatedWithTheLinesAsEdited() {
+        auto* text2 = dialog->findChild<QLineEdit*>("Text2");
+        text2->setFocus();
+        text2->end(false);
+        QTest::keyClicks(text2, "X");
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QCOMPARE(ReadAll(config), QByteArray("// first comment line\n\r\nseta first_setting 1\n\r\n"
+                                             "seta name \"\x1b"
+                                             "1Pl\x1b"
+                                             "7\"\n\r\n"
+                                             "seta sv_hostname \"\x1b"
+                                             "7srv\x1b"
+                                             "7\"X\n\r\n"));
+        QCOMPARE(ReadAll(config + "_"), QByteArray("// first comment line\n\r\nseta name Old\n\r\n"
+                                                   "seta first_setting 1\n\r\n"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(QApplication::focusWidget(), command1());
+    }
+
+    void secondClickStartsFromTheFirstChoice() {
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QCOMPARE(calls.size(), 2);
+        const ChooserSettings& first = calls[0];
+        QCOMPARE(first.title, QStringLiteral("Locate q3config.cfg"));
+        QCOMPARE(first.fileName, QStringLiteral("q3config.cfg"));
+        QCOMPARE(first.filterDescription, QStringLiteral("Q3 Config file"));
+        QCOMPARE(first.filterPattern, QStringLiteral("q3config.cfg"));
+        QCOMPARE(first.directory, InitialConfigFolder());
+        QVERIFY(first.fileMustExist);
+        QCOMPARE(calls[1].fileName, config);
+        QVERIFY(calls[1].fileMustExist);
+        // Run twice with the same lines: the file is what the first run left.
+        QVERIFY(
+            ReadAll(config).endsWith("seta sv_hostname \"\x1b"
+                                     "7srv\x1b"
+                                     "7\"\n\r\n"));
+        QCOMPARE(ReadAll(config).count("seta name"), 1);
+    }
+
+    void failedUpdateIsReportedAndTheDialogStaysOpen() {
+        // A folder where the side file would go: the copy cannot be made.
+        QVERIFY(QDir(dir.path()).mkdir("q3config.cfg_"));
+        const QByteArray before = ReadAll(config);
+        QString title;
+        QString text;
+        ModalWatcher boxWatch(
+            [&](QWidget* modal) {
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                    title = box->windowTitle();
+                    text = box->text();
+                }
+                modal->close();
+            },
+            dialog.get());
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QVERIFY(QDir(dir.path()).rmdir("q3config.cfg_"));
+        QCOMPARE(title, QStringLiteral("Could not update q3config.cfg"));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(config)), qPrintable(text));
+        QVERIFY2(text.contains("unchanged"), qPrintable(text));
+        QCOMPARE(ReadAll(config), before);
+        QVERIFY(dialog->isVisible());
+    }
+
+    void missingFileIsReported() {
+        QString text;
+        ModalWatcher boxWatch(
+            [&](QWidget* modal) {
+                text = qobject_cast<QMessageBox*>(modal)->text();
+                modal->close();
+            },
+            dialog.get());
+        answer = dir.filePath("gone/q3config.cfg");
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(answer)), qPrintable(text));
+        QVERIFY(!QFile::exists(answer + "_"));
+        QVERIFY(dialog->isVisible());
+    }
+
+#ifdef Q_OS_LINUX
+    void chooserOpensInTheGamesFolderWhereItExists() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        const QString withoutGame = InitialConfigFolder();
+        QVERIFY(QDir(home.path()).mkpath(".q3a/baseq3"));
+        const QString withGame = InitialConfigFolder();
+        qputenv("HOME", oldHome);
+        QCOMPARE(withoutGame, QDir::toNativeSeparators(home.path()));
+        QCOMPARE(withGame, QDir::toNativeSeparators(home.path() + "/.q3a/baseq3"));
+    }
+#endif
+
+    void screenshot() {
+        const QString out = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(dialog->grab().save(out + "/dialog.png"));
+    }
+};
+
+QTEST_MAIN(TestDialog)
+#include "tst_dialog.moc"

@@ -1,0 +1,452 @@
+// The main window, driven as a user drives it.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/color_code.h"
+#include "core/memory_styled_text.h"
+#include "hex.h"
+#include "ui/dialog.h"
+#include "ui/form1.h"
+#include "ui/name_editor.h"
+#include "ui/twips.h"
+#include "ui_test_support.h"
+
+using namespace chromlet;
+using namespace chromlet::ui;
+using chromlet::test::ModalWatcher;
+using chromlet::test::SetEditorText;
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Form1> window;
+    QList<ChooserSettings> chooserCalls;
+    QString chooserAnswer;
+
+    QPushButton* button(const char* name) {
+        auto* b = window->findChild<QPushButton*>(QString::fromLatin1(name));
+        if (!b) {
+            qFatal("no button %s", name);
+        }
+        return b;
+    }
+
+    // Every character's style, as one comparable string: colour in hex and 's' or 'a'.
+    static QString Styles(const StyledText& text) {
+        QString out;
+        for (std::size_t i = 0; i < text.Length(); ++i) {
+            const CharStyle s = text.StyleAt(i);
+            out += QString::asprintf("%06X%c ", s.Color, s.Q3Font ? 's' : 'a');
+        }
+        return out;
+    }
+
+  private slots:
+    void init() {
+        chooserCalls.clear();
+        chooserAnswer.clear();
+        window = std::make_unique<Form1>([this](QWidget*, const ChooserSettings& s) {
+            chooserCalls.append(s);
+            return chooserAnswer;
+        });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void startsWithWhiteNamesFocusInNameEditorNothingSelected() {
+        QCOMPARE(QApplication::focusWidget(), window->rtb());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Chromlet"));
+        for (NameEditor* editor : {window->rtb(), window->rtb2()}) {
+            QCOMPARE(editor->GetSelection(), (Selection{0, 0}));
+            QVERIFY(!editor->textCursor().hasSelection());
+            for (std::size_t i = 0; i < editor->Length(); ++i) {
+                QCOMPARE(editor->StyleAt(i), (CharStyle{0xFFFFFF, true}));
+            }
+            QCOMPARE(editor->palette().color(QPalette::Base), QColor(128, 128, 128));
+        }
+        QCOMPARE(window->rtb()->Text(), std::string("Player"));
+        QCOMPARE(window->rtb2()->Text(), std::string("noname"));
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    void styleButtonActsOnItsOwnEditor_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<bool>("isColor");
+        QTest::addColumn<uint>("color");
+        QTest::addColumn<bool>("q3Font");
+        auto colour = [](const char* n, const char* e, uint c) {
+            QTest::newRow(n) << n << e << true << c << true;
+        };
+        auto font = [](const char* n, const char* e, bool f) {
+            QTest::newRow(n) << n << e << false << 0u << f;
+        };
+        colour("Command1", "rtb", 0x000000);
+        colour("Command2", "rtb", 0x0000FF);
+        colour("Command3", "rtb", 0xFF0000);
+        colour("Command4", "rtb", 0x00FF00);
+        colour("Command5", "rtb", 0x00FFFF);
+        colour("Command6", "rtb", 0xFF00FF);
+        colour("Command7", "rtb", 0xFFFF00);
+        colour("Command8", "rtb", 0xFFFFFF);
+        font("Command19", "rtb", true);
+        font("Command21", "rtb", false);
+        colour("Command18", "rtb2", 0x000000);
+        colour("Command17", "rtb2", 0x0000FF);
+        colour("Command14", "rtb2", 0xFF0000);
+        colour("Command16", "rtb2", 0x00FF00);
+        colour("Command15", "rtb2", 0x00FFFF);
+        colour("Command13", "rtb2", 0xFF00FF);
+        colour("Command12", "rtb2", 0xFFFF00);
+        colour("Command11", "rtb2", 0xFFFFFF);
+        font("Command20", "rtb2", true);
+        font("Command22", "rtb2", false);
+    }
+    void styleButtonActsOnItsOwnEditor() {
+        QFETCH(QString, name);
+        QFETCH(QString, editor);
+        QFETCH(bool, isColor);
+        QFETCH(uint, color);
+        QFETCH(bool, q3Font);
+
+        NameEditor* own = editor == "rtb" ? window->rtb() : window->rtb2();
+        NameEditor* other = own == window->rtb() ? window->rtb2() : window->rtb();
+        // Start from a colour and a font flag that no button in this table would leave.
+        for (NameEditor* e : {own, other}) {
+            e->SetSelection({0, e->Length()});
+            e->SetSelectionColor(0x123456);
+            e->SetSelectionQ3Font(!q3Font);
+        }
+        own->SetSelection({1, 3});
+        other->SetSelection({2, 2});
+        const QString otherBefore = Styles(*other);
+        // The focus is in the other editor: the button still acts on its own one.
+        other->setFocus();
+
+        QPushButton* b = button(name.toLatin1().constData());
+        QTest::mouseClick(b, Qt::LeftButton);
+
+        QCOMPARE(QApplication::focusWidget(), b);
+        QCOMPARE(own->GetSelection(), (Selection{1, 3}));
+        QCOMPARE(Styles(*other), otherBefore);
+        QCOMPARE(other->GetSelection(), (Selection{2, 2}));
+        for (std::size_t i = 0; i < own->Length(); ++i) {
+            const bool selected = i >= 1 && i < 4;
+            const CharStyle s = own->StyleAt(i);
+            if (isColor) {
+                QCOMPARE(s.Color, selected ? color : 0x123456u);
+                QCOMPARE(s.Q3Font, !q3Font);
+            } else {
+                QCOMPARE(s.Color, 0x123456u);
+                QCOMPARE(s.Q3Font, selected ? q3Font : !q3Font);
+            }
+        }
+    }
+
+    void colourClickAfterASpacePullsItInAndFontFollows() {
+        NameEditor* rtb = window->rtb();
+        rtb->setFocus();
+        rtb->selectAll();
+        QTest::keyClicks(rtb, "ab cdef");
+        QCOMPARE(rtb->Text(), std::string("ab cdef"));
+        rtb->SetSelection({3, 4});
+
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);  // Red
+        QCOMPARE(rtb->GetSelection(), (Selection{2, 5}));
+        QTest::mouseClick(button("Command21"), Qt::LeftButton);  // Alt. Font
+        QCOMPARE(rtb->GetSelection(), (Selection{2, 5}));
+        for (std::size_t i = 0; i < 7; ++i) {
+            QCOMPARE(rtb->StyleAt(i).Color, i >= 2 ? 0x0000FFu : 0xFFFFFFu);
+            QCOMPARE(rtb->StyleAt(i).Q3Font, i < 2);
+        }
+        QCOMPARE(QApplication::focusWidget(), button("Command21"));
+    }
+
+    void showCodeOpensAModalDialogWithTheBuiltLines() {
+        window->rtb()->SetSelection({0, 2});
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        window->rtb2()->SetSelection({4, 2});
+        QTest::mouseClick(button("Command22"), Qt::LeftButton);
+        MemoryStyledText player = MemoryStyledText::CopyOf(*window->rtb());
+        MemoryStyledText server = MemoryStyledText::CopyOf(*window->rtb2());
+        const SetaLines expected = BuildShowCodeLines(player, server);
+        QCOMPARE(test::ToHex(expected.name),
+                 std::string("73 65 74 61 20 6E 61 6D 65 20 22 1B 31 50 6C 1B 37 61 79 65 72 1B "
+                             "37 22"));
+
+        struct Seen {
+            bool dialog = false, modal = false, ownedByWindow = false;
+            QString title, focus;
+            std::string text1, text2;
+        } seen;
+        ModalWatcher dialogWatch([&](QWidget* modal) {
+            auto* dialog = qobject_cast<Dialog*>(modal);
+            if (dialog) {
+                seen = {true,
+                        dialog->isModal(),
+                        dialog->parentWidget() == window.get(),
+                        dialog->windowTitle(),
+                        dialog->focusWidget()->objectName(),
+                        dialog->Text1(),
+                        dialog->Text2()};
+                QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+            }
+            modal->close();
+        });
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        QVERIFY(seen.dialog);
+        QVERIFY(seen.modal);
+        QVERIFY(seen.ownedByWindow);
+        QCOMPARE(seen.title, QStringLiteral("Control code"));
+        QCOMPARE(seen.focus, QStringLiteral("OKButton"));
+        QCOMPARE(seen.text1, expected.name);
+        QCOMPARE(seen.text2, expected.server);
+        QVERIFY(window->findChildren<Dialog*>().isEmpty());  // discarded on OK
+        QCOMPARE(window->focusWidget(), button("Command9"));
+        // Reading the styles leaves each editor with its last character selected.
+        QCOMPARE(window->rtb()->GetSelection(), (Selection{5, 1}));
+        QCOMPARE(window->rtb2()->GetSelection(), (Selection{5, 1}));
+    }
+
+    void showCodeWithAnEmptyEditorStillOpensTheDialog() {
+        SetEditorText(window->rtb2(), QString());
+        std::string server;
+        ModalWatcher dialogWatch([&](QWidget* modal) {
+            server = qobject_cast<Dialog*>(modal)->Text2();
+            modal->close();
+        });
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        QCOMPARE(test::ToHex(server),
+                 std::string("73 65 74 61 20 73 76 5F 68 6F 73 74 6E 61 6D 65 20 22 1B 37 22"));
+    }
+
+    void secondShowCodeBuildsFreshLinesInAFreshDialog() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("q3config.cfg");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("seta a 1\r\n");
+        }
+        chooserAnswer = path;
+        QString remembered;
+        ModalWatcher firstDialog([&](QWidget* modal) {
+            if (auto* first = qobject_cast<Dialog*>(modal)) {
+                first->findChild<QLineEdit*>("Text1")->setText("edited by the user");
+                QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+                remembered = first->cmd().fileName;
+            }
+            modal->close();
+        });
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        QCOMPARE(remembered, path);
+        QCOMPARE(chooserCalls.size(), 1);
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), QByteArray("seta a 1\r\nedited by the user\n\r\nseta "
+                                             "sv_hostname \"\x1b"
+                                             "7noname\x1b"
+                                             "7\"\n\r\n"));
+        }
+
+        SetEditorText(window->rtb(), "Again");
+        std::string name;
+        QString startsFrom;
+        ModalWatcher secondDialog([&](QWidget* modal) {
+            if (auto* second = qobject_cast<Dialog*>(modal)) {
+                name = second->Text1();
+                startsFrom = second->cmd().fileName;
+            }
+            modal->close();
+        });
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        QCOMPARE(name, std::string("seta name \"\x1b"
+                                   "7Again\x1b"
+                                   "7\""));
+        QCOMPARE(startsFrom, QStringLiteral("q3config.cfg"));
+    }
+
+    void altSShowsCodeAndAltEClosesTheWindow() {
+        bool seen = false;
+        QString focus;
+        ModalWatcher dialogWatch([&](QWidget* modal) {
+            seen = qobject_cast<Dialog*>(modal) != nullptr;
+            focus = modal->focusWidget()->objectName();
+            modal->close();
+        });
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(seen);
+        QCOMPARE(focus, QStringLiteral("OKButton"));
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    void exitAndWindowCloseEndTheProgram_data() {
+        QTest::addColumn<bool>("byExitButton");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("close box") << false;
+    }
+    void exitAndWindowCloseEndTheProgram() {
+        QFETCH(bool, byExitButton);
+        QTimer::singleShot(0, this, [&] {
+            if (byExitButton) {
+                QTest::mouseClick(button("Command10"), Qt::LeftButton);
+            } else {
+                window->close();  // what the title bar's close box does
+            }
+        });
+        // The application's event loop only returns once the program ends.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!window->isVisible());
+    }
+
+    void sharedAccessKeyMovesTheFocusAndAppliesNothing() {
+        const std::string before = window->rtb()->Text();
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+        QWidget* first = QApplication::focusWidget();
+        QVERIFY(first == button("Command2") || first == button("Command17"));
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+        QWidget* second = QApplication::focusWidget();
+        QVERIFY(second == button("Command2") || second == button("Command17"));
+        QVERIFY(first != second);
+        for (std::size_t i = 0; i < window->rtb()->Length(); ++i) {
+            QCOMPARE(window->rtb()->StyleAt(i).Color, 0xFFFFFFu);
+        }
+    }
+
+    void tabOrderFollowsTheDocumentedOrder() {
+        const QStringList expected = {
+            "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
+            "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
+            "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
+            "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
+        };
+        window->rtb()->setFocus();
+        QStringList seen;
+        for (int i = 0; i <= expected.size(); ++i) {
+            seen << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(seen.mid(0, expected.size()), expected);
+        QCOMPARE(seen.last(), QStringLiteral("rtb"));  // and round again
+    }
+
+    void controlsStandWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("twipsRect");
+        auto row = [](const char* name, const char* kind, const char* caption, int l, int t, int w,
+                      int h) { QTest::newRow(name) << kind << caption << QRect(l, t, w, h); };
+        row("Label1", "label", "Name:", 120, 60, 1140, 240);
+        row("rtb", "editor", "Player", 105, 330, 3060, 330);
+        row("Command1", "button", "&Black", 120, 705, 930, 330);
+        row("Command2", "button", "&Red", 1035, 705, 930, 330);
+        row("Command19", "button", "Q3 Font", 2160, 705, 975, 330);
+        row("Command4", "button", "&Green", 120, 1020, 930, 330);
+        row("Command5", "button", "&Yellow", 1035, 1020, 930, 330);
+        row("Command21", "button", "Alt. Font", 2160, 1020, 975, 330);
+        row("Command3", "button", "&Blue", 120, 1335, 930, 330);
+        row("Command7", "button", "&Cyan", 1035, 1335, 930, 330);
+        row("Command6", "button", "&Magenta", 120, 1650, 930, 330);
+        row("Command8", "button", "&White", 1035, 1650, 930, 330);
+        row("Label5", "label", "Server name:", 120, 2055, 1140, 240);
+        row("rtb2", "editor", "noname", 105, 2325, 3060, 330);
+        row("Command18", "button", "&Black", 120, 2700, 930, 330);
+        row("Command17", "button", "&Red", 1035, 2700, 930, 330);
+        row("Command20", "button", "Q3 Font", 2160, 2715, 975, 330);
+        row("Command16", "button", "&Green", 120, 3015, 930, 330);
+        row("Command15", "button", "&Yellow", 1035, 3015, 930, 330);
+        row("Command22", "button", "Alt. Font", 2160, 3030, 975, 330);
+        row("Command14", "button", "&Blue", 120, 3330, 930, 330);
+        row("Command12", "button", "&Cyan", 1035, 3330, 930, 330);
+        row("Command13", "button", "&Magenta", 120, 3645, 930, 330);
+        row("Command11", "button", "&White", 1035, 3645, 930, 330);
+        row("Frame3", "hline", "", 90, 4065, 3225, 30);
+        row("Command9", "button", "&Show code", 1035, 4170, 1080, 345);
+        row("Command10", "button", "&Exit", 2205, 4170, 1080, 345);
+        row("Frame1", "vline", "", 3360, -45, 45, 4620);
+        row("Label2", "bold label", "Instructions:", 3510, 60, 1140, 240);
+        row("Label3", "label", nullptr, 3495, 270, 3420, 1440);
+        row("Label4", "label", nullptr, 3480, 3900, 3420, 615);
+    }
+    void controlsStandWhereTheLayoutPutsThem() {
+        QFETCH(QString, kind);
+        QFETCH(QString, caption);
+        QFETCH(QRect, twipsRect);
+        QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget(), window.get());
+        QCOMPARE(w->geometry(), QRect(twipsRect.x() / 15, twipsRect.y() / 15,
+                                      twipsRect.width() / 15, twipsRect.height() / 15));
+        if (kind == "button") {
+            auto* b = qobject_cast<QPushButton*>(w);
+            QVERIFY(b);
+            QCOMPARE(b->text(), caption);
+            // Every caption fits inside its button in the font the machine has.
+            QVERIFY2(
+                b->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 8 <= b->width(),
+                qPrintable(caption));
+        } else if (kind == "editor") {
+            auto* e = qobject_cast<NameEditor*>(w);
+            QVERIFY(e);
+            QCOMPARE(QString::fromLatin1(e->Text().c_str()), caption);
+        } else if (kind.endsWith("label")) {
+            auto* l = qobject_cast<QLabel*>(w);
+            QVERIFY(l);
+            QCOMPARE(l->font().bold(), kind == "bold label");
+            QVERIFY(l->wordWrap());
+            if (!caption.isNull()) {
+                QCOMPARE(l->text(), caption);
+            }
+        } else {
+            auto* f = qobject_cast<QFrame*>(w);
+            QVERIFY(f);
+            QCOMPARE(f->frameShape(), kind == "hline" ? QFrame::HLine : QFrame::VLine);
+        }
+    }
+
+    void windowHasItsFixedSizeAndTexts() {
+        QCOMPARE(window->size(), QSize(471, 308));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const QString instructions = window->findChild<QLabel*>("Label3")->text();
+        QCOMPARE(
+            instructions,
+            QStringLiteral("Give in you name. Select the part of the text you want to color "
+                           "and click to color you want it to be. Repeat this until you get "
+                           "the desired chromlet. You can do the same thing with your "
+                           "Server name.") +
+                QString(54, ' ') +
+                QStringLiteral("Click 'Show code' to put the Chromlet in your q3config.cfg file."));
+        auto* credits = window->findChild<QLabel*>("Label4");
+        QVERIFY(credits->text().startsWith("Chromlet v0.3<br>For news and updates: <a href="));
+        QVERIFY(credits->openExternalLinks());
+        QCOMPARE(window->findChild<QPushButton*>("Command9")->font().family(),
+                 window->font().family());
+    }
+
+    void screenshot() {
+        const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(window->grab().save(dir + "/form1.png"));
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

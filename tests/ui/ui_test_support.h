@@ -1,0 +1,52 @@
+// Helpers for the widget tests.
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "core/styled_text.h"
+#include "ui/name_editor.h"
+
+namespace chromlet::test {
+
+/// Runs `action` from the event loop on the next modal window that shows up (a dialog's
+/// exec() or a message box), once. Polls with a timer, so a test never sleeps; stops watching
+/// when it goes out of scope, so a watch that found nothing cannot outlive its test.
+class ModalWatcher {
+  public:
+    explicit ModalWatcher(std::function<void(QWidget*)> action, QWidget* notThis = nullptr)
+        : action_(std::move(action)), notThis_(notThis) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != notThis_ && modal->isVisible()) {
+                timer_.stop();
+                fired_ = true;
+                action_(modal);
+            }
+        });
+        timer_.start();
+    }
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+    /// Whether a modal window showed up.
+    bool fired() const { return fired_; }
+
+  private:
+    QTimer timer_;
+    std::function<void(QWidget*)> action_;
+    QWidget* notThis_;
+    bool fired_ = false;
+};
+
+/// Replaces the editor's whole text, every character white and in the standard font.
+inline void SetEditorText(ui::NameEditor* editor, const QString& text) {
+    editor->setPlainText(text);
+    InitialStyling(*editor);
+}
+
+}  // namespace chromlet::test

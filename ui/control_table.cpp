@@ -1,0 +1,76 @@
+#include "ui/control_table.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/name_editor.h"
+#include "ui/twips.h"
+#include "ui/ui_font.h"
+
+namespace chromlet::ui {
+
+QRect ControlSpec::rect() const {
+    return twipsRect(left, top, width, height);
+}
+
+QString Caption(const ControlSpec& spec) {
+    return QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+}
+
+namespace {
+
+QFrame* CreateDivider(QFrame::Shape shape, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+}  // namespace
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Label:
+        case ControlKind::BoldLabel: {
+            auto* label = new QLabel(Caption(spec), parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setFont(UiFont(8.25, spec.kind == ControlKind::BoldLabel));
+            widget = label;
+            break;
+        }
+        case ControlKind::Editor: {
+            auto* editor = new NameEditor(parent);
+            editor->setPlainText(Caption(spec));
+            widget = editor;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(Caption(spec), parent);
+            widget = box;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(Caption(spec), parent);
+            button->setFocusPolicy(Qt::StrongFocus);
+            button->setAutoDefault(false);
+            widget = button;
+            break;
+        }
+        case ControlKind::HorizontalDivider:
+            widget = CreateDivider(QFrame::HLine, parent);
+            break;
+        case ControlKind::VerticalDivider:
+            widget = CreateDivider(QFrame::VLine, parent);
+            break;
+    }
+    widget->setObjectName(
+        QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+    widget->setGeometry(spec.rect());
+    return widget;
+}
+
+}  // namespace chromlet::ui

@@ -1,0 +1,43 @@
+// Windows are built from tables that read like their layout description: each control's name,
+// kind, caption and rectangle in twips.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+class QWidget;
+
+namespace chromlet::ui {
+
+enum class ControlKind {
+    Label,
+    BoldLabel,
+    Editor,   ///< a NameEditor
+    TextBox,  ///< a single-line QLineEdit
+    Button,
+    HorizontalDivider,  ///< an etched line, a captionless frame
+    VerticalDivider,
+};
+
+struct ControlSpec {
+    std::string_view name;  ///< becomes the widget's objectName
+    ControlKind kind;
+    std::string_view caption;
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect rect() const;
+};
+
+/// Creates the control the spec describes as a child of `parent`, with its objectName, caption,
+/// font and geometry.
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+
+/// The caption as a QString (the tables hold UTF-8 literals).
+QString Caption(const ControlSpec& spec);
+
+}  // namespace chromlet::ui

@@ -1,0 +1,44 @@
+// The control-code dialog: the two configuration lines, and the button that writes them into
+// the game's configuration file.
+#pragma once
+
+#include <QDialog>
+
+#include <span>
+#include <string>
+
+#include "ui/control_table.h"
+#include "ui/file_chooser.h"
+
+class QLineEdit;
+
+namespace chromlet::ui {
+
+class Dialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit Dialog(FileChooser chooser = DefaultFileChooser, QWidget* parent = nullptr);
+
+    static std::span<const ControlSpec> Layout();
+
+    /// The lines as byte strings; every byte 0 to 255 survives the round trip through the boxes.
+    void SetText1(const std::string& line);
+    void SetText2(const std::string& line);
+    std::string Text1() const;
+    std::string Text2() const;
+
+    /// What the file chooser opens with next; after a choice, it starts from that file.
+    const ChooserSettings& cmd() const { return cmd_; }
+
+  private:
+    void Command1_Click();
+    void OKButton_Click();
+
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    FileChooser chooser_;
+    ChooserSettings cmd_;
+};
+
+}  // namespace chromlet::ui

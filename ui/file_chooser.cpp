@@ -1,0 +1,56 @@
+#include "ui/file_chooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace chromlet::ui {
+
+QString InitialConfigFolder() {
+    QStringList candidates;
+#ifdef Q_OS_WIN
+    candidates << QStringLiteral("c:\\q3test");
+#endif
+    const QString home = QDir::homePath();
+#if defined(Q_OS_MACOS)
+    candidates << home + QStringLiteral("/Library/Application Support/Quake3/baseq3");
+#elif !defined(Q_OS_WIN)
+    candidates << home + QStringLiteral("/.q3a/baseq3");
+#endif
+    for (const QString& folder : candidates) {
+        if (QFileInfo(folder).isDir()) {
+            return QDir::toNativeSeparators(folder);
+        }
+    }
+    return QDir::toNativeSeparators(home);
+}
+
+ChooserSettings StoredChooserSettings() {
+    ChooserSettings s;
+    s.title = QStringLiteral("Locate q3config.cfg");
+    s.fileName = QStringLiteral("q3config.cfg");
+    s.filterDescription = QStringLiteral("Q3 Config file");
+    s.filterPattern = QStringLiteral("q3config.cfg");
+    s.directory = InitialConfigFolder();
+    return s;
+}
+
+QString DefaultFileChooser(QWidget* parent, const ChooserSettings& settings) {
+    QFileDialog dialog(parent, settings.title, settings.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(
+        QStringLiteral("%1 (%2)").arg(settings.filterDescription, settings.filterPattern));
+    const QFileInfo start(settings.fileName);
+    if (start.isAbsolute()) {
+        dialog.setDirectory(start.absolutePath());
+    }
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace chromlet::ui

@@ -1,0 +1,42 @@
+// The main window: the two name editors with their style buttons, "Show code" and "Exit",
+// the instructions and the credits.
+#pragma once
+
+#include <QWidget>
+
+#include <span>
+
+#include "ui/control_table.h"
+#include "ui/file_chooser.h"
+
+namespace chromlet::ui {
+
+class NameEditor;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    /// `chooser` is handed to every control-code dialog this window opens.
+    explicit Form1(FileChooser chooser = DefaultFileChooser, QWidget* parent = nullptr);
+
+    /// The controls of the window, as its layout describes them.
+    static std::span<const ControlSpec> Layout();
+
+    NameEditor* rtb() const { return rtb_; }
+    NameEditor* rtb2() const { return rtb2_; }
+
+  private:
+    struct StyleButton;
+
+    void Form_Load();
+    void StyleButton_Click(const StyleButton& button);
+    void Command9_Click();
+    void Command10_Click();
+
+    NameEditor* rtb_ = nullptr;
+    NameEditor* rtb2_ = nullptr;
+    FileChooser chooser_;
+};
+
+}  // namespace chromlet::ui
