@@ -64,8 +64,10 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
     setPalette(pal);
 
     // contentsChange also reports format-only changes, which textChanged does not.
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int, int, int) { emit styledTextChanged(); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) {
+        stylesValid_ = false;
+        emit styledTextChanged();
+    });
 }
 
 QSize NameEditor::sizeHint() const {
@@ -102,16 +104,35 @@ void NameEditor::SetSelection(Selection selection) {
     setTextCursor(cursor);
 }
 
-CharStyle NameEditor::StyleAt(std::size_t position) const {
-    QTextCursor cursor(document());
-    // charFormat() is the format of the character just before the cursor.
-    cursor.setPosition(static_cast<int>(position) + 1);
-    const QTextCharFormat format = cursor.charFormat();
+CharStyle NameEditor::StyleOf(const QTextCharFormat& format) const {
     const QBrush foreground = format.foreground();
     const QColor color =
         foreground.style() == Qt::NoBrush ? palette().color(QPalette::Text) : foreground.color();
     const QVariant flag = format.property(Q3FontProperty);
     return {ToPacked(color), flag.isValid() ? flag.toBool() : true};
+}
+
+const std::vector<CharStyle>& NameEditor::Styles() const {
+    if (!stylesValid_) {
+        styles_.clear();
+        styles_.reserve(Length());
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            if (block != document()->begin()) {
+                styles_.push_back(StyleOf(block.charFormat()));  // the block separator
+            }
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                styles_.insert(styles_.end(), static_cast<std::size_t>(fragment.length()),
+                               StyleOf(fragment.charFormat()));
+            }
+        }
+        stylesValid_ = true;
+    }
+    return styles_;
+}
+
+CharStyle NameEditor::StyleAt(std::size_t position) const {
+    return Styles().at(position);
 }
 
 void NameEditor::SetSelectionColor(PackedColor color) {

@@ -3,6 +3,8 @@
 
 #include <QTextEdit>
 
+#include <vector>
+
 #include "core/styled_text.h"
 
 namespace chromlet::ui {
@@ -48,6 +50,16 @@ class NameEditor : public QTextEdit, public StyledText {
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+  private:
+    CharStyle StyleOf(const QTextCharFormat& format) const;
+    const std::vector<CharStyle>& Styles() const;
+
+    // Every character's style, read from the document's fragments in one sweep the first time
+    // a style is asked for after a change. Reading styles one by one through a cursor would
+    // lay out the line for each character.
+    mutable std::vector<CharStyle> styles_;
+    mutable bool stylesValid_ = false;
 };
 
 }  // namespace chromlet::ui
