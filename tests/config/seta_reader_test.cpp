@@ -1,0 +1,136 @@
+#include "config/seta_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "config/config_updater.h"
+#include "config_test_support.h"
+#include "core/color_code.h"
+#include "core/color_decode.h"
+
+namespace chromlet {
+namespace {
+
+using test::ConfigFolder;
+using test::ReadBytes;
+using test::WriteBytes;
+
+TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
+    struct Case {
+        const char* name;
+        std::string file;
+        std::optional<std::string> nameLine;
+        std::optional<std::string> serverLine;
+    };
+    const Case cases[] = {
+        {"CR LF", "seta name \"a\"\r\nseta sv_hostname \"b\"\r\n", "seta name \"a\"",
+         "seta sv_hostname \"b\""},
+        {"the last of several wins", "seta name \"1\"\rseta name \"2\"\rx\r", "seta name \"2\"",
+         std::nullopt},
+        {"LF belongs to the line", "seta name \"a\"\n\r\n", "seta name \"a\"\n", std::nullopt},
+        {"LF-only file is one line", "seta name \"a\"\nseta sv_hostname \"b\"\n",
+         "seta name \"a\"\nseta sv_hostname \"b\"\n", std::nullopt},
+        {"no line end at the end", "x\r\nseta sv_hostname \"b\"", std::nullopt,
+         "seta sv_hostname \"b\""},
+        {"case and leading blanks count", "Seta name \"a\"\r\n seta name \"b\"\r\n", std::nullopt,
+         std::nullopt},
+        {"a short line that matches", "seta name\r\n", "seta name", std::nullopt},
+        {"near misses", "seta nam\r\nseta sv_hostnam\r\n", std::nullopt, std::nullopt},
+        {"empty file", "", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), c.file);
+        const StoredSetaLines found = ReadSetaLines(folder.Config());
+        EXPECT_TRUE(found.readable());
+        EXPECT_EQ(found.nameLine, c.nameLine);
+        EXPECT_EQ(found.serverLine, c.serverLine);
+    }
+}
+
+TEST(ReadSetaLines, saysWhyAFileCannotBeRead) {
+    ConfigFolder folder;
+    EXPECT_FALSE(ReadSetaLines(folder.Config()).readable());  // missing
+    EXPECT_FALSE(ReadSetaLines(QString()).readable());
+    ASSERT_TRUE(QDir().mkdir(folder.Config()));
+    const StoredSetaLines folderAsFile = ReadSetaLines(folder.Config());
+    EXPECT_FALSE(folderAsFile.readable());
+    EXPECT_FALSE(folderAsFile.nameLine.has_value());
+}
+
+TEST(ReadSetaLines, readsLinesLongerThanOneChunk) {
+    ConfigFolder folder;
+    const std::string longName = "seta name \"" + std::string(200000, 'x') + "\"";
+    WriteBytes(folder.Config(), std::string(150000, 'y') + "\r" + longName + "\r\n");
+    EXPECT_EQ(ReadSetaLines(folder.Config()).nameLine, longName);
+}
+
+// Describes a styled text as text, palette digit and font per character.
+std::string Describe(const StyledText& t) {
+    std::string out;
+    for (std::size_t i = 0; i < t.Length(); ++i) {
+        const CharStyle s = t.StyleAt(i);
+        char digit = '?';
+        for (const PaletteEntry& e : ColorPalette) {
+            if (e.packed == s.Color) {
+                digit = e.digit;
+            }
+        }
+        out += t.Text()[i];
+        out += digit;
+        out += s.Q3Font ? 's' : 'a';
+    }
+    return out;
+}
+
+MemoryStyledText RandomName(std::mt19937& rng) {
+    const std::size_t length = rng() % 20;
+    std::string text;
+    std::vector<CharStyle> styles;
+    for (std::size_t i = 0; i < length; ++i) {
+        // Spaces often, so that alternative-font spaces (A0) come up.
+        text.push_back(rng() % 4 == 0 ? ' ' : static_cast<char>(32 + rng() % 95));
+        styles.push_back({ColorPalette[rng() % 8].packed, rng() % 2 == 0});
+    }
+    return MemoryStyledText(text, styles);
+}
+
+// Encoding, updating a configuration file and loading the names back gives the same names.
+TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
+    const std::string endings[] = {"\r\n", "\n", "\r"};
+    for (unsigned seed : {7u, 42u, 20261207u}) {
+        std::mt19937 rng(seed);
+        ConfigFolder folder;
+        for (int round = 0; round < 150; ++round) {
+            if (round % 10 == 0) {
+                std::string file;
+                for (int line = 0; line < 5; ++line) {
+                    file +=
+                        "seta setting" + std::to_string(rng() % 100) + " 1" + endings[rng() % 3];
+                }
+                WriteBytes(folder.Config(), file);
+            }
+            MemoryStyledText player = RandomName(rng);
+            MemoryStyledText server = RandomName(rng);
+            const std::string expectedPlayer = Describe(player);
+            const std::string expectedServer = Describe(server);
+            const SetaLines lines = BuildShowCodeLines(player, server);
+            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).ok());
+
+            const StoredSetaLines stored = ReadSetaLines(folder.Config());
+            ASSERT_TRUE(stored.nameLine && stored.serverLine);
+            const auto nameCode = CodeOfSetaLine(*stored.nameLine);
+            const auto serverCode = CodeOfSetaLine(*stored.serverLine);
+            ASSERT_TRUE(nameCode && serverCode);
+            ASSERT_EQ(Describe(DecodeColorCode(*nameCode)), expectedPlayer)
+                << "seed " << seed << " round " << round;
+            ASSERT_EQ(Describe(DecodeColorCode(*serverCode)), expectedServer)
+                << "seed " << seed << " round " << round;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace chromlet
