@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/game_preview.h"
 #include "ui/name_editor.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -65,6 +66,9 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
             break;
         case ControlKind::VerticalDivider:
             widget = CreateDivider(QFrame::VLine, parent);
+            break;
+        case ControlKind::Preview:
+            widget = new GamePreview(parent);
             break;
     }
     widget->setObjectName(

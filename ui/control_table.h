@@ -19,6 +19,7 @@ enum class ControlKind {
     Button,
     HorizontalDivider,  ///< an etched line, a captionless frame
     VerticalDivider,
+    Preview,  ///< a GamePreview
 };
 
 struct ControlSpec {

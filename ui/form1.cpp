@@ -1,15 +1,21 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 
 #include <array>
 
+#include "config/seta_reader.h"
 #include "core/color_code.h"
+#include "core/color_decode.h"
+#include "core/memory_styled_text.h"
 #include "ui/dialog.h"
+#include "ui/game_preview.h"
 #include "ui/name_editor.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -59,6 +65,10 @@ constexpr ControlSpec kLayout[] = {
     {"Label2", K::BoldLabel, "Instructions:", 3510, 60, 1140, 240},
     {"Label3", K::Label, kInstructions, 3495, 270, 3420, 1440},
     {"Label4", K::Label, "", 3480, 3900, 3420, 615},
+    // Beyond the original window, in the free space between the instructions and the credits.
+    {"Label6", K::BoldLabel, "In game:", 3510, 1800, 1140, 240},
+    {"Preview1", K::Preview, "", 3495, 2055, 3420, 900},
+    {"Command23", K::Button, "&Load from q3config.cfg...", 3495, 3090, 2400, 345},
 };
 
 constexpr int kClientWidth = 7065;
@@ -106,7 +116,8 @@ void Form1::StyleButton_Click(const StyleButton& button) {
     }
 }
 
-Form1::Form1(FileChooser chooser, QWidget* parent) : QWidget(parent), chooser_(std::move(chooser)) {
+Form1::Form1(FileChooser chooser, QWidget* parent)
+    : QWidget(parent), chooser_(std::move(chooser)), loadChooser_(StoredChooserSettings()) {
     using E = StyleButton::Editor;
     using O = StyleButton::Operation;
     // Which editor and which colour or font flag each style button applies.
@@ -164,6 +175,15 @@ Form1::Form1(FileChooser chooser, QWidget* parent) : QWidget(parent), chooser_(s
             &Form1::Command9_Click);
     connect(findChild<QPushButton*>(QStringLiteral("Command10")), &QPushButton::clicked, this,
             &Form1::Command10_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Command23")), &QPushButton::clicked, this,
+            &Form1::Command23_Click);
+    findChild<QPushButton*>(QStringLiteral("Command23"))
+        ->setToolTip(QStringLiteral("Load the player name and server name from a q3config.cfg"));
+
+    preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
+    for (NameEditor* editor : {rtb_, rtb2_}) {
+        connect(editor, &NameEditor::styledTextChanged, this, &Form1::UpdatePreview);
+    }
 
     QWidget* previous = nullptr;
     for (std::string_view name : kTabOrder) {
@@ -185,6 +205,15 @@ std::span<const ControlSpec> Form1::Layout() {
 void Form1::Form_Load() {
     InitialStyling(*rtb_);
     InitialStyling(*rtb2_);
+    UpdatePreview();
+}
+
+// Encodes copies, so that the preview never moves the selection the user is about to style.
+void Form1::UpdatePreview() {
+    MemoryStyledText player = MemoryStyledText::CopyOf(*rtb_);
+    MemoryStyledText server = MemoryStyledText::CopyOf(*rtb2_);
+    const SetaLines lines = BuildShowCodeLines(player, server);
+    preview_->SetLines(lines.name, lines.server);
 }
 
 void Form1::Command9_Click() {
@@ -197,6 +226,44 @@ void Form1::Command9_Click() {
 
 void Form1::Command10_Click() {
     close();
+}
+
+void Form1::Command23_Click() {
+    loadChooser_.fileMustExist = true;
+    const QString path = chooser_(this, loadChooser_);
+    if (path.isEmpty()) {
+        return;  // cancelled
+    }
+    loadChooser_.fileName = path;
+
+    const QString file = QDir::toNativeSeparators(path);
+    const auto refuse = [this](const QString& why) {
+        QMessageBox::warning(
+            this, QStringLiteral("Could not load the names"),
+            why + QStringLiteral(" The names in the editors were left as they were."));
+    };
+    const StoredSetaLines stored = ReadSetaLines(path);
+    if (!stored.readable()) {
+        refuse(QStringLiteral("Could not read \"%1\" (%2).").arg(file, stored.error));
+        return;
+    }
+    const std::optional<std::string> nameCode =
+        stored.nameLine ? CodeOfSetaLine(*stored.nameLine) : std::nullopt;
+    const std::optional<std::string> serverCode =
+        stored.serverLine ? CodeOfSetaLine(*stored.serverLine) : std::nullopt;
+    QStringList missing;
+    if (!nameCode) {
+        missing << QStringLiteral("player name (a line seta name \"...\")");
+    }
+    if (!serverCode) {
+        missing << QStringLiteral("server name (a line seta sv_hostname \"...\")");
+    }
+    if (!missing.isEmpty()) {
+        refuse(QStringLiteral("\"%1\" holds no %2.").arg(file, missing.join(" and no ")));
+        return;
+    }
+    rtb_->ReplaceStyledText(DecodeColorCode(*nameCode));
+    rtb2_->ReplaceStyledText(DecodeColorCode(*serverCode));
 }
 
 }  // namespace chromlet::ui

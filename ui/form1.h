@@ -1,5 +1,6 @@
 // The main window: the two name editors with their style buttons, "Show code" and "Exit",
-// the instructions and the credits.
+// the instructions and the credits, a live preview of both names as the game shows them and a
+// button that loads the names back from a configuration file.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 namespace chromlet::ui {
 
+class GamePreview;
 class NameEditor;
 
 class Form1 : public QWidget {
@@ -33,10 +35,14 @@ class Form1 : public QWidget {
     void StyleButton_Click(const StyleButton& button);
     void Command9_Click();
     void Command10_Click();
+    void Command23_Click();
+    void UpdatePreview();
 
     NameEditor* rtb_ = nullptr;
     NameEditor* rtb2_ = nullptr;
+    GamePreview* preview_ = nullptr;
     FileChooser chooser_;
+    ChooserSettings loadChooser_;
 };
 
 }  // namespace chromlet::ui

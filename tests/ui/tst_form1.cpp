@@ -1,6 +1,8 @@
 // The main window, driven as a user drives it.
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,6 +13,7 @@
 #include "hex.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
+#include "ui/game_preview.h"
 #include "ui/name_editor.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
@@ -34,6 +37,25 @@ class TestForm1 : public QObject {
             qFatal("no button %s", name);
         }
         return b;
+    }
+
+    // Each character followed by its palette digit ('?' outside the palette) and 's' or 'a'.
+    static QString Describe(const StyledText& text) {
+        QString out;
+        const std::string chars = text.Text();
+        for (std::size_t i = 0; i < chars.size(); ++i) {
+            const CharStyle s = text.StyleAt(i);
+            QChar digit = '?';
+            for (const PaletteEntry& e : ColorPalette) {
+                if (e.packed == s.Color) {
+                    digit = QChar::fromLatin1(e.digit);
+                }
+            }
+            out += QChar::fromLatin1(chars[i]);
+            out += digit;
+            out += s.Q3Font ? QStringLiteral("s ") : QStringLiteral("a ");
+        }
+        return out;
     }
 
     // Every character's style, as one comparable string: colour in hex and 's' or 'a'.
@@ -337,6 +359,7 @@ class TestForm1 : public QObject {
             "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
             "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
             "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
+            "Command23",  // the load button, after every documented control
         };
         window->rtb()->setFocus();
         QStringList seen;
@@ -385,6 +408,10 @@ class TestForm1 : public QObject {
         row("Label2", "bold label", "Instructions:", 3510, 60, 1140, 240);
         row("Label3", "label", nullptr, 3495, 270, 3420, 1440);
         row("Label4", "label", nullptr, 3480, 3900, 3420, 615);
+        // Our additions, between the instructions (ending at 1710) and the credits (3900).
+        row("Label6", "bold label", "In game:", 3510, 1800, 1140, 240);
+        row("Preview1", "preview", "", 3495, 2055, 3420, 900);
+        row("Command23", "button", "&Load from q3config.cfg...", 3495, 3090, 2400, 345);
     }
     void controlsStandWhereTheLayoutPutsThem() {
         QFETCH(QString, kind);
@@ -415,10 +442,20 @@ class TestForm1 : public QObject {
             if (!caption.isNull()) {
                 QCOMPARE(l->text(), caption);
             }
+        } else if (kind == "preview") {
+            QVERIFY(qobject_cast<GamePreview*>(w));
+            QCOMPARE(w->focusPolicy(), Qt::NoFocus);
         } else {
             auto* f = qobject_cast<QFrame*>(w);
             QVERIFY(f);
             QCOMPARE(f->frameShape(), kind == "hline" ? QFrame::HLine : QFrame::VLine);
+        }
+    }
+
+    void additionsLieInTheFreeAreaOfTheRightHalf() {
+        const QRect free(twips(3480), twips(1710), twips(3435), twips(3900 - 1710));
+        for (const char* name : {"Label6", "Preview1", "Command23"}) {
+            QVERIFY2(free.contains(window->findChild<QWidget*>(name)->geometry()), name);
         }
     }
 
@@ -439,6 +476,118 @@ class TestForm1 : public QObject {
         QVERIFY(credits->openExternalLinks());
         QCOMPARE(window->findChild<QPushButton*>("Command9")->font().family(),
                  window->font().family());
+    }
+
+    void previewFollowsTypingAndStyleClicksWithoutMovingAnything() {
+        auto* preview = window->findChild<GamePreview*>("Preview1");
+        QCOMPARE(Describe(preview->Row(0)), QStringLiteral("P7s l7s a7s y7s e7s r7s "));
+        QCOMPARE(Describe(preview->Row(1)), QStringLiteral("n7s o7s n7s a7s m7s e7s "));
+
+        NameEditor* rtb = window->rtb();
+        rtb->setFocus();
+        rtb->SetSelection({6, 0});
+        QTest::keyClicks(rtb, "X");
+        QCOMPARE(Describe(preview->Row(0)), QStringLiteral("P7s l7s a7s y7s e7s r7s X7s "));
+        QCOMPARE(rtb->GetSelection(), (Selection{7, 0}));
+        QCOMPARE(QApplication::focusWidget(), rtb);
+
+        rtb->SetSelection({0, 2});
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);  // Red
+        QCOMPARE(Describe(preview->Row(0)).left(8), QStringLiteral("P1s l1s "));
+        QTest::mouseClick(button("Command21"), Qt::LeftButton);  // Alt. Font
+        QCOMPARE(Describe(preview->Row(0)).left(12), QStringLiteral("P1a l1a a7s "));
+        QCOMPARE(rtb->GetSelection(), (Selection{0, 2}));
+        QCOMPARE(QApplication::focusWidget(), button("Command21"));
+
+        rtb->undo();
+        QCOMPARE(Describe(preview->Row(0)).left(8), QStringLiteral("P1s l1s "));
+
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        if (QApplication::clipboard()->text() != QStringLiteral("pasted")) {
+            QSKIP("this platform has no clipboard");
+        }
+        window->rtb2()->selectAll();
+        window->rtb2()->paste();
+        QCOMPARE(Describe(preview->Row(1)), QStringLiteral("p7s a7s s7s t7s e7s d7s "));
+    }
+
+    void loadReadsTheNamesBackIntoTheEditors() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("q3config.cfg");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            // An older name first, then the one that counts; CR LF, LF and CR line ends.
+            f.write(
+                "seta name \"old\"\r\nseta sv_hostname \"\x1b"
+                "4S\xF2v\x1b"
+                "7\"\n\r\n"
+                "seta name \"\x1b"
+                "1P\xEC\x1b"
+                "7ay\x1b"
+                "7\"\rseta sensitivity 5\r\n");
+        }
+        window->rtb()->setFocus();
+        chooserAnswer = path;
+        QTest::mouseClick(button("Command23"), Qt::LeftButton);
+        QCOMPARE(chooserCalls.size(), 1);
+        QCOMPARE(chooserCalls[0].title, QStringLiteral("Locate q3config.cfg"));
+        QCOMPARE(chooserCalls[0].fileName, QStringLiteral("q3config.cfg"));
+        QVERIFY(chooserCalls[0].fileMustExist);
+        QCOMPARE(Describe(*window->rtb()), QStringLiteral("P1s l1a a7s y7s "));
+        QCOMPARE(Describe(*window->rtb2()), QStringLiteral("S4s r4a v4s "));
+        QCOMPARE(window->rtb()->GetSelection(), (Selection{0, 0}));
+        QCOMPARE(QApplication::focusWidget(), button("Command23"));
+        auto* preview = window->findChild<GamePreview*>("Preview1");
+        QCOMPARE(Describe(preview->Row(0)), QStringLiteral("P1s l1a a7s y7s "));
+
+        // The next load starts from the file chosen this time.
+        chooserAnswer.clear();
+        QTest::mouseClick(button("Command23"), Qt::LeftButton);
+        QCOMPARE(chooserCalls[1].fileName, path);
+        QCOMPARE(Describe(*window->rtb()), QStringLiteral("P1s l1a a7s y7s "));
+    }
+
+    void loadReportsWhatIsMissingAndChangesNothing_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no server name") << QByteArray("seta name \"a\"\r\n") << "server name";
+        QTest::newRow("no player name")
+            << QByteArray("seta sv_hostname \"a\"\r\n") << "no player name";
+        QTest::newRow("no quotes")
+            << QByteArray("seta name Old\r\nseta sv_hostname \"a\"\r\n") << "player name";
+        QTest::newRow("empty file") << QByteArray() << "player name";
+        QTest::newRow("a folder") << QByteArray("<folder>") << "Could not read";
+    }
+    void loadReportsWhatIsMissingAndChangesNothing() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QString path = dir.filePath("q3config.cfg");
+        if (contents == "<folder>") {
+            QVERIFY(QDir(dir.path()).mkdir("q3config.cfg"));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contents);
+        }
+        window->rtb()->SetSelection({0, 2});
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        const QString before = Describe(*window->rtb()) + "|" + Describe(*window->rtb2());
+        QString text;
+        ModalWatcher boxWatch([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                text = box->text();
+            }
+            modal->close();
+        });
+        chooserAnswer = path;
+        QTest::mouseClick(button("Command23"), Qt::LeftButton);
+        QVERIFY(boxWatch.fired());
+        QVERIFY2(text.contains(says), qPrintable(text));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
+        QVERIFY2(text.contains("left as they were"), qPrintable(text));
+        QCOMPARE(Describe(*window->rtb()) + "|" + Describe(*window->rtb2()), before);
     }
 
     void screenshot() {
