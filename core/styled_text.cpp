@@ -2,6 +2,20 @@
 
 namespace chromlet {
 
+std::vector<StyleRun> StyleRuns(const StyledText& text) {
+    std::vector<StyleRun> runs;
+    const std::size_t length = text.Length();
+    for (std::size_t i = 0; i < length; ++i) {
+        const CharStyle style = text.StyleAt(i);
+        if (!runs.empty() && runs.back().style == style) {
+            ++runs.back().length;
+        } else {
+            runs.push_back({i, 1, style});
+        }
+    }
+    return runs;
+}
+
 void InitialStyling(StyledText& text) {
     text.SetSelection({0, text.Length()});
     text.SetSelectionColor(PackedOf(PaletteColor::White));

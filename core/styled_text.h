@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chromlet {
 
@@ -95,6 +96,18 @@ class StyledText {
     /// Sets the font flag of every selected character.
     virtual void SetSelectionQ3Font(bool q3Font) = 0;
 };
+
+/// A stretch of characters that share one style.
+struct StyleRun {
+    std::size_t start;
+    std::size_t length;
+    CharStyle style;
+
+    friend bool operator==(const StyleRun&, const StyleRun&) = default;
+};
+
+/// The text's characters grouped, in order, into the longest runs of one style each.
+std::vector<StyleRun> StyleRuns(const StyledText& text);
 
 /// The styling every editor gets when the main window loads: the whole text white and in the
 /// standard font, then nothing selected with the caret at 0.

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/game_preview.h"
+#include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -16,8 +17,8 @@ QRect ControlSpec::rect() const {
     return twipsRect(left, top, width, height);
 }
 
-QString Caption(const ControlSpec& spec) {
-    return QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+QString Caption(const ControlSpec& control) {
+    return FromLatin1(control.caption);
 }
 
 namespace {
@@ -31,31 +32,31 @@ QFrame* CreateDivider(QFrame::Shape shape, QWidget* parent) {
 
 }  // namespace
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
         case ControlKind::Label:
         case ControlKind::BoldLabel: {
-            auto* label = new QLabel(Caption(spec), parent);
+            auto* label = new QLabel(Caption(control), parent);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setFont(UiFont(8.25, spec.kind == ControlKind::BoldLabel));
+            label->setFont(UiFont(8.25, control.kind == ControlKind::BoldLabel));
             widget = label;
             break;
         }
         case ControlKind::Editor: {
             auto* editor = new NameEditor(parent);
-            editor->setPlainText(Caption(spec));
+            editor->setPlainText(Caption(control));
             widget = editor;
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(Caption(spec), parent);
+            auto* box = new QLineEdit(Caption(control), parent);
             widget = box;
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(Caption(spec), parent);
+            auto* button = new QPushButton(Caption(control), parent);
             button->setFocusPolicy(Qt::StrongFocus);
             button->setAutoDefault(false);
             widget = button;
@@ -71,9 +72,8 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
             widget = new GamePreview(parent);
             break;
     }
-    widget->setObjectName(
-        QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    widget->setGeometry(spec.rect());
+    widget->setObjectName(FromLatin1(control.name));
+    widget->setGeometry(control.rect());
     return widget;
 }
 

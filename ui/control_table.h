@@ -34,11 +34,11 @@ struct ControlSpec {
     QRect rect() const;
 };
 
-/// Creates the control the spec describes as a child of `parent`, with its objectName, caption,
-/// font and geometry.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+/// Creates the control the table row describes as a child of `parent`, with its objectName,
+/// caption, font and geometry.
+QWidget* CreateControl(const ControlSpec& control, QWidget* parent);
 
-/// The caption as a QString (the tables hold UTF-8 literals).
-QString Caption(const ControlSpec& spec);
+/// The caption as a QString.
+QString Caption(const ControlSpec& control);
 
 }  // namespace chromlet::ui

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "config/config_updater.h"
+#include "ui/latin1.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -45,32 +46,19 @@ class ConfigLineValidator : public QValidator {
     }
 };
 
-QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToBytes(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString Name(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 Dialog::Dialog(FileChooser chooser, QWidget* parent)
     : QDialog(parent), chooser_(std::move(chooser)), cmd_(StoredChooserSettings()) {
-    setWindowTitle(Name(kDialogCaption));
+    setWindowTitle(FromLatin1(kDialogCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     setFont(UiFont());
     setSizeGripEnabled(false);
 
-    for (const ControlSpec& spec : kLayout) {
-        CreateControl(spec, this);
+    for (const ControlSpec& control : kLayout) {
+        CreateControl(control, this);
     }
     text1_ = findChild<QLineEdit*>(QStringLiteral("Text1"));
     text2_ = findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -80,7 +68,7 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     }
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"));
-    command1->setToolTip(Name(kUpdateToolTip));
+    command1->setToolTip(FromLatin1(kUpdateToolTip));
     // Neither button is the default: Enter in a text box must not write the file.
     for (QPushButton* button : {command1, ok}) {
         button->setDefault(false);
@@ -100,16 +88,16 @@ std::span<const ControlSpec> Dialog::Layout() {
 }
 
 void Dialog::SetText1(const std::string& line) {
-    text1_->setText(FromBytes(line));
+    text1_->setText(FromLatin1(line));
 }
 void Dialog::SetText2(const std::string& line) {
-    text2_->setText(FromBytes(line));
+    text2_->setText(FromLatin1(line));
 }
 std::string Dialog::Text1() const {
-    return ToBytes(text1_->text());
+    return ToLatin1(text1_->text());
 }
 std::string Dialog::Text2() const {
-    return ToBytes(text2_->text());
+    return ToLatin1(text2_->text());
 }
 
 void Dialog::Command1_Click() {

@@ -16,6 +16,7 @@
 #include "core/memory_styled_text.h"
 #include "ui/dialog.h"
 #include "ui/game_preview.h"
+#include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -82,16 +83,12 @@ constexpr std::string_view kTabOrder[] = {
     "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
 };
 
-QString Name(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 // The link shows the address without its scheme, so that the line fits the label.
 QString CreditsHtml() {
-    const QUrl url(Name(kHomePage));
+    const QUrl url(FromLatin1(kHomePage));
     const QString shown = url.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2);
     return QStringLiteral("%1 %2<br>For news and updates: <a href=\"%3\">%4</a>")
-        .arg(Name(kProductName), Name(kVersion), url.toString().toHtmlEscaped(),
+        .arg(FromLatin1(kProductName), FromLatin1(kVersion), url.toString().toHtmlEscaped(),
              shown.toHtmlEscaped());
 }
 
@@ -144,7 +141,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
         {"Command22", E::Server, O::Font, C::White, false},
     };
 
-    setWindowTitle(Name(kMainCaption));
+    setWindowTitle(FromLatin1(kMainCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
@@ -154,8 +151,8 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
     setWindowIcon(icon);
 
-    for (const ControlSpec& spec : kLayout) {
-        CreateControl(spec, this);
+    for (const ControlSpec& control : kLayout) {
+        CreateControl(control, this);
     }
     rtb_ = findChild<NameEditor*>(QStringLiteral("rtb"));
     rtb2_ = findChild<NameEditor*>(QStringLiteral("rtb2"));
@@ -168,7 +165,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     credits->setFocusPolicy(Qt::NoFocus);
 
     for (const StyleButton& button : kStyleButtons) {
-        connect(findChild<QPushButton*>(Name(button.name)), &QPushButton::clicked, this,
+        connect(findChild<QPushButton*>(FromLatin1(button.name)), &QPushButton::clicked, this,
                 [this, &button] { StyleButton_Click(button); });
     }
     connect(findChild<QPushButton*>(QStringLiteral("Command9")), &QPushButton::clicked, this,
@@ -187,7 +184,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
 
     QWidget* previous = nullptr;
     for (std::string_view name : kTabOrder) {
-        QWidget* next = findChild<QWidget*>(Name(name));
+        QWidget* next = findChild<QWidget*>(FromLatin1(name));
         if (previous) {
             setTabOrder(previous, next);
         }

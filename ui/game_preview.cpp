@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/color_decode.h"
+#include "ui/latin1.h"
 #include "ui/ui_font.h"
 
 namespace chromlet::ui {
@@ -55,15 +56,12 @@ void GamePreview::paintEvent(QPaintEvent* event) {
                                  (rowHeight + metrics.ascent() - metrics.descent()) / 2;
             int x = area.left();
             // Draw runs of one style together, so kerning within a run stays natural.
-            std::size_t start = 0;
-            while (start < chars.size() && x < area.right()) {
-                const CharStyle style = text.StyleAt(start);
-                std::size_t end = start + 1;
-                while (end < chars.size() && text.StyleAt(end) == style) {
-                    ++end;
+            for (const StyleRun& r : StyleRuns(text)) {
+                if (x >= area.right()) {
+                    break;
                 }
-                const QString run =
-                    QString::fromLatin1(chars.data() + start, static_cast<qsizetype>(end - start));
+                const CharStyle style = r.style;
+                const QString run = FromLatin1(std::string_view(chars).substr(r.start, r.length));
                 const QFont font = RowFont(style.Q3Font);
                 painter.setFont(font);
                 const int width = QFontMetrics(font).horizontalAdvance(run);
@@ -80,7 +78,6 @@ void GamePreview::paintEvent(QPaintEvent* event) {
                     painter.drawLine(x, baseline + 2, x + width, baseline + 2);
                 }
                 x += width;
-                start = end;
             }
         }
     }

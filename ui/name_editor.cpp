@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "ui/latin1.h"
 #include "ui/ui_font.h"
 
 namespace chromlet::ui {
@@ -77,8 +78,7 @@ QSize NameEditor::sizeHint() const {
 
 std::string NameEditor::Text() const {
     // toRawText keeps non-breaking spaces, which toPlainText would turn into spaces.
-    const QByteArray bytes = document()->toRawText().toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return ToLatin1(document()->toRawText());
 }
 
 std::size_t NameEditor::Length() const {
@@ -161,20 +161,13 @@ void NameEditor::ReplaceStyledText(const StyledText& text) {
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    std::size_t start = 0;
-    while (start < chars.size()) {
-        const CharStyle style = text.StyleAt(start);
-        std::size_t end = start + 1;
-        while (end < chars.size() && text.StyleAt(end) == style) {
-            ++end;
-        }
+    for (const StyleRun& run : StyleRuns(text)) {
         QTextCharFormat format;
-        format.setForeground(ToQColor(style.Color));
-        SetFontFlagFormat(format, style.Q3Font);
-        cursor.insertText(InsertableText(QString::fromLatin1(chars.data() + start,
-                                                             static_cast<qsizetype>(end - start))),
-                          format);
-        start = end;
+        format.setForeground(ToQColor(run.style.Color));
+        SetFontFlagFormat(format, run.style.Q3Font);
+        cursor.insertText(
+            InsertableText(FromLatin1(std::string_view(chars).substr(run.start, run.length))),
+            format);
     }
     cursor.endEditBlock();
     SetSelection({0, 0});

@@ -8,6 +8,7 @@
 #include "config_test_support.h"
 #include "core/color_code.h"
 #include "core/color_decode.h"
+#include "describe_styles.h"
 
 namespace chromlet {
 namespace {
@@ -67,23 +68,7 @@ TEST(ReadSetaLines, readsLinesLongerThanOneChunk) {
     EXPECT_EQ(ReadSetaLines(folder.Config()).nameLine, longName);
 }
 
-// Describes a styled text as text, palette digit and font per character.
-std::string Describe(const StyledText& t) {
-    std::string out;
-    for (std::size_t i = 0; i < t.Length(); ++i) {
-        const CharStyle s = t.StyleAt(i);
-        char digit = '?';
-        for (const PaletteEntry& e : ColorPalette) {
-            if (e.packed == s.Color) {
-                digit = e.digit;
-            }
-        }
-        out += t.Text()[i];
-        out += digit;
-        out += s.Q3Font ? 's' : 'a';
-    }
-    return out;
-}
+using test::DescribeStyles;
 
 MemoryStyledText RandomName(std::mt19937& rng) {
     const std::size_t length = rng() % 20;
@@ -114,8 +99,8 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
             }
             MemoryStyledText player = RandomName(rng);
             MemoryStyledText server = RandomName(rng);
-            const std::string expectedPlayer = Describe(player);
-            const std::string expectedServer = Describe(server);
+            const std::string expectedPlayer = DescribeStyles(player);
+            const std::string expectedServer = DescribeStyles(server);
             const SetaLines lines = BuildShowCodeLines(player, server);
             ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).ok());
 
@@ -124,9 +109,9 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
             const auto nameCode = CodeOfSetaLine(*stored.nameLine);
             const auto serverCode = CodeOfSetaLine(*stored.serverLine);
             ASSERT_TRUE(nameCode && serverCode);
-            ASSERT_EQ(Describe(DecodeColorCode(*nameCode)), expectedPlayer)
+            ASSERT_EQ(DescribeStyles(DecodeColorCode(*nameCode)), expectedPlayer)
                 << "seed " << seed << " round " << round;
-            ASSERT_EQ(Describe(DecodeColorCode(*serverCode)), expectedServer)
+            ASSERT_EQ(DescribeStyles(DecodeColorCode(*serverCode)), expectedServer)
                 << "seed " << seed << " round " << round;
         }
     }

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/color_code.h"
+#include "describe_styles.h"
 #include "hex.h"
 
 namespace chromlet {
@@ -12,24 +13,7 @@ namespace {
 
 using test::FromHex;
 
-// Describes a styled text as "text|colour digit or ?|s or a" per character, for comparisons.
-std::string Describe(const StyledText& t) {
-    std::string out;
-    for (std::size_t i = 0; i < t.Length(); ++i) {
-        const CharStyle s = t.StyleAt(i);
-        char digit = '?';
-        for (const PaletteEntry& e : ColorPalette) {
-            if (e.packed == s.Color) {
-                digit = e.digit;
-            }
-        }
-        out += t.Text()[i];
-        out += digit;
-        out += s.Q3Font ? 's' : 'a';
-        out += ' ';
-    }
-    return out;
-}
+using test::DescribeStyles;
 
 TEST(DecodeColorCode, readsColoursAndTheAlternativeFont) {
     struct Case {
@@ -56,7 +40,7 @@ TEST(DecodeColorCode, readsColoursAndTheAlternativeFont) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Describe(DecodeColorCode(FromHex(c.codeHex))), c.expected);
+        EXPECT_EQ(DescribeStyles(DecodeColorCode(FromHex(c.codeHex))), c.expected);
     }
 }
 
@@ -102,7 +86,7 @@ TEST(DecodeColorCode, undoesTheEncoderForPaletteStyledNames) {
             const std::string line = BuildSetaLine(NameLineStart, BuildColorCode(original, digit));
             const std::optional<std::string> code = CodeOfSetaLine(line);
             ASSERT_TRUE(code.has_value());
-            ASSERT_EQ(Describe(DecodeColorCode(*code)), Describe(original))
+            ASSERT_EQ(DescribeStyles(DecodeColorCode(*code)), DescribeStyles(original))
                 << "seed " << seed << " round " << round;
         }
     }

@@ -149,6 +149,14 @@ TEST(SetFontFlag, afterAColourClickActsOnTheSameSelection) {
     }
 }
 
+TEST(StyleRuns, groupsNeighboursOfOneStyle) {
+    const CharStyle w{kWhite, true}, wa{kWhite, false}, r{kRed, true};
+    EXPECT_TRUE(StyleRuns(MemoryStyledText()).empty());
+    EXPECT_EQ(StyleRuns(MemoryStyledText("abcdef", {w, w, wa, r, r, w})),
+              (std::vector<StyleRun>{{0, 2, w}, {2, 1, wa}, {3, 2, r}, {5, 1, w}}));
+    EXPECT_EQ(StyleRuns(MemoryStyledText("ab", r)), (std::vector<StyleRun>{{0, 2, r}}));
+}
+
 TEST(MemoryStyledText, clampsTheSelectionIntoTheText) {
     MemoryStyledText text("abc");
     text.SetSelection({5, 2});

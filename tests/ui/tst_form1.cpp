@@ -10,6 +10,7 @@
 
 #include "core/color_code.h"
 #include "core/memory_styled_text.h"
+#include "describe_styles.h"
 #include "hex.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
@@ -39,23 +40,8 @@ class TestForm1 : public QObject {
         return b;
     }
 
-    // Each character followed by its palette digit ('?' outside the palette) and 's' or 'a'.
     static QString Describe(const StyledText& text) {
-        QString out;
-        const std::string chars = text.Text();
-        for (std::size_t i = 0; i < chars.size(); ++i) {
-            const CharStyle s = text.StyleAt(i);
-            QChar digit = '?';
-            for (const PaletteEntry& e : ColorPalette) {
-                if (e.packed == s.Color) {
-                    digit = QChar::fromLatin1(e.digit);
-                }
-            }
-            out += QChar::fromLatin1(chars[i]);
-            out += digit;
-            out += s.Q3Font ? QStringLiteral("s ") : QStringLiteral("a ");
-        }
-        return out;
+        return QString::fromLatin1(test::DescribeStyles(text).c_str());
     }
 
     // Every character's style, as one comparable string: colour in hex and 's' or 'a'.
