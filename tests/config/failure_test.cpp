@@ -38,6 +38,11 @@ struct FailureCase {
     std::function<void(const ConfigFolder&)> arrange;  // what stands in the way, if anything
 };
 
+// Names the case in test output; without it gtest prints the struct's raw bytes, padding too.
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Failure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(Failure, leavesTheConfigurationFileUnchanged) {

@@ -12,6 +12,11 @@ struct PrefixCase {
     bool removed;
 };
 
+// Names the case in test output; without it gtest prints the struct's raw bytes, padding too.
+void PrintTo(const PrefixCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class OldLines : public ::testing::TestWithParam<PrefixCase> {};
 
 TEST_P(OldLines, areRemovedOnlyWhenTheyStartExactlyWithAPrefix) {

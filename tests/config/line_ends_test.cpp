@@ -56,6 +56,11 @@ struct LineEndCase {
     std::string side;  // no old lines here, so the file is rewritten as the side file
 };
 
+// Names the case in test output; without it gtest prints the struct's raw bytes, padding too.
+void PrintTo(const LineEndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEnds, normaliseIntoTheSideFileAndBack) {
