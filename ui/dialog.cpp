@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "config/config_updater.h"
+#include "ui/control_table.h"
 #include "ui/latin1.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -81,10 +82,6 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     setTabOrder(text1_, text2_);
     setTabOrder(text2_, command1);
     ok->setFocus(Qt::OtherFocusReason);
-}
-
-std::span<const ControlSpec> Dialog::Layout() {
-    return kLayout;
 }
 
 void Dialog::SetText1(const std::string& line) {

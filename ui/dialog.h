@@ -4,10 +4,8 @@
 
 #include <QDialog>
 
-#include <span>
 #include <string>
 
-#include "ui/control_table.h"
 #include "ui/file_chooser.h"
 
 class QLineEdit;
@@ -19,8 +17,6 @@ class Dialog : public QDialog {
 
   public:
     explicit Dialog(FileChooser chooser = DefaultFileChooser, QWidget* parent = nullptr);
-
-    static std::span<const ControlSpec> Layout();
 
     /// The lines as byte strings; every byte 0 to 255 survives the round trip through the boxes.
     void SetText1(const std::string& line);

@@ -14,6 +14,7 @@
 #include "core/color_code.h"
 #include "core/color_decode.h"
 #include "core/memory_styled_text.h"
+#include "ui/control_table.h"
 #include "ui/dialog.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
@@ -193,10 +194,6 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
 
     Form_Load();
     rtb_->setFocus(Qt::OtherFocusReason);
-}
-
-std::span<const ControlSpec> Form1::Layout() {
-    return kLayout;
 }
 
 void Form1::Form_Load() {

@@ -5,9 +5,6 @@
 
 #include <QWidget>
 
-#include <span>
-
-#include "ui/control_table.h"
 #include "ui/file_chooser.h"
 
 namespace chromlet::ui {
@@ -21,9 +18,6 @@ class Form1 : public QWidget {
   public:
     /// `chooser` is handed to every control-code dialog this window opens.
     explicit Form1(FileChooser chooser = DefaultFileChooser, QWidget* parent = nullptr);
-
-    /// The controls of the window, as its layout describes them.
-    static std::span<const ControlSpec> Layout();
 
     NameEditor* rtb() const { return rtb_; }
     NameEditor* rtb2() const { return rtb2_; }
