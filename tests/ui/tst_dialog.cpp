@@ -70,11 +70,8 @@ class TestDialog : public QObject {
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("twipsRect");
-        auto row = [](const char* name, const char* kind, const char* caption, int l, int t, int w,
-                      int h) { QTest::newRow(name) << kind << caption << QRect(l, t, w, h); };
+        test::AddLayoutColumns();
+        const auto row = test::AddLayoutRow;
         row("Text1", "text box", "", 75, 135, 4515, 315);
         row("Text2", "text box", "", 75, 510, 4515, 315);
         row("Frame3", "hline", "", 45, 930, 4560, 30);
@@ -87,15 +84,14 @@ class TestDialog : public QObject {
         QFETCH(QRect, twipsRect);
         QWidget* w = dialog->findChild<QWidget*>(QTest::currentDataTag());
         QVERIFY(w);
-        QCOMPARE(w->geometry(), QRect(twipsRect.x() / 15, twipsRect.y() / 15,
-                                      twipsRect.width() / 15, twipsRect.height() / 15));
+        QCOMPARE(w->geometry(), test::PixelsOf(twipsRect));
         if (kind == "button") {
             auto* b = qobject_cast<QPushButton*>(w);
             QVERIFY(b);
             QCOMPARE(b->text(), caption);
             QVERIFY(!b->isDefault());
             QVERIFY(!b->autoDefault());
-            QVERIFY(b->fontMetrics().horizontalAdvance(caption) + 8 <= b->width());
+            QVERIFY(test::CaptionFits(b));
         } else if (kind == "text box") {
             QVERIFY(qobject_cast<QLineEdit*>(w));
         } else {

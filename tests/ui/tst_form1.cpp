@@ -358,11 +358,8 @@ class TestForm1 : public QObject {
     }
 
     void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("twipsRect");
-        auto row = [](const char* name, const char* kind, const char* caption, int l, int t, int w,
-                      int h) { QTest::newRow(name) << kind << caption << QRect(l, t, w, h); };
+        test::AddLayoutColumns();
+        const auto row = test::AddLayoutRow;
         row("Label1", "label", "Name:", 120, 60, 1140, 240);
         row("rtb", "editor", "Player", 105, 330, 3060, 330);
         row("Command1", "button", "&Black", 120, 705, 930, 330);
@@ -406,16 +403,13 @@ class TestForm1 : public QObject {
         QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
         QVERIFY(w);
         QCOMPARE(w->parentWidget(), window.get());
-        QCOMPARE(w->geometry(), QRect(twipsRect.x() / 15, twipsRect.y() / 15,
-                                      twipsRect.width() / 15, twipsRect.height() / 15));
+        QCOMPARE(w->geometry(), test::PixelsOf(twipsRect));
         if (kind == "button") {
             auto* b = qobject_cast<QPushButton*>(w);
             QVERIFY(b);
             QCOMPARE(b->text(), caption);
             // Every caption fits inside its button in the font the machine has.
-            QVERIFY2(
-                b->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 8 <= b->width(),
-                qPrintable(caption));
+            QVERIFY2(test::CaptionFits(b), qPrintable(caption));
         } else if (kind == "editor") {
             auto* e = qobject_cast<NameEditor*>(w);
             QVERIFY(e);

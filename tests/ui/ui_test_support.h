@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
+#include <QRect>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +45,30 @@ class ModalWatcher {
     QWidget* notThis_;
     bool fired_ = false;
 };
+
+/// The columns of a layout table test: a control's kind, its caption and its rectangle in twips.
+inline void AddLayoutColumns() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twipsRect");
+}
+
+/// One control of a layout table, its name as the row's tag.
+inline void AddLayoutRow(const char* name, const char* kind, const char* caption, int left, int top,
+                         int width, int height) {
+    QTest::newRow(name) << QString(kind) << QString(caption) << QRect(left, top, width, height);
+}
+
+/// Where a control given in twips stands on a 96 dpi screen: 15 twips to the pixel.
+inline QRect PixelsOf(const QRect& twips) {
+    return QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+}
+
+/// Whether a button's caption, without its access-key marker, fits inside it.
+inline bool CaptionFits(const QPushButton* button) {
+    return button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 8 <=
+           button->width();
+}
 
 /// Replaces the editor's whole text, every character white and in the standard font.
 inline void SetEditorText(ui::NameEditor* editor, const QString& text) {
