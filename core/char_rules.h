@@ -1,0 +1,53 @@
+// What a name and a configuration line may hold. The editors, the control-code dialog and the
+// config updater all ask here, so that the three never disagree.
+#pragma once
+
+#include <string_view>
+
+namespace chromlet {
+
+/// Why a character cannot stand in a name; None when it can.
+enum class NameCharFault {
+    None,
+    NotLatin1,    ///< outside ISO 8859-1: a name is one byte per character
+    LineBreak,    ///< would split the configuration line
+    DoubleQuote,  ///< would end the quoted value early; the rest would run as console commands
+};
+
+/// The characters an editor treats as a line break: LF, VT, FF, CR, NEL, LS and PS.
+constexpr bool IsLineBreakChar(char32_t c) {
+    return c == U'\n' || c == U'\v' || c == U'\f' || c == U'\r' || c == 0x85 || c == 0x2028 ||
+           c == 0x2029;
+}
+
+/// Checks one character (a Unicode code point) for a name: ISO 8859-1, without line breaks and
+/// without the double quote.
+constexpr NameCharFault CheckNameChar(char32_t c) {
+    if (c > 0xFF) {
+        return NameCharFault::NotLatin1;
+    }
+    if (IsLineBreakChar(c)) {
+        return NameCharFault::LineBreak;
+    }
+    if (c == U'"') {
+        return NameCharFault::DoubleQuote;
+    }
+    return NameCharFault::None;
+}
+
+constexpr bool IsNameChar(char32_t c) {
+    return CheckNameChar(c) == NameCharFault::None;
+}
+
+/// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
+/// which would end it. Double quotes are the line's own business.
+constexpr bool IsConfigLineChar(char32_t c) {
+    return c <= 0xFF && c != U'\r' && c != U'\n';
+}
+
+/// Whether `line` (bytes) can be written as one configuration line.
+constexpr bool IsConfigLine(std::string_view line) {
+    return line.find_first_of("\r\n") == std::string_view::npos;
+}
+
+}  // namespace chromlet
