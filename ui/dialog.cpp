@@ -98,12 +98,10 @@ std::string Dialog::Text2() const {
 }
 
 void Dialog::Command1_Click() {
-    cmd_.fileMustExist = true;
-    const QString path = chooser_(this, cmd_);
+    const QString path = ChooseExistingFile(chooser_, this, cmd_);
     if (path.isEmpty()) {
         return;  // cancelled: nothing is written
     }
-    cmd_.fileName = path;
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
     if (!result.ok()) {
         QMessageBox::warning(this,

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace chromlet::ui {
 
@@ -34,6 +33,15 @@ ChooserSettings StoredChooserSettings() {
     s.filterPattern = QStringLiteral("q3config.cfg");
     s.directory = InitialConfigFolder();
     return s;
+}
+
+QString ChooseExistingFile(const FileChooser& chooser, QWidget* parent, ChooserSettings& settings) {
+    settings.fileMustExist = true;
+    const QString path = chooser(parent, settings);
+    if (!path.isEmpty()) {
+        settings.fileName = path;
+    }
+    return path;
 }
 
 QString DefaultFileChooser(QWidget* parent, const ChooserSettings& settings) {

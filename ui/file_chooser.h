@@ -31,6 +31,10 @@ ChooserSettings StoredChooserSettings();
 /// on this platform where it exists, else the home folder.
 QString InitialConfigFolder();
 
+/// Asks `chooser` for an existing file, starting from `settings`, and remembers the chosen one
+/// there so that the next question starts from it. Empty when the user cancelled.
+QString ChooseExistingFile(const FileChooser& chooser, QWidget* parent, ChooserSettings& settings);
+
 /// The program's chooser, a QFileDialog for opening.
 QString DefaultFileChooser(QWidget* parent, const ChooserSettings& settings);
 

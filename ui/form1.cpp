@@ -1,14 +1,11 @@
 #include "ui/form1.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
-
-#include <array>
 
 #include "config/seta_reader.h"
 #include "core/color_code.h"
@@ -223,12 +220,10 @@ void Form1::Command10_Click() {
 }
 
 void Form1::Command23_Click() {
-    loadChooser_.fileMustExist = true;
-    const QString path = chooser_(this, loadChooser_);
+    const QString path = ChooseExistingFile(chooser_, this, loadChooser_);
     if (path.isEmpty()) {
         return;  // cancelled
     }
-    loadChooser_.fileName = path;
 
     const QString file = QDir::toNativeSeparators(path);
     const auto refuse = [this](const QString& why) {

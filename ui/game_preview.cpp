@@ -4,6 +4,7 @@
 
 #include "core/color_decode.h"
 #include "ui/latin1.h"
+#include "ui/packed_color.h"
 #include "ui/ui_font.h"
 
 namespace chromlet::ui {
@@ -68,8 +69,7 @@ void GamePreview::paintEvent(QPaintEvent* event) {
                 // The game draws its text with a drop shadow.
                 painter.setPen(Qt::black);
                 painter.drawText(x + 1, baseline + 1, run);
-                painter.setPen(
-                    QColor(RedOf(style.Color), GreenOf(style.Color), BlueOf(style.Color)));
+                painter.setPen(ToQColor(style.Color));
                 painter.drawText(x, baseline, run);
                 if (!style.Q3Font) {
                     QPen dots = painter.pen();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/latin1.h"
+#include "ui/packed_color.h"
 #include "ui/ui_font.h"
 
 namespace chromlet::ui {
@@ -26,15 +27,6 @@ void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
     format.setFontItalic(!q3Font);
     format.setFontUnderline(!q3Font);
     format.setUnderlineStyle(q3Font ? QTextCharFormat::NoUnderline : QTextCharFormat::DotLine);
-}
-
-QColor ToQColor(PackedColor c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-PackedColor ToPacked(const QColor& c) {
-    return PackColor(static_cast<unsigned>(c.red()), static_cast<unsigned>(c.green()),
-                     static_cast<unsigned>(c.blue()));
 }
 
 }  // namespace
