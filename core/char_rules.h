@@ -23,11 +23,11 @@ constexpr bool IsLineBreakChar(char32_t c) {
 /// Checks one character (a Unicode code point) for a name: ISO 8859-1, without line breaks and
 /// without the double quote.
 constexpr NameCharFault CheckNameChar(char32_t c) {
-    if (c > 0xFF) {
-        return NameCharFault::NotLatin1;
-    }
     if (IsLineBreakChar(c)) {
         return NameCharFault::LineBreak;
+    }
+    if (c > 0xFF) {
+        return NameCharFault::NotLatin1;
     }
     if (c == U'"') {
         return NameCharFault::DoubleQuote;

@@ -1,13 +1,21 @@
 #include "ui/name_editor.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 
 #include <algorithm>
 
+#include "core/char_rules.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -16,10 +24,10 @@ namespace chromlet::ui {
 
 namespace {
 
-bool IsLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator || c == QChar(0x0085) || c == u'\v' || c == u'\f';
-}
+// How long a note about refused input stays at the caret.
+constexpr int NoteMilliseconds = 5000;
+// At most this many refused characters are named in a note.
+constexpr int NamedCharacters = 3;
 
 // How the font flag looks: the alternative font is slanted and underlined with dots.
 void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
@@ -39,6 +47,7 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFont(UiFont(8.5));
+    setCursorWidth(0);  // the editor draws its own caret
     document()->setDocumentMargin(2);
     document()->setUndoRedoEnabled(true);
 
@@ -47,13 +56,9 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Base, grey);
         pal.setColor(group, QPalette::Text, Qt::black);
+        pal.setColor(group, QPalette::Highlight, SelectionColor());
+        pal.setColor(group, QPalette::HighlightedText, Qt::white);
     }
-    // A style button takes the focus when clicked and acts on the selection, so the user must
-    // still see the selection while the editor is not focused.
-    pal.setColor(QPalette::Inactive, QPalette::Highlight,
-                 pal.color(QPalette::Active, QPalette::Highlight));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
 
     // contentsChange also reports format-only changes, which textChanged does not.
@@ -61,6 +66,7 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
         stylesValid_ = false;
         emit styledTextChanged();
     });
+    connect(this, &QTextEdit::cursorPositionChanged, this, &NameEditor::RestartCaretBlink);
 }
 
 QSize NameEditor::sizeHint() const {
@@ -157,63 +163,312 @@ void NameEditor::ReplaceStyledText(const StyledText& text) {
         QTextCharFormat format;
         format.setForeground(ToQColor(run.style.Color));
         SetFontFlagFormat(format, run.style.Q3Font);
-        cursor.insertText(
-            InsertableText(FromLatin1(std::string_view(chars).substr(run.start, run.length))),
-            format);
+        const QString part = FromLatin1(std::string_view(chars).substr(run.start, run.length));
+        cursor.insertText(InsertableText(part, false).text, format);
     }
     cursor.endEditBlock();
     SetSelection({0, 0});
 }
 
-QString NameEditor::InsertableText(const QString& text) {
-    QString result;
-    result.reserve(text.size());
-    for (QChar c : text) {
-        if (!IsLineBreak(c) && c.unicode() <= 0xFF) {
-            result.append(c);
+NameEditor::Insertable NameEditor::InsertableText(const QString& text, bool lineBreaksToSpaces) {
+    Insertable result;
+    result.text.reserve(text.size());
+    QStringList notLatin1;
+    bool quote = false;
+    bool lineBreak = false;
+    const QList<uint> chars = text.toUcs4();
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        const auto c = static_cast<char32_t>(chars[i]);
+        switch (CheckNameChar(c)) {
+            case NameCharFault::None:
+                result.text.append(QChar(static_cast<char16_t>(c)));
+                break;
+            case NameCharFault::LineBreak:
+                lineBreak = true;
+                // CR LF is one line break, and so one space.
+                if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n') {
+                    ++i;
+                }
+                if (lineBreaksToSpaces) {
+                    result.text.append(QLatin1Char(' '));
+                }
+                break;
+            case NameCharFault::DoubleQuote:
+                quote = true;
+                break;
+            case NameCharFault::NotLatin1: {
+                const QString shown = QString::fromUcs4(&c, 1);
+                if (!notLatin1.contains(shown)) {
+                    notLatin1.append(shown);
+                }
+                break;
+            }
         }
     }
+
+    QStringList notes;
+    if (!notLatin1.isEmpty()) {
+        const bool many = notLatin1.size() > 1;
+        QStringList named = notLatin1.mid(0, NamedCharacters);
+        if (notLatin1.size() > NamedCharacters) {
+            named.append(QStringLiteral("\u2026"));
+        }
+        notes << (many ? tr("%1 are not characters the game can show; they were left out.")
+                       : tr("%1 is not a character the game can show; it was left out."))
+                     .arg(named.join(QStringLiteral(" ")));
+    }
+    if (quote) {
+        notes << tr(
+            "A name cannot hold a double quote (\"): it would end the name early in "
+            "q3config.cfg. It was left out.");
+    }
+    if (lineBreak) {
+        notes << (lineBreaksToSpaces ? tr("A name is one line: each line break became a space.")
+                                     : tr("A name is one line: the line break was left out."));
+    }
+    result.note = notes.join(QLatin1Char('\n'));
     return result;
 }
 
+void NameEditor::ShowNote(const QString& note) {
+    lastNote_ = note;
+    const QRect caret = CharacterRect(textCursor().position());
+    QToolTip::showText(viewport()->mapToGlobal(caret.bottomLeft() + QPoint(0, 4)), note, this, {},
+                       NoteMilliseconds);
+    emit InputNoted(note);
+}
+
+// A name typed into an emptied editor starts as every name does: white, standard font. Without
+// this the empty line's own format, which has no colour, would make it black.
+void NameEditor::StartWithInitialStyle() {
+    if (!document()->isEmpty()) {
+        return;
+    }
+    QTextCharFormat format;
+    format.setForeground(ToQColor(PackedOf(PaletteColor::White)));
+    SetFontFlagFormat(format, true);
+    setCurrentCharFormat(format);
+}
+
 void NameEditor::keyPressEvent(QKeyEvent* event) {
+    RestartCaretBlink();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ShowNote(InsertableText(QStringLiteral("\n"), false).note);
         event->ignore();
         return;
     }
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint() && InsertableText(text) != text) {
-        event->accept();  // a character the name cannot hold: swallow it
-        return;
+    if (!text.isEmpty() && text.at(0).isPrint()) {
+        StartWithInitialStyle();
+        const Insertable in = InsertableText(text, false);
+        if (!in.note.isEmpty()) {
+            event->accept();
+            if (!in.text.isEmpty()) {
+                textCursor().insertText(in.text);
+            }
+            ShowNote(in.note);
+            return;
+        }
     }
     QTextEdit::keyPressEvent(event);
 }
 
 void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = InsertableText(event->commitString());
-    if (commit == event->commitString()) {
+    const Insertable in = InsertableText(event->commitString(), false);
+    StartWithInitialStyle();
+    if (in.note.isEmpty()) {
         QTextEdit::inputMethodEvent(event);
         return;
     }
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    filtered.setCommitString(in.text, event->replacementStart(), event->replacementLength());
     QTextEdit::inputMethodEvent(&filtered);
+    ShowNote(in.note);
 }
 
 bool NameEditor::canInsertFromMimeData(const QMimeData* source) const {
-    return source->hasText();
+    return source->hasFormat(QLatin1String(StyledMimeType)) || source->hasText() ||
+           source->hasHtml();
+}
+
+// Five bytes a character: the character's byte, red, green, blue, and 1 for the standard font.
+QMimeData* NameEditor::createMimeDataFromSelection() const {
+    auto* mime = new QMimeData;
+    const QTextCursor cursor = textCursor();
+    const auto start = static_cast<std::size_t>(cursor.selectionStart());
+    const auto end = static_cast<std::size_t>(cursor.selectionEnd());
+    const std::string chars = Text().substr(start, end - start);
+    QByteArray styled;
+    styled.reserve(static_cast<qsizetype>(chars.size() * 5));
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const CharStyle style = StyleAt(start + i);
+        for (unsigned byte :
+             {static_cast<unsigned>(static_cast<unsigned char>(chars[i])), RedOf(style.Color),
+              GreenOf(style.Color), BlueOf(style.Color), style.Q3Font ? 1u : 0u}) {
+            styled.append(static_cast<char>(byte));
+        }
+    }
+    mime->setData(QLatin1String(StyledMimeType), styled);
+    mime->setText(FromLatin1(chars));  // bytes as they are: no-break spaces stay
+    return mime;
+}
+
+bool NameEditor::InsertStyledMime(const QMimeData* source) {
+    const QByteArray styled = source->data(QLatin1String(StyledMimeType));
+    if (styled.isEmpty() || styled.size() % 5 != 0) {
+        return false;  // not ours, or damaged: fall back to the plain text
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    QStringList notes;
+    for (qsizetype i = 0; i < styled.size(); i += 5) {
+        const auto byte = [&](qsizetype k) { return static_cast<unsigned char>(styled[i + k]); };
+        const Insertable in = InsertableText(QString(QChar(byte(0))));
+        if (!in.note.isEmpty() && !notes.contains(in.note)) {
+            notes << in.note;
+        }
+        QTextCharFormat format;
+        format.setForeground(ToQColor(PackColor(byte(1), byte(2), byte(3))));
+        SetFontFlagFormat(format, byte(4) != 0);
+        cursor.insertText(in.text, format);
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    if (!notes.isEmpty()) {
+        ShowNote(notes.join(QLatin1Char('\n')));
+    }
+    return true;
 }
 
 void NameEditor::insertFromMimeData(const QMimeData* source) {
-    if (!source->hasText()) {
+    if (source->hasFormat(QLatin1String(StyledMimeType)) && InsertStyledMime(source)) {
         return;
     }
-    const QString text = InsertableText(source->text());
-    if (!text.isEmpty()) {
+    // A clipboard that holds only HTML still has text in it.
+    const QString plain = source->hasText() ? source->text()
+                          : source->hasHtml()
+                              ? QTextDocumentFragment::fromHtml(source->html()).toRawText()
+                              : QString();
+    const Insertable in = InsertableText(plain);
+    if (!in.text.isEmpty()) {
+        StartWithInitialStyle();
         QTextCursor cursor = textCursor();
-        cursor.insertText(text);
+        cursor.insertText(in.text);
         setTextCursor(cursor);
     }
+    if (!in.note.isEmpty()) {
+        ShowNote(in.note);
+    }
+}
+
+// The rectangle of the character at `position` (its left edge and height for the end of the
+// text), in viewport coordinates.
+QRect NameEditor::CharacterRect(int position) const {
+    const QTextBlock block = document()->findBlock(position);
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0) {
+        return cursorRect();
+    }
+    const int inBlock = position - block.position();
+    const QTextLine line = layout->lineForTextPosition(inBlock);
+    if (!line.isValid()) {
+        return cursorRect();
+    }
+    const QPointF origin =
+        layout->position() - QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const qreal left = line.cursorToX(inBlock);
+    const qreal right = inBlock < block.length() - 1 ? line.cursorToX(inBlock + 1) : left;
+    return QRectF(origin.x() + left, origin.y() + line.y(), right - left, line.height())
+        .toAlignedRect();
+}
+
+void NameEditor::RestartCaretBlink() {
+    caretShown_ = hasFocus();
+    const int flash = QApplication::cursorFlashTime();
+    if (caretShown_ && flash > 0) {
+        caretBlink_.start(flash / 2, this);
+    } else {
+        caretBlink_.stop();
+    }
+    viewport()->update();
+}
+
+void NameEditor::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    RestartCaretBlink();
+}
+
+void NameEditor::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    RestartCaretBlink();
+}
+
+void NameEditor::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == caretBlink_.timerId()) {
+        caretShown_ = !caretShown_;
+        viewport()->update();
+        return;
+    }
+    QTextEdit::timerEvent(event);
+}
+
+void NameEditor::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    PaintHighCharacterMarks(painter);
+    if (caretShown_ && hasFocus()) {
+        PaintCaret(painter);
+    }
+}
+
+// White with a dark edge: plain on the grey background and on every palette colour.
+void NameEditor::PaintCaret(QPainter& painter) const {
+    const QRect at = CharacterRect(textCursor().position());
+    painter.fillRect(QRect(at.left() - 1, at.top(), 4, at.height()), QColor(16, 16, 16));
+    painter.fillRect(QRect(at.left(), at.top() + 1, 2, at.height() - 2), Qt::white);
+}
+
+// The game draws characters 128 to 255 from its alternative font, whatever the editor shows
+// for them; a thin line under each says so (the alternative font's own dotted line stays).
+void NameEditor::PaintHighCharacterMarks(QPainter& painter) const {
+    const std::string chars = Text();
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        if (static_cast<unsigned char>(chars[i]) < 0x80 || !StyleAt(i).Q3Font) {
+            continue;
+        }
+        const QRect at = CharacterRect(static_cast<int>(i));
+        painter.fillRect(QRect(at.left(), at.bottom() - 1, std::max(at.width(), 2), 1),
+                         QColor(230, 230, 230));
+    }
+}
+
+bool NameEditor::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QTextEdit::event(event);
+    }
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint inViewport = viewport()->mapFrom(this, help->pos()) +
+                              QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const int position = document()->documentLayout()->hitTest(inViewport, Qt::ExactHit);
+    const std::string chars = Text();
+    if (position < 0 || static_cast<std::size_t>(position) >= chars.size() ||
+        static_cast<unsigned char>(chars[static_cast<std::size_t>(position)]) < 0x80) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const auto code = static_cast<unsigned char>(chars[static_cast<std::size_t>(position)]);
+    const QChar drawn(static_cast<char16_t>(code - 0x80));
+    const QString shown = drawn.isPrint() ? QStringLiteral("\u201C%1\u201D").arg(drawn)
+                                          : tr("character %1").arg(code - 0x80);
+    QToolTip::showText(help->globalPos(),
+                       tr("%1 (code %2): the game draws it from its alternative font, as %3.")
+                           .arg(QChar(static_cast<char16_t>(code)))
+                           .arg(code)
+                           .arg(shown),
+                       this);
+    return true;
 }
 
 }  // namespace chromlet::ui

@@ -1,6 +1,7 @@
 // The name editor: a one-line rich-text editor whose document is the styled name text itself.
 #pragma once
 
+#include <QBasicTimer>
 #include <QTextEdit>
 
 #include <vector>
@@ -11,8 +12,9 @@ namespace chromlet::ui {
 
 /// Every character's colour is its foreground; the font flag is a user property of its format,
 /// shown as italic with a dotted underline for the alternative font. Style changes go through
-/// QTextCursor, so they undo together with typing. Only ISO 8859-1 characters and no line
-/// breaks get in: each character must be one byte of a single configuration line.
+/// QTextCursor, so they undo together with typing. Only what a name may hold gets in (ISO
+/// 8859-1, no line breaks, no double quote), and whatever is refused or changed on the way in
+/// is said in a short note at the caret.
 class NameEditor : public QTextEdit, public StyledText {
     Q_OBJECT
 
@@ -20,6 +22,12 @@ class NameEditor : public QTextEdit, public StyledText {
     /// The format property that holds the font flag (true: standard font). A character without
     /// it is in the standard font.
     static constexpr int Q3FontProperty = QTextFormat::UserProperty + 1;
+    /// The clipboard format that carries characters with their colours and font flags, so that
+    /// a styled part copied from one editor pastes with its styles into either.
+    static constexpr const char* StyledMimeType = "application/x-chromlet-styled-name";
+    /// The selection's colour, focused or not: a style button takes the focus when clicked and
+    /// acts on the selection, so the user must still see what is selected.
+    static QColor SelectionColor() { return QColor(40, 70, 160); }
 
     explicit NameEditor(QWidget* parent = nullptr);
 
@@ -32,34 +40,62 @@ class NameEditor : public QTextEdit, public StyledText {
     void SetSelectionQ3Font(bool q3Font) override;
 
     /// Replaces the whole text and its styles in one undoable step, leaving the caret at 0 and
-    /// nothing selected. Characters the editor cannot hold (line breaks) are left out.
+    /// nothing selected. Characters a name cannot hold are left out.
     void ReplaceStyledText(const StyledText& text);
 
-    /// What a typed, pasted or dropped string becomes: line breaks and characters outside
-    /// ISO 8859-1 are dropped.
-    static QString InsertableText(const QString& text);
+    /// What a string becomes on its way into a name, and what the user is told about it.
+    struct Insertable {
+        QString text;
+        QString note;  ///< empty when nothing was refused or changed
+    };
+    /// Characters a name cannot hold are left out; line breaks become one space each when
+    /// `lineBreaksToSpaces` (pasted text), else they are left out too (typed Enter).
+    static Insertable InsertableText(const QString& text, bool lineBreaksToSpaces = true);
+
+    /// The last note the editor showed; empty before any.
+    const QString& LastNote() const { return lastNote_; }
 
     QSize sizeHint() const override;
 
   signals:
     /// The text or any character's style changed (typing, pasting, undo, a style button).
     void styledTextChanged();
+    /// Something typed or pasted was refused or changed; `note` says what and why.
+    void InputNoted(const QString& note);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     CharStyle StyleOf(const QTextCharFormat& format) const;
     const std::vector<CharStyle>& Styles() const;
+    void ShowNote(const QString& note);
+    void StartWithInitialStyle();
+    bool InsertStyledMime(const QMimeData* source);
+    void RestartCaretBlink();
+    void PaintCaret(QPainter& painter) const;
+    void PaintHighCharacterMarks(QPainter& painter) const;
+    QRect CharacterRect(int position) const;
 
     // Every character's style, read from the document's fragments in one sweep the first time
     // a style is asked for after a change. Reading styles one by one through a cursor would
     // lay out the line for each character.
     mutable std::vector<CharStyle> styles_;
     mutable bool stylesValid_ = false;
+    QString lastNote_;
+    // Qt draws the caret by inverting the pixels under it, which on the mid-grey background
+    // gives mid-grey; the editor draws its own and blinks it itself.
+    QBasicTimer caretBlink_;
+    bool caretShown_ = false;
 };
 
 }  // namespace chromlet::ui

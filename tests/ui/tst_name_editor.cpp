@@ -1,6 +1,7 @@
 // The name editor as the styled text the encoder reads, and as an editor the user types in.
 #include <QLineEdit>
 #include <QMimeData>
+#include <QToolTip>
 #include <QtTest>
 
 #include "core/color_code.h"
@@ -100,21 +101,37 @@ class TestNameEditor : public QObject {
         QCOMPARE(editor->StyleAt(0).Color, 0xFFFFFFu);
     }
 
-    void enterAndLineBreaksAreRefused() {
-        editor->SetSelection({6, 0});
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTest::keyClick(editor, Qt::Key_Enter);
-        QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
-        QCOMPARE(editor->Text(), std::string("Player"));
-        QCOMPARE(editor->document()->blockCount(), 1);
+    // Typed characters a name cannot hold are refused, each with a note at the caret.
+    void typedCharactersANameCannotHoldAreRefusedAndNoted_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("ISO 8859-1 kept") << "\u00E9\u00A0x" << QByteArray("Player\xE9\xA0x") << "";
+        QTest::newRow("euro sign")
+            << "a\u20ACb" << QByteArray("Playerab")
+            << "\u20AC is not a character the game can show; it was left out.";
+        QTest::newRow("double quote")
+            << "Mr \"Q\"" << QByteArray("PlayerMr Q") << "cannot hold a double quote";
+        QTest::newRow("Enter") << "\n" << QByteArray("Player") << "A name is one line";
     }
-
-    void typedCharactersAreLatin1Only() {
+    void typedCharactersANameCannotHoldAreRefusedAndNoted() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, result);
+        QFETCH(QString, note);
+        QSignalSpy notes(editor, &NameEditor::InputNoted);
         editor->SetSelection({6, 0});
-        for (QChar c : QStringLiteral("\u00E9\u20AC\u00A0x")) {
-            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        for (QChar c : typed) {
+            if (c == u'\n') {
+                QTest::keyClick(editor, Qt::Key_Return);
+                QTest::keyClick(editor, Qt::Key_Enter);
+            } else {
+                QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), {});
+            }
         }
-        QCOMPARE(editor->Text(), std::string("Player\xE9\xA0x"));
+        QCOMPARE(QByteArray::fromStdString(editor->Text()), result);
+        QCOMPARE(editor->document()->blockCount(), 1);
+        QCOMPARE(notes.isEmpty(), note.isEmpty());
+        QVERIFY2(editor->LastNote().contains(note), qPrintable(editor->LastNote()));
     }
 
     void tabMovesTheFocus() {
@@ -127,39 +144,138 @@ class TestNameEditor : public QObject {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("html");
         QTest::addColumn<QByteArray>("result");
-        QTest::newRow("plain") << "abc" << QString() << QByteArray("Plabcayer");
-        QTest::newRow("line breaks dropped")
-            << "a\r\nb\nc\rd\u2029e\u2028f" << QString() << QByteArray("Plabcdefayer");
-        QTest::newRow("outside ISO 8859-1 dropped") << "x\u20ACy\u00FF" << QString()
-                                                    << QByteArray(
-                                                           "Plxy\xFF"
-                                                           "ayer");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("plain") << "abc" << QString() << QByteArray("Plabcayer") << "";
+        QTest::newRow("line breaks become one space each")
+            << "Red\nRocket\r\nRider\r!\u2029e\u2028f" << QString()
+            << QByteArray("PlRed Rocket Rider ! e fayer") << "each line break became a space";
+        QTest::newRow("outside ISO 8859-1 dropped")
+            << "x\u20ACy\u00FF\u0416\U0001F600" << QString()
+            << QByteArray(
+                   "Plxy\xFF"
+                   "ayer")
+            << "\u20AC \u0416 \U0001F600 are not characters the game can show";
+        QTest::newRow("double quote dropped")
+            << "a\"b" << QString() << QByteArray("Plabayer") << "double quote";
         QTest::newRow("tab and non-breaking space kept") << "\t\u00A0" << QString()
                                                          << QByteArray(
                                                                 "Pl\t\xA0"
-                                                                "ayer");
+                                                                "ayer")
+                                                         << "";
         QTest::newRow("rich text arrives as plain")
             << "red"
-            << "<span style='color:#00ff00'>red</span>" << QByteArray("Plredayer");
-        QTest::newRow("nothing insertable") << "\u20AC\n" << QString() << QByteArray("Player");
+            << "<span style='color:#00ff00'>red</span>" << QByteArray("Plredayer") << "";
+        QTest::newRow("HTML alone gives its text")
+            << QString() << "<b>bold</b>" << QByteArray("Plboldayer") << "";
     }
     void pastedTextIsPlainAndOnOneLine() {
         QFETCH(QString, pasted);
         QFETCH(QString, html);
         QFETCH(QByteArray, result);
+        QFETCH(QString, note);
         editor->SetSelection({2, 0});
         QMimeData mime;
-        mime.setText(pasted);
+        if (!pasted.isEmpty()) {
+            mime.setText(pasted);
+        }
         if (!html.isEmpty()) {
             mime.setHtml(html);
         }
         editor->insertFromMimeData(&mime);
         QCOMPARE(QByteArray::fromStdString(editor->Text()), result);
         QCOMPARE(editor->document()->blockCount(), 1);
+        QVERIFY2(editor->LastNote().contains(note), qPrintable(editor->LastNote()));
+        QCOMPARE(editor->LastNote().isEmpty(), note.isEmpty());
         // Pasted characters take the style around them, never the pasted colours.
         for (std::size_t i = 0; i < editor->Length(); ++i) {
             QCOMPARE(editor->StyleAt(i).Color, 0xFFFFFFu);
         }
+    }
+
+    // Copy carries the colours and font flags, so a styled part pastes as it was into either
+    // editor; a damaged styled clipboard falls back to its text.
+    void copiedStylesPasteIntoEitherEditor() {
+        editor->SetSelection({0, 2});
+        editor->SetSelectionColor(PackColor(255, 0, 0));
+        editor->SetSelection({1, 2});
+        editor->SetSelectionQ3Font(false);
+        editor->copy();
+        auto* second = new PastableEditor;
+        second->setParent(window.get());
+        chromlet::test::SetEditorText(second, "ab");
+        second->SetSelection({1, 0});
+        second->paste();
+        QCOMPARE(second->Text(), std::string("alab"));
+        const CharStyle expected[] = {
+            {0xFFFFFF, true}, {0x0000FF, false}, {0xFFFFFF, false}, {0xFFFFFF, true}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            QCOMPARE(second->StyleAt(i), expected[i]);
+        }
+        second->undo();
+        QCOMPARE(second->Text(), std::string("ab"));
+        QMimeData damaged;
+        damaged.setData(NameEditor::StyledMimeType, "1234");
+        damaged.setText("t");
+        second->insertFromMimeData(&damaged);
+        QCOMPARE(second->Text(), std::string("atb"));
+    }
+
+    void emptiedEditorTypesWhiteInTheStandardFont() {
+        editor->SetSelection({0, 6});
+        editor->SetSelectionColor(PackColor(255, 0, 0));
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, "xy");
+        QCOMPARE(editor->Text(), std::string("xy"));
+        QCOMPARE(editor->StyleAt(0), (CharStyle{0xFFFFFF, true}));
+        QCOMPARE(editor->StyleAt(1), (CharStyle{0xFFFFFF, true}));
+    }
+
+    // Qt's own caret inverts the grey under it into grey; the editor's own must stand out.
+    void caretIsPlainlyVisibleOnTheGreyBackground() {
+        chromlet::test::SetEditorText(editor, "");
+        editor->setFocus();
+        QVERIFY(editor->hasFocus());
+        QTest::keyClick(editor, Qt::Key_End);  // shows the caret at once
+        const QImage image = editor->viewport()->grab().toImage();
+        const int x = editor->cursorRect().left();
+        int clear = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int dx = -1; dx <= 2; ++dx) {
+                const QColor c(image.pixel(std::clamp(x + dx, 0, image.width() - 1), y));
+                clear += std::abs(c.red() - 128) + std::abs(c.green() - 128) > 150;
+            }
+        }
+        QVERIFY2(clear >= 10, qPrintable(QString::number(clear)));
+    }
+
+    // Characters 128 to 255 come out of the game's alternative font: a line under each, and a
+    // tool tip that says so.
+    void highCharactersAreMarkedAndExplained() {
+        chromlet::test::SetEditorText(editor, "P\u00E9P");
+        other->setFocus();
+        const QImage image = editor->viewport()->grab().toImage();
+        const auto marked = [&](int from, int to) {
+            int n = 0;
+            for (int x = from; x < to; ++x) {
+                for (int y = image.height() / 2; y < image.height(); ++y) {
+                    n += QColor(image.pixel(x, y)) == QColor(230, 230, 230);
+                }
+            }
+            return n;
+        };
+        QTextCursor c(editor->document());
+        c.setPosition(1);
+        const int e = editor->cursorRect(c).left();
+        c.setPosition(2);
+        const int p = editor->cursorRect(c).left();
+        QVERIFY(marked(e, p) > 0);
+        QCOMPARE(marked(0, e), 0);
+        QHelpEvent help(QEvent::ToolTip, editor->viewport()->mapTo(editor, QPoint((e + p) / 2, 8)),
+                        editor->mapToGlobal(QPoint((e + p) / 2, 8)));
+        QApplication::sendEvent(editor, &help);
+        QVERIFY2(QToolTip::text().contains("alternative font, as \u201Ci\u201D"),
+                 qPrintable(QToolTip::text()));
     }
 
     void selectionStaysVisibleWithoutFocus() {
@@ -167,7 +283,7 @@ class TestNameEditor : public QObject {
         other->setFocus();
         QCOMPARE(QApplication::focusWidget(), other);
         const QImage image = editor->grab().toImage();
-        const QRgb highlight = editor->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+        const QRgb highlight = NameEditor::SelectionColor().rgb();
         int highlighted = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -175,6 +291,24 @@ class TestNameEditor : public QObject {
             }
         }
         QVERIFY2(highlighted > 100, qPrintable(QString::number(highlighted)));
+    }
+
+    // Not a check: saves the editor with colours, a marked character, the caret and a refusal's
+    // note, for reviews.
+    void saveScreenshotArtefact() {
+        chromlet::test::SetEditorText(editor, "Pl\u00E9yer ");
+        editor->SetSelection({0, 2});
+        editor->SetSelectionColor(PackColor(255, 0, 0));
+        editor->SetSelection({8, 0});
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QStringLiteral("\u20AC"), {});
+        const QString out = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(editor->grab().save(out + "/name_editor.png"));
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible()) {
+                QVERIFY(w->grab().save(out + "/name_editor_note.png"));
+            }
+        }
     }
 
     void isOneLineHighOnAGreyBackground() {
