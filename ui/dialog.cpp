@@ -1,15 +1,19 @@
 #include "ui/dialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
 #include <QValidator>
 
 #include <limits>
 
 #include "config/config_updater.h"
+#include "core/char_rules.h"
 #include "ui/control_table.h"
+#include "ui/escape_marks.h"
 #include "ui/latin1.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -21,7 +25,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kLayout[] = {
+constexpr ControlSpec Layout[] = {
     {"Text1", K::TextBox, "", 75, 135, 4515, 315},
     {"Text2", K::TextBox, "", 75, 510, 4515, 315},
     {"Frame3", K::HorizontalDivider, "", 45, 930, 4560, 30},
@@ -29,17 +33,19 @@ constexpr ControlSpec kLayout[] = {
     {"OKButton", K::Button, "OK", 3660, 1065, 915, 375},
 };
 
-constexpr int kClientWidth = 4695;
-constexpr int kClientHeight = 1575;
+constexpr int ClientWidth = 4695;
+constexpr int ClientHeight = 1575;
 
-// A configuration line is one line of single bytes: the boxes take ISO 8859-1 characters
-// only, and no line breaks.
+// How long the update button says that the file was written.
+constexpr int ConfirmationMilliseconds = 6000;
+
+// The boxes take what a configuration line may hold, and nothing else.
 class ConfigLineValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (QChar c : input) {
-            if (c.unicode() > 0xFF || c == u'\n' || c == u'\r') {
+            if (!IsConfigLineChar(c.unicode())) {
                 return Invalid;
             }
         }
@@ -54,11 +60,11 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     setWindowTitle(FromLatin1(kDialogCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    setFixedSize(twips(ClientWidth), twips(ClientHeight));
     setFont(UiFont());
     setSizeGripEnabled(false);
 
-    for (const ControlSpec& control : kLayout) {
+    for (const ControlSpec& control : Layout) {
         CreateControl(control, this);
     }
     text1_ = findChild<QLineEdit*>(QStringLiteral("Text1"));
@@ -66,10 +72,15 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     for (QLineEdit* box : {text1_, text2_}) {
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setValidator(new ConfigLineValidator(box));
+        new EscapeMarks(box);
     }
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"));
     command1->setToolTip(FromLatin1(kUpdateToolTip));
+    command1_ = command1;
+    updateCaption_ = command1->text();
+    confirmation_.setSingleShot(true);
+    connect(&confirmation_, &QTimer::timeout, this, &Dialog::EndConfirmation);
     // Neither button is the default: Enter in a text box must not write the file.
     for (QPushButton* button : {command1, ok}) {
         button->setDefault(false);
@@ -84,11 +95,14 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     ok->setFocus(Qt::OtherFocusReason);
 }
 
+// Both boxes show the start of their line, "seta name ...", not its end.
 void Dialog::SetText1(const std::string& line) {
     text1_->setText(FromLatin1(line));
+    text1_->setCursorPosition(0);
 }
 void Dialog::SetText2(const std::string& line) {
     text2_->setText(FromLatin1(line));
+    text2_->setCursorPosition(0);
 }
 std::string Dialog::Text1() const {
     return ToLatin1(text1_->text());
@@ -104,10 +118,35 @@ void Dialog::Command1_Click() {
     }
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
     if (!result.ok()) {
+        EndConfirmation();
         QMessageBox::warning(this,
                              QStringLiteral("Could not update %1").arg(QFileInfo(path).fileName()),
                              DescribeFailure(result));
+        return;
     }
+    Confirm(result);
+}
+
+// Success needs no box to click away: for a moment the button itself says that the file was
+// written, and a note beside it names the file and its copy.
+void Dialog::Confirm(const UpdateResult& result) {
+    const QFileInfo config(result.configPath);
+    confirmationNote_ = tr("Written to %1; the previous contents are in %2.")
+                            .arg(QDir::toNativeSeparators(config.absoluteFilePath()),
+                                 QFileInfo(result.sidePath).fileName());
+    const QString caption = tr("\u2713 Written to %1").arg(config.fileName());
+    command1_->setText(
+        command1_->fontMetrics().elidedText(caption, Qt::ElideMiddle, command1_->width() - 12));
+    command1_->setToolTip(confirmationNote_);
+    QToolTip::showText(command1_->mapToGlobal(QPoint(0, command1_->height() + 2)),
+                       confirmationNote_, command1_, {}, ConfirmationMilliseconds);
+    confirmation_.start(ConfirmationMilliseconds);
+}
+
+void Dialog::EndConfirmation() {
+    confirmation_.stop();
+    command1_->setText(updateCaption_);
+    command1_->setToolTip(FromLatin1(kUpdateToolTip));
 }
 
 void Dialog::OKButton_Click() {

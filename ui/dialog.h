@@ -3,12 +3,18 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 #include <string>
 
 #include "ui/file_chooser.h"
 
 class QLineEdit;
+class QPushButton;
+
+namespace chromlet {
+struct UpdateResult;
+}
 
 namespace chromlet::ui {
 
@@ -26,13 +32,22 @@ class Dialog : public QDialog {
 
     /// What the file chooser opens with next; after a choice, it starts from that file.
     const ChooserSettings& cmd() const { return cmd_; }
+    /// After a successful update: which file was written and where its old contents are;
+    /// empty otherwise.
+    const QString& ConfirmationNote() const { return confirmationNote_; }
 
   private:
     void Command1_Click();
     void OKButton_Click();
+    void Confirm(const UpdateResult& result);
+    void EndConfirmation();
 
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QString updateCaption_;
+    QTimer confirmation_;
+    QString confirmationNote_;
     FileChooser chooser_;
     ChooserSettings cmd_;
 };

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "ui/dialog.h"
+#include "ui/escape_marks.h"
 #include "ui/file_chooser.h"
 #include "ui_test_support.h"
 
@@ -146,6 +147,36 @@ class TestDialog : public QObject {
                                               "7\"ab"));
     }
 
+    // Each line opens at its start, and each escape byte shows as a mark while the text stays.
+    void linesOpenAtTheirStartWithTheirEscapesMarked() {
+        dialog->SetText2("seta sv_hostname \"" + std::string(200, 'w') +
+                         "\x1b"
+                         "7\"");
+        for (const char* name : {"Text1", "Text2"}) {
+            auto* box = dialog->findChild<QLineEdit*>(name);
+            QCOMPARE(box->cursorPosition(), 0);
+            auto* marks = box->findChild<EscapeMarks*>();
+            QVERIFY(marks);
+            const QImage image = box->grab().toImage();
+            const QRgb mark = EscapeMarks::MarkColor().rgb();
+            const QRect escape = marks->CharacterRect(11);  // Text1: "seta name \"" then ESC
+            int marked = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    marked += image.pixel(x, y) == mark;
+                }
+            }
+            QVERIFY2(QString(name) == "Text1" ? marked > 0 : marked == 0, name);
+            if (QString(name) == "Text1") {
+                QCOMPARE(QColor(image.pixel(escape.left(), escape.center().y())),
+                         EscapeMarks::MarkColor());
+            }
+        }
+        QCOMPARE(dialog->Text1(), std::string("seta name \"\x1b"
+                                              "1Pl\x1b"
+                                              "7\""));
+    }
+
     void okClosesTheDialog() {
         QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
@@ -189,6 +220,13 @@ class TestDialog : public QObject {
                                                    "seta first_setting 1\n\r\n"));
         QVERIFY(dialog->isVisible());
         QCOMPARE(QApplication::focusWidget(), command1());
+        // The write is confirmed without a box: by the button and a note naming both files.
+        QVERIFY2(command1()->text().contains("Written to q3config.cfg"),
+                 qPrintable(command1()->text()));
+        QVERIFY(chromlet::test::CaptionFits(command1()));
+        QCOMPARE(dialog->ConfirmationNote(),
+                 QString("Written to %1; the previous contents are in q3config.cfg_.")
+                     .arg(QDir::toNativeSeparators(config)));
     }
 
     void secondClickStartsFromTheFirstChoice() {
@@ -236,6 +274,8 @@ class TestDialog : public QObject {
         QVERIFY2(text.contains("unchanged"), qPrintable(text));
         QCOMPARE(ReadAll(config), before);
         QVERIFY(dialog->isVisible());
+        QCOMPARE(command1()->text(), QStringLiteral("Add Chromlet to q3config.cfg"));
+        QVERIFY(dialog->ConfirmationNote().isEmpty());
     }
 
     void missingFileIsReported() {
@@ -267,7 +307,10 @@ class TestDialog : public QObject {
     }
 #endif
 
-    void screenshot() {
+    // Not a check: saves the dialog as it looks right after a write, for the README and reviews.
+    void saveScreenshotArtefact() {
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
         const QString out = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
         QVERIFY(QDir().mkpath(out));
         QVERIFY(dialog->grab().save(out + "/dialog.png"));
