@@ -1,9 +1,12 @@
 #include "ui/control_table.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <string>
 
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
@@ -30,6 +33,16 @@ QFrame* CreateDivider(QFrame::Shape shape, QWidget* parent) {
     return frame;
 }
 
+// Labels and buttons show their caption in the user's language, looked up under the context of
+// the window that shows them. Editors and text boxes hold data, which is never translated.
+QString ShownCaption(const ControlSpec& control, const QWidget* parent) {
+    if (control.caption.empty() || !parent) {
+        return Caption(control);
+    }
+    const std::string source(control.caption);
+    return QCoreApplication::translate(parent->metaObject()->className(), source.c_str());
+}
+
 }  // namespace
 
 QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
@@ -37,7 +50,7 @@ QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::Label:
         case ControlKind::BoldLabel: {
-            auto* label = new QLabel(Caption(control), parent);
+            auto* label = new QLabel(ShownCaption(control, parent), parent);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFont(UiFont(8.25, control.kind == ControlKind::BoldLabel));
@@ -56,7 +69,7 @@ QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(Caption(control), parent);
+            auto* button = new QPushButton(ShownCaption(control, parent), parent);
             button->setFocusPolicy(Qt::StrongFocus);
             button->setAutoDefault(false);
             widget = button;

@@ -29,8 +29,10 @@ constexpr ControlSpec Layout[] = {
     {"Text1", K::TextBox, "", 75, 135, 4515, 315},
     {"Text2", K::TextBox, "", 75, 510, 4515, 315},
     {"Frame3", K::HorizontalDivider, "", 45, 930, 4560, 30},
-    {"Command1", K::Button, "Add Chromlet to q3config.cfg", 930, 1080, 2625, 345},
-    {"OKButton", K::Button, "OK", 3660, 1065, 915, 375},
+    {"Command1", K::Button,
+     QT_TRANSLATE_NOOP("chromlet::ui::Dialog", "Add Chromlet to q3config.cfg"), 930, 1080, 2625,
+     345},
+    {"OKButton", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Dialog", "OK"), 3660, 1065, 915, 375},
 };
 
 constexpr int ClientWidth = 4695;
@@ -57,7 +59,7 @@ class ConfigLineValidator : public QValidator {
 
 Dialog::Dialog(FileChooser chooser, QWidget* parent)
     : QDialog(parent), chooser_(std::move(chooser)), cmd_(StoredChooserSettings()) {
-    setWindowTitle(FromLatin1(kDialogCaption));
+    setWindowTitle(tr(DialogCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
@@ -76,7 +78,7 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     }
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"));
-    command1->setToolTip(FromLatin1(kUpdateToolTip));
+    command1->setToolTip(tr(UpdateToolTip));
     command1_ = command1;
     updateCaption_ = command1->text();
     confirmation_.setSingleShot(true);
@@ -119,8 +121,7 @@ void Dialog::Command1_Click() {
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
     if (!result.ok()) {
         EndConfirmation();
-        QMessageBox::warning(this,
-                             QStringLiteral("Could not update %1").arg(QFileInfo(path).fileName()),
+        QMessageBox::warning(this, tr("Could not update %1").arg(QFileInfo(path).fileName()),
                              DescribeFailure(result));
         return;
     }
@@ -146,7 +147,7 @@ void Dialog::Confirm(const UpdateResult& result) {
 void Dialog::EndConfirmation() {
     confirmation_.stop();
     command1_->setText(updateCaption_);
-    command1_->setToolTip(FromLatin1(kUpdateToolTip));
+    command1_->setToolTip(tr(UpdateToolTip));
 }
 
 void Dialog::OKButton_Click() {

@@ -1,5 +1,6 @@
 #include "ui/file_chooser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,9 +28,10 @@ QString InitialConfigFolder() {
 
 ChooserSettings StoredChooserSettings() {
     ChooserSettings s;
-    s.title = QStringLiteral("Locate q3config.cfg");
+    s.title = QCoreApplication::translate("chromlet::ui::FileChooser", "Locate q3config.cfg");
     s.fileName = QStringLiteral("q3config.cfg");
-    s.filterDescription = QStringLiteral("Q3 Config file");
+    s.filterDescription =
+        QCoreApplication::translate("chromlet::ui::FileChooser", "Q3 Config file");
     s.filterPattern = QStringLiteral("q3config.cfg");
     s.directory = InitialConfigFolder();
     return s;

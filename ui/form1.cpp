@@ -33,41 +33,51 @@ constexpr std::string_view Cap(C c) {
 
 // Left, top, width and height in twips.
 constexpr ControlSpec kLayout[] = {
-    {"Label1", K::Label, "Name:", 120, 60, 1140, 240},
+    {"Label1", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Name:"), 120, 60, 1140, 240},
     {"rtb", K::Editor, "Player", 105, 330, 3060, 330},
     {"Command1", K::Button, Cap(C::Black), 120, 705, 930, 330},
     {"Command2", K::Button, Cap(C::Red), 1035, 705, 930, 330},
-    {"Command19", K::Button, "Q3 Font", 2160, 705, 975, 330},
+    {"Command19", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Q3 Font"), 2160, 705, 975,
+     330},
     {"Command4", K::Button, Cap(C::Green), 120, 1020, 930, 330},
     {"Command5", K::Button, Cap(C::Yellow), 1035, 1020, 930, 330},
-    {"Command21", K::Button, "Alt. Font", 2160, 1020, 975, 330},
+    {"Command21", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Alt. Font"), 2160, 1020, 975,
+     330},
     {"Command3", K::Button, Cap(C::Blue), 120, 1335, 930, 330},
     {"Command7", K::Button, Cap(C::Cyan), 1035, 1335, 930, 330},
     {"Command6", K::Button, Cap(C::Magenta), 120, 1650, 930, 330},
     {"Command8", K::Button, Cap(C::White), 1035, 1650, 930, 330},
-    {"Label5", K::Label, "Server name:", 120, 2055, 1140, 240},
+    {"Label5", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Server name:"), 120, 2055, 1140,
+     240},
     {"rtb2", K::Editor, "noname", 105, 2325, 3060, 330},
     {"Command18", K::Button, Cap(C::Black), 120, 2700, 930, 330},
     {"Command17", K::Button, Cap(C::Red), 1035, 2700, 930, 330},
-    {"Command20", K::Button, "Q3 Font", 2160, 2715, 975, 330},
+    {"Command20", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Q3 Font"), 2160, 2715, 975,
+     330},
     {"Command16", K::Button, Cap(C::Green), 120, 3015, 930, 330},
     {"Command15", K::Button, Cap(C::Yellow), 1035, 3015, 930, 330},
-    {"Command22", K::Button, "Alt. Font", 2160, 3030, 975, 330},
+    {"Command22", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Alt. Font"), 2160, 3030, 975,
+     330},
     {"Command14", K::Button, Cap(C::Blue), 120, 3330, 930, 330},
     {"Command12", K::Button, Cap(C::Cyan), 1035, 3330, 930, 330},
     {"Command13", K::Button, Cap(C::Magenta), 120, 3645, 930, 330},
     {"Command11", K::Button, Cap(C::White), 1035, 3645, 930, 330},
     {"Frame3", K::HorizontalDivider, "", 90, 4065, 3225, 30},
-    {"Command9", K::Button, "&Show code", 1035, 4170, 1080, 345},
-    {"Command10", K::Button, "&Exit", 2205, 4170, 1080, 345},
+    {"Command9", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Show code"), 1035, 4170,
+     1080, 345},
+    {"Command10", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Exit"), 2205, 4170, 1080,
+     345},
     {"Frame1", K::VerticalDivider, "", 3360, -45, 45, 4620},
-    {"Label2", K::BoldLabel, "Instructions:", 3510, 60, 1140, 240},
-    {"Label3", K::Label, kInstructions, 3495, 270, 3420, 1440},
+    {"Label2", K::BoldLabel, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Instructions:"), 3510, 60,
+     1140, 240},
+    {"Label3", K::Label, Instructions, 3495, 270, 3420, 1440},
     {"Label4", K::Label, "", 3480, 3900, 3420, 615},
     // Beyond the original window, in the free space between the instructions and the credits.
-    {"Label6", K::BoldLabel, "In game:", 3510, 1800, 1140, 240},
+    {"Label6", K::BoldLabel, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "In game:"), 3510, 1800, 1140,
+     240},
     {"Preview1", K::Preview, "", 3495, 2055, 3420, 900},
-    {"Command23", K::Button, "&Load from q3config.cfg...", 3495, 3090, 2400, 345},
+    {"Command23", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Load from q3config.cfg..."),
+     3495, 3090, 2400, 345},
 };
 
 constexpr int kClientWidth = 7065;
@@ -83,10 +93,11 @@ constexpr std::string_view kTabOrder[] = {
 
 // The link shows the address without its scheme, so that the line fits the label.
 QString CreditsHtml() {
-    const QUrl url(FromLatin1(kHomePage));
+    const QUrl url(FromLatin1(HomePage));
     const QString shown = url.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2);
-    return QStringLiteral("%1 %2<br>For news and updates: <a href=\"%3\">%4</a>")
-        .arg(FromLatin1(kProductName), FromLatin1(kVersion), url.toString().toHtmlEscaped(),
+    return QStringLiteral("%1 %2<br>%3 <a href=\"%4\">%5</a>")
+        .arg(FromLatin1(ProductName), FromLatin1(Version),
+             Form1::tr("For news and updates:").toHtmlEscaped(), url.toString().toHtmlEscaped(),
              shown.toHtmlEscaped());
 }
 
@@ -139,7 +150,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
         {"Command22", E::Server, O::Font, C::White, false},
     };
 
-    setWindowTitle(FromLatin1(kMainCaption));
+    setWindowTitle(FromLatin1(MainCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
@@ -173,7 +184,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     connect(findChild<QPushButton*>(QStringLiteral("Command23")), &QPushButton::clicked, this,
             &Form1::Command23_Click);
     findChild<QPushButton*>(QStringLiteral("Command23"))
-        ->setToolTip(QStringLiteral("Load the player name and server name from a q3config.cfg"));
+        ->setToolTip(tr("Load the player name and server name from a q3config.cfg"));
 
     preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
     for (NameEditor* editor : {rtb_, rtb2_}) {
@@ -227,13 +238,12 @@ void Form1::Command23_Click() {
 
     const QString file = QDir::toNativeSeparators(path);
     const auto refuse = [this](const QString& why) {
-        QMessageBox::warning(
-            this, QStringLiteral("Could not load the names"),
-            why + QStringLiteral(" The names in the editors were left as they were."));
+        QMessageBox::warning(this, tr("Could not load the names"),
+                             why + tr(" The names in the editors were left as they were."));
     };
     const StoredSetaLines stored = ReadSetaLines(path);
     if (!stored.readable()) {
-        refuse(QStringLiteral("Could not read \"%1\" (%2).").arg(file, stored.error));
+        refuse(tr("Could not read \"%1\" (%2).").arg(file, stored.error));
         return;
     }
     const std::optional<std::string> nameCode =
@@ -242,13 +252,13 @@ void Form1::Command23_Click() {
         stored.serverLine ? CodeOfSetaLine(*stored.serverLine) : std::nullopt;
     QStringList missing;
     if (!nameCode) {
-        missing << QStringLiteral("player name (a line seta name \"...\")");
+        missing << tr("player name (a line seta name \"...\")");
     }
     if (!serverCode) {
-        missing << QStringLiteral("server name (a line seta sv_hostname \"...\")");
+        missing << tr("server name (a line seta sv_hostname \"...\")");
     }
     if (!missing.isEmpty()) {
-        refuse(QStringLiteral("\"%1\" holds no %2.").arg(file, missing.join(" and no ")));
+        refuse(tr("\"%1\" holds no %2.").arg(file, missing.join(tr(" and no "))));
         return;
     }
     rtb_->ReplaceStyledText(DecodeColorCode(*nameCode));

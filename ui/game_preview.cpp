@@ -30,9 +30,9 @@ GamePreview::GamePreview(QWidget* parent) : QFrame(parent) {
     setFrameShadow(QFrame::Sunken);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral(
-        "How the game shows your name (top) and your server name (bottom). Slanted, underlined "
-        "characters are in the alternative font."));
+    setToolTip(
+        tr("How the game shows your name (top) and your server name (bottom). Slanted, underlined "
+           "characters are in the alternative font."));
 }
 
 void GamePreview::SetLines(const std::string& nameLine, const std::string& serverLine) {

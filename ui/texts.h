@@ -1,28 +1,45 @@
-// Texts the windows show exactly as they stand.
+// Texts the windows show exactly as they stand. Captions go through the translator under the
+// context of the window that shows them; the English ones are the source texts.
 #pragma once
+
+#include <QtGlobal>
 
 #include <string_view>
 
 namespace chromlet::ui {
 
-inline constexpr std::string_view kProductName = "Chromlet";
-inline constexpr std::string_view kVersion = "v0.3";
+inline constexpr std::string_view ProductName = "Chromlet";
+inline constexpr std::string_view Version = "v0.3";
 /// Where news and updates about the program are published.
-inline constexpr std::string_view kHomePage = "https://chromlet.github.io/";
+inline constexpr std::string_view HomePage = "https://chromlet.github.io/";
 
-inline constexpr std::string_view kMainCaption = "Chromlet";
-inline constexpr std::string_view kDialogCaption = "Control code";
+inline constexpr std::string_view MainCaption = "Chromlet";
+inline constexpr char DialogCaption[] = QT_TRANSLATE_NOOP("chromlet::ui::Dialog", "Control code");
 
 /// The instructions: two paragraphs, held apart by a run of 54 blanks that the label's word
 /// wrapping turns into a line break.
-inline constexpr std::string_view kInstructions =
+inline constexpr char Instructions[] = QT_TRANSLATE_NOOP(
+    "chromlet::ui::Form1",
     "Give in you name. Select the part of the text you want to color and click to color you "
     "want it to be. Repeat this until you get the desired chromlet. You can do the same thing "
     "with your Server name."
     "                                                      "
-    "Click 'Show code' to put the Chromlet in your q3config.cfg file.";
+    "Click 'Show code' to put the Chromlet in your q3config.cfg file.");
 
-inline constexpr std::string_view kUpdateToolTip =
-    "Click this button to automatically add Chromlet to your config file";
+inline constexpr char UpdateToolTip[] = QT_TRANSLATE_NOOP(
+    "chromlet::ui::Dialog", "Click this button to automatically add Chromlet to your config file");
+
+/// The colour buttons' captions of core's ColorPalette, in its order, marked here for the
+/// translation tools (core stays free of Qt). Buttons are translated when they are created.
+inline constexpr const char* PaletteCaptions[] = {
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Black"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Red"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Green"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Yellow"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Blue"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Cyan"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Magenta"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&White"),
+};
 
 }  // namespace chromlet::ui
