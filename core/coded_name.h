@@ -1,0 +1,34 @@
+// Names brought in as text: a pasted code, a configuration line or a console command; and the
+// console command that sets a name in the game.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/memory_styled_text.h"
+#include "core/target_game.h"
+
+namespace chromlet {
+
+/// What ParseCodedName had to leave out of the pasted text.
+struct ParseNotes {
+    bool quotesStripped = false;      ///< double quotes inside the name were dropped
+    bool lineBreaksStripped = false;  ///< line breaks were dropped (only the first line is read)
+};
+
+/// Decodes pasted text (ISO 8859-1, one byte per character): a bare code (caret codes in every
+/// form the target's engine reads, escape codes in every target), a whole `seta name "..."` or
+/// `seta sv_hostname "..."` line, or a `/name ...`, `\name ...` or `name ...` console command,
+/// quoted or not. Only the first non-blank line is read, a name never holds a double quote, and
+/// `notes` says what was dropped. nullopt when nothing is left to paste.
+std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
+                                               ParseNotes* notes = nullptr);
+
+/// The console command that sets `command` ("name" or "sv_hostname") to `code` and ends in white:
+/// `/name "^1Pl^7ayer^7"`. nullopt for Q3Test, whose console cannot type the escape byte, and
+/// for a code that holds a double quote or a line break.
+std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view command,
+                                          std::string_view code);
+
+}  // namespace chromlet

@@ -1,0 +1,95 @@
+// What the game makes of a name: the cleaning the game module applies to every player name, the
+// lengths the engine and its menus keep, and what the in-game server browser shows of a server
+// name. Ported from the engines' public game and user-interface code.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/target_game.h"
+
+namespace chromlet {
+
+/// Sizes of the engines' buffers, the final zero byte included.
+inline constexpr std::size_t MaxNetName = 36;         ///< the name the game module keeps
+inline constexpr std::size_t MaxNameLength = 32;      ///< the name the server hands out
+inline constexpr std::size_t MaxHostNameLength = 22;  ///< the in-game browser's server name
+inline constexpr std::size_t MaxInfoString = 1024;    ///< a whole userinfo or serverinfo string
+/// Characters the in-game Player Settings name field holds, codes included.
+inline constexpr std::size_t SettingsFieldChars = 20;
+/// Bytes of a server name ioquake3's own server list keeps.
+inline constexpr std::size_t IoQ3ServerListBytes = 79;
+/// What the game module makes of a name that ends up empty.
+inline constexpr std::string_view UnnamedPlayer = "UnnamedPlayer";
+
+/// The 1.32 (and Quake3e) game module's cleaning of a player name, kept in MaxNetName bytes:
+/// leading spaces dropped until the first byte is written, runs of spaces cut to three, a
+/// colour code for black dropped with its caret (any character after a caret counts as a
+/// colour), a lone caret at the end dropped, no code split at the cut, and "UnnamedPlayer" for a
+/// name left empty or without a visible character.
+std::string CleanName132(std::string_view in);
+
+/// The ioquake3 game module's cleaning, kept in MaxNetName bytes: all leading spaces dropped,
+/// runs of spaces cut to three, a black code (caret and letter or digit) removed after it was
+/// copied, and "UnnamedPlayer" as above. The cut may split a code.
+std::string CleanNameIoq3(std::string_view in);
+
+/// One reason why the game keeps something other than what was written.
+enum class NameChange {
+    BlackRemoved,          ///< a colour code for black was taken out
+    LeadingSpacesDropped,  ///< spaces at the start were taken out
+    SpacesCollapsed,       ///< a run of more than three spaces was cut to three
+    CutToLength,           ///< the name was cut to the bytes the game keeps
+    RefusedCharacter,      ///< '\', ';' or '"': the info string refuses the whole value
+    BecameUnnamedPlayer,   ///< nothing visible was left, the game calls the player UnnamedPlayer
+};
+
+/// One count held against one limit.
+struct CountLimit {
+    std::size_t limit;
+    enum class Kind {
+        KeptByGame,      ///< bytes the game module keeps (35)
+        SeenByOthers,    ///< bytes the server hands to other players and browsers (31)
+        SettingsField,   ///< characters the in-game settings field holds (20)
+        InGameBrowser,   ///< bytes of a server name in the in-game browser (21)
+        IoQ3ServerList,  ///< bytes of a server name in ioquake3's own list (79)
+        InfoString,      ///< bytes the whole info string may hold, key and separators included
+    } kind;
+    bool over;  ///< the count is above the limit: something is lost there
+};
+
+/// What the target's engine makes of a player name.
+struct NameReport {
+    std::string code;         ///< the bytes as written, inside the quotes, the final code included
+    std::size_t bytes = 0;    ///< code.size(): the length as the game stores it
+    std::size_t visible = 0;  ///< characters drawn (colour codes not counted)
+    std::vector<CountLimit> limits;   ///< empty for Q3Test: no limits are known there
+    std::string cleaned;              ///< what the game keeps; equal to code when nothing changes
+    std::vector<NameChange> changes;  ///< in the order they apply; empty when nothing changes
+    std::string seenByOthers;         ///< the first 31 bytes of cleaned (caret targets; else empty)
+};
+
+/// `code` is the name's code as a configuration line holds it (BuildCode's output and the
+/// closing switch back to white). For Q3Test only the counts are filled in.
+NameReport AnalysePlayerName(TargetGame target, std::string_view code);
+
+/// What the target makes of a server name.
+struct ServerReport {
+    std::string code;
+    std::size_t bytes = 0;
+    std::size_t visible = 0;
+    std::vector<CountLimit> limits;  ///< empty for Q3Test
+    /// The in-game browser's view: cut to 21 bytes, colour codes and unprintable bytes removed,
+    /// capitals. Empty for Q3Test.
+    std::string browserView;
+    std::vector<NameChange> changes;  ///< RefusedCharacter, CutToLength (the browser's cut)
+};
+
+ServerReport AnalyseServerName(TargetGame target, std::string_view code);
+
+/// The visible characters of `code` in the target's engine (colour codes not counted).
+std::size_t VisibleLength(TargetGame target, std::string_view code);
+
+}  // namespace chromlet
