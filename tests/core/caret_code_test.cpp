@@ -35,28 +35,22 @@ TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
         const char* playerCode;
         const char* serverCode;
     };
+    const MemoryStyledText none;
+    // clang-format off
     Case cases[] = {
-        {"Player and noname in white", MemoryStyledText("Player", W), MemoryStyledText("noname", W),
-         "5E 37 50 6C 61 79 65 72", "5E 37 6E 6F 6E 61 6D 65"},
-        {"red Pl, alternative-font er", Styled("Player", {R, R, W, W, Wa, Wa}), Styled("", {}),
-         "5E 31 50 6C 5E 37 61 79 E5 F2", ""},
-        {"empty texts", Styled("", {}), Styled("", {}), "", ""},
-        {"a font change alone emits no code", Styled("ab", {W, Wa}), Styled("", {}), "5E 37 61 E2",
-         ""},
-        {"out of palette carries the digit into the server name", Styled("a", {R}),
-         Styled("bc", {R, Off2}), "5E 31 61", "5E 31 62 5E 31 63"},
-        {"back to a colour seen before", Styled("abc", {K, W, K}), Styled("", {}),
-         "5E 30 61 5E 37 62 5E 30 63", ""},
-        {"no bare caret before any palette colour", Styled("ab", {Off1, R}), Styled("c", {Off1}),
-         "61 5E 31 62", "5E 31 63"},
-        {"nothing matched in either text", Styled("", {}), Styled("a", {Off1}), "", "61"},
-        {"a caret before a letter is followed by the current code", Styled("^a", {R, R}),
-         Styled("", {}), "5E 31 5E 5E 31 61", ""},
-        {"a caret before a colour change or a caret needs nothing", Styled("^^b", {R, R, B}),
-         Styled("", {}), "5E 31 5E 5E 5E 34 62", ""},
-        {"a caret at the end meets the closing code", Styled("a^", {W, W}), Styled("", {}),
-         "5E 37 61 5E", ""},
+        {"Player and noname in white", MemoryStyledText("Player", W), MemoryStyledText("noname", W), "5E 37 50 6C 61 79 65 72", "5E 37 6E 6F 6E 61 6D 65"},
+        {"red Pl, alternative-font er", Styled("Player", {R, R, W, W, Wa, Wa}), none, "5E 31 50 6C 5E 37 61 79 E5 F2", ""},
+        {"empty texts", none, none, "", ""},
+        {"a font change alone emits no code", Styled("ab", {W, Wa}), none, "5E 37 61 E2", ""},
+        {"the digit carries into the server name", Styled("a", {R}), Styled("bc", {R, Off2}), "5E 31 61", "5E 31 62 5E 31 63"},
+        {"back to a colour seen before", Styled("abc", {K, W, K}), none, "5E 30 61 5E 37 62 5E 30 63", ""},
+        {"no bare caret before any palette colour", Styled("ab", {Off1, R}), Styled("c", {Off1}), "61 5E 31 62", "5E 31 63"},
+        {"nothing matched in either text", none, Styled("a", {Off1}), "", "61"},
+        {"a caret before a letter gets the current code", Styled("^a", {R, R}), none, "5E 31 5E 5E 31 61", ""},
+        {"a caret before a change or a caret needs none", Styled("^^b", {R, R, B}), none, "5E 31 5E 5E 5E 34 62", ""},
+        {"a caret at the end meets the closing code", Styled("a^", {W, W}), none, "5E 37 61 5E", ""},
     };
+    // clang-format on
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         const SetaLines lines = BuildShowCodeLines(TargetGame::Quake3, c.player, c.server);
@@ -89,22 +83,16 @@ TEST(DecodeCode, readsEveryFormTheTargetsEngineReads) {
         const char* code;
         const char* styles;
     };
+    using enum TargetGame;
+    // clang-format off
     const Case cases[] = {
-        {TargetGame::Quake3, "^1Pl^7ayer", "P1s l1s a7s y7s e7s r7s "},
-        {TargetGame::Quake3, "^^0Ni", "^7s N0s i0s "},
-        {TargetGame::IoQuake3, "^^0Ni", "^7s N0s i0s "},
-        {TargetGame::Quake3, "^!a", "a1s "},  // ('!' - '0') & 7 is 1
-        {TargetGame::IoQuake3, "^!a", "^7s !7s a7s "},
-        {TargetGame::IoQuake3, "^8x^9y^az", "x0s y1s z1s "},
-        {TargetGame::Quake3, "^1\xE1", "a1a "},
-        {TargetGame::Quake3, "ab^", "a7s b7s ^7s "},
-        {TargetGame::Q3Test, "^1a", "^7s 17s a7s "},
-        {TargetGame::Q3Test,
-         "\x1b"
-         "1a\x1b"
-         "9b",
-         "a1s 91s b1s "},
+        {Quake3, "^1Pl^7ayer", "P1s l1s a7s y7s e7s r7s "}, {Quake3, "^^0Ni", "^7s N0s i0s "},
+        {IoQuake3, "^^0Ni", "^7s N0s i0s "}, {Quake3, "^!a", "a1s "} /* ('!' - '0') & 7 is 1 */,
+        {IoQuake3, "^!a", "^7s !7s a7s "}, {IoQuake3, "^8x^9y^az", "x0s y1s z1s "},
+        {Quake3, "^1\xE1", "a1a "}, {Quake3, "ab^", "a7s b7s ^7s "},
+        {Q3Test, "^1a", "^7s 17s a7s "}, {Q3Test, "\x1b" "1a\x1b" "9b", "a1s 91s b1s "},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(DescribeStyles(DecodeCode(c.target, c.code)), c.styles);

@@ -11,7 +11,6 @@ namespace chromlet {
 namespace {
 
 using test::ToHex;
-using Change = NameChange;
 using Kind = CountLimit::Kind;
 
 TEST(CleanName, portsBothGameModulesRuleByRule) {
@@ -44,85 +43,33 @@ TEST(CleanName, portsBothGameModulesRuleByRule) {
 }
 
 TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
+    using enum NameChange;
     struct Case {
         TargetGame target;
         std::string code;
         std::size_t visible;
-        std::vector<bool> over;  // kept, seen, settings field, info string
+        std::string over;  // per limit: kept 35, seen 31, settings field 20, info string 1017
         std::string cleaned;
-        std::vector<Change> changes;
+        std::vector<NameChange> changes;
         std::string seen;
     };
-    const std::string a34(34, 'a');
+    const std::string a34(34, 'a'), n1018(1018, 'n');
+    // clang-format off
     const Case cases[] = {
-        {TargetGame::Quake3,
-         "^1Pl^7ayer^7",
-         6,
-         {false, false, false, false},
-         "^1Pl^7ayer^7",
-         {},
-         "^1Pl^7ayer^7"},
-        {TargetGame::Quake3,
-         a34 + "^7",
-         34,
-         {true, true, true, false},
-         a34,
-         {Change::CutToLength},
-         std::string(31, 'a')},
-        {TargetGame::IoQuake3,
-         a34 + "^7",
-         34,
-         {true, true, true, false},
-         a34 + "^",
-         {Change::CutToLength},
-         std::string(31, 'a')},
-        {TargetGame::Quake3,
-         "^0 Bob   x^7",
-         8,
-         {false, false, false, false},
-         "Bob   x^7",
-         {Change::LeadingSpacesDropped, Change::BlackRemoved},
-         "^0 Bob   x^7"},
-        {TargetGame::IoQuake3,
-         "^0 Bob    x^7",
-         9,
-         {false, false, false, false},
-         " Bob   x^7",
-         {Change::BlackRemoved, Change::SpacesCollapsed},
-         "^0 Bob    x^7"},
-        {TargetGame::IoQuake3,
-         "^0^7",
-         0,
-         {false, false, false, false},
-         "UnnamedPlayer",
-         {Change::BlackRemoved, Change::BecameUnnamedPlayer},
-         "^0^7"},
-        {TargetGame::Quake3,
-         "a;b^7",
-         3,
-         {false, false, false, false},
-         "UnnamedPlayer",
-         {Change::RefusedCharacter, Change::BecameUnnamedPlayer},
-         ""},
-        {TargetGame::Quake3,
-         std::string(1018, 'n'),
-         1018,
-         {true, true, true, true},
-         std::string(35, 'n'),
-         {Change::CutToLength},
-         std::string(31, 'n')},
-        {TargetGame::Q3Test,
-         "\x1b"
-         "1Pl\x1b"
-         "7",
-         2,
-         {},
-         "\x1b"
-         "1Pl\x1b"
-         "7",
-         {},
-         ""},
+        {TargetGame::Quake3, "^1Pl^7ayer^7", 6, "----", "^1Pl^7ayer^7", {}, "^1Pl^7ayer^7"},
+        {TargetGame::Quake3, a34 + "^7", 34, "xxx-", a34, {CutToLength}, std::string(31, 'a')},
+        {TargetGame::IoQuake3, a34 + "^7", 34, "xxx-", a34 + "^", {CutToLength}, std::string(31, 'a')},
+        {TargetGame::Quake3, "^0 Bob   x^7", 8, "----", "Bob   x^7", {LeadingSpacesDropped, BlackRemoved}, "^0 Bob   x^7"},
+        {TargetGame::IoQuake3, "^0 Bob    x^7", 9, "----", " Bob   x^7", {BlackRemoved, SpacesCollapsed}, "^0 Bob    x^7"},
+        {TargetGame::IoQuake3, "^0^7", 0, "----", "UnnamedPlayer", {BlackRemoved, BecameUnnamedPlayer}, "^0^7"},
+        {TargetGame::Quake3, "a;b^7", 3, "----", "UnnamedPlayer", {RefusedCharacter, BecameUnnamedPlayer}, ""},
+        {TargetGame::Quake3, n1018, 1018, "xxxx", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
+        {TargetGame::Q3Test, "\x1b" "1Pl\x1b" "7", 2, "", "\x1b" "1Pl\x1b" "7", {}, ""},
     };
+    // clang-format on
+    const CountLimit::Kind kinds[] = {Kind::KeptByGame, Kind::SeenByOthers, Kind::SettingsField,
+                                      Kind::InfoString};
+    const std::size_t values[] = {35, 31, 20, 1017};
     for (const Case& c : cases) {
         SCOPED_TRACE(ToHex(c.code.substr(0, 40)));
         const NameReport r = AnalysePlayerName(c.target, c.code);
@@ -130,13 +77,10 @@ TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
         EXPECT_EQ(r.bytes, c.code.size());
         EXPECT_EQ(r.visible, c.visible);
         ASSERT_EQ(r.limits.size(), c.over.size());
-        const Kind kinds[] = {Kind::KeptByGame, Kind::SeenByOthers, Kind::SettingsField,
-                              Kind::InfoString};
-        const std::size_t values[] = {35, 31, 20, 1017};
         for (std::size_t i = 0; i < c.over.size(); ++i) {
             EXPECT_EQ(r.limits[i].kind, kinds[i]);
             EXPECT_EQ(r.limits[i].limit, values[i]);
-            EXPECT_EQ(r.limits[i].over, c.over[i]) << i;
+            EXPECT_EQ(r.limits[i].over, c.over[i] == 'x') << i;
         }
         EXPECT_EQ(r.cleaned, c.cleaned);
         EXPECT_EQ(r.changes, c.changes);
@@ -145,66 +89,44 @@ TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
 }
 
 TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
+    using enum NameChange;
     struct Case {
         TargetGame target;
         std::string code;
         std::string view;
-        std::vector<std::pair<Kind, bool>> limits;
-        std::vector<Change> changes;
+        std::string over;  // per limit: in-game browser 21, [ioquake3's list 79,] info string 1010
+        std::vector<NameChange> changes;
     };
     const std::string a20(20, 'a');
+    // clang-format off
     const Case cases[] = {
-        {TargetGame::Quake3,
-         "^1My ^2cool server^7",
-         "MY COOL SERVER",
-         {{Kind::InGameBrowser, false}, {Kind::InfoString, false}},
-         {}},
-        {TargetGame::IoQuake3,
-         "^1abcdefghij^2klmnopqrstuv^7",
-         "ABCDEFGHIJKLMNOPQ",
-         {{Kind::InGameBrowser, true}, {Kind::IoQ3ServerList, false}, {Kind::InfoString, false}},
-         {Change::CutToLength}},
-        {TargetGame::Quake3,
-         a20 + "^1x",
-         std::string(20, 'A') + "^",
-         {{Kind::InGameBrowser, true}, {Kind::InfoString, false}},
-         {Change::CutToLength}},
-        {TargetGame::Quake3,
-         "^!x\xE1y\x1b",
-         "XY",  // any character after a caret is a colour
-         {{Kind::InGameBrowser, false}, {Kind::InfoString, false}},
-         {}},
-        {TargetGame::IoQuake3,
-         "^!x",
-         "^!X",
-         {{Kind::InGameBrowser, false}, {Kind::IoQ3ServerList, false}, {Kind::InfoString, false}},
-         {}},
-        {TargetGame::Quake3,
-         "a\\b",
-         "",
-         {{Kind::InGameBrowser, false}, {Kind::InfoString, false}},
-         {Change::RefusedCharacter}},
-        {TargetGame::Q3Test,
-         "\x1b"
-         "1abc",
-         "",
-         {},
-         {}},
+        {TargetGame::Quake3, "^1My ^2cool server^7", "MY COOL SERVER", "--", {}},
+        {TargetGame::IoQuake3, "^1abcdefghij^2klmnopqrstuv^7", "ABCDEFGHIJKLMNOPQ", "x--", {CutToLength}},
+        {TargetGame::Quake3, a20 + "^1x", std::string(20, 'A') + "^", "x-", {CutToLength}},
+        {TargetGame::Quake3, "^!x\xE1y\x1b", "XY", "--", {}},  // any character after a caret is a colour
+        {TargetGame::IoQuake3, "^!x", "^!X", "---", {}},
+        {TargetGame::Quake3, "a\\b", "", "--", {RefusedCharacter}},
+        {TargetGame::Q3Test, "\x1b" "1abc", "", "", {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(ToHex(c.code));
         const ServerReport r = AnalyseServerName(c.target, c.code);
         EXPECT_EQ(r.bytes, c.code.size());
         EXPECT_EQ(r.browserView, c.view);
-        ASSERT_EQ(r.limits.size(), c.limits.size());
-        for (std::size_t i = 0; i < c.limits.size(); ++i) {
-            EXPECT_EQ(r.limits[i].kind, c.limits[i].first);
-            EXPECT_EQ(r.limits[i].over, c.limits[i].second);
+        ASSERT_EQ(r.limits.size(), c.over.size());
+        for (std::size_t i = 0; i < c.over.size(); ++i) {
+            EXPECT_EQ(r.limits[i].over, c.over[i] == 'x') << i;
         }
         EXPECT_EQ(r.changes, c.changes);
     }
-    EXPECT_EQ(AnalyseServerName(TargetGame::IoQuake3, "x").limits[1].limit, 79u);
-    EXPECT_EQ(AnalyseServerName(TargetGame::Quake3, "x").limits[1].limit, 1010u);
+    const ServerReport io = AnalyseServerName(TargetGame::IoQuake3, "x");
+    EXPECT_EQ(io.limits[0].kind, Kind::InGameBrowser);
+    EXPECT_EQ(io.limits[0].limit, 21u);
+    EXPECT_EQ(io.limits[1].kind, Kind::IoQ3ServerList);
+    EXPECT_EQ(io.limits[1].limit, 79u);
+    EXPECT_EQ(io.limits[2].kind, Kind::InfoString);
+    EXPECT_EQ(io.limits[2].limit, 1010u);
     EXPECT_EQ(AnalyseServerName(TargetGame::Q3Test,
                                 "\x1b"
                                 "1abc")

@@ -55,80 +55,24 @@ TEST(ApplyQuickStyle, coloursByRunsLeavesSpacesFreeAndKeepsTheSelection) {
         const char* styles;
         int colorCalls;
     };
+    using enum QuickStyle;
+    const Selection all{0, 0};
+    // clang-format off
     Case cases[] = {
-        {"rainbow, a space takes the colour before it",
-         QuickStyle::Rainbow,
-         MemoryStyledText("Hi you", W),
-         {0, 0},
-         "H1s i3s  3s y2s o5s u4s ",
-         5},
-        {"rainbow wraps after magenta",
-         QuickStyle::Rainbow,
-         MemoryStyledText("abcdefg", W),
-         {0, 0},
-         "a1s b3s c2s d5s e4s f6s g1s ",
-         7},
-        {"a space at the start takes the colour after it",
-         QuickStyle::Rainbow,
-         MemoryStyledText(" ab", W),
-         {0, 0},
-         " 1s a1s b3s ",
-         2},
-        {"an alternative-font space is a character",
-         QuickStyle::Rainbow,
-         MemoryStyledText("a b", {W, Wa, W}),
-         {0, 0},
-         "a1s  3a b2s ",
-         3},
-        {"by word, the spaces join the word before",
-         QuickStyle::ByWord,
-         MemoryStyledText("ab cd  ef", W),
-         {0, 0},
-         "a1s b1s  1s c3s d3s  3s  3s e2s f2s ",
-         3},
-        {"alternate takes the first two different colours",
-         QuickStyle::Alternate,
-         MemoryStyledText("abcd", {G, G, B, W}),
-         {0, 0},
-         "a2s b4s c2s d4s ",
-         4},
-        {"alternate leaves black out",
-         QuickStyle::Alternate,
-         MemoryStyledText("abc", {K, G, B}),
-         {0, 0},
-         "a2s b4s c2s ",
-         3},
-        {"alternate falls back to red and white",
-         QuickStyle::Alternate,
-         MemoryStyledText("abc", W),
-         {0, 0},
-         "a1s b7s c1s ",
-         3},
-        {"clear makes everything white and standard",
-         QuickStyle::Clear,
-         MemoryStyledText("a b", {Ra, G, Ga}),
-         {0, 0},
-         "a7s  7s b7s ",
-         1},
-        {"only the selection",
-         QuickStyle::Rainbow,
-         MemoryStyledText("abcde", W),
-         {1, 3},
-         "a7s b1s c3s d2s e7s ",
-         3},
-        {"a selection starting on a space keeps the colour before it",
-         QuickStyle::Rainbow,
-         MemoryStyledText("a bc", {B, W, W, W}),
-         {1, 3},
-         "a4s  4s b1s c3s ",
-         3},
-        {"only spaces at the start: nothing to give",
-         QuickStyle::Rainbow,
-         MemoryStyledText("  ", {G, B}),
-         {0, 0},
-         " 2s  4s ",
-         0},
+        {"a space takes the colour before it", Rainbow, MemoryStyledText("Hi you", W), all, "H1s i3s  3s y2s o5s u4s ", 5},
+        {"rainbow wraps after magenta", Rainbow, MemoryStyledText("abcdefg", W), all, "a1s b3s c2s d5s e4s f6s g1s ", 7},
+        {"a space at the start takes the colour after it", Rainbow, MemoryStyledText(" ab", W), all, " 1s a1s b3s ", 2},
+        {"an alternative-font space is a character", Rainbow, MemoryStyledText("a b", {W, Wa, W}), all, "a1s  3a b2s ", 3},
+        {"by word, spaces join the word before", ByWord, MemoryStyledText("ab cd  ef", W), all, "a1s b1s  1s c3s d3s  3s  3s e2s f2s ", 3},
+        {"the first two different colours", Alternate, MemoryStyledText("abcd", {G, G, B, W}), all, "a2s b4s c2s d4s ", 4},
+        {"alternate leaves black out", Alternate, MemoryStyledText("abc", {K, G, B}), all, "a2s b4s c2s ", 3},
+        {"else red and white", Alternate, MemoryStyledText("abc", W), all, "a1s b7s c1s ", 3},
+        {"clear: white, standard font", Clear, MemoryStyledText("a b", {Ra, G, Ga}), all, "a7s  7s b7s ", 1},
+        {"only the selection", Rainbow, MemoryStyledText("abcde", W), {1, 3}, "a7s b1s c3s d2s e7s ", 3},
+        {"a selection starting on a space", Rainbow, MemoryStyledText("a bc", {B, W, W, W}), {1, 3}, "a4s  4s b1s c3s ", 3},
+        {"only spaces: no colour to give", Rainbow, MemoryStyledText("  ", {G, B}), all, " 2s  4s ", 0},
     };
+    // clang-format on
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.text.SetSelection(c.selection);
@@ -171,19 +115,17 @@ TEST(TidyCodes, removesColourChangesOnlyWhereNothingShows) {
         MemoryStyledText text;
         const char* code;  // the escape code afterwards
     };
+    // clang-format off
     Case cases[] = {
         {"a space between two reds", MemoryStyledText("a b", {R, G, R}), "1B 31 61 20 62"},
-        {"a space at the start takes the colour after it", MemoryStyledText(" a", {G, R}),
-         "1B 31 20 61"},
-        {"a run of mixed spaces", MemoryStyledText("a  b", {R, G, B, G}),
-         "1B 31 61 20 20 1B 32 62"},
+        {"a space at the start takes the colour after it", MemoryStyledText(" a", {G, R}), "1B 31 20 61"},
+        {"a run of mixed spaces", MemoryStyledText("a  b", {R, G, B, G}), "1B 31 61 20 20 1B 32 62"},
         {"a trailing space", MemoryStyledText("a ", {R, W}), "1B 31 61 20"},
-        {"an alternative-font space keeps its colour", MemoryStyledText("a b", {R, Ga, R}),
-         "1B 31 61 1B 32 A0 1B 31 62"},
-        {"a colour outside the palette after it inherits the digit",
-         MemoryStyledText("a b", {R, G, Off}), "1B 31 61 1B 32 20 1B 32 62"},
+        {"an alternative-font space keeps its colour", MemoryStyledText("a b", {R, Ga, R}), "1B 31 61 1B 32 A0 1B 31 62"},
+        {"a colour outside the palette after it inherits the digit", MemoryStyledText("a b", {R, G, Off}), "1B 31 61 1B 32 20 1B 32 62"},
         {"nothing to save", MemoryStyledText("a b", {R, R, G}), "1B 31 61 20 1B 32 62"},
     };
+    // clang-format on
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.text.SetSelection({1, 1});
