@@ -13,8 +13,9 @@ namespace chromlet {
 
 /// What ParseCodedName had to leave out of the pasted text.
 struct ParseNotes {
-    bool quotesStripped = false;      ///< double quotes inside the name were dropped
-    bool lineBreaksStripped = false;  ///< line breaks were dropped (only the first line is read)
+    bool quotesStripped = false;  ///< double quotes inside the name were dropped
+    /// The text held more than one line that is not blank: only the first was read.
+    bool lineBreaksStripped = false;
 };
 
 /// Decodes pasted text (ISO 8859-1, one byte per character): a bare code (caret codes in every

@@ -6,19 +6,6 @@
 
 namespace chromlet {
 
-namespace {
-
-const PaletteEntry* PaletteEntryForDigit(char digit) {
-    for (const PaletteEntry& entry : ColorPalette) {
-        if (entry.digit == digit) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 MemoryStyledText DecodeColorCode(std::string_view code) {
     std::string text;
     std::vector<CharStyle> styles;

@@ -51,13 +51,15 @@ struct CountLimit {
     std::size_t limit;
     enum class Kind {
         KeptByGame,      ///< bytes the game module keeps (35)
-        SeenByOthers,    ///< bytes the server hands to other players and browsers (31)
+        SeenByOthers,    ///< bytes the server keeps for browsers and status queries (31)
         SettingsField,   ///< characters the in-game settings field holds (20)
         InGameBrowser,   ///< bytes of a server name in the in-game browser (21)
         IoQ3ServerList,  ///< bytes of a server name in ioquake3's own list (79)
-        InfoString,      ///< bytes the whole info string may hold, key and separators included
+        InfoString,      ///< bytes of the value an info string takes whole (1017 for a name, 1010
+                         ///< for a server name); other settings share the string, so it is
+                         ///< the most there can be
     } kind;
-    bool over;  ///< the count is above the limit: something is lost there
+    bool over;  ///< the byte count as written is above the limit: something is lost there
 };
 
 /// What the target's engine makes of a player name.
@@ -68,7 +70,10 @@ struct NameReport {
     std::vector<CountLimit> limits;   ///< empty for Q3Test: no limits are known there
     std::string cleaned;              ///< what the game keeps; equal to code when nothing changes
     std::vector<NameChange> changes;  ///< in the order they apply; empty when nothing changes
-    std::string seenByOthers;         ///< the first 31 bytes of cleaned (caret targets; else empty)
+    /// The first 31 bytes of the name as written (caret targets; else empty): the server keeps
+    /// that copy, before the game module cleans it, for server browsers and status queries.
+    /// Empty when the info string refuses the name.
+    std::string seenByOthers;
 };
 
 /// `code` is the name's code as a configuration line holds it (BuildCode's output and the

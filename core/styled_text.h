@@ -39,7 +39,6 @@ struct CharStyle {
 
 /// One of the game's eight colours.
 struct PaletteEntry {
-    std::string_view name;     ///< "Black", "Red", ...
     std::string_view caption;  ///< the button caption, "&" before the access key
     PackedColor packed;
     char digit;  ///< the code digit written after the colour escape, '0' to '7'
@@ -47,14 +46,14 @@ struct PaletteEntry {
 
 /// The eight fixed colours, in the order in which the encoder tests a colour against them.
 inline constexpr std::array<PaletteEntry, 8> ColorPalette{{
-    {"Black", "&Black", PackColor(0, 0, 0), '0'},
-    {"Red", "&Red", PackColor(255, 0, 0), '1'},
-    {"Green", "&Green", PackColor(0, 255, 0), '2'},
-    {"Yellow", "&Yellow", PackColor(255, 255, 0), '3'},
-    {"Blue", "&Blue", PackColor(0, 0, 255), '4'},
-    {"Cyan", "&Cyan", PackColor(0, 255, 255), '5'},
-    {"Magenta", "&Magenta", PackColor(255, 0, 255), '6'},
-    {"White", "&White", PackColor(255, 255, 255), '7'},
+    {"&Black", PackColor(0, 0, 0), '0'},
+    {"&Red", PackColor(255, 0, 0), '1'},
+    {"&Green", PackColor(0, 255, 0), '2'},
+    {"&Yellow", PackColor(255, 255, 0), '3'},
+    {"&Blue", PackColor(0, 0, 255), '4'},
+    {"&Cyan", PackColor(0, 255, 255), '5'},
+    {"&Magenta", PackColor(255, 0, 255), '6'},
+    {"&White", PackColor(255, 255, 255), '7'},
 }};
 
 /// Indexes into ColorPalette.
@@ -65,6 +64,26 @@ constexpr const PaletteEntry& Palette(PaletteColor c) {
 }
 constexpr PackedColor PackedOf(PaletteColor c) {
     return Palette(c).packed;
+}
+
+/// The palette entry of a packed colour; nullptr for a colour outside the palette.
+constexpr const PaletteEntry* PaletteEntryOf(PackedColor color) {
+    for (const PaletteEntry& entry : ColorPalette) {
+        if (entry.packed == color) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+/// The palette entry whose code digit is `digit`; nullptr for any character but '0' to '7'.
+constexpr const PaletteEntry* PaletteEntryForDigit(char digit) {
+    for (const PaletteEntry& entry : ColorPalette) {
+        if (entry.digit == digit) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 /// The selection of a StyledText: a start position and a length; length 0 is a bare caret.

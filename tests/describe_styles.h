@@ -14,14 +14,9 @@ inline std::string DescribeStyles(const StyledText& text) {
     const std::string chars = text.Text();
     for (std::size_t i = 0; i < chars.size(); ++i) {
         const CharStyle style = text.StyleAt(i);
-        char digit = '?';
-        for (const PaletteEntry& entry : ColorPalette) {
-            if (entry.packed == style.Color) {
-                digit = entry.digit;
-            }
-        }
+        const PaletteEntry* entry = PaletteEntryOf(style.Color);
         out += chars[i];
-        out += digit;
+        out += entry ? entry->digit : '?';
         out += style.Q3Font ? "s " : "a ";
     }
     return out;

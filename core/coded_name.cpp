@@ -1,0 +1,195 @@
+#include "core/coded_name.h"
+
+#include <vector>
+
+#include "core/caret_code.h"
+#include "core/char_rules.h"
+
+namespace chromlet {
+
+namespace {
+
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+bool IsLineBreakByte(char c) {
+    return IsLineBreakChar(static_cast<unsigned char>(c));
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Takes the next word (up to a blank) off the front of `s`, compared without regard to case.
+std::string TakeWord(std::string_view& s) {
+    std::size_t end = 0;
+    while (end < s.size() && !IsBlank(s[end]) && s[end] != '"') {
+        ++end;
+    }
+    std::string word;
+    for (char c : s.substr(0, end)) {
+        word.push_back(Lower(c));
+    }
+    s = Trimmed(s.substr(end));
+    return word;
+}
+
+bool IsNameVariable(const std::string& word) {
+    return word == "name" || word == "sv_hostname";
+}
+
+bool IsSetCommand(const std::string& word) {
+    return word == "seta" || word == "set" || word == "sets" || word == "setu";
+}
+
+// The value after a variable: a quoted value ends at its closing quote, an unquoted one runs to
+// the end of the line (a name typed without quotes is meant whole).
+std::string_view ValueOf(std::string_view rest) {
+    if (!rest.empty() && rest.front() == '"') {
+        rest.remove_prefix(1);
+        const std::size_t close = rest.find('"');
+        return close == std::string_view::npos ? rest : rest.substr(0, close);
+    }
+    return rest;
+}
+
+// The code inside a configuration line or a console command, or the whole line as a bare code.
+// nullopt for a configuration line of some other setting.
+std::optional<std::string_view> CodeOfLine(std::string_view line) {
+    std::string_view rest = line;
+    const bool slashed = !rest.empty() && (rest.front() == '/' || rest.front() == '\\');
+    if (slashed) {
+        rest.remove_prefix(1);
+    }
+    std::string_view afterFirst = rest;
+    const std::string first = TakeWord(afterFirst);
+    if (IsNameVariable(first)) {
+        if (!afterFirst.empty()) {
+            return ValueOf(afterFirst);
+        }
+        if (slashed) {
+            return std::nullopt;  // a command without a value sets nothing
+        }
+    }
+    if (IsSetCommand(first)) {
+        std::string_view afterSecond = afterFirst;
+        const std::string second = TakeWord(afterSecond);
+        if (IsNameVariable(second)) {
+            return ValueOf(afterSecond);
+        }
+        if (first == "seta") {
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+// Caret codes as the target's engine reads them. The test release's own engine reads none, but a
+// name made for the later engines is pasted there too: a caret and a digit is the form they all
+// agree on.
+bool IsPastedCaretCode(TargetGame target, std::string_view code, std::size_t i) {
+    if (target == TargetGame::Q3Test) {
+        return code[i] == CaretEscape && i + 1 < code.size() && code[i + 1] >= '0' &&
+               code[i + 1] <= '9';
+    }
+    return IsColorCodeAt(target, code, i);
+}
+
+}  // namespace
+
+std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
+                                               ParseNotes* notes) {
+    ParseNotes found;
+    // The first line that holds anything; later lines are left out.
+    std::string_view line;
+    std::size_t pos = 0;
+    while (pos < pasted.size()) {
+        std::size_t end = pos;
+        while (end < pasted.size() && !IsLineBreakByte(pasted[end])) {
+            ++end;
+        }
+        const std::string_view candidate = Trimmed(pasted.substr(pos, end - pos));
+        if (!line.empty()) {
+            if (!candidate.empty()) {
+                found.lineBreaksStripped = true;
+                break;
+            }
+        } else {
+            line = candidate;
+        }
+        pos = end + 1;
+    }
+
+    const std::optional<std::string_view> code = CodeOfLine(line);
+    if (!code) {
+        return std::nullopt;
+    }
+
+    std::string text;
+    std::vector<CharStyle> styles;
+    PackedColor color = PackedOf(PaletteColor::White);
+    const std::string_view c = *code;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        if (c[i] == ColorEscape) {
+            // As in a configuration file: the escape and a palette digit, else the escape alone.
+            if (i + 1 < c.size()) {
+                if (const PaletteEntry* entry = PaletteEntryForDigit(c[i + 1])) {
+                    color = entry->packed;
+                    ++i;
+                }
+            }
+            continue;
+        }
+        if (IsPastedCaretCode(target, c, i)) {
+            color = PackedOf(ColorOfCodeChar(c[i + 1]));
+            ++i;
+            continue;
+        }
+        if (c[i] == '"') {
+            found.quotesStripped = true;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c[i]);
+        const bool alternative = byte >= 128;
+        text.push_back(static_cast<char>(alternative ? byte - 128 : byte));
+        styles.push_back({color, !alternative});
+    }
+    if (notes) {
+        *notes = found;
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    return MemoryStyledText(std::move(text), std::move(styles));
+}
+
+std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view command,
+                                          std::string_view code) {
+    if (CodeFormOf(target) != CodeForm::Caret || (command != "name" && command != "sv_hostname")) {
+        return std::nullopt;
+    }
+    if (code.find_first_of("\"\r\n") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string line = "/";
+    line.append(command);
+    line.append(" \"");
+    line.append(code);
+    line.push_back(CaretEscape);
+    line.push_back(Palette(PaletteColor::White).digit);
+    line.push_back('"');
+    return line;
+}
+
+}  // namespace chromlet

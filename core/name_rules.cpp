@@ -1,0 +1,276 @@
+#include "core/name_rules.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/caret_code.h"
+
+namespace chromlet {
+
+namespace {
+
+// The engines' colour of the character after a caret, as an index: 0 is black.
+constexpr int ColorIndex(char c) {
+    return (c - '0') & 7;
+}
+
+constexpr bool IsAsciiLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// What the cleaning did, gathered while it runs.
+struct CleanTrace {
+    bool leadingSpaces = false;
+    bool black = false;
+    bool spaces = false;
+    bool cut = false;
+    bool unnamed = false;
+};
+
+// A C string ends at its first zero byte.
+std::string_view AsCString(std::string_view in) {
+    return in.substr(0, std::min(in.find('\0'), in.size()));
+}
+
+std::string Clean132(std::string_view in, CleanTrace& trace) {
+    in = AsCString(in);
+    const int outSize = static_cast<int>(MaxNetName) - 1;  // room for the final zero byte
+    std::string out;
+    int len = 0;
+    int colorlessLen = 0;
+    int spaces = 0;
+
+    std::size_t i = 0;
+    while (i < in.size()) {
+        const char ch = in[i++];
+        // Leading spaces go only while nothing has been written: a space after a leading colour
+        // code stays.
+        if (out.empty() && ch == ' ') {
+            trace.leadingSpaces = true;
+            continue;
+        }
+        if (ch == CaretEscape) {
+            if (i == in.size()) {
+                break;  // a lone caret at the end is no colour and is dropped
+            }
+            // Any character after a caret is a colour here, even a second caret.
+            if (ColorIndex(in[i]) == 0) {
+                trace.black = true;
+                ++i;
+                continue;
+            }
+            if (len > outSize - 2) {
+                trace.cut = true;  // a code is never split at the end
+                break;
+            }
+            out.push_back(ch);
+            out.push_back(in[i++]);
+            len += 2;
+            continue;
+        }
+        if (ch == ' ') {
+            if (++spaces > 3) {
+                trace.spaces = true;
+                continue;
+            }
+        } else {
+            spaces = 0;
+        }
+        if (len > outSize - 1) {
+            trace.cut = true;
+            break;
+        }
+        out.push_back(ch);
+        ++colorlessLen;
+        ++len;
+    }
+    if (out.empty() || colorlessLen == 0) {
+        trace.unnamed = true;
+        out = UnnamedPlayer;
+    }
+    return out;
+}
+
+std::string CleanIoq3(std::string_view in, CleanTrace& trace) {
+    in = AsCString(in);
+    const std::size_t outSize = MaxNetName;
+    std::string out(outSize, '\0');
+    std::size_t outpos = 0;
+    int colorlessLen = 0;
+    int spaces = 0;
+
+    std::size_t i = 0;
+    for (; i < in.size() && in[i] == ' '; ++i) {
+        trace.leadingSpaces = true;
+    }
+    for (; i < in.size() && outpos < outSize - 1; ++i) {
+        out[outpos] = in[i];
+        if (in[i] == ' ') {
+            if (spaces > 2) {
+                trace.spaces = true;
+                continue;
+            }
+            ++spaces;
+        } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
+            if (IsAsciiLetterOrDigit(out[outpos])) {
+                --colorlessLen;
+                if (ColorIndex(in[i]) == 0) {
+                    // The black code was copied; stepping back lets the next byte overwrite its
+                    // caret.
+                    trace.black = true;
+                    --outpos;
+                    continue;
+                }
+            } else {
+                spaces = 0;
+                ++colorlessLen;
+            }
+        } else {
+            spaces = 0;
+            ++colorlessLen;
+        }
+        ++outpos;
+    }
+    trace.cut = i < in.size();
+    out.resize(outpos);
+    if (out.empty() || colorlessLen == 0) {
+        trace.unnamed = true;
+        out = UnnamedPlayer;
+    }
+    return out;
+}
+
+bool HasRefusedCharacter(std::string_view code) {
+    return code.find_first_of("\\;\"") != std::string_view::npos;
+}
+
+// The longest value an info string takes whole under `key`: "\key\value" must stay below
+// MaxInfoString bytes, the final zero byte included.
+constexpr std::size_t InfoValueLimit(std::string_view key) {
+    return MaxInfoString - 1 - key.size() - 2;
+}
+
+CountLimit Limit(std::size_t count, std::size_t limit, CountLimit::Kind kind) {
+    return {limit, kind, count > limit};
+}
+
+// Q_CleanStr: colour codes and every byte outside 20 to 7E go, then Q_strupr.
+std::string BrowserView(TargetGame target, std::string_view code) {
+    const std::string_view cut = AsCString(code).substr(0, MaxHostNameLength - 1);
+    std::string view;
+    for (std::size_t i = 0; i < cut.size(); ++i) {
+        if (IsColorCodeAt(target, cut, i)) {
+            ++i;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(cut[i]);
+        if (c >= 0x20 && c <= 0x7E) {
+            view.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A')
+                                                : static_cast<char>(c));
+        }
+    }
+    return view;
+}
+
+}  // namespace
+
+std::string CleanName132(std::string_view in) {
+    CleanTrace trace;
+    return Clean132(in, trace);
+}
+
+std::string CleanNameIoq3(std::string_view in) {
+    CleanTrace trace;
+    return CleanIoq3(in, trace);
+}
+
+std::size_t VisibleLength(TargetGame target, std::string_view code) {
+    if (CodeFormOf(target) == CodeForm::Escape) {
+        return DecodeCode(target, code).Length();
+    }
+    std::size_t visible = 0;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (IsColorCodeAt(target, code, i)) {
+            ++i;
+        } else {
+            ++visible;
+        }
+    }
+    return visible;
+}
+
+NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
+    NameReport report;
+    report.code = std::string(code);
+    report.bytes = code.size();
+    report.visible = VisibleLength(target, code);
+    report.cleaned = report.code;
+    if (target == TargetGame::Q3Test) {
+        return report;
+    }
+
+    using Kind = CountLimit::Kind;
+    report.limits = {
+        Limit(report.bytes, MaxNetName - 1, Kind::KeptByGame),
+        Limit(report.bytes, MaxNameLength - 1, Kind::SeenByOthers),
+        Limit(report.bytes, SettingsFieldChars, Kind::SettingsField),
+        Limit(report.bytes, InfoValueLimit("name"), Kind::InfoString),
+    };
+
+    if (HasRefusedCharacter(code)) {
+        // The info string refuses the whole value: the name never reaches the server, which then
+        // sees a player without a name.
+        report.changes = {NameChange::RefusedCharacter, NameChange::BecameUnnamedPlayer};
+        report.cleaned = UnnamedPlayer;
+        return report;
+    }
+
+    CleanTrace trace;
+    report.cleaned = target == TargetGame::Quake3 ? Clean132(code, trace) : CleanIoq3(code, trace);
+    // The server keeps the name as sent, before the game module cleans it; browsers and status
+    // queries show that copy.
+    report.seenByOthers = std::string(AsCString(code).substr(0, MaxNameLength - 1));
+
+    const std::array<std::pair<bool, NameChange>, 5> order{{
+        {trace.leadingSpaces, NameChange::LeadingSpacesDropped},
+        {trace.black, NameChange::BlackRemoved},
+        {trace.spaces, NameChange::SpacesCollapsed},
+        {trace.cut, NameChange::CutToLength},
+        {trace.unnamed, NameChange::BecameUnnamedPlayer},
+    }};
+    for (const auto& [happened, change] : order) {
+        if (happened) {
+            report.changes.push_back(change);
+        }
+    }
+    return report;
+}
+
+ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
+    ServerReport report;
+    report.code = std::string(code);
+    report.bytes = code.size();
+    report.visible = VisibleLength(target, code);
+    if (target == TargetGame::Q3Test) {
+        return report;
+    }
+
+    using Kind = CountLimit::Kind;
+    report.limits.push_back(Limit(report.bytes, MaxHostNameLength - 1, Kind::InGameBrowser));
+    if (target == TargetGame::IoQuake3) {
+        report.limits.push_back(Limit(report.bytes, IoQ3ServerListBytes, Kind::IoQ3ServerList));
+    }
+    report.limits.push_back(Limit(report.bytes, InfoValueLimit("sv_hostname"), Kind::InfoString));
+
+    if (HasRefusedCharacter(code)) {
+        report.changes.push_back(NameChange::RefusedCharacter);
+        return report;  // the server info holds no name, the browser shows none
+    }
+    report.browserView = BrowserView(target, code);
+    if (report.bytes > MaxHostNameLength - 1) {
+        report.changes.push_back(NameChange::CutToLength);
+    }
+    return report;
+}
+
+}  // namespace chromlet
