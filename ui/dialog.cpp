@@ -126,6 +126,7 @@ void Dialog::Command1_Click() {
         return;
     }
     Confirm(result);
+    emit LinesWritten(path, Text1(), Text2());
 }
 
 // Success needs no box to click away: for a moment the button itself says that the file was

@@ -36,6 +36,11 @@ class Dialog : public QDialog {
     /// empty otherwise.
     const QString& ConfirmationNote() const { return confirmationNote_; }
 
+  signals:
+    /// The two lines were written into `path`.
+    void LinesWritten(const QString& path, const std::string& nameLine,
+                      const std::string& serverLine);
+
   private:
     void Command1_Click();
     void OKButton_Click();

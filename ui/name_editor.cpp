@@ -2,8 +2,10 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,6 +18,7 @@
 #include <algorithm>
 
 #include "core/char_rules.h"
+#include "core/memory_styled_text.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -154,20 +157,62 @@ void NameEditor::SetSelectionQ3Font(bool q3Font) {
 }
 
 void NameEditor::ReplaceStyledText(const StyledText& text) {
-    const std::string chars = text.Text();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
+    QStringList notes;
+    InsertRuns(cursor, text, notes);
+    cursor.endEditBlock();
+    SetSelection({0, 0});
+    if (!notes.isEmpty()) {
+        ShowNote(notes.join(QLatin1Char('\n')));
+    }
+}
+
+void NameEditor::InsertStyledText(const StyledText& text) {
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    QStringList notes;
+    InsertRuns(cursor, text, notes);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    if (!notes.isEmpty()) {
+        ShowNote(notes.join(QLatin1Char('\n')));
+    }
+}
+
+// Replaces the cursor's selection with `text`, run by run, each in its own style.
+void NameEditor::InsertRuns(QTextCursor& cursor, const StyledText& text, QStringList& notes) {
     cursor.removeSelectedText();
+    const std::string chars = text.Text();
     for (const StyleRun& run : StyleRuns(text)) {
         QTextCharFormat format;
         format.setForeground(ToQColor(run.style.Color));
         SetFontFlagFormat(format, run.style.Q3Font);
-        const QString part = FromLatin1(std::string_view(chars).substr(run.start, run.length));
-        cursor.insertText(InsertableText(part, false).text, format);
+        const Insertable in =
+            InsertableText(FromLatin1(std::string_view(chars).substr(run.start, run.length)));
+        if (!in.note.isEmpty() && !notes.contains(in.note)) {
+            notes << in.note;
+        }
+        cursor.insertText(in.text, format);
     }
-    cursor.endEditBlock();
-    SetSelection({0, 0});
+}
+
+void NameEditor::EditInOneStep(const std::function<void()>& change) {
+    QTextCursor step(document());
+    step.beginEditBlock();
+    change();
+    step.endEditBlock();
+}
+
+void NameEditor::contextMenuEvent(QContextMenuEvent* event) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (!contextActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(contextActions_);
+    }
+    menu->setToolTipsVisible(true);
+    menu->exec(event->globalPos());
 }
 
 NameEditor::Insertable NameEditor::InsertableText(const QString& text, bool lineBreaksToSpaces) {
@@ -318,26 +363,14 @@ bool NameEditor::InsertStyledMime(const QMimeData* source) {
     if (styled.isEmpty() || styled.size() % 5 != 0) {
         return false;  // not ours, or damaged: fall back to the plain text
     }
-    QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    QStringList notes;
+    std::string chars;
+    std::vector<CharStyle> styles;
     for (qsizetype i = 0; i < styled.size(); i += 5) {
         const auto byte = [&](qsizetype k) { return static_cast<unsigned char>(styled[i + k]); };
-        const Insertable in = InsertableText(QString(QChar(byte(0))));
-        if (!in.note.isEmpty() && !notes.contains(in.note)) {
-            notes << in.note;
-        }
-        QTextCharFormat format;
-        format.setForeground(ToQColor(PackColor(byte(1), byte(2), byte(3))));
-        SetFontFlagFormat(format, byte(4) != 0);
-        cursor.insertText(in.text, format);
+        chars.push_back(static_cast<char>(byte(0)));
+        styles.push_back({PackColor(byte(1), byte(2), byte(3)), byte(4) != 0});
     }
-    cursor.endEditBlock();
-    setTextCursor(cursor);
-    if (!notes.isEmpty()) {
-        ShowNote(notes.join(QLatin1Char('\n')));
-    }
+    InsertStyledText(MemoryStyledText(chars, styles));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QBasicTimer>
 #include <QTextEdit>
 
+#include <functional>
 #include <vector>
 
 #include "core/styled_text.h"
@@ -42,6 +43,13 @@ class NameEditor : public QTextEdit, public StyledText {
     /// Replaces the whole text and its styles in one undoable step, leaving the caret at 0 and
     /// nothing selected. Characters a name cannot hold are left out.
     void ReplaceStyledText(const StyledText& text);
+    /// Puts `text` with its styles at the caret, in place of the selection, in one undoable
+    /// step; characters a name cannot hold are left out, with a note.
+    void InsertStyledText(const StyledText& text);
+    /// Runs `change` (calls through the StyledText interface) as one undoable step.
+    void EditInOneStep(const std::function<void()>& change);
+    /// Actions the context menu offers below the standard ones.
+    void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
     /// What a string becomes on its way into a name, and what the user is told about it.
     struct Insertable {
@@ -52,6 +60,8 @@ class NameEditor : public QTextEdit, public StyledText {
     /// `lineBreaksToSpaces` (pasted text), else they are left out too (typed Enter).
     static Insertable InsertableText(const QString& text, bool lineBreaksToSpaces = true);
 
+    /// Shows a short note at the caret, never a box.
+    void ShowNote(const QString& note);
     /// The last note the editor showed; empty before any.
     const QString& LastNote() const { return lastNote_; }
 
@@ -74,13 +84,14 @@ class NameEditor : public QTextEdit, public StyledText {
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     CharStyle StyleOf(const QTextCharFormat& format) const;
     const std::vector<CharStyle>& Styles() const;
-    void ShowNote(const QString& note);
     void StartWithInitialStyle();
     bool InsertStyledMime(const QMimeData* source);
+    void InsertRuns(QTextCursor& cursor, const StyledText& text, QStringList& notes);
     void RestartCaretBlink();
     void PaintCaret(QPainter& painter) const;
     void PaintHighCharacterMarks(QPainter& painter) const;
@@ -92,6 +103,7 @@ class NameEditor : public QTextEdit, public StyledText {
     mutable std::vector<CharStyle> styles_;
     mutable bool stylesValid_ = false;
     QString lastNote_;
+    QList<QAction*> contextActions_;
     // Qt draws the caret by inverting the pixels under it, which on the mid-grey background
     // gives mid-grey; the editor draws its own and blinks it itself.
     QBasicTimer caretBlink_;

@@ -208,7 +208,10 @@ class TestDialog : public QObject {
         text2->end(false);
         QTest::keyClicks(text2, "X");
         answer = config;
+        QSignalSpy written(dialog.get(), &Dialog::LinesWritten);
         QTest::mouseClick(command1(), Qt::LeftButton);
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written[0][0].toString(), config);
         QCOMPARE(ReadAll(config), QByteArray("// first comment line\n\r\nseta first_setting 1\n\r\n"
                                              "seta name \"\x1b"
                                              "1Pl\x1b"

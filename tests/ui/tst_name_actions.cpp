@@ -1,0 +1,171 @@
+// The quick styles, pasting a coded name, the console command and the recent names, as a user
+// reaches them: through the shortcuts and the actions, on the editor last used.
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "ui/name_actions.h"
+#include "ui/name_editor.h"
+#include "ui/recent_names.h"
+#include "ui_test_support.h"
+
+using namespace chromlet;
+using namespace chromlet::ui;
+
+namespace {
+
+std::vector<CharStyle> StylesOf(const NameEditor& editor) {
+    std::vector<CharStyle> styles;
+    for (std::size_t i = 0; i < editor.Length(); ++i) {
+        styles.push_back(editor.StyleAt(i));
+    }
+    return styles;
+}
+
+QAction* ActionNamed(const QList<QAction*>& actions, const QString& text) {
+    for (QAction* a : actions) {
+        if (a->text() == text) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class TestNameActions : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QWidget> window;
+    NameEditor* player = nullptr;
+    NameEditor* server = nullptr;
+    NameActions* actions = nullptr;
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("chromlet-tests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_name_actions"));
+    }
+    void init() {
+        QSettings().clear();
+        window = std::make_unique<QWidget>();
+        player = new NameEditor(window.get());
+        server = new NameEditor(window.get());
+        player->setGeometry(7, 22, 204, 22);
+        server->setGeometry(7, 60, 204, 22);
+        chromlet::test::SetEditorText(player, "Red Rocket");
+        chromlet::test::SetEditorText(server, "noname");
+        actions = new NameActions(player, server, window.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    // Each style acts on the editor used last, as one undo step, and keeps the selection.
+    void stylesActOnTheEditorUsedLastInOneUndoStep_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("key");
+        QTest::newRow("rainbow") << "Rainbow" << int(Qt::Key_1);
+        QTest::newRow("by word") << "By word" << int(Qt::Key_2);
+        QTest::newRow("alternate") << "Alternate" << int(Qt::Key_3);
+        QTest::newRow("random") << "Random" << int(Qt::Key_4);
+    }
+    void stylesActOnTheEditorUsedLastInOneUndoStep() {
+        QFETCH(QString, action);
+        QFETCH(int, key);
+        QVERIFY(ActionNamed(actions->StyleActions(), action));
+        server->setFocus();
+        server->SetSelection({1, 4});
+        player->SetSelection({2, 0});
+        player->setFocus();
+        QTest::keyClick(player, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(actions->CurrentEditor(), player);
+        QCOMPARE(player->GetSelection(), (Selection{2, 0}));
+        const std::vector<CharStyle> styled = StylesOf(*player);
+        QVERIFY(styled != std::vector<CharStyle>(10, CharStyle{0xFFFFFF, true}));
+        for (const CharStyle& s : styled) {
+            QVERIFY(s.Color != 0);  // never black
+        }
+        QCOMPARE(StylesOf(*server), std::vector<CharStyle>(6, CharStyle{0xFFFFFF, true}));
+        player->undo();
+        QCOMPARE(StylesOf(*player), std::vector<CharStyle>(10, CharStyle{0xFFFFFF, true}));
+        QCOMPARE(player->Text(), std::string("Red Rocket"));
+    }
+
+    void pastesACodedNameWithItsColours() {
+        actions->SetTarget(TargetGame::Quake3);
+        QApplication::clipboard()->setText(QStringLiteral("seta name \"^1Pl^7ay\u20ACer\""));
+        player->setFocus();
+        player->SetSelection({0, 3});
+        QTest::keyClick(player, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(player->Text(), std::string("Player Rocket"));
+        QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
+        QCOMPARE(player->StyleAt(2).Color, 0xFFFFFFu);
+        QApplication::clipboard()->setText(QStringLiteral("\u20AC"));
+        actions->PasteCodedNameAction()->trigger();
+        QVERIFY(player->LastNote().contains("no name"));
+    }
+
+    void copiesTheConsoleCommandForCaretTargetsOnly() {
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        QAction* copy = actions->CopyAsConsoleCommandAction();
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(copy->toolTip().contains("q3config.cfg"));
+        actions->SetTarget(TargetGame::IoQuake3);
+        QVERIFY(copy->isEnabled());
+        server->setFocus();
+        server->SetSelection({0, 2});
+        server->SetSelectionColor(PackColor(255, 0, 0));
+        copy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("/sv_hostname \"^1no^7name^7\""));
+    }
+
+    // Written pairs are kept per target, newest first, ten at most, bytes exactly; choosing one
+    // puts both names back with their colours.
+    void keepsTheNamesWrittenLast() {
+        for (int i = 0; i < 12; ++i) {
+            RememberNames(TargetGame::Q3Test,
+                          "seta name \"\x1b"
+                          "1N" +
+                              std::to_string(i) +
+                              "\x1b"
+                              "7\"",
+                          "seta sv_hostname \"\xE5\x1b"
+                          "7\"");
+        }
+        RememberNames(TargetGame::Q3Test,
+                      "seta name \"\x1b"
+                      "1N5\x1b"
+                      "7\"",
+                      "seta sv_hostname \"\xE5\x1b"
+                      "7\"");
+        const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
+        QCOMPARE(kept.size(), RecentNamesKept);
+        QCOMPARE(kept[0].nameLine, QByteArray("seta name \"\x1b"
+                                              "1N5\x1b"
+                                              "7\""));
+        QCOMPARE(kept[1].nameLine, QByteArray("seta name \"\x1b"
+                                              "1N11\x1b"
+                                              "7\""));
+        QCOMPARE(kept.count(kept[0]), 1);
+        QVERIFY(RecentNames(TargetGame::Quake3).isEmpty());
+
+        QMenu* menu = actions->RecentNamesMenu();
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), RecentNamesKept);
+        menu->actions().first()->trigger();
+        QCOMPARE(player->Text(), std::string("N5"));
+        QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
+        QCOMPARE(server->Text(), std::string("e"));
+        QVERIFY(!server->StyleAt(0).Q3Font);
+    }
+};
+
+QTEST_MAIN(TestNameActions)
+#include "tst_name_actions.moc"

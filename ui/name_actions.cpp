@@ -1,0 +1,180 @@
+#include "ui/name_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QMenu>
+#include <QRandomGenerator>
+
+#include "core/caret_code.h"
+#include "core/coded_name.h"
+#include "core/memory_styled_text.h"
+#include "ui/latin1.h"
+#include "ui/name_editor.h"
+#include "ui/recent_names.h"
+
+namespace chromlet::ui {
+
+namespace {
+
+// The clipboard's text as bytes; characters a byte cannot hold are left out, so that they can
+// never turn into '?'.
+std::string ClipboardBytes() {
+    QString text = QApplication::clipboard()->text();
+    text.removeIf([](QChar c) { return c.unicode() > 0xFF; });
+    return ToLatin1(text);
+}
+
+QString Shown(const std::string& line, TargetGame target) {
+    const std::optional<std::string> code = CodeOfSetaLine(target, line);
+    return code ? FromLatin1(DecodeCode(target, *code).Text()) : FromLatin1(line);
+}
+
+}  // namespace
+
+NameActions::NameActions(NameEditor* player, NameEditor* server, QObject* parent)
+    : QObject(parent), player_(player), server_(server), current_(player) {
+    // Ctrl and a digit: the buttons' access keys are Alt and a letter, and the editors use the
+    // usual Ctrl letters for themselves.
+    AddStyleAction(tr("Rainbow"), QKeySequence(Qt::CTRL | Qt::Key_1),
+                   [this] { ApplyStyle(QuickStyle::Rainbow); });
+    AddStyleAction(tr("By word"), QKeySequence(Qt::CTRL | Qt::Key_2),
+                   [this] { ApplyStyle(QuickStyle::ByWord); });
+    AddStyleAction(tr("Alternate"), QKeySequence(Qt::CTRL | Qt::Key_3),
+                   [this] { ApplyStyle(QuickStyle::Alternate); });
+    AddStyleAction(tr("Random"), QKeySequence(Qt::CTRL | Qt::Key_4),
+                   [this] { ApplyStyle(QuickStyle::Random); });
+    AddStyleAction(tr("Clear"), QKeySequence(Qt::CTRL | Qt::Key_0),
+                   [this] { ApplyStyle(QuickStyle::Clear); });
+    QAction* tidy =
+        AddStyleAction(tr("Tidy codes"), QKeySequence(Qt::CTRL | Qt::Key_9), [this] { Tidy(); });
+    tidy->setToolTip(
+        tr("Remove colour changes nobody can see: spaces take the colour next to "
+           "them. The name looks the same and takes fewer bytes."));
+
+    pasteCoded_ = new QAction(tr("Paste coded name"), this);
+    pasteCoded_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pasteCoded_->setToolTip(
+        tr("Paste a name in the game's colour codes (^1Pl^7ayer), a seta "
+           "line or a /name command, with its colours"));
+    connect(pasteCoded_, &QAction::triggered, this, &NameActions::PasteCodedName);
+
+    copyCommand_ = new QAction(tr("Copy as console command"), this);
+    connect(copyCommand_, &QAction::triggered, this, &NameActions::CopyAsConsoleCommand);
+
+    recentMenu_ = new QMenu(tr("Recent names"));
+    connect(this, &QObject::destroyed, recentMenu_, &QObject::deleteLater);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &NameActions::FillRecentNamesMenu);
+
+    QList<QAction*> context = styleActions_;
+    context << pasteCoded_ << copyCommand_;
+    for (NameEditor* editor : {player_, server_}) {
+        editor->installEventFilter(this);
+        editor->SetContextActions(context);
+        // The shortcuts work wherever the focus is in the window, menu bar or not.
+        editor->addActions(context);
+    }
+    UpdateCommandAction();
+}
+
+QAction* NameActions::AddStyleAction(const QString& text, const QKeySequence& shortcut,
+                                     const std::function<void()>& act) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, act);
+    styleActions_.append(action);
+    return action;
+}
+
+void NameActions::SetTarget(TargetGame target) {
+    target_ = target;
+    UpdateCommandAction();
+}
+
+// The style buttons take the focus when clicked, so "the editor in use" is the one that had
+// it last, or the one whose context menu is open.
+bool NameActions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ContextMenu) {
+        current_ = watched == server_ ? server_ : player_;
+        UpdateCommandAction();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void NameActions::ApplyStyle(QuickStyle style) {
+    const std::uint32_t seed = QRandomGenerator::global()->generate();
+    current_->EditInOneStep([&] { ApplyQuickStyle(*current_, style, seed); });
+}
+
+void NameActions::Tidy() {
+    current_->EditInOneStep([&] { TidyCodes(*current_); });
+}
+
+void NameActions::PasteCodedName() {
+    ParseNotes notes;
+    const std::optional<MemoryStyledText> name = ParseCodedName(target_, ClipboardBytes(), &notes);
+    if (!name) {
+        current_->ShowNote(tr("The clipboard holds no name to paste."));
+        return;
+    }
+    current_->InsertStyledText(*name);
+    if (notes.quotesStripped || notes.lineBreaksStripped) {
+        current_->ShowNote(notes.quotesStripped
+                               ? tr("The name's double quotes were left out: a name cannot hold "
+                                    "one.")
+                               : tr("Only the first line of the clipboard was pasted."));
+    }
+}
+
+void NameActions::CopyAsConsoleCommand() {
+    MemoryStyledText copy = MemoryStyledText::CopyOf(*current_);
+    CodeDigit digit;
+    const std::string code = BuildCode(target_, copy, digit);
+    const std::optional<std::string> command =
+        ConsoleCommand(target_, current_ == server_ ? "sv_hostname" : "name", code);
+    if (command) {
+        QApplication::clipboard()->setText(FromLatin1(*command));
+    }
+}
+
+void NameActions::UpdateCommandAction() {
+    const bool caret = CodeFormOf(target_) == CodeForm::Caret;
+    copyCommand_->setEnabled(caret);
+    copyCommand_->setToolTip(
+        caret ? (current_ == server_ ? tr("Put /sv_hostname \"...\" on the clipboard, to paste "
+                                          "into the game's console")
+                                     : tr("Put /name \"...\" on the clipboard, to paste into the "
+                                          "game's console"))
+              : tr("The test release's console cannot type the colour escape: use Show code and "
+                   "write the name into q3config.cfg instead."));
+}
+
+void NameActions::RememberWritten(const std::string& nameLine, const std::string& serverLine) {
+    RememberNames(target_, nameLine, serverLine);
+}
+
+void NameActions::FillRecentNamesMenu() {
+    recentMenu_->clear();
+    const QList<RecentName> names = RecentNames(target_);
+    if (names.isEmpty()) {
+        recentMenu_->addAction(tr("No names written yet"))->setEnabled(false);
+        return;
+    }
+    for (const RecentName& recent : names) {
+        const std::string nameLine = recent.nameLine.toStdString();
+        const std::string serverLine = recent.serverLine.toStdString();
+        const QString text =
+            tr("%1 on %2").arg(Shown(nameLine, target_), Shown(serverLine, target_));
+        QAction* item =
+            recentMenu_->addAction(text.toHtmlEscaped().isEmpty() ? tr("(empty)") : text);
+        connect(item, &QAction::triggered, this, [this, nameLine, serverLine] {
+            const std::optional<std::string> name = CodeOfSetaLine(target_, nameLine);
+            const std::optional<std::string> server = CodeOfSetaLine(target_, serverLine);
+            player_->ReplaceStyledText(DecodeCode(target_, name.value_or(std::string())));
+            server_->ReplaceStyledText(DecodeCode(target_, server.value_or(std::string())));
+        });
+    }
+}
+
+}  // namespace chromlet::ui
