@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "ui/budget_view.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
@@ -16,7 +17,7 @@
 
 namespace chromlet::ui {
 
-QRect ControlSpec::rect() const {
+QRect ControlSpec::Rect() const {
     return twipsRect(left, top, width, height);
 }
 
@@ -84,9 +85,12 @@ QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
         case ControlKind::Preview:
             widget = new GamePreview(parent);
             break;
+        case ControlKind::Budget:
+            widget = new BudgetView(parent);
+            break;
     }
     widget->setObjectName(FromLatin1(control.name));
-    widget->setGeometry(control.rect());
+    widget->setGeometry(control.Rect());
     return widget;
 }
 

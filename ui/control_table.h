@@ -20,6 +20,7 @@ enum class ControlKind {
     HorizontalDivider,  ///< an etched line, a captionless frame
     VerticalDivider,
     Preview,  ///< a GamePreview
+    Budget,   ///< a BudgetView
 };
 
 struct ControlSpec {
@@ -31,7 +32,7 @@ struct ControlSpec {
     int width;
     int height;
 
-    QRect rect() const;
+    QRect Rect() const;
 };
 
 /// Creates the control the table row describes as a child of `parent`, with its objectName,

@@ -1,21 +1,31 @@
 #include "ui/form1.h"
 
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
+#include <QSettings>
+#include <QTextDocument>
+#include <QVBoxLayout>
 
 #include "config/seta_reader.h"
-#include "core/color_code.h"
+#include "core/caret_code.h"
 #include "core/color_decode.h"
 #include "core/memory_styled_text.h"
+#include "core/name_rules.h"
+#include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
+#include "ui/target_choice.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -31,8 +41,8 @@ constexpr std::string_view Cap(C c) {
     return Palette(c).caption;
 }
 
-// Left, top, width and height in twips.
-constexpr ControlSpec kLayout[] = {
+// Left, top, width and height in twips, from the top left corner of the client area.
+constexpr ControlSpec Layout[] = {
     {"Label1", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Name:"), 120, 60, 1140, 240},
     {"rtb", K::Editor, "Player", 105, 330, 3060, 330},
     {"Command1", K::Button, Cap(C::Black), 120, 705, 930, 330},
@@ -72,19 +82,23 @@ constexpr ControlSpec kLayout[] = {
      1140, 240},
     {"Label3", K::Label, Instructions, 3495, 270, 3420, 1440},
     {"Label4", K::Label, "", 3480, 3900, 3420, 615},
-    // Beyond the original window, in the free space between the instructions and the credits.
-    {"Label6", K::BoldLabel, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "In game:"), 3510, 1800, 1140,
+    // Our own controls fill the space between the instructions (down to 1710) and the credits
+    // (from 3900), so that every control above keeps its place.
+    {"Label6", K::BoldLabel, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "In game:"), 3510, 1755, 1140,
      240},
-    {"Preview1", K::Preview, "", 3495, 2055, 3420, 900},
+    {"Preview1", K::Preview, "", 3495, 1995, 3420, 1065},
+    {"Budget1", K::Budget, "", 3495, 3075, 3420, 390},
     {"Command23", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Load from q3config.cfg..."),
-     3495, 3090, 2400, 345},
+     3495, 3510, 2400, 345},
 };
 
-constexpr int kClientWidth = 7065;
-constexpr int kClientHeight = 4620;
+constexpr int ClientWidth = 7065;
+constexpr int ClientHeight = 4620;
 
-// The documented focus order, first to last.
-constexpr std::string_view kTabOrder[] = {
+// Focus order, first to last: the player name's editor and its colour buttons in the order of
+// the palette's digits, the two commands, the server name's colour buttons in the reverse order,
+// its editor, and the four font buttons last. Controls of our own come after all of them.
+constexpr std::string_view TabOrder[] = {
     "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
     "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
     "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
@@ -101,7 +115,20 @@ QString CreditsHtml() {
              shown.toHtmlEscaped());
 }
 
+// The code of a configuration line: everything between its first and its last double quote,
+// the closing switch back to white included, as the game stores it.
+std::string InsideQuotes(const std::string& line) {
+    const std::size_t first = line.find('"');
+    const std::size_t last = line.rfind('"');
+    return first == std::string::npos || last == first ? std::string()
+                                                       : line.substr(first + 1, last - first - 1);
+}
+
 }  // namespace
+
+bool DefaultUrlOpener(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 struct Form1::StyleButton {
     enum class Editor { Player, Server };
@@ -123,11 +150,78 @@ void Form1::StyleButton_Click(const StyleButton& button) {
 }
 
 Form1::Form1(FileChooser chooser, QWidget* parent)
-    : QWidget(parent), chooser_(std::move(chooser)), loadChooser_(StoredChooserSettings()) {
+    : QWidget(parent), loadChooser_(StoredChooserSettings()) {
+    // Every file question opens in the chosen game's folder until a file has been chosen; after
+    // that it starts from that file.
+    chooser_ = [this, chooser = std::move(chooser)](QWidget* owner, const ChooserSettings& asked) {
+        ChooserSettings settings = asked;
+        settings.directory = ConfigFolderFor(target_);
+        return chooser(owner, settings);
+    };
+    target_ = StoredTarget(QSettings());
+    SetUpWindow();
+    CreateControls();
+    FindControls();
+    SetUpCredits();
+    ConnectButtons();
+    CreateMenuBar();
+    SetTabOrder();
+    Form_Load();
+    rtb_->setFocus(Qt::OtherFocusReason);
+}
+
+// A fixed window: the menu bar above a client area of the layout's size.
+void Form1::SetUpWindow() {
+    setWindowTitle(FromLatin1(MainCaption));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(UiFont());
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/chromlet-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("ClientArea"));
+    clientArea_->setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(clientArea_);
+}
+
+void Form1::CreateControls() {
+    for (const ControlSpec& control : Layout) {
+        CreateControl(control, clientArea_);
+    }
+}
+
+void Form1::FindControls() {
+    rtb_ = findChild<NameEditor*>(QStringLiteral("rtb"));
+    rtb2_ = findChild<NameEditor*>(QStringLiteral("rtb2"));
+    lastEditor_ = rtb_;
+    preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
+    budget_ = findChild<BudgetView*>(QStringLiteral("Budget1"));
+}
+
+// The link is opened here rather than by the label, so that a machine without a browser gets a
+// word and the address to copy instead of nothing.
+void Form1::SetUpCredits() {
+    auto* credits = findChild<QLabel*>(QStringLiteral("Label4"));
+    credits->setTextFormat(Qt::RichText);
+    credits->setText(CreditsHtml());
+    credits->setOpenExternalLinks(false);
+    credits->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    credits->setFocusPolicy(Qt::NoFocus);
+    connect(credits, &QLabel::linkActivated, this, &Form1::OpenCreditsLink);
+}
+
+void Form1::ConnectButtons() {
     using E = StyleButton::Editor;
     using O = StyleButton::Operation;
     // Which editor and which colour or font flag each style button applies.
-    static constexpr StyleButton kStyleButtons[] = {
+    static constexpr StyleButton StyleButtons[] = {
         {"Command1", E::Player, O::Color, C::Black, true},
         {"Command2", E::Player, O::Color, C::Red, true},
         {"Command3", E::Player, O::Color, C::Blue, true},
@@ -149,59 +243,101 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
         {"Command20", E::Server, O::Font, C::White, true},
         {"Command22", E::Server, O::Font, C::White, false},
     };
-
-    setWindowTitle(FromLatin1(MainCaption));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
-    setFont(UiFont());
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/chromlet-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
-    setWindowIcon(icon);
-
-    for (const ControlSpec& control : kLayout) {
-        CreateControl(control, this);
-    }
-    rtb_ = findChild<NameEditor*>(QStringLiteral("rtb"));
-    rtb2_ = findChild<NameEditor*>(QStringLiteral("rtb2"));
-
-    auto* credits = findChild<QLabel*>(QStringLiteral("Label4"));
-    credits->setTextFormat(Qt::RichText);
-    credits->setText(CreditsHtml());
-    credits->setOpenExternalLinks(true);
-    credits->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    credits->setFocusPolicy(Qt::NoFocus);
-
-    for (const StyleButton& button : kStyleButtons) {
+    for (const StyleButton& button : StyleButtons) {
         connect(findChild<QPushButton*>(FromLatin1(button.name)), &QPushButton::clicked, this,
                 [this, &button] { StyleButton_Click(button); });
     }
-    connect(findChild<QPushButton*>(QStringLiteral("Command9")), &QPushButton::clicked, this,
-            &Form1::Command9_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command10")), &QPushButton::clicked, this,
-            &Form1::Command10_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command23")), &QPushButton::clicked, this,
-            &Form1::Command23_Click);
+    const auto connectClick = [this](const char* name, void (Form1::*handler)()) {
+        connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
+    };
+    connectClick("Command9", &Form1::Command9_Click);
+    connectClick("Command10", &Form1::Command10_Click);
+    connectClick("Command23", &Form1::Command23_Click);
     findChild<QPushButton*>(QStringLiteral("Command23"))
         ->setToolTip(tr("Load the player name and server name from a q3config.cfg"));
 
-    preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
     for (NameEditor* editor : {rtb_, rtb2_}) {
         connect(editor, &NameEditor::styledTextChanged, this, &Form1::UpdatePreview);
     }
+    // The Edit menu acts on the editor that has the focus, or had it last.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == rtb_ || now == rtb2_) {
+            lastEditor_ = static_cast<NameEditor*>(now);
+        }
+    });
+}
 
+// Menu access keys stay clear of the letters the buttons use (B R G Y M C W S E L): a letter
+// pressed with Alt keeps its one meaning in the window.
+void Form1::CreateMenuBar() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    layout()->setMenuBar(menuBar_);
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateGameMenu();
+    CreateHelpMenu();
+}
+
+void Form1::CreateFileMenu() {
+    QMenu* menu = menuBar_->addMenu(tr("&File"));
+    menu->setObjectName(QStringLiteral("FileMenu"));
+    menu->addAction(tr("Load from &q3config.cfg..."), this, &Form1::Command23_Click);
+    menu->addAction(tr("S&how code"), this, &Form1::Command9_Click);
+    menu->addSeparator();
+    menu->addAction(tr("E&xit"), this, &Form1::Command10_Click);
+}
+
+void Form1::CreateEditMenu() {
+    QMenu* menu = menuBar_->addMenu(tr("E&dit"));
+    menu->setObjectName(QStringLiteral("EditMenu"));
+    const auto add = [&](const QString& caption, QKeySequence::StandardKey key,
+                         void (QTextEdit::*slot)()) {
+        QAction* action = menu->addAction(caption, this, [this, slot] { (EditTarget()->*slot)(); });
+        action->setShortcut(key);
+        // The editors handle these keys themselves while they have the focus.
+        action->setShortcutContext(Qt::WindowShortcut);
+        return action;
+    };
+    undo_ = add(tr("&Undo"), QKeySequence::Undo, &QTextEdit::undo);
+    redo_ = add(tr("Re&do"), QKeySequence::Redo, &QTextEdit::redo);
+    menu->addSeparator();
+    cut_ = add(tr("Cu&t"), QKeySequence::Cut, &QTextEdit::cut);
+    copy_ = add(tr("C&opy"), QKeySequence::Copy, &QTextEdit::copy);
+    paste_ = add(tr("&Paste"), QKeySequence::Paste, &QTextEdit::paste);
+    connect(menu, &QMenu::aboutToShow, this, &Form1::UpdateEditActions);
+}
+
+void Form1::CreateGameMenu() {
+    QMenu* menu = menuBar_->addMenu(tr("G&ame"));
+    menu->setObjectName(QStringLiteral("GameMenu"));
+    targetActions_ = new QActionGroup(this);
+    targetActions_->setExclusive(true);
+    for (TargetGame target : AllTargets) {
+        QAction* action = menu->addAction(TargetMenuCaption(target));
+        action->setCheckable(true);
+        action->setChecked(target == target_);
+        action->setData(static_cast<int>(target));
+        targetActions_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, target] { SetTarget(target); });
+    }
+}
+
+void Form1::CreateHelpMenu() {
+    QMenu* menu = menuBar_->addMenu(tr("&Help"));
+    menu->setObjectName(QStringLiteral("HelpMenu"));
+    menu->addAction(tr("&About Chromlet"), this, &Form1::ShowAbout);
+}
+
+void Form1::SetTabOrder() {
     QWidget* previous = nullptr;
-    for (std::string_view name : kTabOrder) {
+    for (std::string_view name : TabOrder) {
         QWidget* next = findChild<QWidget*>(FromLatin1(name));
         if (previous) {
             setTabOrder(previous, next);
         }
         previous = next;
     }
-
-    Form_Load();
-    rtb_->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Form_Load() {
@@ -210,16 +346,82 @@ void Form1::Form_Load() {
     UpdatePreview();
 }
 
+void Form1::SetTarget(TargetGame target) {
+    target_ = target;
+    for (QAction* action : targetActions_->actions()) {
+        action->setChecked(action->data().toInt() == static_cast<int>(target));
+    }
+    QSettings settings;
+    StoreTarget(settings, target);
+    UpdatePreview();
+}
+
 // Encodes copies, so that the preview never moves the selection the user is about to style.
 void Form1::UpdatePreview() {
     MemoryStyledText player = MemoryStyledText::CopyOf(*rtb_);
     MemoryStyledText server = MemoryStyledText::CopyOf(*rtb2_);
-    const SetaLines lines = BuildShowCodeLines(player, server);
-    preview_->SetLines(lines.name, lines.server);
+    const SetaLines lines = BuildShowCodeLines(target_, player, server);
+    const NameReport playerReport = AnalysePlayerName(target_, InsideQuotes(lines.name));
+    const ServerReport serverReport = AnalyseServerName(target_, InsideQuotes(lines.server));
+    preview_->SetRows(PreviewRowsFor(target_, playerReport, serverReport));
+    budget_->SetReports(playerReport, serverReport);
+}
+
+NameEditor* Form1::EditTarget() const {
+    return lastEditor_;
+}
+
+void Form1::UpdateEditActions() {
+    NameEditor* editor = EditTarget();
+    const bool hasSelection = editor->textCursor().hasSelection();
+    undo_->setEnabled(editor->document()->isUndoAvailable());
+    redo_->setEnabled(editor->document()->isRedoAvailable());
+    cut_->setEnabled(hasSelection);
+    copy_->setEnabled(hasSelection);
+    paste_->setEnabled(editor->canPaste());
+}
+
+void Form1::ShowAbout() {
+    const QUrl url(FromLatin1(HomePage));
+    QMessageBox::about(
+        this, tr("About Chromlet"),
+        tr("<p><b>%1 %2</b></p><p>Coloured player and server names for the game, "
+           "written into its q3config.cfg.</p><p>News and updates: "
+           "<a href=\"%3\">%3</a></p>")
+            .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()));
+}
+
+void Form1::OpenCreditsLink(const QString& link) {
+    const QUrl url(link);
+    if (!urlOpener_(url)) {
+        ShowLinkFailure(url);
+    }
+}
+
+// Not modal: the user may go on editing and copy the address when convenient.
+void Form1::ShowLinkFailure(const QUrl& url) {
+    auto* note = findChild<QMessageBox*>(QStringLiteral("LinkFailedNote"));
+    if (!note) {
+        note = new QMessageBox(QMessageBox::Information, tr("No web browser"), QString(),
+                               QMessageBox::Close, this);
+        note->setObjectName(QStringLiteral("LinkFailedNote"));
+        note->setWindowModality(Qt::NonModal);
+        note->setAttribute(Qt::WA_DeleteOnClose);
+        note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        QPushButton* copy = note->addButton(tr("Copy address"), QMessageBox::ActionRole);
+        copy->setObjectName(QStringLiteral("CopyAddress"));
+        connect(copy, &QPushButton::clicked, note,
+                [url] { QApplication::clipboard()->setText(url.toString()); });
+    }
+    note->setText(tr("No web browser could be started for the address below. Copy it into a "
+                     "browser yourself:\n\n%1")
+                      .arg(url.toString()));
+    note->show();
+    note->raise();
 }
 
 void Form1::Command9_Click() {
-    const SetaLines lines = BuildShowCodeLines(*rtb_, *rtb2_);
+    const SetaLines lines = BuildShowCodeLines(target_, *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);

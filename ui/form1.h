@@ -1,29 +1,69 @@
 // The main window: the two name editors with their style buttons, "Show code" and "Exit",
-// the instructions and the credits, a live preview of both names as the game shows them and a
-// button that loads the names back from a configuration file.
+// the instructions and the credits; above them a menu bar, and in the free space of the right
+// half a live preview of both names as the chosen game shows them, their budget against the
+// game's limits and a button that loads the names back from a configuration file.
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
+#include <functional>
+
+#include "core/target_game.h"
 #include "ui/file_chooser.h"
+
+class QAction;
+class QActionGroup;
+class QMenuBar;
 
 namespace chromlet::ui {
 
+class BudgetView;
 class GamePreview;
 class NameEditor;
+
+/// Opens a web address; false when no browser could be started.
+using UrlOpener = std::function<bool(const QUrl& url)>;
+
+/// The program's opener, QDesktopServices::openUrl.
+bool DefaultUrlOpener(const QUrl& url);
 
 class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    /// `chooser` is handed to every control-code dialog this window opens.
+    /// `chooser` is handed to every control-code dialog this window opens. The target game is
+    /// the one remembered in the application's settings.
     explicit Form1(FileChooser chooser = DefaultFileChooser, QWidget* parent = nullptr);
 
     NameEditor* rtb() const { return rtb_; }
     NameEditor* rtb2() const { return rtb2_; }
 
+    /// The window below the menu bar, which holds every control at its place in the layout.
+    QWidget* ClientArea() const { return clientArea_; }
+
+    TargetGame Target() const { return target_; }
+    /// Switches the encoder, the preview, the budget and the chooser's folder to `target` and
+    /// remembers it for the next run.
+    void SetTarget(TargetGame target);
+
+    /// How the credits' web address is opened (a test gives one that fails).
+    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+
   private:
     struct StyleButton;
+
+    void SetUpWindow();
+    void CreateControls();
+    void FindControls();
+    void SetUpCredits();
+    void ConnectButtons();
+    void CreateMenuBar();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateGameMenu();
+    void CreateHelpMenu();
+    void SetTabOrder();
 
     void Form_Load();
     void StyleButton_Click(const StyleButton& button);
@@ -31,12 +71,29 @@ class Form1 : public QWidget {
     void Command10_Click();
     void Command23_Click();
     void UpdatePreview();
+    void UpdateEditActions();
+    void ShowAbout();
+    void OpenCreditsLink(const QString& link);
+    void ShowLinkFailure(const QUrl& url);
+    NameEditor* EditTarget() const;
 
+    QWidget* clientArea_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     NameEditor* rtb_ = nullptr;
     NameEditor* rtb2_ = nullptr;
+    NameEditor* lastEditor_ = nullptr;
     GamePreview* preview_ = nullptr;
+    BudgetView* budget_ = nullptr;
+    QActionGroup* targetActions_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* paste_ = nullptr;
+    TargetGame target_ = TargetGame::Q3Test;
     FileChooser chooser_;
     ChooserSettings loadChooser_;
+    UrlOpener urlOpener_ = DefaultUrlOpener;
 };
 
 }  // namespace chromlet::ui

@@ -1,8 +1,12 @@
 #include "ui/game_preview.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QScrollBar>
 
-#include "core/color_decode.h"
+#include <algorithm>
+
+#include "core/caret_code.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -11,77 +15,185 @@ namespace chromlet::ui {
 
 namespace {
 
-MemoryStyledText NameOf(const std::string& line) {
-    const std::optional<std::string> code = CodeOfSetaLine(line);
-    return code ? DecodeColorCode(*code) : MemoryStyledText();
+constexpr int MarginX = 6;
+constexpr int MarginY = 4;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("chromlet::ui::GamePreview", text);
 }
 
 QFont RowFont(bool q3Font) {
     QFont font = UiFont(10, true);
     font.setItalic(!q3Font);
-    font.setUnderline(false);
     return font;
+}
+
+QFont NoteFont() {
+    QFont font = UiFont(7.5);
+    font.setItalic(true);
+    return font;
+}
+
+// Why the game keeps something else than was written, as a few words each.
+QString ChangeText(NameChange change) {
+    switch (change) {
+        case NameChange::BlackRemoved:
+            return Tr("black removed");
+        case NameChange::LeadingSpacesDropped:
+            return Tr("leading spaces dropped");
+        case NameChange::SpacesCollapsed:
+            return Tr("spaces cut to three");
+        case NameChange::CutToLength:
+            return Tr("cut at %1 bytes").arg(MaxNetName - 1);
+        case NameChange::RefusedCharacter:
+            return Tr("\\ or ; refused");
+        case NameChange::BecameUnnamedPlayer:
+            return Tr("nothing left, so UnnamedPlayer");
+    }
+    return {};
 }
 
 }  // namespace
 
-GamePreview::GamePreview(QWidget* parent) : QFrame(parent) {
+std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& player,
+                                       const ServerReport& server) {
+    std::vector<PreviewRow> rows;
+    rows.push_back({QString(), DecodeCode(target, player.code)});
+    if (!player.changes.empty()) {
+        QStringList reasons;
+        for (NameChange change : player.changes) {
+            reasons << ChangeText(change);
+        }
+        rows.push_back({Tr("The game keeps (%1):").arg(reasons.join(QStringLiteral(", "))),
+                        DecodeCode(target, player.cleaned)});
+    }
+    rows.push_back({QString(), DecodeCode(target, server.code)});
+    if (!server.browserView.empty()) {
+        rows.push_back(
+            {Tr("In the game's server browser:"), DecodeCode(target, server.browserView)});
+    }
+    return rows;
+}
+
+GamePreview::GamePreview(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setToolTip(
-        tr("How the game shows your name (top) and your server name (bottom). Slanted, underlined "
-           "characters are in the alternative font."));
+        tr("How the game shows your name and your server name, and what it makes of them. "
+           "Slanted, underlined characters are in the alternative font."));
 }
 
-void GamePreview::SetLines(const std::string& nameLine, const std::string& serverLine) {
-    rows_[0] = NameOf(nameLine);
-    rows_[1] = NameOf(serverLine);
-    update();
+void GamePreview::SetRows(std::vector<PreviewRow> rows) {
+    rows_ = std::move(rows);
+    Relayout();
+    viewport()->update();
 }
 
-void GamePreview::paintEvent(QPaintEvent* event) {
-    {
-        QPainter painter(this);
-        painter.fillRect(contentsRect(), BackgroundColor());
-        const QRect area = contentsRect().adjusted(6, 4, -6, -4);
-        painter.setClipRect(area);
-        const int rowHeight = area.height() / 2;
+void GamePreview::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    Relayout();
+}
 
-        for (int row = 0; row < 2; ++row) {
-            const MemoryStyledText& text = rows_[row];
-            const std::string chars = text.Text();
-            QFontMetrics metrics(RowFont(true));
-            const int baseline = area.top() + row * rowHeight +
-                                 (rowHeight + metrics.ascent() - metrics.descent()) / 2;
-            int x = area.left();
-            // Draw runs of one style together, so kerning within a run stays natural.
-            for (const StyleRun& r : StyleRuns(text)) {
-                if (x >= area.right()) {
-                    break;
-                }
-                const CharStyle style = r.style;
-                const QString run = FromLatin1(std::string_view(chars).substr(r.start, r.length));
-                const QFont font = RowFont(style.Q3Font);
-                painter.setFont(font);
-                const int width = QFontMetrics(font).horizontalAdvance(run);
-                // The game draws its text with a drop shadow.
-                painter.setPen(Qt::black);
-                painter.drawText(x + 1, baseline + 1, run);
-                painter.setPen(ToQColor(style.Color));
-                painter.drawText(x, baseline, run);
-                if (!style.Q3Font) {
-                    QPen dots = painter.pen();
-                    dots.setStyle(Qt::DotLine);
-                    painter.setPen(dots);
-                    painter.drawLine(x, baseline + 2, x + width, baseline + 2);
-                }
-                x += width;
-            }
-        }
+// Lays the rows out at the full width; only when they do not fit the height is the scroll bar
+// shown and the layout made again beside it. Deciding from the whole contents rectangle, not
+// the viewport, keeps the decision from flipping when the bar appears.
+void GamePreview::Relayout() {
+    const QRect area = contentsRect();
+    pieces_ = LayOut(area.width(), contentBounds_);
+    const bool scrolls = contentBounds_.bottom() + MarginY > area.height();
+    const int visibleHeight = area.height();
+    if (scrolls) {
+        pieces_ = LayOut(area.width() - verticalScrollBar()->sizeHint().width(), contentBounds_);
     }
-    QFrame::paintEvent(event);  // the frame on top
+    setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int overflow = contentBounds_.bottom() + MarginY - visibleHeight;
+    verticalScrollBar()->setRange(0, std::max(0, overflow));
+    verticalScrollBar()->setPageStep(visibleHeight);
+    verticalScrollBar()->setSingleStep(QFontMetrics(RowFont(true)).lineSpacing());
+}
+
+// Every character goes on the current line while it fits; the first one that does not starts a
+// new line, so a long name wraps instead of being cut.
+std::vector<GamePreview::Piece> GamePreview::LayOut(int width, QRect& bounds) const {
+    std::vector<Piece> pieces;
+    bounds = QRect();
+    const int right = width - MarginX;
+    int top = MarginY;
+
+    const auto place = [&](const QString& text, CharStyle style, bool isNote, const QFont& font,
+                           int& x, int& lineTop) {
+        const QFontMetrics metrics(font);
+        Piece piece{QPoint(x, lineTop + metrics.ascent()), QString(), style, isNote};
+        const auto flush = [&] {
+            if (!piece.text.isEmpty()) {
+                const int w = metrics.horizontalAdvance(piece.text);
+                bounds |= QRect(piece.origin.x(), lineTop, w + 1, metrics.height() + 1);
+                pieces.push_back(piece);
+            }
+        };
+        for (const QChar c : text) {
+            const int advance = metrics.horizontalAdvance(c);
+            if (x + advance > right && x > MarginX) {
+                flush();
+                lineTop += metrics.lineSpacing();
+                x = MarginX;
+                piece = Piece{QPoint(x, lineTop + metrics.ascent()), QString(), style, isNote};
+            }
+            piece.text += c;
+            x += advance;
+        }
+        flush();
+    };
+
+    for (const PreviewRow& row : rows_) {
+        if (!row.note.isEmpty()) {
+            int x = MarginX;
+            place(row.note, CharStyle{ToPacked(NoteColor()), true}, true, NoteFont(), x, top);
+            top += QFontMetrics(NoteFont()).lineSpacing();
+        }
+        const std::string chars = row.text.Text();
+        int x = MarginX;
+        for (const StyleRun& run : StyleRuns(row.text)) {
+            place(FromLatin1(std::string_view(chars).substr(run.start, run.length)), run.style,
+                  false, RowFont(run.style.Q3Font), x, top);
+        }
+        top += QFontMetrics(RowFont(true)).lineSpacing();
+    }
+    return pieces;
+}
+
+void GamePreview::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), BackgroundColor());
+    painter.translate(0, -verticalScrollBar()->value());
+    for (const Piece& piece : pieces_) {
+        DrawPiece(painter, piece);
+    }
+}
+
+// The game draws its text with a drop shadow one pixel below and to the right; notes are ours
+// and plain.
+void GamePreview::DrawPiece(QPainter& painter, const Piece& piece) const {
+    const QFont font = piece.isNote ? NoteFont() : RowFont(piece.style.Q3Font);
+    painter.setFont(font);
+    if (!piece.isNote) {
+        painter.setPen(Qt::black);
+        painter.drawText(piece.origin + QPoint(1, 1), piece.text);
+    }
+    painter.setPen(ToQColor(piece.style.Color));
+    painter.drawText(piece.origin, piece.text);
+    if (!piece.isNote && !piece.style.Q3Font) {
+        QPen dots = painter.pen();
+        dots.setStyle(Qt::DotLine);
+        painter.setPen(dots);
+        const int width = QFontMetrics(font).horizontalAdvance(piece.text);
+        const QPoint under = piece.origin + QPoint(0, 2);
+        painter.drawLine(under, under + QPoint(width, 0));
+    }
 }
 
 }  // namespace chromlet::ui

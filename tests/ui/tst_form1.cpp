@@ -2,20 +2,24 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/color_code.h"
+#include "core/caret_code.h"
 #include "core/memory_styled_text.h"
 #include "describe_styles.h"
 #include "hex.h"
+#include "ui/budget_view.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
 #include "ui/game_preview.h"
+#include "ui/latin1.h"
 #include "ui/name_editor.h"
+#include "ui/target_choice.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
 
@@ -54,8 +58,40 @@ class TestForm1 : public QObject {
         return out;
     }
 
+    QAction* menuAction(const char* menu, const QString& caption) {
+        for (QAction* a : window->findChild<QMenu*>(QLatin1String(menu))->actions()) {
+            if (a->text() == caption) {
+                return a;
+            }
+        }
+        qFatal("no menu item %s", qPrintable(caption));
+    }
+
+    // The lines a click on "Show code" puts into the dialog.
+    std::pair<std::string, std::string> DialogLines() {
+        std::pair<std::string, std::string> lines;
+        ModalWatcher dialogWatch([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+                lines = {dialog->Text1(), dialog->Text2()};
+            }
+            modal->close();
+        });
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        return lines;
+    }
+
+    QTemporaryDir settingsDir;
+
   private slots:
+    void initTestCase() {
+        // The remembered target goes into a folder of the test's own.
+        QCoreApplication::setOrganizationName(QStringLiteral("ChromletTests"));
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
     void init() {
+        QSettings().clear();
         chooserCalls.clear();
         chooserAnswer.clear();
         window = std::make_unique<Form1>([this](QWidget*, const ChooserSettings& s) {
@@ -357,6 +393,8 @@ class TestForm1 : public QObject {
         QCOMPARE(seen.last(), QStringLiteral("rtb"));  // and round again
     }
 
+    // Restates the window's layout table row by row: it pins every control's place, kind and
+    // caption, which must not move.
     void controlsStandWhereTheLayoutPutsThem_data() {
         test::AddLayoutColumns();
         const auto row = test::AddLayoutRow;
@@ -392,9 +430,10 @@ class TestForm1 : public QObject {
         row("Label3", "label", nullptr, 3495, 270, 3420, 1440);
         row("Label4", "label", nullptr, 3480, 3900, 3420, 615);
         // Our additions, between the instructions (ending at 1710) and the credits (3900).
-        row("Label6", "bold label", "In game:", 3510, 1800, 1140, 240);
-        row("Preview1", "preview", "", 3495, 2055, 3420, 900);
-        row("Command23", "button", "&Load from q3config.cfg...", 3495, 3090, 2400, 345);
+        row("Label6", "bold label", "In game:", 3510, 1755, 1140, 240);
+        row("Preview1", "preview", "", 3495, 1995, 3420, 1065);
+        row("Budget1", "budget", "", 3495, 3075, 3420, 390);
+        row("Command23", "button", "&Load from q3config.cfg...", 3495, 3510, 2400, 345);
     }
     void controlsStandWhereTheLayoutPutsThem() {
         QFETCH(QString, kind);
@@ -402,7 +441,7 @@ class TestForm1 : public QObject {
         QFETCH(QRect, twipsRect);
         QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
         QVERIFY(w);
-        QCOMPARE(w->parentWidget(), window.get());
+        QCOMPARE(w->parentWidget(), window->ClientArea());
         QCOMPARE(w->geometry(), test::PixelsOf(twipsRect));
         if (kind == "button") {
             auto* b = qobject_cast<QPushButton*>(w);
@@ -425,6 +464,8 @@ class TestForm1 : public QObject {
         } else if (kind == "preview") {
             QVERIFY(qobject_cast<GamePreview*>(w));
             QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+        } else if (kind == "budget") {
+            QVERIFY(qobject_cast<BudgetView*>(w));
         } else {
             auto* f = qobject_cast<QFrame*>(w);
             QVERIFY(f);
@@ -434,13 +475,17 @@ class TestForm1 : public QObject {
 
     void additionsLieInTheFreeAreaOfTheRightHalf() {
         const QRect free(twips(3480), twips(1710), twips(3435), twips(3900 - 1710));
-        for (const char* name : {"Label6", "Preview1", "Command23"}) {
+        for (const char* name : {"Label6", "Preview1", "Budget1", "Command23"}) {
             QVERIFY2(free.contains(window->findChild<QWidget*>(name)->geometry()), name);
         }
     }
 
     void windowHasItsFixedSizeAndTexts() {
-        QCOMPARE(window->size(), QSize(471, 308));
+        // The menu bar sits above the client area, which keeps its size; the window grows.
+        const int menuHeight = window->findChild<QMenuBar*>("MenuBar")->height();
+        QVERIFY(menuHeight > 0);
+        QCOMPARE(window->ClientArea()->geometry(), QRect(0, menuHeight, 471, 308));
+        QCOMPARE(window->size(), QSize(471, 308 + menuHeight));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const QString instructions = window->findChild<QLabel*>("Label3")->text();
         QCOMPARE(
@@ -453,7 +498,6 @@ class TestForm1 : public QObject {
                 QStringLiteral("Click 'Show code' to put the Chromlet in your q3config.cfg file."));
         auto* credits = window->findChild<QLabel*>("Label4");
         QVERIFY(credits->text().startsWith("Chromlet v0.3<br>For news and updates: <a href="));
-        QVERIFY(credits->openExternalLinks());
         QCOMPARE(window->findChild<QPushButton*>("Command9")->font().family(),
                  window->font().family());
     }
@@ -570,10 +614,168 @@ class TestForm1 : public QObject {
         QCOMPARE(Describe(*window->rtb()) + "|" + Describe(*window->rtb2()), before);
     }
 
-    void screenshot() {
+    void twipsRoundToTheNearestPixel_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        for (const auto& [t, p] : std::initializer_list<std::pair<int, int>>{
+                 {0, 0}, {7, 0}, {8, 1}, {15, 1}, {22, 1}, {23, 2}, {-7, 0}, {-8, -1}, {-45, -3}}) {
+            QTest::addRow("%d", t) << t << p;
+        }
+    }
+    void twipsRoundToTheNearestPixel() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(ui::twips(twips), pixels);
+    }
+
+    void menuAccessKeysStayClearOfTheButtonsAndOfEachOther() {
+        const QString buttonKeys = QStringLiteral("BRGYMCWSEL");
+        const auto keyOf = [](const QString& caption) {
+            const qsizetype amp = caption.indexOf('&');
+            return amp >= 0 && amp + 1 < caption.size() ? caption[amp + 1].toUpper() : QChar();
+        };
+        QString titleKeys;
+        for (QAction* menuAction : window->findChild<QMenuBar*>("MenuBar")->actions()) {
+            titleKeys += keyOf(menuAction->text());
+            QString itemKeys;
+            for (QAction* item : menuAction->menu()->actions()) {
+                if (!item->isSeparator()) {
+                    itemKeys += keyOf(item->text());
+                }
+            }
+            for (const QString& keys : {titleKeys, itemKeys}) {
+                for (QChar key : keys) {
+                    QVERIFY2(!key.isNull() && !buttonKeys.contains(key), qPrintable(keys));
+                    QCOMPARE(keys.count(key), 1);
+                }
+            }
+        }
+        QCOMPARE(titleKeys, QStringLiteral("FDAH"));
+        QVERIFY(menuAction("FileMenu", "Load from &q3config.cfg..."));
+    }
+
+    void editMenuActsOnTheEditorThatHadTheFocusLast() {
+        window->rtb2()->setFocus();
+        window->rtb2()->SetSelection({0, 2});
+        button("Command11")->setFocus();  // the focus leaves the editors
+        menuAction("EditMenu", "Cu&t")->trigger();
+        QCOMPARE(window->rtb2()->Text(), std::string("name"));
+        QCOMPARE(window->rtb()->Text(), std::string("Player"));
+        menuAction("EditMenu", "&Undo")->trigger();
+        QCOMPARE(window->rtb2()->Text(), std::string("noname"));
+    }
+
+    // A black part, an alternative-font part and far more than the game keeps.
+    void SetOverLongPartlyBlackNames() {
+        SetEditorText(window->rtb(), "Black" + QString(40, 'W'));
+        window->rtb()->SetSelection({0, 5});
+        window->rtb()->SetSelectionColor(0x000000);
+        window->rtb()->SetSelection({8, 3});
+        window->rtb()->SetSelectionQ3Font(false);
+        SetEditorText(window->rtb2(), QStringLiteral("A server name too long for the browser"));
+        window->rtb2()->SetSelection({2, 6});
+        window->rtb2()->SetSelectionColor(0x0000FF);
+    }
+
+    void switchingTheTargetChangesPreviewCountsAndLinesNotTheEditors() {
+        SetOverLongPartlyBlackNames();
+        const QString editorsBefore = Styles(*window->rtb()) + Styles(*window->rtb2());
+        auto* preview = window->findChild<GamePreview*>("Preview1");
+        auto* budget = window->findChild<BudgetView*>("Budget1");
+        QSet<QString> previews;
+        for (TargetGame target : {TargetGame::Quake3, TargetGame::IoQuake3, TargetGame::Q3Test}) {
+            menuAction("GameMenu", TargetMenuCaption(target))->trigger();
+            QCOMPARE(window->Target(), target);
+            QCOMPARE(QSettings().value(TargetSettingsKey).toString(),
+                     FromLatin1(TargetKey(target)));
+            for (QAction* a : window->findChild<QMenu*>("GameMenu")->actions()) {
+                QCOMPARE(a->isChecked(), a->text() == TargetMenuCaption(target));
+            }
+
+            MemoryStyledText player = MemoryStyledText::CopyOf(*window->rtb());
+            MemoryStyledText server = MemoryStyledText::CopyOf(*window->rtb2());
+            const SetaLines expected = BuildShowCodeLines(target, player, server);
+            const auto [text1, text2] = DialogLines();
+            QCOMPARE(text1, expected.name);
+            QCOMPARE(text2, expected.server);
+            const bool caret = target != TargetGame::Q3Test;
+            QCOMPARE(text1.find('\x1b') == std::string::npos, caret);
+
+            // 40 + 5 characters; black (two codes) and white around it, and the final white.
+            QCOMPARE(budget->Counts(0).contains(" 45 visible"), true);
+            QCOMPARE(budget->Marks(0).empty(), !caret);
+            if (caret) {
+                QLabel* kept = budget->Marks(0).front();
+                QCOMPARE(kept->palette().color(QPalette::WindowText), BudgetView::WarningColor());
+                QVERIFY2(kept->toolTip().contains("only the first 35 bytes"),
+                         qPrintable(kept->toolTip()));
+                // What the game keeps is shown under the name, with the reason.
+                QVERIFY(preview->RowCount() > 2);
+                QVERIFY2(preview->Note(1).contains("black removed"), qPrintable(preview->Note(1)));
+            } else {
+                QCOMPARE(preview->RowCount(), 2);
+            }
+            QString seen;
+            for (int row = 0; row < preview->RowCount(); ++row) {
+                seen += preview->Note(row) + Describe(preview->Row(row)) + "|";
+            }
+            for (QLabel* mark : budget->Marks(1)) {
+                seen += mark->text() + "|";
+            }
+            previews.insert(seen);
+            QCOMPARE(Styles(*window->rtb()) + Styles(*window->rtb2()), editorsBefore);
+        }
+        QCOMPARE(previews.size(), 3);
+
+        // The choice outlives the window.
+        menuAction("GameMenu", TargetMenuCaption(TargetGame::IoQuake3))->trigger();
+        window.reset();
+        Form1 next;
+        QCOMPARE(next.Target(), TargetGame::IoQuake3);
+    }
+
+    void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a browser opens") << true;
+        QTest::newRow("no browser") << false;
+    }
+    void creditsLinkThatNoBrowserOpensShowsTheAddress() {
+        QFETCH(bool, opens);
+        QList<QUrl> asked;
+        window->SetUrlOpener([&](const QUrl& url) {
+            asked << url;
+            return opens;
+        });
+        auto* credits = window->findChild<QLabel*>("Label4");
+        QVERIFY(!credits->openExternalLinks());
+        emit credits->linkActivated(QStringLiteral("https://chromlet.github.io/"));
+        QCOMPARE(asked, QList<QUrl>{QUrl("https://chromlet.github.io/")});
+        auto* note = window->findChild<QMessageBox*>("LinkFailedNote");
+        QCOMPARE(note != nullptr, !opens);
+        if (!opens) {
+            QVERIFY(note->isVisible());
+            QVERIFY(!note->isModal());
+            QVERIFY(note->text().contains("https://chromlet.github.io/"));
+            QVERIFY(note->textInteractionFlags() & Qt::TextSelectableByMouse);
+            QApplication::clipboard()->clear();
+            QTest::mouseClick(note->findChild<QPushButton*>("CopyAddress"), Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(),
+                     QStringLiteral("https://chromlet.github.io/"));
+        }
+    }
+
+    // Produces pictures of the window for a person to look at, one per target, with names too
+    // long for the game and partly black; it checks only that they were written.
+    void writesScreenshotsOfEachTarget() {
         const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
         QVERIFY(QDir().mkpath(dir));
         QVERIFY(window->grab().save(dir + "/form1.png"));
+        SetOverLongPartlyBlackNames();
+        for (TargetGame target : AllTargets) {
+            window->SetTarget(target);
+            const QString key = FromLatin1(TargetKey(target));
+            QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
+        }
     }
 };
 

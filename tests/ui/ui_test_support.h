@@ -12,6 +12,7 @@
 
 #include "core/styled_text.h"
 #include "ui/name_editor.h"
+#include "ui/twips.h"
 
 namespace chromlet::test {
 
@@ -59,9 +60,10 @@ inline void AddLayoutRow(const char* name, const char* kind, const char* caption
     QTest::newRow(name) << QString(kind) << QString(caption) << QRect(left, top, width, height);
 }
 
-/// Where a control given in twips stands on a 96 dpi screen: 15 twips to the pixel.
+/// Where a control given in twips stands on a 96 dpi screen, converted as the windows convert
+/// it (the rounding itself is pinned by tst_form1's twipsRoundToTheNearestPixel).
 inline QRect PixelsOf(const QRect& twips) {
-    return QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+    return ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 /// Whether a button's caption, without its access-key marker, fits inside it.

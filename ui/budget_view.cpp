@@ -1,0 +1,162 @@
+#include "ui/budget_view.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "ui/latin1.h"
+#include "ui/ui_font.h"
+
+namespace chromlet::ui {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("chromlet::ui::BudgetView", text);
+}
+
+// Most limits are bytes; the settings field counts characters, codes included, which for these
+// one-byte characters comes to the same.
+QString MarkText(const CountLimit& limit) {
+    return (limit.over ? QStringLiteral(">%1") : QStringLiteral("\u2264%1")).arg(limit.limit);
+}
+
+// Codes and raised characters are shown as the bytes they are, with anything unprintable as a
+// dot, so the tool tip shows exactly where the cut falls.
+QString Printable(const std::string& bytes) {
+    QString out = FromLatin1(bytes);
+    for (QChar& c : out) {
+        if (c.unicode() < 32 || (c.unicode() >= 127 && c.unicode() < 160)) {
+            c = QLatin1Char('.');
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QString LimitToolTip(const CountLimit& limit, const QString& cutText) {
+    using K = CountLimit::Kind;
+    const QString n = QString::number(limit.limit);
+    switch (limit.kind) {
+        case K::KeptByGame:
+            return limit.over
+                       ? Tr("The game keeps only the first %1 bytes of a name, colour codes "
+                            "included: %2")
+                             .arg(n, cutText)
+                       : Tr("The game keeps up to %1 bytes of a name, colour codes included.")
+                             .arg(n);
+        case K::SeenByOthers:
+            return limit.over ? Tr("Other players and server lists see only the first %1 bytes: %2")
+                                    .arg(n, cutText)
+                              : Tr("Other players and server lists see up to %1 bytes.").arg(n);
+        case K::SettingsField:
+            return limit.over
+                       ? Tr("The game's Player Settings field holds only %1 characters, "
+                            "codes included: editing the name there cuts it.")
+                             .arg(n)
+                       : Tr("Fits the %1 characters of the game's Player Settings field.").arg(n);
+        case K::InGameBrowser:
+            return limit.over ? Tr("The in-game server browser shows only the first %1 bytes, "
+                                   "without colours and in capitals: %2")
+                                    .arg(n, cutText)
+                              : Tr("The in-game server browser shows up to %1 bytes.").arg(n);
+        case K::IoQ3ServerList:
+            return limit.over ? Tr("ioquake3's server list shows only the first %1 bytes.").arg(n)
+                              : Tr("ioquake3's server list shows up to %1 bytes.").arg(n);
+        case K::InfoString:
+            return limit.over ? Tr("The game's settings string holds at most %1 bytes: the game "
+                                   "refuses this name.")
+                                    .arg(n)
+                              : Tr("Within the %1 bytes of the game's settings string.").arg(n);
+    }
+    return {};
+}
+
+BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    for (int i = 0; i < 2; ++i) {
+        lines_[i].counts = new QLabel(this);
+        lines_[i].counts->setObjectName(i == 0 ? QStringLiteral("PlayerCounts")
+                                               : QStringLiteral("ServerCounts"));
+        grid->addWidget(lines_[i].counts, i, 0);
+        auto* marks = new QHBoxLayout;
+        marks->setSpacing(5);
+        marks->addStretch();
+        // Enough marks for the player name's three limits and the server name's two, and one
+        // for the settings string.
+        for (int m = 0; m < 4; ++m) {
+            auto* mark = new QLabel(this);
+            mark->hide();
+            marks->addWidget(mark);
+            lines_[i].marks.push_back(mark);
+        }
+        grid->addLayout(marks, i, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    setFont(UiFont(8.25));
+}
+
+void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
+    ShowLine(lines_[0], Tr("Name:"), player.bytes, player.visible, player.limits,
+             [&](CountLimit::Kind kind) {
+                 return Printable(kind == CountLimit::Kind::SeenByOthers ? player.seenByOthers
+                                                                         : player.cleaned);
+             });
+    ShowLine(lines_[1], Tr("Server:"), server.bytes, server.visible, server.limits,
+             [&](CountLimit::Kind) { return Printable(server.browserView); });
+    // Lay the new texts out now rather than on the next pass of the event loop, so that the
+    // widget never shows a count cut to the previous text's width.
+    layout()->activate();
+}
+
+void BudgetView::ShowLine(Line& line, const QString& title, std::size_t bytes, std::size_t visible,
+                          const std::vector<CountLimit>& limits, const CutTextOf& cutText) {
+    line.counts->setText(Tr("%1 %2 bytes, %3 visible").arg(title).arg(bytes).arg(visible));
+    // The whole settings string's bound is far above every other limit; it is only worth a
+    // mark where a name goes over it.
+    std::vector<CountLimit> shown;
+    for (const CountLimit& limit : limits) {
+        if (limit.kind != CountLimit::Kind::InfoString || limit.over) {
+            shown.push_back(limit);
+        }
+    }
+    for (std::size_t m = 0; m < line.marks.size(); ++m) {
+        QLabel* mark = line.marks[m];
+        if (m >= shown.size()) {
+            mark->hide();
+            continue;
+        }
+        const CountLimit& limit = shown[m];
+        mark->setText(MarkText(limit));
+        mark->setToolTip(LimitToolTip(limit, cutText(limit.kind)));
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::WindowText,
+                         limit.over ? WarningColor() : this->palette().color(QPalette::WindowText));
+        mark->setPalette(palette);
+        QFont font = mark->font();
+        font.setBold(limit.over);
+        mark->setFont(font);
+        mark->show();
+    }
+}
+
+QString BudgetView::Counts(int line) const {
+    return lines_[line].counts->text();
+}
+
+std::vector<QLabel*> BudgetView::Marks(int line) const {
+    std::vector<QLabel*> shown;
+    for (QLabel* mark : lines_[line].marks) {
+        if (!mark->isHidden()) {
+            shown.push_back(mark);
+        }
+    }
+    return shown;
+}
+
+}  // namespace chromlet::ui
