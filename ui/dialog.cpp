@@ -118,6 +118,9 @@ void Dialog::Command1_Click() {
     if (path.isEmpty()) {
         return;  // cancelled: nothing is written
     }
+    if (!ConfirmWriteWhileGameRuns(this, runningGames_)) {
+        return;  // the game would overwrite the file when it quits; the user waits
+    }
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
     if (!result.ok()) {
         EndConfirmation();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/file_chooser.h"
+#include "ui/game_running_check.h"
 
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,9 @@ class Dialog : public QDialog {
     /// After a successful update: which file was written and where its old contents are;
     /// empty otherwise.
     const QString& ConfirmationNote() const { return confirmationNote_; }
+    /// How the dialog finds running games before it writes; the system's process list unless
+    /// set.
+    void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
 
   signals:
     /// The two lines were written into `path`.
@@ -55,6 +59,7 @@ class Dialog : public QDialog {
     QString confirmationNote_;
     FileChooser chooser_;
     ChooserSettings cmd_;
+    RunningGamesFinder runningGames_ = RunningGamesNow;
 };
 
 }  // namespace chromlet::ui

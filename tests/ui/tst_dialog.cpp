@@ -53,6 +53,7 @@ class TestDialog : public QObject {
             calls.append(s);
             return answer;
         });
+        dialog->SetRunningGamesFinder([] { return std::vector<std::string>(); });
         dialog->SetText1(
             "seta name \"\x1b"
             "1Pl\x1b"
@@ -230,6 +231,32 @@ class TestDialog : public QObject {
         QCOMPARE(dialog->ConfirmationNote(),
                  QString("Written to %1; the previous contents are in q3config.cfg_.")
                      .arg(QDir::toNativeSeparators(config)));
+    }
+
+    // A running game rewrites the file when it quits: the user is asked first.
+    void asksBeforeWritingWhileTheGameRuns_data() {
+        QTest::addColumn<bool>("writeAnyway");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("write anyway") << true;
+    }
+    void asksBeforeWritingWhileTheGameRuns() {
+        QFETCH(bool, writeAnyway);
+        dialog->SetRunningGamesFinder([] { return std::vector<std::string>{"quake3e.x64"}; });
+        const QByteArray before = ReadAll(config);
+        QString question;
+        ModalWatcher boxWatch(
+            [&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                question = box->text();
+                (writeAnyway ? box->findChild<QPushButton*>("WriteAnyway")
+                             : box->button(QMessageBox::Cancel))
+                    ->click();
+            },
+            dialog.get());
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QVERIFY2(question.contains("quake3e.x64"), qPrintable(question));
+        QCOMPARE(ReadAll(config) != before, writeAnyway);
     }
 
     void secondClickStartsFromTheFirstChoice() {
