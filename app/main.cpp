@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/translations.h"
 #include "chromlet/product.h"
 #include "ui/form1.h"
 
@@ -44,6 +45,7 @@ void DescribeCommandLine(QCommandLineParser& parser) {
 // prints the text and ends the program; it also reports an unknown option.
 int AnswerOnTerminal(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    chromlet::Translations translations(QLocale::system());
     QCommandLineParser parser;
     DescribeCommandLine(parser);
     parser.process(app);
@@ -61,6 +63,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    chromlet::Translations translations(QLocale::system());
     // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
     QCommandLineParser parser;
     DescribeCommandLine(parser);
