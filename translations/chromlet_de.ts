@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>chromlet::ConfigUpdater</name>
+    <message>
+        <source>it leads to the configuration file itself</source>
+        <translation>sie verweist auf die Konfigurationsdatei selbst</translation>
+    </message>
+    <message>
+        <source>The name line holds a line break.</source>
+        <translation>Die Namenszeile enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The server-name line holds a line break.</source>
+        <translation>Die Servernamen-Zeile enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Could not open %1 for reading (%2).</source>
+        <translation>%1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not create the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not read %1 (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not write the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not open the copy %1 for reading (%2).</source>
+        <translation>Die Kopie %1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not create the new file beside %1 (%2).</source>
+        <translation>Die neue Datei neben %1 konnte nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not read the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not write the new file beside %1 (%2).</source>
+        <translation>Die neue Datei neben %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not replace %1 with the new file (%2).</source>
+        <translation>%1 konnte nicht durch die neue Datei ersetzt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not update %1 (%2).</source>
+        <translation>%1 konnte nicht aktualisiert werden (%2).</translation>
+    </message>
+    <message>
+        <source> The copy %1 is incomplete.</source>
+        <translation> Die Kopie %1 ist unvollständig.</translation>
+    </message>
+    <message>
+        <source> %1 holds its old contents.</source>
+        <translation> %1 enthält den bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source> A configuration line must be a single line; nothing was written.</source>
+        <translation> Eine Konfigurationszeile muss eine einzige Zeile sein; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source> The configuration file %1 is unchanged.</source>
+        <translation> Die Konfigurationsdatei %1 ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::SetaReader</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+</context>
+<context>
     <name>chromlet::ui::Dialog</name>
     <message>
         <source>Add Chromlet to q3config.cfg</source>
