@@ -1,5 +1,6 @@
 #include "config/config_updater.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -57,7 +58,8 @@ bool WriteSideFile(UpdateResult& result, const FaultHook& faults) {
     if (sideInfo.exists() &&
         sideInfo.canonicalFilePath() == QFileInfo(result.configPath).canonicalFilePath()) {
         return Fail(result, UpdateStep::CreateSideFile, result.sidePath,
-                    QStringLiteral("it leads to the configuration file itself"));
+                    QCoreApplication::translate("chromlet::ConfigUpdater",
+                                                "it leads to the configuration file itself"));
     }
     QFile side(result.sidePath);
     if (!Open(side, WriteMode, UpdateStep::CreateSideFile, faults, result)) {
@@ -129,10 +131,13 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
     // A line break would split a new line in two, and the second half would survive every later
     // update, since it no longer starts like a name or server-name line.
     if (HoldsLineBreak(nameLine) || HoldsLineBreak(serverLine)) {
-        const QString which = HoldsLineBreak(nameLine) ? QStringLiteral("name line")
-                                                       : QStringLiteral("server-name line");
-        Fail(result, UpdateStep::CheckLines, QString(),
-             QStringLiteral("The %1 holds a line break.").arg(which));
+        const QString why =
+            HoldsLineBreak(nameLine)
+                ? QCoreApplication::translate("chromlet::ConfigUpdater",
+                                              "The name line holds a line break.")
+                : QCoreApplication::translate("chromlet::ConfigUpdater",
+                                              "The server-name line holds a line break.");
+        Fail(result, UpdateStep::CheckLines, QString(), why);
         return result;
     }
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 
 #include "config/config_updater.h"
@@ -17,25 +18,34 @@ QString Headline(UpdateStep step) {
         case UpdateStep::CheckLines:
             break;
         case UpdateStep::OpenConfigForReading:
-            return QStringLiteral("Could not open %1 for reading (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not open %1 for reading (%2).");
         case UpdateStep::CreateSideFile:
-            return QStringLiteral("Could not create the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not create the copy %1 (%2).");
         case UpdateStep::ReadConfig:
-            return QStringLiteral("Could not read %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not read %1 (%2).");
         case UpdateStep::WriteSideFile:
-            return QStringLiteral("Could not write the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not write the copy %1 (%2).");
         case UpdateStep::OpenSideForReading:
-            return QStringLiteral("Could not open the copy %1 for reading (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not open the copy %1 for reading (%2).");
         case UpdateStep::OpenConfigForWriting:
-            return QStringLiteral("Could not create the new file beside %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not create the new file beside %1 (%2).");
         case UpdateStep::ReadSideFile:
-            return QStringLiteral("Could not read the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not read the copy %1 (%2).");
         case UpdateStep::WriteConfig:
-            return QStringLiteral("Could not write the new file beside %1 (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not write the new file beside %1 (%2).");
         case UpdateStep::ReplaceConfig:
-            return QStringLiteral("Could not replace %1 with the new file (%2).");
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "Could not replace %1 with the new file (%2).");
     }
-    return QStringLiteral("Could not update %1 (%2).");
+    return QCoreApplication::translate("chromlet::ConfigUpdater", "Could not update %1 (%2).");
 }
 
 QString SideFileNote(const UpdateResult& result) {
@@ -43,9 +53,13 @@ QString SideFileNote(const UpdateResult& result) {
         case SideFileState::Untouched:
             break;
         case SideFileState::Incomplete:
-            return QStringLiteral(" The copy %1 is incomplete.").arg(Quoted(result.sidePath));
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               " The copy %1 is incomplete.")
+                .arg(Quoted(result.sidePath));
         case SideFileState::CompleteCopy:
-            return QStringLiteral(" %1 holds its old contents.").arg(Quoted(result.sidePath));
+            return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               " %1 holds its old contents.")
+                .arg(Quoted(result.sidePath));
     }
     return {};
 }
@@ -59,12 +73,14 @@ QString DescribeFailure(const UpdateResult& result) {
     QString message =
         result.failedStep == UpdateStep::CheckLines
             ? result.reason +
-                  QStringLiteral(
+                  QCoreApplication::translate(
+                      "chromlet::ConfigUpdater",
                       " A configuration line must be a single line; nothing was written.")
             : Headline(result.failedStep).arg(Quoted(result.failedFile), result.reason);
     // The file is replaced only once its new contents are complete, so no failure changes it.
-    message +=
-        QStringLiteral(" The configuration file %1 is unchanged.").arg(Quoted(result.configPath));
+    message += QCoreApplication::translate("chromlet::ConfigUpdater",
+                                           " The configuration file %1 is unchanged.")
+                   .arg(Quoted(result.configPath));
     return message + SideFileNote(result);
 }
 

@@ -1,5 +1,6 @@
 #include "config/seta_reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -56,8 +57,9 @@ StoredSetaLines ReadSetaLines(const QString& path) {
     StoredSetaLines found;
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        found.error =
-            path.isEmpty() ? QStringLiteral("No file name was given.") : file.errorString();
+        found.error = path.isEmpty() ? QCoreApplication::translate("chromlet::SetaReader",
+                                                                   "No file name was given.")
+                                     : file.errorString();
         return found;
     }
     ChunkReader in(file, UpdateStep::ReadConfig, {});

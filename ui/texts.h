@@ -6,14 +6,17 @@
 
 #include <string_view>
 
+#include "chromlet/product.h"
+
 namespace chromlet::ui {
 
-inline constexpr std::string_view ProductName = "Chromlet";
-inline constexpr std::string_view Version = "v0.3";
+/// The credits name the product with its version, "Chromlet v0.3".
+inline constexpr std::string_view ProductName = product::Name;
+inline constexpr std::string_view Version = product::VersionLabel;
 /// Where news and updates about the program are published.
-inline constexpr std::string_view HomePage = "https://chromlet.github.io/";
+inline constexpr std::string_view HomePage = product::HomePage;
 
-inline constexpr std::string_view MainCaption = "Chromlet";
+inline constexpr std::string_view MainCaption = product::Name;
 inline constexpr char DialogCaption[] = QT_TRANSLATE_NOOP("chromlet::ui::Dialog", "Control code");
 
 /// The instructions: two paragraphs, held apart by a run of 54 blanks that the label's word

@@ -1,0 +1,248 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>chromlet::ConfigUpdater</name>
+    <message>
+        <source>it leads to the configuration file itself</source>
+        <translation>sie verweist auf die Konfigurationsdatei selbst</translation>
+    </message>
+    <message>
+        <source>The name line holds a line break.</source>
+        <translation>Die Namenszeile enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The server-name line holds a line break.</source>
+        <translation>Die Servernamen-Zeile enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Could not open %1 for reading (%2).</source>
+        <translation>%1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not create the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not read %1 (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not write the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not open the copy %1 for reading (%2).</source>
+        <translation>Die Kopie %1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not create the new file beside %1 (%2).</source>
+        <translation>Die neue Datei neben %1 konnte nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not read the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not write the new file beside %1 (%2).</source>
+        <translation>Die neue Datei neben %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not replace %1 with the new file (%2).</source>
+        <translation>%1 konnte nicht durch die neue Datei ersetzt werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not update %1 (%2).</source>
+        <translation>%1 konnte nicht aktualisiert werden (%2).</translation>
+    </message>
+    <message>
+        <source> The copy %1 is incomplete.</source>
+        <translation> Die Kopie %1 ist unvollständig.</translation>
+    </message>
+    <message>
+        <source> %1 holds its old contents.</source>
+        <translation> %1 enthält den bisherigen Inhalt.</translation>
+    </message>
+    <message>
+        <source> A configuration line must be a single line; nothing was written.</source>
+        <translation> Eine Konfigurationszeile muss eine einzige Zeile sein; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source> The configuration file %1 is unchanged.</source>
+        <translation> Die Konfigurationsdatei %1 ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::SetaReader</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::Dialog</name>
+    <message>
+        <source>Add Chromlet to q3config.cfg</source>
+        <translation>In q3config.cfg eintragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Could not update %1</source>
+        <translation>%1 konnte nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>Control code</source>
+        <translation>Steuercode</translation>
+    </message>
+    <message>
+        <source>Click this button to automatically add Chromlet to your config file</source>
+        <translation>Klicke hier, um den Chromlet automatisch in deine Konfigurationsdatei einzutragen</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::FileChooser</name>
+    <message>
+        <source>Locate q3config.cfg</source>
+        <translation>q3config.cfg suchen</translation>
+    </message>
+    <message>
+        <source>Q3 Config file</source>
+        <translation>Q3-Konfigurationsdatei</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::Form1</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Q3 Font</source>
+        <translation>Q3-Schrift</translation>
+    </message>
+    <message>
+        <source>Alt. Font</source>
+        <translation>Alt.-Schrift</translation>
+    </message>
+    <message>
+        <source>Server name:</source>
+        <translation>Servername:</translation>
+    </message>
+    <message>
+        <source>&amp;Show code</source>
+        <translation>Code &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Instructions:</source>
+        <translation>Anleitung:</translation>
+    </message>
+    <message>
+        <source>In game:</source>
+        <translation>Im Spiel:</translation>
+    </message>
+    <message>
+        <source>&amp;Load from q3config.cfg...</source>
+        <translation>Aus q3config.cfg &amp;laden...</translation>
+    </message>
+    <message>
+        <source>For news and updates:</source>
+        <translation>Neuigkeiten und Updates:</translation>
+    </message>
+    <message>
+        <source>Load the player name and server name from a q3config.cfg</source>
+        <translation>Spieler- und Servernamen aus einer q3config.cfg laden</translation>
+    </message>
+    <message>
+        <source>Could not load the names</source>
+        <translation>Die Namen konnten nicht geladen werden</translation>
+    </message>
+    <message>
+        <source> The names in the editors were left as they were.</source>
+        <translation> Die Namen in den Eingabefeldern bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; (%2).</source>
+        <translation>„%1“ konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>player name (a line seta name &quot;...&quot;)</source>
+        <translation>Spielernamen (eine Zeile seta name &quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>server name (a line seta sv_hostname &quot;...&quot;)</source>
+        <translation>Servernamen (eine Zeile seta sv_hostname &quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no %2.</source>
+        <translation>„%1“ enthält keinen %2.</translation>
+    </message>
+    <message>
+        <source> and no </source>
+        <translation> und keinen </translation>
+    </message>
+    <message>
+        <source>Give in you name. Select the part of the text you want to color and click to color you want it to be. Repeat this until you get the desired chromlet. You can do the same thing with your Server name.                                                      Click &apos;Show code&apos; to put the Chromlet in your q3config.cfg file.</source>
+        <translation>Gib deinen Namen ein. Markiere den Teil, den du färben willst, und klicke auf die gewünschte Farbe. Wiederhole das, bis dein Chromlet fertig ist. Mit deinem Servernamen geht es genauso.
+Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.</translation>
+    </message>
+    <message>
+        <source>&amp;Black</source>
+        <translation>&amp;Schwarz</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation>&amp;Grün</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>G&amp;elb</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>Bla&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan</source>
+        <translation>&amp;Cyan</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta</source>
+        <translation>&amp;Magenta</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>&amp;Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::GamePreview</name>
+    <message>
+        <source>How the game shows your name (top) and your server name (bottom). Slanted, underlined characters are in the alternative font.</source>
+        <translation>So zeigt das Spiel deinen Namen (oben) und deinen Servernamen (unten). Schräge, unterstrichene Zeichen stehen in der alternativen Schrift.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Makes coloured player and server names for the game and writes them into its configuration file q3config.cfg.</source>
+        <translation>Macht farbige Spieler- und Servernamen für das Spiel und trägt sie in dessen Konfigurationsdatei q3config.cfg ein.</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; try --help
+</source>
+        <translation>%1: unerwartetes Argument „%2“; siehe --help
+</translation>
+    </message>
+</context>
+</TS>
