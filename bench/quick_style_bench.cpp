@@ -1,0 +1,60 @@
+// The one-click styles on the editor widget itself: each run of one colour is one merge of a
+// character format, and all of them form one undo step.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "core/quick_styles.h"
+#include "ui/name_editor.h"
+
+namespace {
+
+void BM_QuickStyle(benchmark::State& state) {
+    const auto style = static_cast<chromlet::QuickStyle>(state.range(0));
+    const auto length = static_cast<int>(state.range(1));
+    chromlet::ui::NameEditor editor;
+    QString text;
+    for (int i = 0; i < length; ++i) {
+        text.append(QChar(i % 7 == 6 ? u' ' : static_cast<char16_t>(u'a' + i % 26)));
+    }
+    editor.setPlainText(text);
+    chromlet::InitialStyling(editor);
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        editor.EditInOneStep([&] { chromlet::ApplyQuickStyle(editor, style, seed++); });
+        benchmark::DoNotOptimize(editor.StyleAt(0));
+    }
+}
+BENCHMARK(BM_QuickStyle)
+    ->ArgNames({"style", "length"})
+    ->ArgsProduct({{static_cast<int>(chromlet::QuickStyle::Rainbow),
+                    static_cast<int>(chromlet::QuickStyle::Random),
+                    static_cast<int>(chromlet::QuickStyle::Clear)},
+                   {100, 1000}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_TidyCodes(benchmark::State& state) {
+    chromlet::ui::NameEditor editor;
+    editor.setPlainText(QString(QStringLiteral("word ")).repeated(200));
+    chromlet::InitialStyling(editor);
+    for (auto _ : state) {
+        state.PauseTiming();
+        chromlet::ApplyQuickStyle(editor, chromlet::QuickStyle::Random, 7);
+        state.ResumeTiming();
+        editor.EditInOneStep([&] { chromlet::TidyCodes(editor); });
+    }
+}
+BENCHMARK(BM_TidyCodes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
