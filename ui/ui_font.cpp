@@ -5,17 +5,17 @@
 namespace chromlet::ui {
 
 namespace {
-const char* const kFamily = "MS Sans Serif";
+const char* const Family = "MS Sans Serif";
 }
 
 QFont UiFont(qreal pointSize, bool bold) {
     static const bool substituted = [] {
-        QFont::insertSubstitutions(kFamily, {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
+        QFont::insertSubstitutions(Family, {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
                                              "Arial", "Helvetica", "Nimbus Sans", "DejaVu Sans"});
         return true;
     }();
     (void)substituted;
-    QFont font(kFamily);
+    QFont font(Family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

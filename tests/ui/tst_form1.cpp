@@ -375,13 +375,13 @@ class TestForm1 : public QObject {
         }
     }
 
-    void tabOrderFollowsTheDocumentedOrder() {
+    void tabOrderGoesThroughTheNameGroupThenTheServerGroupThenTheFonts() {
         const QStringList expected = {
             "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
             "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
             "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
             "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
-            "Command23",  // the load button, after every documented control
+            "Command23",  // the load button, after every control of the fixed order
         };
         window->rtb()->setFocus();
         QStringList seen;
@@ -732,6 +732,42 @@ class TestForm1 : public QObject {
         window.reset();
         Form1 next;
         QCOMPARE(next.Target(), TargetGame::IoQuake3);
+    }
+
+    void chooserOpensInTheTargetsConfigFolder() {
+        QTemporaryDir home;
+        for (const char* folder : {"/.q3a/baseq3", "/.config/Quake3/baseq3"}) {
+            QVERIFY(QDir().mkpath(home.path() + folder));
+        }
+        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QStringList folders;
+        for (TargetGame target : AllTargets) {
+            window->SetTarget(target);
+            QTest::mouseClick(button("Command23"), Qt::LeftButton);  // answered with a cancel
+            folders << QDir::fromNativeSeparators(chooserCalls.last().directory);
+        }
+        qputenv("HOME", oldHome);
+        if (!oldXdg.isNull()) {
+            qputenv("XDG_CONFIG_HOME", oldXdg);
+        }
+        QCOMPARE(folders, (QStringList{home.path() + "/.q3a/baseq3", home.path() + "/.q3a/baseq3",
+                                       home.path() + "/.config/Quake3/baseq3"}));
+    }
+
+    void aboutNamesTheVersionAndTheWebAddress() {
+        QString text;
+        ModalWatcher watch([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                text = box->text();
+            }
+            modal->close();
+        });
+        menuAction("HelpMenu", "&About Chromlet")->trigger();
+        QVERIFY(watch.fired());
+        QVERIFY2(text.contains("v0.3") && text.contains("https://chromlet.github.io/"),
+                 qPrintable(text));
     }
 
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
