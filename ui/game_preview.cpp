@@ -135,16 +135,30 @@ std::vector<GamePreview::Piece> GamePreview::LayOut(int width, QRect& bounds) co
                 pieces.push_back(piece);
             }
         };
-        for (const QChar c : text) {
-            const int advance = metrics.horizontalAdvance(c);
+        // A name breaks between any two characters, as its spaces are part of it; a note of ours
+        // breaks after a space, and within a word only where the word alone is too wide.
+        for (qsizetype i = 0; i < text.size();) {
+            qsizetype end = i + 1;
+            if (isNote) {
+                while (end < text.size() && text[end - 1] != QLatin1Char(' ')) {
+                    ++end;
+                }
+            }
+            QString unit = text.mid(i, end - i);
+            int advance = metrics.horizontalAdvance(unit);
+            if (advance > right - MarginX) {
+                unit = text.mid(i, 1);
+                advance = metrics.horizontalAdvance(unit);
+            }
             if (x + advance > right && x > MarginX) {
                 flush();
                 lineTop += metrics.lineSpacing();
                 x = MarginX;
                 piece = Piece{QPoint(x, lineTop + metrics.ascent()), QString(), style, isNote};
             }
-            piece.text += c;
+            piece.text += unit;
             x += advance;
+            i += unit.size();
         }
         flush();
     };

@@ -806,6 +806,8 @@ class TestForm1 : public QObject {
         const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
         QVERIFY(QDir().mkpath(dir));
         QVERIFY(window->grab().save(dir + "/form1.png"));
+        window->SetTarget(TargetGame::Quake3);
+        QVERIFY(window->grab().save(dir + "/form1-quake3-short.png"));
         SetOverLongPartlyBlackNames();
         for (TargetGame target : AllTargets) {
             window->SetTarget(target);
