@@ -68,13 +68,19 @@ std::string_view ValueOf(std::string_view rest) {
 // nullopt for a configuration line of some other setting.
 std::optional<std::string_view> CodeOfLine(std::string_view line) {
     std::string_view rest = line;
-    if (!rest.empty() && (rest.front() == '/' || rest.front() == '\\')) {
+    const bool slashed = !rest.empty() && (rest.front() == '/' || rest.front() == '\\');
+    if (slashed) {
         rest.remove_prefix(1);
     }
     std::string_view afterFirst = rest;
     const std::string first = TakeWord(afterFirst);
-    if (IsNameVariable(first) && !afterFirst.empty()) {
-        return ValueOf(afterFirst);
+    if (IsNameVariable(first)) {
+        if (!afterFirst.empty()) {
+            return ValueOf(afterFirst);
+        }
+        if (slashed) {
+            return std::nullopt;  // a command without a value sets nothing
+        }
     }
     if (IsSetCommand(first)) {
         std::string_view afterSecond = afterFirst;

@@ -27,7 +27,7 @@ MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) {
     return MemoryStyledText(std::move(text), std::move(styles));
 }
 
-TEST(ShowCodeRun, matchesTheWorkedExamplesByteForByte) {
+TEST(ShowCodeRun, writesPlayerAndNonameByteForByte) {
     {
         MemoryStyledText player("Player", W);
         MemoryStyledText server("noname", W);

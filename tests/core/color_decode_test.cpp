@@ -23,7 +23,8 @@ TEST(DecodeColorCode, readsColoursAndTheAlternativeFont) {
     };
     const Case cases[] = {
         {"empty", "", ""},
-        {"the third worked example", "1B 31 50 6C 1B 37 61 79 E5 F2", "P1s l1s a7s y7s e7a r7a "},
+        {"red Pl, alternative-font er", "1B 31 50 6C 1B 37 61 79 E5 F2",
+         "P1s l1s a7s y7s e7a r7a "},
         {"white before any escape", "61", "a7s "},
         {"an escape without a digit changes nothing", "1B 31 61 1B 62", "a1s b1s "},
         {"an escape at the very end is dropped", "61 1B", "a7s "},

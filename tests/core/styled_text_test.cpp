@@ -10,9 +10,9 @@
 namespace chromlet {
 namespace {
 
-constexpr PackedColor kRed = PackedOf(PaletteColor::Red);
-constexpr PackedColor kWhite = PackedOf(PaletteColor::White);
-constexpr PackedColor kOld = PackColor(10, 20, 30);
+constexpr PackedColor RedColor = PackedOf(PaletteColor::Red);
+constexpr PackedColor WhiteColor = PackedOf(PaletteColor::White);
+constexpr PackedColor OldColor = PackColor(10, 20, 30);
 
 TEST(ColorPalette, holdsTheEightColoursInTestOrder) {
     struct Row {
@@ -32,6 +32,12 @@ TEST(ColorPalette, holdsTheEightColoursInTestOrder) {
         EXPECT_EQ(ColorPalette[i].packed, rows[i].packed);
         EXPECT_EQ(ColorPalette[i].digit, rows[i].digit);
     }
+    for (const PaletteEntry& entry : ColorPalette) {
+        EXPECT_EQ(PaletteEntryOf(entry.packed), &entry);
+        EXPECT_EQ(PaletteEntryForDigit(entry.digit), &entry);
+    }
+    EXPECT_EQ(PaletteEntryOf(PackColor(1, 2, 3)), nullptr);
+    EXPECT_EQ(PaletteEntryForDigit('8'), nullptr);
     EXPECT_EQ(PackColor(255, 0, 255), 16711935u);
     EXPECT_EQ(RedOf(0x123456), 0x56u);
     EXPECT_EQ(GreenOf(0x123456), 0x34u);
@@ -41,11 +47,11 @@ TEST(ColorPalette, holdsTheEightColoursInTestOrder) {
 TEST(InitialStyling, leavesEverythingWhiteStandardFontAndNothingSelected) {
     for (const char* initial : {"Player", "noname", "", "x"}) {
         SCOPED_TRACE(initial);
-        MemoryStyledText text(initial, CharStyle{kOld, false});
+        MemoryStyledText text(initial, CharStyle{OldColor, false});
         text.SetSelection({1, 3});
         InitialStyling(text);
         for (std::size_t i = 0; i < text.Length(); ++i) {
-            EXPECT_EQ(text.StyleAt(i), (CharStyle{kWhite, true})) << "at " << i;
+            EXPECT_EQ(text.StyleAt(i), (CharStyle{WhiteColor, true})) << "at " << i;
         }
         EXPECT_EQ(text.GetSelection(), (Selection{0, 0}));
         EXPECT_EQ(text.Text(), initial);
@@ -94,13 +100,13 @@ TEST(ApplyColor, pullsInOneSpaceOnlyAndOnlyASpace) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryStyledText text(c.text, CharStyle{kOld, true});
+        MemoryStyledText text(c.text, CharStyle{OldColor, true});
         text.SetSelection(c.before);
         for (int i = 0; i < c.clicks; ++i) {
-            ApplyColor(text, kRed);
+            ApplyColor(text, RedColor);
         }
         EXPECT_EQ(text.GetSelection(), c.after);
-        EXPECT_EQ(ColouredMask(text, kRed), c.mask);
+        EXPECT_EQ(ColouredMask(text, RedColor), c.mask);
         for (std::size_t i = 0; i < text.Length(); ++i) {
             EXPECT_TRUE(text.StyleAt(i).Q3Font) << "the font flag changed at " << i;
         }
@@ -125,23 +131,23 @@ TEST(SetFontFlag, neverMovesTheSelection) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         // Setting a flag starts from the opposite flag everywhere, so every change shows.
-        MemoryStyledText text(c.text, CharStyle{kWhite, !c.flag});
+        MemoryStyledText text(c.text, CharStyle{WhiteColor, !c.flag});
         text.SetSelection(c.selection);
         SetFontFlag(text, c.flag);
         EXPECT_EQ(text.GetSelection(), c.selection);
         std::string flagged;
         for (std::size_t i = 0; i < text.Length(); ++i) {
             flagged.push_back(text.StyleAt(i).Q3Font ? 's' : 'a');
-            EXPECT_EQ(text.StyleAt(i).Color, kWhite);
+            EXPECT_EQ(text.StyleAt(i).Color, WhiteColor);
         }
         EXPECT_EQ(flagged, c.flagged);
     }
 }
 
 TEST(SetFontFlag, afterAColourClickActsOnTheSameSelection) {
-    MemoryStyledText text("ab cdef", CharStyle{kWhite, true});
+    MemoryStyledText text("ab cdef", CharStyle{WhiteColor, true});
     text.SetSelection({3, 4});
-    ApplyColor(text, kRed);
+    ApplyColor(text, RedColor);
     SetFontFlag(text, false);
     EXPECT_EQ(text.GetSelection(), (Selection{2, 5}));
     for (std::size_t i = 0; i < text.Length(); ++i) {
@@ -150,7 +156,7 @@ TEST(SetFontFlag, afterAColourClickActsOnTheSameSelection) {
 }
 
 TEST(StyleRuns, groupsNeighboursOfOneStyle) {
-    const CharStyle w{kWhite, true}, wa{kWhite, false}, r{kRed, true};
+    const CharStyle w{WhiteColor, true}, wa{WhiteColor, false}, r{RedColor, true};
     EXPECT_TRUE(StyleRuns(MemoryStyledText()).empty());
     EXPECT_EQ(StyleRuns(MemoryStyledText("abcdef", {w, w, wa, r, r, w})),
               (std::vector<StyleRun>{{0, 2, w}, {2, 1, wa}, {3, 2, r}, {5, 1, w}}));
@@ -167,13 +173,13 @@ TEST(MemoryStyledText, clampsTheSelectionIntoTheText) {
 }
 
 TEST(MemoryStyledText, copyLeavesTheOriginalUntouched) {
-    MemoryStyledText original("abc", CharStyle{kWhite, true});
+    MemoryStyledText original("abc", CharStyle{WhiteColor, true});
     original.SetSelection({1, 1});
     MemoryStyledText copy = MemoryStyledText::CopyOf(original);
     copy.SetSelection({0, 3});
-    copy.SetSelectionColor(kRed);
+    copy.SetSelectionColor(RedColor);
     EXPECT_EQ(original.GetSelection(), (Selection{1, 1}));
-    EXPECT_EQ(original.StyleAt(0).Color, kWhite);
+    EXPECT_EQ(original.StyleAt(0).Color, WhiteColor);
     EXPECT_EQ(copy.Text(), "abc");
 }
 

@@ -1,0 +1,79 @@
+#include "core/coded_name.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "describe_styles.h"
+#include "hex.h"
+
+namespace chromlet {
+namespace {
+
+using test::DescribeStyles;
+using test::ToHex;
+
+TEST(ParseCodedName, readsCodesLinesAndCommands) {
+    struct Case {
+        TargetGame target;
+        std::string pasted;
+        const char* styles;  // nullptr: nothing to paste
+        bool quotesStripped;
+        bool linesLeftOut;
+    };
+    const char* player = "P1s l1s a7s y7s e7s r7s ";
+    const Case cases[] = {
+        {TargetGame::Quake3, "^1Pl^7ayer", player, false, false},
+        {TargetGame::Quake3, "seta name \"^1Pl^7ayer^7\"\r\n", player, false, false},
+        {TargetGame::IoQuake3, "  /name \"^1Pl^7ayer^7\"", player, false, false},
+        {TargetGame::Quake3, "\\name ^1Pl^7ayer", player, false, false},
+        {TargetGame::Quake3, "SETA Name \"^1Pl^7ayer\"", player, false, false},
+        {TargetGame::Quake3, "name ^1Big Bob", "B1s i1s g1s  1s B1s o1s b1s ", false, false},
+        {TargetGame::Quake3, "seta sv_hostname \"^2Srv^7\"", "S2s r2s v2s ", false, false},
+        {TargetGame::Quake3, "\n\n^3Yo\n  \nseta name \"x\"", "Y3s o3s ", false, true},
+        {TargetGame::Quake3, "Bob\"by", "B7s o7s b7s b7s y7s ", true, false},
+        {TargetGame::Quake3, "/name \"^1a\"b\"", "a1s ", false, false},
+        {TargetGame::Quake3,
+         "\x1b"
+         "1Pl\x1b"
+         "7ayer",
+         player, false, false},
+        {TargetGame::Quake3, "^1\xE1", "a1a ", false, false},
+        {TargetGame::Quake3, "^!a", "a1s ", false, false},
+        {TargetGame::IoQuake3, "^!a", "^7s !7s a7s ", false, false},
+        {TargetGame::Q3Test, "^1Pl^7ayer", player, false, false},
+        {TargetGame::Q3Test, "^!a", "^7s !7s a7s ", false, false},
+        {TargetGame::Quake3, "seta r_mode \"3\"", nullptr, false, false},
+        {TargetGame::Quake3, "seta name \"\"", nullptr, false, false},
+        {TargetGame::Quake3, "/name", nullptr, false, false},
+        {TargetGame::Quake3, " \r\n ", nullptr, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToHex(c.pasted));
+        ParseNotes notes;
+        const std::optional<MemoryStyledText> text = ParseCodedName(c.target, c.pasted, &notes);
+        ASSERT_EQ(text.has_value(), c.styles != nullptr);
+        if (text) {
+            EXPECT_EQ(DescribeStyles(*text), c.styles);
+            EXPECT_EQ(notes.quotesStripped, c.quotesStripped);
+            EXPECT_EQ(notes.lineBreaksStripped, c.linesLeftOut);
+        }
+    }
+}
+
+TEST(ConsoleCommand, setsTheNameInCaretsAndEndsInWhite) {
+    EXPECT_EQ(ToHex(ConsoleCommand(TargetGame::Quake3, "name", "^1Pl^7ayer").value()),
+              "2F 6E 61 6D 65 20 22 5E 31 50 6C 5E 37 61 79 65 72 5E 37 22");
+    EXPECT_EQ(ToHex(ConsoleCommand(TargetGame::IoQuake3, "sv_hostname", "\xE1").value()),
+              "2F 73 76 5F 68 6F 73 74 6E 61 6D 65 20 22 E1 5E 37 22");
+    EXPECT_EQ(ConsoleCommand(TargetGame::Q3Test, "name",
+                             "\x1b"
+                             "1a"),
+              std::nullopt);
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "say", "a"), std::nullopt);
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\"b"), std::nullopt);
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\nb"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace chromlet
