@@ -121,6 +121,8 @@ class TestForm1 : public QObject {
         QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
     }
 
+    // Restates the style-button table row by row: it pins which editor, colour and font flag each
+    // button applies.
     void styleButtonActsOnItsOwnEditor_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("editor");
@@ -375,6 +377,7 @@ class TestForm1 : public QObject {
         }
     }
 
+    // Restates the focus order name by name: it pins the order, which must not change.
     void tabOrderGoesThroughTheNameGroupThenTheServerGroupThenTheFonts() {
         const QStringList expected = {
             "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
@@ -813,6 +816,11 @@ class TestForm1 : public QObject {
             window->SetTarget(target);
             const QString key = FromLatin1(TargetKey(target));
             QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
+        }
+        for (QMenu* menu : window->findChild<QMenuBar*>("MenuBar")->findChildren<QMenu*>(
+                 QRegularExpression("Menu$"))) {
+            menu->adjustSize();
+            QVERIFY(menu->grab().save(dir + "/form1-" + menu->objectName() + ".png"));
         }
     }
 };
