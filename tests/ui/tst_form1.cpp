@@ -17,6 +17,7 @@
 #include "ui/dialog.h"
 #include "ui/form1.h"
 #include "ui/game_preview.h"
+#include "ui/game_running_check.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/target_choice.h"
@@ -822,6 +823,16 @@ class TestForm1 : public QObject {
             menu->adjustSize();
             QVERIFY(menu->grab().save(dir + "/form1-" + menu->objectName() + ".png"));
         }
+        // The two messages of our own: the link no browser opened, and the running game.
+        window->SetUrlOpener([](const QUrl&) { return false; });
+        emit window->findChild<QLabel*>("Label4")->linkActivated("https://chromlet.github.io/");
+        QVERIFY(
+            window->findChild<QMessageBox*>("LinkFailedNote")->grab().save(dir + "/link-note.png"));
+        ModalWatcher watch([&](QWidget* modal) {
+            modal->grab().save(dir + "/game-running.png");
+            modal->close();
+        });
+        ConfirmWriteWhileGameRuns(window.get(), [] { return std::vector<std::string>{"quake3e"}; });
     }
 };
 
