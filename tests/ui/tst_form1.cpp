@@ -716,6 +716,8 @@ class TestForm1 : public QObject {
                 // What the game keeps is shown under the name, with the reason.
                 QVERIFY(preview->RowCount() > 2);
                 QVERIFY2(preview->Note(1).contains("black removed"), qPrintable(preview->Note(1)));
+                QCOMPARE(preview->Note(preview->RowCount() - 1),
+                         QStringLiteral("In the game's server browser:"));
             } else {
                 QCOMPARE(preview->RowCount(), 2);
             }
