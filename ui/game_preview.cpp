@@ -46,9 +46,9 @@ QString ChangeText(NameChange change) {
         case NameChange::CutToLength:
             return Tr("cut at %1 bytes").arg(MaxNetName - 1);
         case NameChange::RefusedCharacter:
-            return Tr("\\ or ; refused");
+            return Tr("\\, ; or \" refused");
         case NameChange::BecameUnnamedPlayer:
-            return Tr("nothing left, so UnnamedPlayer");
+            return Tr("no name left: UnnamedPlayer");
     }
     return {};
 }
@@ -68,9 +68,19 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
                         DecodeCode(target, player.cleaned)});
     }
     rows.push_back({QString(), DecodeCode(target, server.code)});
-    if (!server.browserView.empty()) {
+    const auto serverChanged = [&](NameChange change) {
+        return std::find(server.changes.begin(), server.changes.end(), change) !=
+               server.changes.end();
+    };
+    if (serverChanged(NameChange::RefusedCharacter)) {
+        rows.push_back({Tr("The server refuses this name (\\, ; or \"): the browser shows none."),
+                        MemoryStyledText()});
+    } else if (!server.browserView.empty()) {
         rows.push_back(
-            {Tr("In the game's server browser:"), DecodeCode(target, server.browserView)});
+            {serverChanged(NameChange::CutToLength)
+                 ? Tr("In the game's server browser (cut at %1 bytes):").arg(MaxHostNameLength - 1)
+                 : Tr("In the game's server browser:"),
+             DecodeCode(target, server.browserView)});
     }
     return rows;
 }
@@ -168,6 +178,9 @@ std::vector<GamePreview::Piece> GamePreview::LayOut(int width, QRect& bounds) co
             int x = MarginX;
             place(row.note, CharStyle{ToPacked(NoteColor()), true}, true, NoteFont(), x, top);
             top += QFontMetrics(NoteFont()).lineSpacing();
+        }
+        if (!row.note.isEmpty() && row.text.Length() == 0) {
+            continue;  // a note standing alone
         }
         const std::string chars = row.text.Text();
         int x = MarginX;
