@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -819,6 +820,9 @@ class TestForm1 : public QObject {
             window->SetTarget(target);
             const QString key = FromLatin1(TargetKey(target));
             QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
+            auto* preview = window->findChild<GamePreview*>("Preview1");
+            preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
+            QVERIFY(preview->grab().save(dir + "/preview-" + key + "-scrolled.png"));
         }
         for (QMenu* menu : window->findChild<QMenuBar*>("MenuBar")->findChildren<QMenu*>(
                  QRegularExpression("Menu$"))) {
