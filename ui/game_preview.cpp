@@ -46,9 +46,9 @@ QString ChangeText(NameChange change) {
         case NameChange::CutToLength:
             return Tr("cut at %1 bytes").arg(MaxNetName - 1);
         case NameChange::RefusedCharacter:
-            return Tr("\\ or ; refused");
+            return Tr("\\, ; or \" refused");
         case NameChange::BecameUnnamedPlayer:
-            return Tr("nothing left, so UnnamedPlayer");
+            return Tr("no name left: UnnamedPlayer");
     }
     return {};
 }
@@ -68,9 +68,19 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
                         DecodeCode(target, player.cleaned)});
     }
     rows.push_back({QString(), DecodeCode(target, server.code)});
-    if (!server.browserView.empty()) {
+    const auto serverChanged = [&](NameChange change) {
+        return std::find(server.changes.begin(), server.changes.end(), change) !=
+               server.changes.end();
+    };
+    if (serverChanged(NameChange::RefusedCharacter)) {
+        rows.push_back({Tr("The server refuses this name (\\, ; or \"): the browser shows none."),
+                        MemoryStyledText()});
+    } else if (!server.browserView.empty()) {
         rows.push_back(
-            {Tr("In the game's server browser:"), DecodeCode(target, server.browserView)});
+            {serverChanged(NameChange::CutToLength)
+                 ? Tr("In the game's server browser (cut at %1 bytes):").arg(MaxHostNameLength - 1)
+                 : Tr("In the game's server browser:"),
+             DecodeCode(target, server.browserView)});
     }
     return rows;
 }
@@ -135,16 +145,30 @@ std::vector<GamePreview::Piece> GamePreview::LayOut(int width, QRect& bounds) co
                 pieces.push_back(piece);
             }
         };
-        for (const QChar c : text) {
-            const int advance = metrics.horizontalAdvance(c);
+        // A name breaks between any two characters, as its spaces are part of it; a note of ours
+        // breaks after a space, and within a word only where the word alone is too wide.
+        for (qsizetype i = 0; i < text.size();) {
+            qsizetype end = i + 1;
+            if (isNote) {
+                while (end < text.size() && text[end - 1] != QLatin1Char(' ')) {
+                    ++end;
+                }
+            }
+            QString unit = text.mid(i, end - i);
+            int advance = metrics.horizontalAdvance(unit);
+            if (advance > right - MarginX) {
+                unit = text.mid(i, 1);
+                advance = metrics.horizontalAdvance(unit);
+            }
             if (x + advance > right && x > MarginX) {
                 flush();
                 lineTop += metrics.lineSpacing();
                 x = MarginX;
                 piece = Piece{QPoint(x, lineTop + metrics.ascent()), QString(), style, isNote};
             }
-            piece.text += c;
+            piece.text += unit;
             x += advance;
+            i += unit.size();
         }
         flush();
     };
@@ -154,6 +178,9 @@ std::vector<GamePreview::Piece> GamePreview::LayOut(int width, QRect& bounds) co
             int x = MarginX;
             place(row.note, CharStyle{ToPacked(NoteColor()), true}, true, NoteFont(), x, top);
             top += QFontMetrics(NoteFont()).lineSpacing();
+        }
+        if (!row.note.isEmpty() && row.text.Length() == 0) {
+            continue;  // a note standing alone
         }
         const std::string chars = row.text.Text();
         int x = MarginX;

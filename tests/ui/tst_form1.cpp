@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "ui/dialog.h"
 #include "ui/form1.h"
 #include "ui/game_preview.h"
+#include "ui/game_running_check.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/target_choice.h"
@@ -121,6 +123,8 @@ class TestForm1 : public QObject {
         QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
     }
 
+    // Restates the style-button table row by row: it pins which editor, colour and font flag each
+    // button applies.
     void styleButtonActsOnItsOwnEditor_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("editor");
@@ -375,13 +379,14 @@ class TestForm1 : public QObject {
         }
     }
 
-    void tabOrderFollowsTheDocumentedOrder() {
+    // Restates the focus order name by name: it pins the order, which must not change.
+    void tabOrderGoesThroughTheNameGroupThenTheServerGroupThenTheFonts() {
         const QStringList expected = {
             "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
             "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
             "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
             "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
-            "Command23",  // the load button, after every documented control
+            "Command23",  // the load button, after every control of the fixed order
         };
         window->rtb()->setFocus();
         QStringList seen;
@@ -712,6 +717,8 @@ class TestForm1 : public QObject {
                 // What the game keeps is shown under the name, with the reason.
                 QVERIFY(preview->RowCount() > 2);
                 QVERIFY2(preview->Note(1).contains("black removed"), qPrintable(preview->Note(1)));
+                QCOMPARE(preview->Note(preview->RowCount() - 1),
+                         QStringLiteral("In the game's server browser (cut at 21 bytes):"));
             } else {
                 QCOMPARE(preview->RowCount(), 2);
             }
@@ -732,6 +739,42 @@ class TestForm1 : public QObject {
         window.reset();
         Form1 next;
         QCOMPARE(next.Target(), TargetGame::IoQuake3);
+    }
+
+    void chooserOpensInTheTargetsConfigFolder() {
+        QTemporaryDir home;
+        for (const char* folder : {"/.q3a/baseq3", "/.config/Quake3/baseq3"}) {
+            QVERIFY(QDir().mkpath(home.path() + folder));
+        }
+        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QStringList folders;
+        for (TargetGame target : AllTargets) {
+            window->SetTarget(target);
+            QTest::mouseClick(button("Command23"), Qt::LeftButton);  // answered with a cancel
+            folders << QDir::fromNativeSeparators(chooserCalls.last().directory);
+        }
+        qputenv("HOME", oldHome);
+        if (!oldXdg.isNull()) {
+            qputenv("XDG_CONFIG_HOME", oldXdg);
+        }
+        QCOMPARE(folders, (QStringList{home.path() + "/.q3a/baseq3", home.path() + "/.q3a/baseq3",
+                                       home.path() + "/.config/Quake3/baseq3"}));
+    }
+
+    void aboutNamesTheVersionAndTheWebAddress() {
+        QString text;
+        ModalWatcher watch([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                text = box->text();
+            }
+            modal->close();
+        });
+        menuAction("HelpMenu", "&About Chromlet")->trigger();
+        QVERIFY(watch.fired());
+        QVERIFY2(text.contains("v0.3") && text.contains("https://chromlet.github.io/"),
+                 qPrintable(text));
     }
 
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
@@ -770,12 +813,32 @@ class TestForm1 : public QObject {
         const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
         QVERIFY(QDir().mkpath(dir));
         QVERIFY(window->grab().save(dir + "/form1.png"));
+        window->SetTarget(TargetGame::Quake3);
+        QVERIFY(window->grab().save(dir + "/form1-quake3-short.png"));
         SetOverLongPartlyBlackNames();
         for (TargetGame target : AllTargets) {
             window->SetTarget(target);
             const QString key = FromLatin1(TargetKey(target));
             QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
+            auto* preview = window->findChild<GamePreview*>("Preview1");
+            preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
+            QVERIFY(preview->grab().save(dir + "/preview-" + key + "-scrolled.png"));
         }
+        for (QMenu* menu : window->findChild<QMenuBar*>("MenuBar")->findChildren<QMenu*>(
+                 QRegularExpression("Menu$"))) {
+            menu->adjustSize();
+            QVERIFY(menu->grab().save(dir + "/form1-" + menu->objectName() + ".png"));
+        }
+        // The two messages of our own: the link no browser opened, and the running game.
+        window->SetUrlOpener([](const QUrl&) { return false; });
+        emit window->findChild<QLabel*>("Label4")->linkActivated("https://chromlet.github.io/");
+        QVERIFY(
+            window->findChild<QMessageBox*>("LinkFailedNote")->grab().save(dir + "/link-note.png"));
+        ModalWatcher watch([&](QWidget* modal) {
+            modal->grab().save(dir + "/game-running.png");
+            modal->close();
+        });
+        ConfirmWriteWhileGameRuns(window.get(), [] { return std::vector<std::string>{"quake3e"}; });
     }
 };
 

@@ -1,8 +1,7 @@
-// What the preview draws, read back from its pixels, and the rows it is given.
+// What the preview draws, read back from its pixels.
 #include <QScrollBar>
 #include <QtTest>
 
-#include "core/name_rules.h"
 #include "ui/game_preview.h"
 
 using namespace chromlet;
@@ -87,29 +86,6 @@ class TestGamePreview : public QObject {
             QVERIFY(preview.verticalScrollBar()->maximum() >=
                     bounds.bottom() - preview.viewport()->height());
         }
-    }
-
-    void rowsShowWhatTheGameMakesOfTheNames() {
-        NameReport player;
-        player.code = "^7Pl^0ay^7";
-        player.cleaned = "^7Pl";
-        player.changes = {NameChange::BlackRemoved, NameChange::CutToLength};
-        ServerReport server;
-        server.code = "^1srv^7";
-        server.browserView = "SRV";
-        const std::vector<PreviewRow> rows = PreviewRowsFor(TargetGame::Quake3, player, server);
-        QCOMPARE(rows.size(), std::size_t(4));
-        QCOMPARE(rows[0].text.Text(), std::string("Play"));
-        QVERIFY(rows[0].note.isEmpty());
-        QCOMPARE(rows[1].text.Text(), std::string("Pl"));
-        QCOMPARE(rows[1].note, QStringLiteral("The game keeps (black removed, cut at 35 bytes):"));
-        QCOMPARE(rows[2].text.Text(), std::string("srv"));
-        QCOMPARE(rows[2].text.StyleAt(0).Color, Red);
-        QCOMPARE(rows[3].text.Text(), std::string("SRV"));
-
-        player.changes.clear();
-        server.browserView.clear();
-        QCOMPARE(PreviewRowsFor(TargetGame::Quake3, player, server).size(), std::size_t(2));
     }
 };
 
