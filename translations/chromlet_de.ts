@@ -80,6 +80,69 @@
     </message>
 </context>
 <context>
+    <name>chromlet::ui::BudgetView</name>
+    <message>
+        <source>The game keeps only the first %1 bytes of a name, colour codes included: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game keeps up to %1 bytes of a name, colour codes included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other players and server lists see only the first %1 bytes: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other players and server lists see up to %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s Player Settings field holds only %1 characters, codes included: editing the name there cuts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits the %1 characters of the game&apos;s Player Settings field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The in-game server browser shows only the first %1 bytes, without colours and in capitals: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The in-game server browser shows up to %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ioquake3&apos;s server list shows only the first %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ioquake3&apos;s server list shows up to %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s settings string holds at most %1 bytes: the game refuses this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within the %1 bytes of the game&apos;s settings string.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished">Name:</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 bytes, %3 visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>chromlet::ui::Dialog</name>
     <message>
         <source>Add Chromlet to q3config.cfg</source>
@@ -100,6 +163,14 @@
     <message>
         <source>Click this button to automatically add Chromlet to your config file</source>
         <translation>Klicke hier, um den Chromlet automatisch in deine Konfigurationsdatei einzutragen</translation>
+    </message>
+    <message>
+        <source>Written to %1; the previous contents are in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✓ Written to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -224,12 +295,271 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>&amp;White</source>
         <translation>&amp;Weiß</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load from &amp;q3config.cfg...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;how code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;ame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Chromlet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Chromlet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1 %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Coloured player and server names for the game, written into its q3config.cfg.&lt;/p&gt;&lt;p&gt;News and updates: &lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No web browser could be started for the address below. Copy it into a browser yourself:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quake III Arena &amp;test (1999)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quake III Arena &amp;1.32 / Quake3e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ioquake3 / OpenArena</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::GamePreview</name>
     <message>
-        <source>How the game shows your name (top) and your server name (bottom). Slanted, underlined characters are in the alternative font.</source>
-        <translation>So zeigt das Spiel deinen Namen (oben) und deinen Servernamen (unten). Schräge, unterstrichene Zeichen stehen in der alternativen Schrift.</translation>
+        <source>How the game shows your name and your server name, and what it makes of them. Slanted, underlined characters are in the alternative font.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leading spaces dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spaces cut to three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut at %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>\, ; or &quot; refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no name left: UnnamedPlayer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game keeps (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refuses this name (\, ; or &quot;): the browser shows none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the game&apos;s server browser (cut at %1 bytes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the game&apos;s server browser:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::GameRunningCheck</name>
+    <message>
+        <source>The game is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is running (%1). It writes q3config.cfg again when it quits, and the names written now would be lost then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the game first, or write now and set the names again in the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::NameActions</name>
+    <message>
+        <source>Rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tidy codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove colour changes nobody can see: spaces take the colour next to them. The name looks the same and takes fewer bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste coded name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste a name in the game&apos;s colour codes (^1Pl^7ayer), a seta line or a /name command, with its colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as console command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no name to paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name&apos;s double quotes were left out: a name cannot hold one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first line of the clipboard was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put /sv_hostname &quot;...&quot; on the clipboard, to paste into the game&apos;s console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put /name &quot;...&quot; on the clipboard, to paste into the game&apos;s console</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test release&apos;s console cannot type the colour escape: use Show code and write the name into q3config.cfg instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No names written yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::NameEditor</name>
+    <message>
+        <source>%1 are not characters the game can show; they were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a character the game can show; it was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot hold a double quote (&quot;): it would end the name early in q3config.cfg. It was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name is one line: each line break became a space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name is one line: the line break was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>character %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (code %2): the game draws it from its alternative font, as %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

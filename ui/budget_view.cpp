@@ -12,10 +12,6 @@ namespace chromlet::ui {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("chromlet::ui::BudgetView", text);
-}
-
 // Most limits are bytes; the settings field counts characters, codes included, which for these
 // one-byte characters comes to the same.
 QString MarkText(const CountLimit& limit) {
@@ -42,34 +38,64 @@ QString LimitToolTip(const CountLimit& limit, const QString& cutText) {
     switch (limit.kind) {
         case K::KeptByGame:
             return limit.over
-                       ? Tr("The game keeps only the first %1 bytes of a name, colour codes "
-                            "included: %2")
+                       ? QCoreApplication::translate(
+                             "chromlet::ui::BudgetView",
+                             "The game keeps only the first %1 bytes of a name, colour codes "
+                             "included: %2")
                              .arg(n, cutText)
-                       : Tr("The game keeps up to %1 bytes of a name, colour codes included.")
+                       : QCoreApplication::translate(
+                             "chromlet::ui::BudgetView",
+                             "The game keeps up to %1 bytes of a name, colour codes included.")
                              .arg(n);
         case K::SeenByOthers:
-            return limit.over ? Tr("Other players and server lists see only the first %1 bytes: %2")
-                                    .arg(n, cutText)
-                              : Tr("Other players and server lists see up to %1 bytes.").arg(n);
-        case K::SettingsField:
             return limit.over
-                       ? Tr("The game's Player Settings field holds only %1 characters, "
-                            "codes included: editing the name there cuts it.")
-                             .arg(n)
-                       : Tr("Fits the %1 characters of the game's Player Settings field.").arg(n);
-        case K::InGameBrowser:
-            return limit.over ? Tr("The in-game server browser shows only the first %1 bytes, "
-                                   "without colours and in capitals: %2")
-                                    .arg(n, cutText)
-                              : Tr("The in-game server browser shows up to %1 bytes.").arg(n);
-        case K::IoQ3ServerList:
-            return limit.over ? Tr("ioquake3's server list shows only the first %1 bytes.").arg(n)
-                              : Tr("ioquake3's server list shows up to %1 bytes.").arg(n);
-        case K::InfoString:
-            return limit.over ? Tr("The game's settings string holds at most %1 bytes: the game "
-                                   "refuses this name.")
+                       ? QCoreApplication::translate(
+                             "chromlet::ui::BudgetView",
+                             "Other players and server lists see only the first %1 bytes: %2")
+                             .arg(n, cutText)
+                       : QCoreApplication::translate(
+                             "chromlet::ui::BudgetView",
+                             "Other players and server lists see up to %1 bytes.")
+                             .arg(n);
+        case K::SettingsField:
+            return limit.over ? QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "The game's Player Settings field holds only %1 characters, "
+                                    "codes included: editing the name there cuts it.")
                                     .arg(n)
-                              : Tr("Within the %1 bytes of the game's settings string.").arg(n);
+                              : QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "Fits the %1 characters of the game's Player Settings field.")
+                                    .arg(n);
+        case K::InGameBrowser:
+            return limit.over ? QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "The in-game server browser shows only the first %1 bytes, "
+                                    "without colours and in capitals: %2")
+                                    .arg(n, cutText)
+                              : QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "The in-game server browser shows up to %1 bytes.")
+                                    .arg(n);
+        case K::IoQ3ServerList:
+            return limit.over
+                       ? QCoreApplication::translate(
+                             "chromlet::ui::BudgetView",
+                             "ioquake3's server list shows only the first %1 bytes.")
+                             .arg(n)
+                       : QCoreApplication::translate("chromlet::ui::BudgetView",
+                                                     "ioquake3's server list shows up to %1 bytes.")
+                             .arg(n);
+        case K::InfoString:
+            return limit.over ? QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "The game's settings string holds at most %1 bytes: the game "
+                                    "refuses this name.")
+                                    .arg(n)
+                              : QCoreApplication::translate(
+                                    "chromlet::ui::BudgetView",
+                                    "Within the %1 bytes of the game's settings string.")
+                                    .arg(n);
     }
     return {};
 }
@@ -102,12 +128,13 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
 }
 
 void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
-    ShowLine(lines_[0], Tr("Name:"), player.bytes, player.visible, player.limits,
-             [&](CountLimit::Kind kind) {
+    ShowLine(lines_[0], QCoreApplication::translate("chromlet::ui::BudgetView", "Name:"),
+             player.bytes, player.visible, player.limits, [&](CountLimit::Kind kind) {
                  return Printable(kind == CountLimit::Kind::SeenByOthers ? player.seenByOthers
                                                                          : player.cleaned);
              });
-    ShowLine(lines_[1], Tr("Server:"), server.bytes, server.visible, server.limits,
+    ShowLine(lines_[1], QCoreApplication::translate("chromlet::ui::BudgetView", "Server:"),
+             server.bytes, server.visible, server.limits,
              [&](CountLimit::Kind) { return Printable(server.browserView); });
     // Lay the new texts out now rather than on the next pass of the event loop, so that the
     // widget never shows a count cut to the previous text's width.
@@ -116,7 +143,11 @@ void BudgetView::SetReports(const NameReport& player, const ServerReport& server
 
 void BudgetView::ShowLine(Line& line, const QString& title, std::size_t bytes, std::size_t visible,
                           const std::vector<CountLimit>& limits, const CutTextOf& cutText) {
-    line.counts->setText(Tr("%1 %2 bytes, %3 visible").arg(title).arg(bytes).arg(visible));
+    line.counts->setText(
+        QCoreApplication::translate("chromlet::ui::BudgetView", "%1 %2 bytes, %3 visible")
+            .arg(title)
+            .arg(bytes)
+            .arg(visible));
     // The whole settings string's bound is far above every other limit; it is only worth a
     // mark where a name goes over it.
     std::vector<CountLimit> shown;

@@ -41,7 +41,7 @@ QString ShownCaption(const ControlSpec& control, const QWidget* parent) {
         return Caption(control);
     }
     const std::string source(control.caption);
-    return QCoreApplication::translate(parent->metaObject()->className(), source.c_str());
+    return QCoreApplication::translate(parent->window()->metaObject()->className(), source.c_str());
 }
 
 }  // namespace

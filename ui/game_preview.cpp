@@ -18,10 +18,6 @@ namespace {
 constexpr int MarginX = 6;
 constexpr int MarginY = 4;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("chromlet::ui::GamePreview", text);
-}
-
 QFont RowFont(bool q3Font) {
     QFont font = UiFont(10, true);
     font.setItalic(!q3Font);
@@ -38,17 +34,20 @@ QFont NoteFont() {
 QString ChangeText(NameChange change) {
     switch (change) {
         case NameChange::BlackRemoved:
-            return Tr("black removed");
+            return QCoreApplication::translate("chromlet::ui::GamePreview", "black removed");
         case NameChange::LeadingSpacesDropped:
-            return Tr("leading spaces dropped");
+            return QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "leading spaces dropped");
         case NameChange::SpacesCollapsed:
-            return Tr("spaces cut to three");
+            return QCoreApplication::translate("chromlet::ui::GamePreview", "spaces cut to three");
         case NameChange::CutToLength:
-            return Tr("cut at %1 bytes").arg(MaxNetName - 1);
+            return QCoreApplication::translate("chromlet::ui::GamePreview", "cut at %1 bytes")
+                .arg(MaxNetName - 1);
         case NameChange::RefusedCharacter:
-            return Tr("\\, ; or \" refused");
+            return QCoreApplication::translate("chromlet::ui::GamePreview", "\\, ; or \" refused");
         case NameChange::BecameUnnamedPlayer:
-            return Tr("no name left: UnnamedPlayer");
+            return QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "no name left: UnnamedPlayer");
     }
     return {};
 }
@@ -64,8 +63,10 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
         for (NameChange change : player.changes) {
             reasons << ChangeText(change);
         }
-        rows.push_back({Tr("The game keeps (%1):").arg(reasons.join(QStringLiteral(", "))),
-                        DecodeCode(target, player.cleaned)});
+        rows.push_back(
+            {QCoreApplication::translate("chromlet::ui::GamePreview", "The game keeps (%1):")
+                 .arg(reasons.join(QStringLiteral(", "))),
+             DecodeCode(target, player.cleaned)});
     }
     rows.push_back({QString(), DecodeCode(target, server.code)});
     const auto serverChanged = [&](NameChange change) {
@@ -73,13 +74,18 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
                server.changes.end();
     };
     if (serverChanged(NameChange::RefusedCharacter)) {
-        rows.push_back({Tr("The server refuses this name (\\, ; or \"): the browser shows none."),
+        rows.push_back({QCoreApplication::translate(
+                            "chromlet::ui::GamePreview",
+                            "The server refuses this name (\\, ; or \"): the browser shows none."),
                         MemoryStyledText()});
     } else if (!server.browserView.empty()) {
         rows.push_back(
             {serverChanged(NameChange::CutToLength)
-                 ? Tr("In the game's server browser (cut at %1 bytes):").arg(MaxHostNameLength - 1)
-                 : Tr("In the game's server browser:"),
+                 ? QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "In the game's server browser (cut at %1 bytes):")
+                       .arg(MaxHostNameLength - 1)
+                 : QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "In the game's server browser:"),
              DecodeCode(target, server.browserView)});
     }
     return rows;
