@@ -189,6 +189,9 @@ std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view co
     line.push_back(CaretEscape);
     line.push_back(Palette(PaletteColor::White).digit);
     line.push_back('"');
+    if (line.size() > MaxConsoleLine) {
+        return std::nullopt;
+    }
     return line;
 }
 

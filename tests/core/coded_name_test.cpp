@@ -73,6 +73,9 @@ TEST(ConsoleCommand, setsTheNameInCaretsAndEndsInWhite) {
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "say", "a"), std::nullopt);
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\"b"), std::nullopt);
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\nb"), std::nullopt);
+    // "/name \"" and "^7\"" take 10 of the console line's 255 characters.
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", std::string(245, 'a'))->size(), 255u);
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", std::string(246, 'a')), std::nullopt);
 }
 
 }  // namespace
