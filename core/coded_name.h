@@ -13,8 +13,10 @@ namespace chromlet {
 
 /// What ParseCodedName had to leave out of the pasted text.
 struct ParseNotes {
-    bool quotesStripped = false;  ///< double quotes inside the name were dropped
-    /// The text held more than one line that is not blank: only the first was read.
+    bool quotesStripped =
+        false;  ///< double quotes (also A2, a quote in the alternative font) were dropped
+    /// Line breaks were dropped: the text held more than one line that is not blank (only the
+    /// first is read), or a byte read as a line break in the alternative font.
     bool lineBreaksStripped = false;
 };
 

@@ -39,6 +39,10 @@ TEST(ParseCodedName, readsCodesLinesAndCommands) {
          "7ayer",
          player, false, false},
         {TargetGame::Quake3, "^1\xE1", "a1a ", false, false},
+        {TargetGame::Quake3,
+         "a\xA2\x8A"
+         "b",
+         "a7s b7s ", true, true},
         {TargetGame::Quake3, "^!a", "a1s ", false, false},
         {TargetGame::IoQuake3, "^!a", "^7s !7s a7s ", false, false},
         {TargetGame::Q3Test, "^1Pl^7ayer", player, false, false},
