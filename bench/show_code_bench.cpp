@@ -3,10 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTextCursor>
 
 #include <random>
 
+#include "core/caret_code.h"
 #include "core/color_code.h"
+#include "core/memory_styled_text.h"
+#include "core/name_rules.h"
+#include "core/quick_styles.h"
 #include "ui/dialog.h"
 #include "ui/name_editor.h"
 
@@ -20,6 +25,9 @@ void FillEditor(chromlet::ui::NameEditor& editor, std::size_t length, unsigned s
         text.append(QChar(static_cast<char16_t>(32 + rng() % 95)));
     }
     editor.setPlainText(text);
+    // One edit block, so that the document lays the line out once rather than once per run.
+    QTextCursor block(editor.document());
+    block.beginEditBlock();
     for (std::size_t start = 0; start < length;) {
         const std::size_t run = 1 + rng() % 5;
         editor.SetSelection({start, run});
@@ -27,6 +35,7 @@ void FillEditor(chromlet::ui::NameEditor& editor, std::size_t length, unsigned s
         editor.SetSelectionQ3Font(rng() % 3 != 0);
         start += run;
     }
+    block.endEditBlock();
     editor.SetSelection({0, 0});
 }
 
@@ -51,6 +60,71 @@ BENCHMARK(BM_ShowCode)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// The bytes between a line's outer quotes, the closing code included.
+std::string_view Quoted(std::string_view line) {
+    const std::size_t first = line.find('"');
+    return line.substr(first + 1, line.rfind('"') - first - 1);
+}
+
+// The same click for a caret target, with the budget of both names as the window shows it.
+void BM_CaretShowCodeAndBudget(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    chromlet::ui::NameEditor player, server;
+    FillEditor(player, length, 1);
+    FillEditor(server, length, 2);
+    for (auto _ : state) {
+        const chromlet::SetaLines lines =
+            chromlet::BuildShowCodeLines(chromlet::TargetGame::IoQuake3, player, server);
+        const auto name =
+            chromlet::AnalysePlayerName(chromlet::TargetGame::IoQuake3, Quoted(lines.name));
+        const auto host =
+            chromlet::AnalyseServerName(chromlet::TargetGame::IoQuake3, Quoted(lines.server));
+        benchmark::DoNotOptimize(name.cleaned.size() + host.browserView.size());
+    }
+}
+BENCHMARK(BM_CaretShowCodeAndBudget)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// One quick style straight on the whole editor (state.range(1): the style), in one edit block as
+// an undo step would be. Each run costs a selection and a format change on the widget.
+void BM_QuickStyle(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    chromlet::ui::NameEditor editor;
+    FillEditor(editor, length, 3);
+    std::uint32_t seed = 0;
+    for (auto _ : state) {
+        QTextCursor block(editor.document());
+        block.beginEditBlock();
+        chromlet::ApplyQuickStyle(editor, static_cast<chromlet::QuickStyle>(state.range(1)),
+                                  ++seed);
+        block.endEditBlock();
+    }
+}
+BENCHMARK(BM_QuickStyle)->ArgsProduct({{1000}, {0, 1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
+
+// The same styles (5: the tidy-up) worked out on an in-memory copy and put back with one
+// ReplaceStyledText, which writes the editor once instead of once per run.
+void BM_QuickStyleViaCopy(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    chromlet::ui::NameEditor editor;
+    FillEditor(editor, length, 3);
+    const chromlet::MemoryStyledText original = chromlet::MemoryStyledText::CopyOf(editor);
+    std::uint32_t seed = 0;
+    for (auto _ : state) {
+        chromlet::MemoryStyledText copy = original;
+        if (state.range(1) == 5) {
+            chromlet::TidyCodes(copy);
+        } else {
+            chromlet::ApplyQuickStyle(copy, static_cast<chromlet::QuickStyle>(state.range(1)),
+                                      ++seed);
+        }
+        editor.ReplaceStyledText(copy);
+        editor.SetSelection(copy.GetSelection());
+    }
+}
+BENCHMARK(BM_QuickStyleViaCopy)
+    ->ArgsProduct({{1000}, {0, 1, 2, 3, 4, 5}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

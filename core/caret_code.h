@@ -16,8 +16,11 @@ inline constexpr char CaretEscape = '^';
 
 /// The same scan and the same side effect as BuildColorCode (a non-empty text is left with its
 /// last character selected, `currentDigit` carries on), but each colour change is written as
-/// '^' and the digit. A colour outside the palette before any palette colour was met writes a
-/// bare '^', exactly where the escape form writes a bare escape.
+/// '^' and the digit. Two differences keep the engines from reading a caret as a colour that is
+/// none: where the escape form writes a bare escape (a colour outside the palette before any
+/// palette colour), the caret form writes nothing, so the character shows in the game's starting
+/// white; and a '^' in the name that is followed by anything but a colour change or another '^'
+/// gets the current colour's code after it ("^" "^1" "a" for a red "^a").
 std::string BuildCaretCode(StyledText& text, CodeDigit& currentDigit);
 
 /// BuildColorCode for Q3Test, BuildCaretCode for the caret targets.

@@ -156,13 +156,23 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
             ++i;
             continue;
         }
-        if (c[i] == '"') {
-            found.quotesStripped = true;
-            continue;
-        }
         const auto byte = static_cast<unsigned char>(c[i]);
         const bool alternative = byte >= 128;
-        text.push_back(static_cast<char>(alternative ? byte - 128 : byte));
+        const auto shown = static_cast<unsigned char>(alternative ? byte - 128 : byte);
+        // What the editors refuse never reaches them: a quote, or a byte that reads as a line
+        // break once lowered from the alternative font (8A is a line feed there).
+        switch (CheckNameChar(shown)) {
+            case NameCharFault::None:
+            case NameCharFault::NotLatin1:
+                break;
+            case NameCharFault::DoubleQuote:
+                found.quotesStripped = true;
+                continue;
+            case NameCharFault::LineBreak:
+                found.lineBreaksStripped = true;
+                continue;
+        }
+        text.push_back(static_cast<char>(shown));
         styles.push_back({color, !alternative});
     }
     if (notes) {
@@ -189,6 +199,9 @@ std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view co
     line.push_back(CaretEscape);
     line.push_back(Palette(PaletteColor::White).digit);
     line.push_back('"');
+    if (line.size() > MaxConsoleLine) {
+        return std::nullopt;
+    }
     return line;
 }
 

@@ -13,8 +13,10 @@ namespace chromlet {
 
 /// What ParseCodedName had to leave out of the pasted text.
 struct ParseNotes {
-    bool quotesStripped = false;  ///< double quotes inside the name were dropped
-    /// The text held more than one line that is not blank: only the first was read.
+    bool quotesStripped =
+        false;  ///< double quotes (also A2, a quote in the alternative font) were dropped
+    /// Line breaks were dropped: the text held more than one line that is not blank (only the
+    /// first is read), or a byte read as a line break in the alternative font.
     bool lineBreaksStripped = false;
 };
 
@@ -26,9 +28,13 @@ struct ParseNotes {
 std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
                                                ParseNotes* notes = nullptr);
 
+/// The characters the game's console line holds (its buffer keeps one more, the zero byte).
+inline constexpr std::size_t MaxConsoleLine = 255;
+
 /// The console command that sets `command` ("name" or "sv_hostname") to `code` and ends in white:
-/// `/name "^1Pl^7ayer^7"`. nullopt for Q3Test, whose console cannot type the escape byte, and
-/// for a code that holds a double quote or a line break.
+/// `/name "^1Pl^7ayer^7"`. nullopt for Q3Test, whose console cannot type the escape byte, for
+/// any other command, for a code that holds a double quote or a line break, and for a command
+/// longer than the console line, which would cut it.
 std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view command,
                                           std::string_view code);
 

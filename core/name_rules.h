@@ -14,7 +14,7 @@ namespace chromlet {
 
 /// Sizes of the engines' buffers, the final zero byte included.
 inline constexpr std::size_t MaxNetName = 36;         ///< the name the game module keeps
-inline constexpr std::size_t MaxNameLength = 32;      ///< the name the server hands out
+inline constexpr std::size_t MaxNameLength = 32;      ///< the copy the server keeps for browsers
 inline constexpr std::size_t MaxHostNameLength = 22;  ///< the in-game browser's server name
 inline constexpr std::size_t MaxInfoString = 1024;    ///< a whole userinfo or serverinfo string
 /// Characters the in-game Player Settings name field holds, codes included.

@@ -188,19 +188,22 @@ void TidyCodes(StyledText& text) {
     const std::string chars = text.Text();
     const std::size_t length = chars.size();
     const Selection saved = text.GetSelection();
+    // Everything is read before the first change: an editor reads its styles anew after each.
     std::vector<PackedColor> colors(length);
+    std::vector<bool> blank(length);
     for (std::size_t i = 0; i < length; ++i) {
         colors[i] = text.StyleAt(i).Color;
+        blank[i] = IsBlankSpace(text, chars, i);
     }
     bool changed = false;
 
     for (std::size_t i = 0; i < length;) {
-        if (!IsBlankSpace(text, chars, i)) {
+        if (!blank[i]) {
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < length && IsBlankSpace(text, chars, end)) {
+        while (end < length && blank[end]) {
             ++end;
         }
         const std::optional<PackedColor> before =

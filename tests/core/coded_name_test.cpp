@@ -39,6 +39,10 @@ TEST(ParseCodedName, readsCodesLinesAndCommands) {
          "7ayer",
          player, false, false},
         {TargetGame::Quake3, "^1\xE1", "a1a ", false, false},
+        {TargetGame::Quake3,
+         "a\xA2\x8A"
+         "b",
+         "a7s b7s ", true, true},
         {TargetGame::Quake3, "^!a", "a1s ", false, false},
         {TargetGame::IoQuake3, "^!a", "^7s !7s a7s ", false, false},
         {TargetGame::Q3Test, "^1Pl^7ayer", player, false, false},
@@ -73,6 +77,9 @@ TEST(ConsoleCommand, setsTheNameInCaretsAndEndsInWhite) {
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "say", "a"), std::nullopt);
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\"b"), std::nullopt);
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", "a\nb"), std::nullopt);
+    // "/name \"" and "^7\"" take 10 of the console line's 255 characters.
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", std::string(245, 'a'))->size(), 255u);
+    EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", std::string(246, 'a')), std::nullopt);
 }
 
 }  // namespace
