@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "core/quick_styles.h"
+#include "ui/name_actions.h"
 #include "ui/name_editor.h"
 
 namespace {
@@ -21,7 +22,8 @@ void BM_QuickStyle(benchmark::State& state) {
     chromlet::InitialStyling(editor);
     std::uint32_t seed = 1;
     for (auto _ : state) {
-        editor.EditInOneStep([&] { chromlet::ApplyQuickStyle(editor, style, seed++); });
+        chromlet::ui::RestyleThroughCopy(
+            editor, [&](chromlet::StyledText& t) { chromlet::ApplyQuickStyle(t, style, seed++); });
         benchmark::DoNotOptimize(editor.StyleAt(0));
     }
 }
@@ -41,7 +43,8 @@ void BM_TidyCodes(benchmark::State& state) {
         state.PauseTiming();
         chromlet::ApplyQuickStyle(editor, chromlet::QuickStyle::Random, 7);
         state.ResumeTiming();
-        editor.EditInOneStep([&] { chromlet::TidyCodes(editor); });
+        chromlet::ui::RestyleThroughCopy(editor,
+                                         [](chromlet::StyledText& t) { chromlet::TidyCodes(t); });
     }
 }
 BENCHMARK(BM_TidyCodes)->Unit(benchmark::kMillisecond);

@@ -24,6 +24,7 @@
 #include "ui/dialog.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
+#include "ui/name_actions.h"
 #include "ui/name_editor.h"
 #include "ui/target_choice.h"
 #include "ui/texts.h"
@@ -164,6 +165,8 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     FindControls();
     SetUpCredits();
     ConnectButtons();
+    actions_ = new NameActions(rtb_, rtb2_, this);
+    actions_->SetTarget(target_);
     CreateMenuBar();
     SetTabOrder();
     Form_Load();
@@ -200,7 +203,6 @@ void Form1::CreateControls() {
 void Form1::FindControls() {
     rtb_ = findChild<NameEditor*>(QStringLiteral("rtb"));
     rtb2_ = findChild<NameEditor*>(QStringLiteral("rtb2"));
-    lastEditor_ = rtb_;
     preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
     budget_ = findChild<BudgetView*>(QStringLiteral("Budget1"));
 }
@@ -260,11 +262,6 @@ void Form1::ConnectButtons() {
         connect(editor, &NameEditor::styledTextChanged, this, &Form1::UpdatePreview);
     }
     // The Edit menu acts on the editor that has the focus, or had it last.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == rtb_ || now == rtb2_) {
-            lastEditor_ = static_cast<NameEditor*>(now);
-        }
-    });
 }
 
 // Menu access keys stay clear of the letters the buttons use (B R G Y M C W S E L): a letter
@@ -275,6 +272,7 @@ void Form1::CreateMenuBar() {
     layout()->setMenuBar(menuBar_);
     CreateFileMenu();
     CreateEditMenu();
+    CreateStyleMenu();
     CreateGameMenu();
     CreateHelpMenu();
 }
@@ -283,6 +281,7 @@ void Form1::CreateFileMenu() {
     QMenu* menu = menuBar_->addMenu(tr("&File"));
     menu->setObjectName(QStringLiteral("FileMenu"));
     menu->addAction(tr("Load from &q3config.cfg..."), this, &Form1::Command23_Click);
+    menu->addMenu(actions_->RecentNamesMenu());
     menu->addAction(tr("S&how code"), this, &Form1::Command9_Click);
     menu->addSeparator();
     menu->addAction(tr("E&xit"), this, &Form1::Command10_Click);
@@ -305,7 +304,22 @@ void Form1::CreateEditMenu() {
     cut_ = add(tr("Cu&t"), QKeySequence::Cut, &QTextEdit::cut);
     copy_ = add(tr("C&opy"), QKeySequence::Copy, &QTextEdit::copy);
     paste_ = add(tr("&Paste"), QKeySequence::Paste, &QTextEdit::paste);
+    menu->addSeparator();
+    menu->addAction(actions_->PasteCodedNameAction());
+    menu->addAction(actions_->CopyAsConsoleCommandAction());
+    menu->setToolTipsVisible(true);
     connect(menu, &QMenu::aboutToShow, this, &Form1::UpdateEditActions);
+}
+
+// The one-click styles act on the editor used last, like the Edit menu.
+void Form1::CreateStyleMenu() {
+    QMenu* menu = menuBar_->addMenu(tr("S&tyle"));
+    menu->setObjectName(QStringLiteral("StyleMenu"));
+    const QList<QAction*>& styles = actions_->StyleActions();
+    menu->addActions(styles.mid(0, styles.size() - 1));
+    menu->addSeparator();
+    menu->addAction(styles.last());  // Tidy codes changes nothing anyone can see
+    menu->setToolTipsVisible(true);
 }
 
 void Form1::CreateGameMenu() {
@@ -353,6 +367,7 @@ void Form1::SetTarget(TargetGame target) {
     }
     QSettings settings;
     StoreTarget(settings, target);
+    actions_->SetTarget(target);
     UpdatePreview();
 }
 
@@ -368,7 +383,7 @@ void Form1::UpdatePreview() {
 }
 
 NameEditor* Form1::EditTarget() const {
-    return lastEditor_;
+    return actions_->CurrentEditor();
 }
 
 void Form1::UpdateEditActions() {
@@ -425,6 +440,10 @@ void Form1::Command9_Click() {
     Dialog dialog(chooser_, this);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
+    connect(&dialog, &Dialog::LinesWritten, this,
+            [this](const QString&, const std::string& name, const std::string& server) {
+                actions_->RememberWritten(name, server);
+            });
     dialog.exec();
 }
 

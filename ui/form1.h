@@ -20,6 +20,7 @@ namespace chromlet::ui {
 
 class BudgetView;
 class GamePreview;
+class NameActions;
 class NameEditor;
 
 /// Opens a web address; false when no browser could be started.
@@ -61,6 +62,7 @@ class Form1 : public QWidget {
     void CreateMenuBar();
     void CreateFileMenu();
     void CreateEditMenu();
+    void CreateStyleMenu();
     void CreateGameMenu();
     void CreateHelpMenu();
     void SetTabOrder();
@@ -81,10 +83,10 @@ class Form1 : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     NameEditor* rtb_ = nullptr;
     NameEditor* rtb2_ = nullptr;
-    NameEditor* lastEditor_ = nullptr;
     GamePreview* preview_ = nullptr;
     BudgetView* budget_ = nullptr;
     QActionGroup* targetActions_ = nullptr;
+    NameActions* actions_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* cut_ = nullptr;

@@ -37,33 +37,33 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, QObject* parent
     : QObject(parent), player_(player), server_(server), current_(player) {
     // Ctrl and a digit: the buttons' access keys are Alt and a letter, and the editors use the
     // usual Ctrl letters for themselves.
-    AddStyleAction(tr("Rainbow"), QKeySequence(Qt::CTRL | Qt::Key_1),
+    AddStyleAction(tr("Ra&inbow"), QKeySequence(Qt::CTRL | Qt::Key_1),
                    [this] { ApplyStyle(QuickStyle::Rainbow); });
-    AddStyleAction(tr("By word"), QKeySequence(Qt::CTRL | Qt::Key_2),
+    AddStyleAction(tr("By w&ord"), QKeySequence(Qt::CTRL | Qt::Key_2),
                    [this] { ApplyStyle(QuickStyle::ByWord); });
-    AddStyleAction(tr("Alternate"), QKeySequence(Qt::CTRL | Qt::Key_3),
+    AddStyleAction(tr("Alter&nate"), QKeySequence(Qt::CTRL | Qt::Key_3),
                    [this] { ApplyStyle(QuickStyle::Alternate); });
-    AddStyleAction(tr("Random"), QKeySequence(Qt::CTRL | Qt::Key_4),
+    AddStyleAction(tr("Ran&dom"), QKeySequence(Qt::CTRL | Qt::Key_4),
                    [this] { ApplyStyle(QuickStyle::Random); });
-    AddStyleAction(tr("Clear"), QKeySequence(Qt::CTRL | Qt::Key_0),
+    AddStyleAction(tr("Cle&ar"), QKeySequence(Qt::CTRL | Qt::Key_0),
                    [this] { ApplyStyle(QuickStyle::Clear); });
     QAction* tidy =
-        AddStyleAction(tr("Tidy codes"), QKeySequence(Qt::CTRL | Qt::Key_9), [this] { Tidy(); });
+        AddStyleAction(tr("&Tidy codes"), QKeySequence(Qt::CTRL | Qt::Key_9), [this] { Tidy(); });
     tidy->setToolTip(
         tr("Remove colour changes nobody can see: spaces take the colour next to "
            "them. The name looks the same and takes fewer bytes."));
 
-    pasteCoded_ = new QAction(tr("Paste coded name"), this);
+    pasteCoded_ = new QAction(tr("Paste coded &name"), this);
     pasteCoded_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     pasteCoded_->setToolTip(
         tr("Paste a name in the game's colour codes (^1Pl^7ayer), a seta "
            "line or a /name command, with its colours"));
     connect(pasteCoded_, &QAction::triggered, this, &NameActions::PasteCodedName);
 
-    copyCommand_ = new QAction(tr("Copy as console command"), this);
+    copyCommand_ = new QAction(tr("Copy as console comm&and"), this);
     connect(copyCommand_, &QAction::triggered, this, &NameActions::CopyAsConsoleCommand);
 
-    recentMenu_ = new QMenu(tr("Recent names"));
+    recentMenu_ = new QMenu(tr("Rece&nt names"));
     connect(this, &QObject::destroyed, recentMenu_, &QObject::deleteLater);
     connect(recentMenu_, &QMenu::aboutToShow, this, &NameActions::FillRecentNamesMenu);
 
@@ -102,13 +102,24 @@ bool NameActions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void RestyleThroughCopy(NameEditor& editor, const std::function<void(StyledText&)>& restyle) {
+    MemoryStyledText copy = MemoryStyledText::CopyOf(editor);
+    restyle(copy);
+    std::vector<CharStyle> styles;
+    styles.reserve(copy.Length());
+    for (std::size_t i = 0; i < copy.Length(); ++i) {
+        styles.push_back(copy.StyleAt(i));
+    }
+    editor.SetStyles(styles);
+}
+
 void NameActions::ApplyStyle(QuickStyle style) {
     const std::uint32_t seed = QRandomGenerator::global()->generate();
-    current_->EditInOneStep([&] { ApplyQuickStyle(*current_, style, seed); });
+    RestyleThroughCopy(*current_, [&](StyledText& text) { ApplyQuickStyle(text, style, seed); });
 }
 
 void NameActions::Tidy() {
-    current_->EditInOneStep([&] { TidyCodes(*current_); });
+    RestyleThroughCopy(*current_, [](StyledText& text) { TidyCodes(text); });
 }
 
 void NameActions::PasteCodedName() {

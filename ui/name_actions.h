@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string>
 
 #include "core/quick_styles.h"
@@ -16,6 +17,11 @@ class QMenu;
 namespace chromlet::ui {
 
 class NameEditor;
+
+/// Runs `restyle` on a copy of the editor's text and gives the editor the resulting styles in
+/// one undoable step. Moving the editor's own selection once per run of colour would lay its
+/// line out again each time, which takes a second for a long name.
+void RestyleThroughCopy(NameEditor& editor, const std::function<void(StyledText&)>& restyle);
 
 class NameActions : public QObject {
     Q_OBJECT

@@ -198,11 +198,29 @@ void NameEditor::InsertRuns(QTextCursor& cursor, const StyledText& text, QString
     }
 }
 
-void NameEditor::EditInOneStep(const std::function<void()>& change) {
-    QTextCursor step(document());
-    step.beginEditBlock();
-    change();
-    step.endEditBlock();
+void NameEditor::SetStyles(const std::vector<CharStyle>& styles) {
+    const std::size_t length = std::min(styles.size(), Length());
+    const std::vector<CharStyle> current = Styles();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (std::size_t start = 0; start < length;) {
+        std::size_t end = start + 1;
+        while (end < length && styles[end] == styles[start]) {
+            ++end;
+        }
+        if (!std::equal(styles.begin() + static_cast<std::ptrdiff_t>(start),
+                        styles.begin() + static_cast<std::ptrdiff_t>(end),
+                        current.begin() + static_cast<std::ptrdiff_t>(start))) {
+            cursor.setPosition(static_cast<int>(start));
+            cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+            QTextCharFormat format;
+            format.setForeground(ToQColor(styles[start].Color));
+            SetFontFlagFormat(format, styles[start].Q3Font);
+            cursor.mergeCharFormat(format);
+        }
+        start = end;
+    }
+    cursor.endEditBlock();
 }
 
 void NameEditor::contextMenuEvent(QContextMenuEvent* event) {

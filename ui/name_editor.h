@@ -4,7 +4,6 @@
 #include <QBasicTimer>
 #include <QTextEdit>
 
-#include <functional>
 #include <vector>
 
 #include "core/styled_text.h"
@@ -46,8 +45,10 @@ class NameEditor : public QTextEdit, public StyledText {
     /// Puts `text` with its styles at the caret, in place of the selection, in one undoable
     /// step; characters a name cannot hold are left out, with a note.
     void InsertStyledText(const StyledText& text);
-    /// Runs `change` (calls through the StyledText interface) as one undoable step.
-    void EditInOneStep(const std::function<void()>& change);
+    /// Gives every character the style at its position in `styles` (one per character), in one
+    /// undoable step, without moving the caret or the selection. Only runs that change are
+    /// touched, each with one format merge.
+    void SetStyles(const std::vector<CharStyle>& styles);
     /// Actions the context menu offers below the standard ones.
     void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 

@@ -11,7 +11,7 @@ const char* const Family = "MS Sans Serif";
 QFont UiFont(qreal pointSize, bool bold) {
     static const bool substituted = [] {
         QFont::insertSubstitutions(Family, {"Microsoft Sans Serif", "Liberation Sans", "Arimo",
-                                             "Arial", "Helvetica", "Nimbus Sans", "DejaVu Sans"});
+                                            "Arial", "Helvetica", "Nimbus Sans", "DejaVu Sans"});
         return true;
     }();
     (void)substituted;

@@ -655,7 +655,7 @@ class TestForm1 : public QObject {
                 }
             }
         }
-        QCOMPARE(titleKeys, QStringLiteral("FDAH"));
+        QCOMPARE(titleKeys, QStringLiteral("FDTAH"));
         QVERIFY(menuAction("FileMenu", "Load from &q3config.cfg..."));
     }
 

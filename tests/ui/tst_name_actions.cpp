@@ -70,10 +70,10 @@ class TestNameActions : public QObject {
     void stylesActOnTheEditorUsedLastInOneUndoStep_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("key");
-        QTest::newRow("rainbow") << "Rainbow" << int(Qt::Key_1);
-        QTest::newRow("by word") << "By word" << int(Qt::Key_2);
-        QTest::newRow("alternate") << "Alternate" << int(Qt::Key_3);
-        QTest::newRow("random") << "Random" << int(Qt::Key_4);
+        QTest::newRow("rainbow") << "Ra&inbow" << int(Qt::Key_1);
+        QTest::newRow("by word") << "By w&ord" << int(Qt::Key_2);
+        QTest::newRow("alternate") << "Alter&nate" << int(Qt::Key_3);
+        QTest::newRow("random") << "Ran&dom" << int(Qt::Key_4);
     }
     void stylesActOnTheEditorUsedLastInOneUndoStep() {
         QFETCH(QString, action);
