@@ -103,7 +103,7 @@ void Dialog::Command1_Click() {
         return;  // cancelled: nothing is written
     }
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
-    if (!result.ok()) {
+    if (!result.Ok()) {
         QMessageBox::warning(this,
                              QStringLiteral("Could not update %1").arg(QFileInfo(path).fileName()),
                              DescribeFailure(result));

@@ -232,7 +232,7 @@ void Form1::Command23_Click() {
             why + QStringLiteral(" The names in the editors were left as they were."));
     };
     const StoredSetaLines stored = ReadSetaLines(path);
-    if (!stored.readable()) {
+    if (!stored.Readable()) {
         refuse(QStringLiteral("Could not read \"%1\" (%2).").arg(file, stored.error));
         return;
     }

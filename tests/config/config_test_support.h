@@ -17,6 +17,15 @@
 #include "config/config_updater.h"
 #include "hex.h"
 
+namespace chromlet {
+
+/// Shows a step by its number in test output, where gtest would print its raw bytes.
+inline void PrintTo(UpdateStep step, std::ostream* os) {
+    *os << "UpdateStep " << static_cast<int>(step);
+}
+
+}  // namespace chromlet
+
 namespace chromlet::test {
 
 /// Text followed by a line end given in hex, one pair a line, as the worked examples list

@@ -15,7 +15,7 @@ Rewrite UpdateBytes(const std::string& before) {
     ConfigFolder folder;
     WriteBytes(folder.Config(), before);
     const UpdateResult result = Update(folder.Config());
-    EXPECT_TRUE(result.ok()) << result.reason.toStdString();
+    EXPECT_TRUE(result.Ok()) << result.reason.toStdString();
     EXPECT_EQ(result.sideFile, SideFileState::CompleteCopy);
     return {ReadBytes(folder.Side()), ReadBytes(folder.Config())};
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <random>
 
 #include "config/config_updater.h"
@@ -38,6 +40,10 @@ TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
          std::nullopt},
         {"a short line that matches", "seta name\r\n", "seta name", std::nullopt},
         {"near misses", "seta nam\r\nseta sv_hostnam\r\n", std::nullopt, std::nullopt},
+        {"other cvars that start alike",
+         "seta name \"a\"\rseta namecolor \"3\"\rseta name_b 1\r"
+         "seta sv_hostname\t\"b\"\rseta sv_hostnames \"2\"\r",
+         "seta name \"a\"", "seta sv_hostname\t\"b\""},
         {"empty file", "", std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -45,27 +51,57 @@ TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
         ConfigFolder folder;
         WriteBytes(folder.Config(), c.file);
         const StoredSetaLines found = ReadSetaLines(folder.Config());
-        EXPECT_TRUE(found.readable());
+        EXPECT_TRUE(found.Readable());
         EXPECT_EQ(found.nameLine, c.nameLine);
         EXPECT_EQ(found.serverLine, c.serverLine);
     }
 }
 
+// Nothing that is not a regular file is opened: a named pipe would wait for a writer for ever
+// and a device like /dev/zero never ends.
 TEST(ReadSetaLines, saysWhyAFileCannotBeRead) {
     ConfigFolder folder;
-    EXPECT_FALSE(ReadSetaLines(folder.Config()).readable());  // missing
-    EXPECT_FALSE(ReadSetaLines(QString()).readable());
-    ASSERT_TRUE(QDir().mkdir(folder.Config()));
-    const StoredSetaLines folderAsFile = ReadSetaLines(folder.Config());
-    EXPECT_FALSE(folderAsFile.readable());
-    EXPECT_FALSE(folderAsFile.nameLine.has_value());
+    const QString fifo = folder.Path(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(QDir().mkdir(folder.Path(QStringLiteral("folder"))));
+    const struct {
+        QString path;
+        const char* reasonHas;
+    } cases[] = {{folder.Config(), "No such file"},
+                 {QString(), "No file name"},
+                 {folder.Path(QStringLiteral("folder")), "folder"},
+                 {fifo, "named pipe"},
+                 {QStringLiteral("/dev/zero"), "character device"},
+                 {folder.Config() + QChar(0), "NUL"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const StoredSetaLines found = ReadSetaLines(c.path);
+        EXPECT_FALSE(found.Readable());
+        EXPECT_TRUE(found.error.contains(QLatin1String(c.reasonHas))) << found.error.toStdString();
+        EXPECT_FALSE(found.nameLine.has_value());
+    }
 }
 
-TEST(ReadSetaLines, readsLinesLongerThanOneChunk) {
-    ConfigFolder folder;
-    const std::string longName = "seta name \"" + std::string(200000, 'x') + "\"";
-    WriteBytes(folder.Config(), std::string(150000, 'y') + "\r" + longName + "\r\n");
-    EXPECT_EQ(ReadSetaLines(folder.Config()).nameLine, longName);
+// A name line is held up to MaxSetaLineSize bytes, across chunks; a longer one is only reported.
+TEST(ReadSetaLines, holdsNameLinesUpToTheLimitAndReportsLongerOnes) {
+    const std::string atLimit = "seta name \"" + std::string(MaxSetaLineSize - 12, 'x') + "\"";
+    const std::string overLimit = atLimit + "y";
+    const std::string server = "seta sv_hostname \"s\"";
+    const struct {
+        std::string file;
+        bool tooLong;
+    } cases[] = {{std::string(150000, 'y') + "\r" + atLimit + "\r\n" + server, false},
+                 {atLimit + "\r" + overLimit + "\r" + server, true},
+                 {overLimit + "\r" + atLimit + "\r" + server, false}};
+    for (const auto& c : cases) {
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), c.file);
+        const StoredSetaLines found = ReadSetaLines(folder.Config());
+        EXPECT_EQ(found.nameLineTooLong, c.tooLong);
+        EXPECT_EQ(found.nameLine, c.tooLong ? std::nullopt : std::optional(atLimit));
+        EXPECT_EQ(found.serverLine, server);
+        EXPECT_FALSE(found.serverLineTooLong);
+    }
 }
 
 using test::DescribeStyles;
@@ -102,7 +138,7 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
             const std::string expectedPlayer = DescribeStyles(player);
             const std::string expectedServer = DescribeStyles(server);
             const SetaLines lines = BuildShowCodeLines(player, server);
-            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).ok());
+            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).Ok());
 
             const StoredSetaLines stored = ReadSetaLines(folder.Config());
             ASSERT_TRUE(stored.nameLine && stored.serverLine);
