@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "config/load_names.h"
 #include "config/seta_reader.h"
 #include "core/color_code.h"
 #include "core/color_decode.h"
@@ -224,35 +225,14 @@ void Form1::Command23_Click() {
     if (path.isEmpty()) {
         return;  // cancelled
     }
-
-    const QString file = QDir::toNativeSeparators(path);
-    const auto refuse = [this](const QString& why) {
-        QMessageBox::warning(
-            this, QStringLiteral("Could not load the names"),
-            why + QStringLiteral(" The names in the editors were left as they were."));
-    };
-    const StoredSetaLines stored = ReadSetaLines(path);
-    if (!stored.Readable()) {
-        refuse(QStringLiteral("Could not read \"%1\" (%2).").arg(file, stored.error));
+    const LoadedNames loaded = LoadNames(path);
+    if (!loaded.Ok()) {
+        QMessageBox::warning(this, QStringLiteral("Could not load the names"),
+                             DescribeLoadFailure(loaded));
         return;
     }
-    const std::optional<std::string> nameCode =
-        stored.nameLine ? CodeOfSetaLine(*stored.nameLine) : std::nullopt;
-    const std::optional<std::string> serverCode =
-        stored.serverLine ? CodeOfSetaLine(*stored.serverLine) : std::nullopt;
-    QStringList missing;
-    if (!nameCode) {
-        missing << QStringLiteral("player name (a line seta name \"...\")");
-    }
-    if (!serverCode) {
-        missing << QStringLiteral("server name (a line seta sv_hostname \"...\")");
-    }
-    if (!missing.isEmpty()) {
-        refuse(QStringLiteral("\"%1\" holds no %2.").arg(file, missing.join(" and no ")));
-        return;
-    }
-    rtb_->ReplaceStyledText(DecodeColorCode(*nameCode));
-    rtb2_->ReplaceStyledText(DecodeColorCode(*serverCode));
+    rtb_->ReplaceStyledText(loaded.playerName);
+    rtb2_->ReplaceStyledText(loaded.serverName);
 }
 
 }  // namespace chromlet::ui
