@@ -28,8 +28,8 @@ inline void PrintTo(UpdateStep step, std::ostream* os) {
 
 namespace chromlet::test {
 
-/// Text followed by a line end given in hex, one pair a line, as the worked examples list
-/// them: Lines({{"seta a 1", "0D 0A"}, {"b", "0A 0D 0A"}}).
+/// Text followed by a line end given in hex, one pair a line, so that every line end shows:
+/// Lines({{"seta a 1", "0D 0A"}, {"b", "0A 0D 0A"}}).
 inline std::string Lines(std::initializer_list<std::pair<std::string_view, std::string_view>> l) {
     std::string bytes;
     for (const auto& [text, end] : l) {
