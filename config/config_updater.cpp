@@ -38,6 +38,9 @@ constexpr int LockWaitMs = 1000;
 // another machine; one whose process has died is taken over at once.
 constexpr int StaleLockMs = 30000;
 
+// The size of one read when the file is read again to compare it.
+constexpr qint64 RecheckChunkSize = 256 * 1024;
+
 // Files made beside the configuration file are named after it with up to this many bytes more:
 // QSaveFile's ".XXXXXX" and the side copy's "_" and six letters.
 constexpr qsizetype LongestSuffix = 7;
@@ -201,7 +204,8 @@ QString WhatChanged(const QString& path, const RegularFile& config, const Conten
         !file.seek(0)) {
         return file.errorString();
     }
-    ChunkReader in(file);
+    // Larger reads than the passes': nothing is written meanwhile, so fewer calls pay off.
+    ChunkReader in(file, RecheckChunkSize);
     ContentHash current;
     in.HashInto(current);
     while (!in.Next().empty()) {
