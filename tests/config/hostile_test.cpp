@@ -20,131 +20,29 @@ namespace {
 const std::string Before = Lines({{"seta name \"Old\"", "0D 0A"}, {"seta a 1", "0D 0A"}});
 const std::string After = Lines({{"seta a 1", "0D 0A"}}) + NewLines();
 const std::string OlderSide = "older copy\r\n";
-const std::string Other = "another file\n";
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 struct stat Lstat(const QString& path) {
     struct stat st {};
-    EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    EXPECT_EQ(lstat(Native(path).constData(), &st), 0) << path.toStdString();
     return st;
 }
 
 void Symlink(const QString& target, const QString& link) {
     QFile::remove(link);
-    ASSERT_EQ(symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()),
-              0);
+    ASSERT_EQ(symlink(Native(target).constData(), Native(link).constData()), 0);
 }
 
-// Runs `race` when the first operation of `step` comes, as another program would at that moment.
+// Runs `race` when the nth operation of `step` comes, as another program would at that moment.
 FaultHook RaceAt(UpdateStep step, int nth, std::function<void()> race) {
     auto counter = std::make_shared<FaultCounter>();
     counter->failStep = step;
     counter->nth = nth;
     counter->onFailure = std::move(race);
     return CountingHook(counter);
-}
-
-struct SideCase {
-    const char* name;
-    std::function<void(const ConfigFolder&)> arrange;  // what stands at the side file's path
-    UpdateStep raceStep;                               // where `arrange` runs; None: beforehand
-};
-
-void PrintTo(const SideCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SidePath : public ::testing::TestWithParam<SideCase> {};
-
-// Whatever stands at the side file's name is replaced by a new file, never written through.
-TEST_P(SidePath, isReplacedNeverWrittenThrough) {
-    const SideCase& c = GetParam();
-    ConfigFolder folder;
-    WriteBytes(folder.Config(), Before);
-    WriteBytes(folder.Path(QStringLiteral("other")), Other);
-    FaultHook hook;
-    if (c.raceStep == UpdateStep::None) {
-        c.arrange(folder);
-    } else {
-        hook = RaceAt(c.raceStep, 1, [&] { c.arrange(folder); });
-    }
-    const UpdateResult result = Update(folder.Config(), hook);
-    ASSERT_TRUE(result.Ok()) << DescribeFailure(result).toStdString();
-    EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(After));
-    EXPECT_EQ(ReadBytes(folder.Path(QStringLiteral("other"))), Other);
-    EXPECT_TRUE(S_ISREG(Lstat(folder.Side()).st_mode));
-    EXPECT_NE(Lstat(folder.Side()).st_ino, Lstat(folder.Config()).st_ino);
-    EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(Before));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SidePath,
-    ::testing::Values(
-        SideCase{"hardLinkToTheConfig",
-                 [](const ConfigFolder& f) {
-                     ASSERT_EQ(link(QFile::encodeName(f.Config()).constData(),
-                                    QFile::encodeName(f.Side()).constData()),
-                               0);
-                 },
-                 UpdateStep::None},
-        SideCase{"symlinkToTheConfig", [](const ConfigFolder& f) { Symlink(f.Config(), f.Side()); },
-                 UpdateStep::None},
-        SideCase{"symlinkToAnotherFile",
-                 [](const ConfigFolder& f) { Symlink(f.Path(QStringLiteral("other")), f.Side()); },
-                 UpdateStep::None},
-        SideCase{"symlinkToAFullDevice",
-                 [](const ConfigFolder& f) { Symlink(QStringLiteral("/dev/full"), f.Side()); },
-                 UpdateStep::None},
-        SideCase{"symlinkToTheConfigSwappedInAtCreation",
-                 [](const ConfigFolder& f) { Symlink(f.Config(), f.Side()); },
-                 UpdateStep::CreateSideFile}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct SpecialCase {
-    const char* name;
-    std::function<void(const QString&)> make;  // puts it at the config's path
-    const char* kind;                          // what the message calls it
-};
-
-void PrintTo(const SpecialCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SpecialFile : public ::testing::TestWithParam<SpecialCase> {};
-
-// Never opened for reading, so nothing waits for a writer or reads for ever.
-TEST_P(SpecialFile, isRefusedBeforeItIsOpened) {
-    ConfigFolder folder;
-    GetParam().make(folder.Config());
-    const QStringList entries = folder.Entries();
-    const UpdateResult result = Update(folder.Config());
-    EXPECT_EQ(result.failedStep, UpdateStep::OpenConfigForReading);
-    EXPECT_TRUE(result.reason.contains(QLatin1String(GetParam().kind)))
-        << result.reason.toStdString();
-    EXPECT_EQ(folder.Entries(), entries);
-}
-
-void MakeFifo(const QString& path) {
-    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SpecialFile,
-                         ::testing::Values(SpecialCase{"fifo", MakeFifo, "named pipe"},
-                                           SpecialCase{"linkToZeroDevice",
-                                                       [](const QString& p) {
-                                                           Symlink(QStringLiteral("/dev/zero"), p);
-                                                       },
-                                                       "character device"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct ChangeCase {
-    const char* name;
-    UpdateStep at;  // the other program writes when the nth operation of this step comes
-    int nth;
-    std::function<std::string(const ConfigFolder&)> change;  // returns what it leaves there
-};
-
-void PrintTo(const ChangeCase& c, std::ostream* os) {
-    *os << c.name;
 }
 
 // About 300 KiB of settings, so that the first pass reads more than once.
@@ -156,59 +54,117 @@ std::string ManyLines(char value) {
     return bytes;
 }
 
-void Overwrite(const QString& path, const std::string& bytes, bool keepTime) {
-    struct stat st = Lstat(path);
-    WriteBytes(path, bytes);
-    if (keepTime) {
-        const timespec times[2] = {st.st_atim, st.st_mtim};
-        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+// Whatever stands at the side file's name is replaced by a new file, never written through.
+TEST(SidePath, isReplacedNeverWrittenThrough) {
+    using Arrange = std::function<void(const ConfigFolder&)>;
+    const struct {
+        const char* name;
+        Arrange arrange;      // what stands at the side file's path
+        UpdateStep raceStep;  // when `arrange` runs; None: before the update
+    } cases[] = {
+        {"hard link to the config",
+         [](const ConfigFolder& f) {
+             ASSERT_EQ(link(Native(f.Config()).constData(), Native(f.Side()).constData()), 0);
+         },
+         UpdateStep::None},
+        {"symlink to the config", [](const ConfigFolder& f) { Symlink(f.Config(), f.Side()); },
+         UpdateStep::None},
+        {"symlink to another file",
+         [](const ConfigFolder& f) { Symlink(f.Path(QStringLiteral("other")), f.Side()); },
+         UpdateStep::None},
+        {"symlink to a full device",
+         [](const ConfigFolder& f) { Symlink(QStringLiteral("/dev/full"), f.Side()); },
+         UpdateStep::None},
+        {"symlink to the config swapped in at creation",
+         [](const ConfigFolder& f) { Symlink(f.Config(), f.Side()); }, UpdateStep::CreateSideFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), Before);
+        WriteBytes(folder.Path(QStringLiteral("other")), OlderSide);
+        FaultHook hook;
+        if (c.raceStep == UpdateStep::None) {
+            c.arrange(folder);
+        } else {
+            hook = RaceAt(c.raceStep, 1, [&] { c.arrange(folder); });
+        }
+        const UpdateResult result = Update(folder.Config(), hook);
+        EXPECT_TRUE(result.Ok()) << DescribeFailure(result).toStdString();
+        EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(After));
+        EXPECT_EQ(ReadBytes(folder.Path(QStringLiteral("other"))), OlderSide);
+        EXPECT_TRUE(S_ISREG(Lstat(folder.Side()).st_mode));
+        EXPECT_NE(Lstat(folder.Side()).st_ino, Lstat(folder.Config()).st_ino);
+        EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(Before));
     }
 }
 
-class OtherProgram : public ::testing::TestWithParam<ChangeCase> {};
-
-// The game rewrites its config whenever a setting changes: its version wins, nothing is replaced.
-TEST_P(OtherProgram, changingTheFileDuringTheUpdateStopsIt) {
-    const ChangeCase& c = GetParam();
-    ConfigFolder folder;
-    WriteBytes(folder.Config(), ManyLines('a'));
-    WriteBytes(folder.Side(), OlderSide);
-    std::string theirs;
-    const QStringList entries = folder.Entries();
-    const UpdateResult result =
-        Update(folder.Config(), RaceAt(c.at, c.nth, [&] { theirs = c.change(folder); }));
-    ASSERT_FALSE(theirs.empty()) << "the other program never ran";
-    EXPECT_EQ(result.failedStep, UpdateStep::CheckConfigUnchanged);
-    EXPECT_EQ(ReadBytes(folder.Config()), theirs);
-    EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
-    EXPECT_EQ(folder.Entries(), entries);
-    EXPECT_TRUE(DescribeFailure(result).contains(QLatin1String("Another program changed")))
-        << DescribeFailure(result).toStdString();
+// Never opened for reading, so nothing waits for a writer or reads for ever.
+TEST(SpecialFile, isRefusedBeforeItIsOpened) {
+    const struct {
+        const char* kind;  // what the message calls it
+        std::function<void(const QString&)> make;
+    } cases[] = {
+        {"named pipe", [](const QString& p) { ASSERT_EQ(mkfifo(Native(p).constData(), 0644), 0); }},
+        {"character device", [](const QString& p) { Symlink(QStringLiteral("/dev/zero"), p); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        ConfigFolder folder;
+        c.make(folder.Config());
+        const QStringList entries = folder.Entries();
+        const UpdateResult result = Update(folder.Config());
+        EXPECT_EQ(result.failedStep, UpdateStep::OpenConfigForReading);
+        EXPECT_TRUE(result.reason.contains(QLatin1String(c.kind))) << result.reason.toStdString();
+        EXPECT_EQ(folder.Entries(), entries);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OtherProgram,
-    ::testing::Values(
-        ChangeCase{"rewritesItInPlaceDuringTheFirstPass", UpdateStep::ReadConfig, 2,
-                   [](const ConfigFolder& f) {
-                       Overwrite(f.Config(), ManyLines('b') + "seta more 1\r\n", false);
-                       return ManyLines('b') + "seta more 1\r\n";
-                   }},
-        ChangeCase{"rewritesItKeepingSizeAndTime", UpdateStep::ReadConfig, 2,
-                   [](const ConfigFolder& f) {
-                       Overwrite(f.Config(), ManyLines('b'), true);
-                       return ManyLines('b');
-                   }},
-        ChangeCase{"replacesItBetweenThePasses", UpdateStep::OpenSideForReading, 1,
-                   [](const ConfigFolder& f) {
-                       WriteBytes(f.Path(QStringLiteral("new")), "seta new 1\r\n");
-                       EXPECT_EQ(
-                           rename(QFile::encodeName(f.Path(QStringLiteral("new"))).constData(),
-                                  QFile::encodeName(f.Config()).constData()),
-                           0);
-                       return std::string("seta new 1\r\n");
-                   }}),
-    [](const auto& info) { return std::string(info.param.name); });
+void Overwrite(const QString& path, const std::string& bytes, bool keepTime) {
+    const struct stat st = Lstat(path);
+    WriteBytes(path, bytes);
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    ASSERT_TRUE(!keepTime || utimensat(AT_FDCWD, Native(path).constData(), times, 0) == 0);
+}
+
+// The game rewrites its config whenever a setting changes: its version wins, nothing is replaced.
+TEST(OtherProgram, changingTheFileDuringTheUpdateStopsIt) {
+    const std::string theirs = ManyLines('b');
+    const struct {
+        const char* name;
+        UpdateStep at;  // the other program writes when the nth operation of this step comes
+        int nth;
+        std::string tail;  // after `theirs` in what the other program writes
+        std::function<void(const ConfigFolder&, const std::string&)> change;
+    } cases[] = {
+        {"rewrites it in place during the first pass", UpdateStep::ReadConfig, 2, "x\r\n",
+         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, false); }},
+        {"rewrites it keeping size and time", UpdateStep::ReadConfig, 2, "",
+         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, true); }},
+        {"replaces it between the passes", UpdateStep::OpenSideForReading, 1, "x\r\n",
+         [](const ConfigFolder& f, const std::string& b) {
+             WriteBytes(f.Path(QStringLiteral("new")), b);
+             ASSERT_EQ(rename(Native(f.Path(QStringLiteral("new"))).constData(),
+                              Native(f.Config()).constData()),
+                       0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), ManyLines('a'));
+        WriteBytes(folder.Side(), OlderSide);
+        const QStringList entries = folder.Entries();
+        const UpdateResult result = Update(
+            folder.Config(), RaceAt(c.at, c.nth, [&] { c.change(folder, theirs + c.tail); }));
+        EXPECT_EQ(result.failedStep, UpdateStep::CheckConfigUnchanged);
+        EXPECT_EQ(ReadBytes(folder.Config()), theirs + c.tail);
+        EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
+        EXPECT_EQ(folder.Entries(), entries);
+        EXPECT_TRUE(DescribeFailure(result).contains(QLatin1String("Another program changed")))
+            << DescribeFailure(result).toStdString();
+    }
+}
 
 // A second copy of the program, in a process of its own, holds the lock or died holding it.
 TEST(Lock, keepsASecondUpdaterOutUntilItsHolderEnds) {
@@ -242,22 +198,17 @@ TEST(Lock, keepsASecondUpdaterOutUntilItsHolderEnds) {
         }
         const UpdateResult result = Update(folder.Config());
         close(release[1]);
-        if (holderAlive) {
-            waitpid(child, nullptr, 0);
-        }
+        waitpid(child, nullptr, 0);
         close(ready[0]);
-        EXPECT_EQ(result.failedStep, holderAlive ? UpdateStep::LockConfig : UpdateStep::None)
-            << DescribeFailure(result).toStdString();
+        EXPECT_EQ(result.failedStep, holderAlive ? UpdateStep::LockConfig : UpdateStep::None);
         EXPECT_EQ(ReadBytes(folder.Config()), holderAlive ? Before : After);
-        if (holderAlive) {
-            EXPECT_TRUE(DescribeFailure(result).contains(QLatin1String("is updating")))
-                << DescribeFailure(result).toStdString();
-        }
+        EXPECT_EQ(DescribeFailure(result).contains(QLatin1String("is updating")), holderAlive)
+            << DescribeFailure(result).toStdString();
     }
 }
 
-// Sets a limit on the size of files this process writes, so that a write stops short of its end
-// the way it does on a full disk; restores the limit when it goes.
+// Limits the size of the files this process writes, so that a write stops short of its end the
+// way it does on a full disk; restores the limit when it goes.
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -277,72 +228,52 @@ class FileSizeLimit {
     void (*previous_)(int) = nullptr;
 };
 
-struct OddCase {
-    const char* name;
-    std::function<QString(const ConfigFolder&)> path;  // the path to update, made ready
-    rlim_t sizeLimit;                                  // 0 for none
-    UpdateStep step;                                   // the step that fails
-    const char* reasonHas;                             // what the reason says
-};
-
-void PrintTo(const OddCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class OddRequest : public ::testing::TestWithParam<OddCase> {};
-
-TEST_P(OddRequest, failsSayingWhyAndChangesNothing) {
-    const OddCase& c = GetParam();
-    ConfigFolder folder;
-    const QString path = c.path(folder);
-    const QString real = path.left(path.indexOf(QChar(0)));
-    const std::string before = ReadBytes(real);
-    const QStringList entries = folder.Entries();
-    UpdateResult result;
-    {
-        std::optional<FileSizeLimit> limit;
-        if (c.sizeLimit > 0) {
-            limit.emplace(c.sizeLimit);
+TEST(OddRequest, failsSayingWhyAndChangesNothing) {
+    const struct {
+        const char* name;
+        std::size_t nameLength;  // of the file's name; 0 for q3config.cfg
+        QString pathEnd;         // appended to the path given
+        rlim_t sizeLimit;        // 0 for none
+        UpdateStep step;         // the step that fails
+        const char* reasonHas;   // what the reason says
+    } cases[] = {
+        {"NUL in the path", 0, QChar(0) + QStringLiteral("x"), 0, UpdateStep::CheckPath, "NUL"},
+        {"longest name that works", 248, {}, 0, UpdateStep::None, ""},
+        {"name too long", 249, {}, 0, UpdateStep::CheckPath, "too long"},
+        {"name far too long", 254, {}, 0, UpdateStep::CheckPath, "too long"},
+        {"write cut short as on a full disk",
+         0,
+         {},
+         100000,
+         UpdateStep::WriteSideFile,
+         "File too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        const QString file =
+            c.nameLength == 0
+                ? folder.Config()
+                : folder.Path(QString(static_cast<qsizetype>(c.nameLength), QLatin1Char('c')));
+        WriteBytes(file, ManyLines('a'));
+        const QStringList entries = folder.Entries();
+        UpdateResult result;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit > 0) {
+                limit.emplace(c.sizeLimit);
+            }
+            result = Update(file + c.pathEnd);
         }
-        result = Update(path);
+        EXPECT_EQ(result.failedStep, c.step) << DescribeFailure(result).toStdString();
+        EXPECT_TRUE(result.reason.contains(QLatin1String(c.reasonHas)))
+            << result.reason.toStdString();
+        if (c.step != UpdateStep::None) {
+            EXPECT_EQ(ReadBytes(file), ManyLines('a'));
+            EXPECT_EQ(folder.Entries(), entries);
+        }
     }
-    EXPECT_EQ(result.failedStep, c.step) << DescribeFailure(result).toStdString();
-    if (c.step == UpdateStep::None) {
-        return;
-    }
-    EXPECT_TRUE(result.reason.contains(QLatin1String(c.reasonHas))) << result.reason.toStdString();
-    EXPECT_EQ(ReadBytes(real), before);
-    EXPECT_EQ(folder.Entries(), entries);
 }
-
-QString FileNamed(const ConfigFolder& folder, std::size_t length) {
-    const QString path = folder.Path(QString(static_cast<qsizetype>(length), QLatin1Char('c')));
-    WriteBytes(path, Before);
-    return path;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OddRequest,
-    ::testing::Values(
-        OddCase{"nulInThePath",
-                [](const ConfigFolder& f) {
-                    WriteBytes(f.Config(), Before);
-                    return f.Config() + QChar(0) + QStringLiteral("x");
-                },
-                0, UpdateStep::CheckPath, "NUL"},
-        OddCase{"longestNameThatWorks", [](const ConfigFolder& f) { return FileNamed(f, 248); }, 0,
-                UpdateStep::None, ""},
-        OddCase{"nameTooLong", [](const ConfigFolder& f) { return FileNamed(f, 249); }, 0,
-                UpdateStep::CheckPath, "too long"},
-        OddCase{"nameFarTooLong", [](const ConfigFolder& f) { return FileNamed(f, 254); }, 0,
-                UpdateStep::CheckPath, "too long"},
-        OddCase{"writeCutShortLikeOnAFullDisk",
-                [](const ConfigFolder& f) {
-                    WriteBytes(f.Config(), ManyLines('a'));
-                    return f.Config();
-                },
-                100000, UpdateStep::WriteSideFile, "File too large"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace chromlet::test
