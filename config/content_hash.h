@@ -24,13 +24,12 @@ class ContentHash {
             if (pendingSize_ < BlockSize) {
                 return;
             }
-            AddBlock(pending_);
+            AddBlocks(pending_, 1);
             pendingSize_ = 0;
         }
-        while (bytes.size() >= BlockSize) {
-            AddBlock(bytes.data());
-            bytes.remove_prefix(BlockSize);
-        }
+        const std::size_t whole = bytes.size() / BlockSize;
+        AddBlocks(bytes.data(), whole);
+        bytes.remove_prefix(whole * BlockSize);
         std::memcpy(pending_, bytes.data(), bytes.size());
         pendingSize_ = bytes.size();
     }
@@ -62,14 +61,23 @@ class ContentHash {
 
     // A Fletcher sum per lane: the sum of the words, and the sum of those sums, which makes the
     // value depend on where each word stands. Plain additions over eight lanes, so that the
-    // compiler turns them into vector instructions and the sum keeps up with reading the file.
-    void AddBlock(const char* block) {
-        std::uint64_t words[Lanes];
-        std::memcpy(words, block, BlockSize);
-        for (std::size_t i = 0; i < Lanes; ++i) {
-            sums_[i] += words[i];
-            sumsOfSums_[i] += sums_[i];
+    // compiler turns them into vector instructions; the sums stay in locals while the blocks
+    // go by, since the bytes could otherwise alias them and be stored back after every block.
+    void AddBlocks(const char* blocks, std::size_t count) {
+        std::uint64_t sums[Lanes];
+        std::uint64_t sumsOfSums[Lanes];
+        std::memcpy(sums, sums_, sizeof sums);
+        std::memcpy(sumsOfSums, sumsOfSums_, sizeof sumsOfSums);
+        for (std::size_t block = 0; block < count; ++block) {
+            std::uint64_t words[Lanes];
+            std::memcpy(words, blocks + block * BlockSize, BlockSize);
+            for (std::size_t i = 0; i < Lanes; ++i) {
+                sums[i] += words[i];
+                sumsOfSums[i] += sums[i];
+            }
         }
+        std::memcpy(sums_, sums, sizeof sums);
+        std::memcpy(sumsOfSums_, sumsOfSums, sizeof sumsOfSums);
     }
 
     std::uint64_t sums_[Lanes] = {};
