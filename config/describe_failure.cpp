@@ -6,8 +6,12 @@ namespace chromlet {
 
 namespace {
 
+// A NUL, which a path given through the interface may hold, is shown as \0: in a message box it
+// would end the text.
 QString Quoted(const QString& path) {
-    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QChar(0), QStringLiteral("\\0"));
+    return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
 // What went wrong with a file, with %1 the file and %2 the system's reason.

@@ -269,6 +269,7 @@ TEST(OddRequest, failsSayingWhyAndChangesNothing) {
         EXPECT_TRUE(result.reason.contains(QLatin1String(c.reasonHas)))
             << result.reason.toStdString();
         if (c.step != UpdateStep::None) {
+            EXPECT_FALSE(DescribeFailure(result).contains(QChar(0)));
             EXPECT_EQ(ReadBytes(file), ManyLines('a'));
             EXPECT_EQ(folder.Entries(), entries);
         }
