@@ -5,11 +5,14 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "config_test_support.h"
@@ -97,6 +100,24 @@ TEST(SidePath, isReplacedNeverWrittenThrough) {
         EXPECT_NE(Lstat(folder.Side()).st_ino, Lstat(folder.Config()).st_ino);
         EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(Before));
     }
+}
+
+// The config itself mounted at the side file's name cannot be replaced: refused, unchanged.
+TEST(SidePath, mountPointIsRefused) {
+    ConfigFolder folder;
+    WriteBytes(folder.Config(), Before);
+    WriteBytes(folder.Side(), OlderSide);
+    if (mount(Native(folder.Config()).constData(), Native(folder.Side()).constData(), nullptr,
+              MS_BIND, nullptr) != 0) {
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    }
+    const QStringList entries = folder.Entries();
+    const UpdateResult result = Update(folder.Config());
+    EXPECT_EQ(umount(Native(folder.Side()).constData()), 0);
+    EXPECT_EQ(result.failedStep, UpdateStep::ReplaceSideFile);
+    EXPECT_EQ(ReadBytes(folder.Config()), Before);
+    EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
+    EXPECT_EQ(folder.Entries(), entries);
 }
 
 // Never opened for reading, so nothing waits for a writer or reads for ever.
