@@ -122,10 +122,10 @@ void Time(Timing& best, const std::function<void()>& work) {
 
 bool Update(const QString& path) {
     const chromlet::UpdateResult result = ConfigUpdater(path, NameLine, ServerLine);
-    if (!result.ok()) {
+    if (!result.Ok()) {
         std::fprintf(stderr, "%s\n", qPrintable(chromlet::DescribeFailure(result)));
     }
-    return result.ok();
+    return result.Ok();
 }
 
 std::string Quoted(const QString& path) {

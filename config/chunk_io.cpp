@@ -5,28 +5,38 @@
 
 namespace chromlet {
 
-QString SimulatedFailureReason() {
-    return QStringLiteral("simulated failure");
-}
-
 ChunkReader::ChunkReader(QIODevice& device, UpdateStep step, const FaultHook& faults,
                          qint64 chunkSize)
     : device_(device), step_(step), faults_(faults), buffer_(static_cast<std::size_t>(chunkSize)) {}
 
 std::string_view ChunkReader::Next() {
-    if (failed()) {
+    if (Failed()) {
         return {};
     }
     if (FaultInjected(faults_, step_)) {
         reason_ = SimulatedFailureReason();
         return {};
     }
-    const qint64 got = device_.read(buffer_.data(), static_cast<qint64>(buffer_.size()));
-    if (got < 0) {
-        reason_ = device_.errorString();
-        return {};
+    // A read may return less than was asked for before the end (a signal, a file that grows);
+    // only a read that returns nothing is the end.
+    const auto size = static_cast<qint64>(buffer_.size());
+    qint64 filled = 0;
+    while (filled < size) {
+        const qint64 got = device_.read(buffer_.data() + filled, size - filled);
+        if (got < 0) {
+            reason_ = device_.errorString();
+            return {};
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
     }
-    return {buffer_.data(), static_cast<std::size_t>(got)};
+    const std::string_view chunk(buffer_.data(), static_cast<std::size_t>(filled));
+    if (hash_ != nullptr) {
+        hash_->Add(chunk);
+    }
+    return chunk;
 }
 
 ChunkWriter::ChunkWriter(QIODevice& device, UpdateStep step, const FaultHook& faults,
@@ -36,7 +46,7 @@ ChunkWriter::ChunkWriter(QIODevice& device, UpdateStep step, const FaultHook& fa
 void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
     // Only whole chunks leave the buffer here, so a file is written in equal parts and a write
     // that fails always leaves a whole number of chunks behind it.
-    while (!bytes.empty() && !failed()) {
+    while (!bytes.empty() && !Failed()) {
         const std::size_t n = std::min(bytes.size(), buffer_.size() - used_);
         std::memcpy(buffer_.data() + used_, bytes.data(), n);
         used_ += n;
@@ -49,11 +59,11 @@ void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
 }
 
 bool ChunkWriter::Flush() {
-    if (used_ > 0 && !failed()) {
+    if (used_ > 0 && !Failed()) {
         WriteOut(buffer_.data(), static_cast<qint64>(used_));
     }
     used_ = 0;
-    return !failed();
+    return !Failed();
 }
 
 void ChunkWriter::WriteOut(const char* data, qint64 size) {
@@ -61,8 +71,16 @@ void ChunkWriter::WriteOut(const char* data, qint64 size) {
         reason_ = SimulatedFailureReason();
         return;
     }
-    if (device_.write(data, size) != size) {
-        reason_ = device_.errorString();
+    // A write that takes only part (a disk filling up) is repeated with the rest: the repeat
+    // either goes through or fails with the system's reason, where the short write has none.
+    while (size > 0) {
+        const qint64 written = device_.write(data, size);
+        if (written <= 0) {
+            reason_ = device_.errorString();
+            return;
+        }
+        data += written;
+        size -= written;
     }
 }
 

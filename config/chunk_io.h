@@ -9,32 +9,43 @@
 #include <string_view>
 #include <vector>
 
-#include "config/config_updater.h"
+#include "config/content_hash.h"
+#include "config/update_step.h"
 
 namespace chromlet {
 
 /// The size of one read and of one write, except the last write of a file.
 inline constexpr qint64 DefaultChunkSize = 64 * 1024;
 
-/// Reads an open device chunk by chunk. After the first failure it reads nothing more.
+/// Reads an open device chunk by chunk. A chunk is full unless the device has ended: a read
+/// that returns less is followed by more reads until the system reports the end. After the
+/// first failure it reads nothing more.
 class ChunkReader {
   public:
+    /// A reader whose every chunk first passes the fault hook as an operation of `step`.
     ChunkReader(QIODevice& device, UpdateStep step, const FaultHook& faults,
                 qint64 chunkSize = DefaultChunkSize);
+    /// A reader outside an update, with no fault seam.
+    explicit ChunkReader(QIODevice& device, qint64 chunkSize = DefaultChunkSize)
+        : ChunkReader(device, UpdateStep::None, {}, chunkSize) {}
 
     /// The next chunk; empty at the end of the device or once a read has failed. The view is
     /// valid until the next call.
     std::string_view Next();
 
-    bool failed() const { return !reason_.isEmpty(); }
+    /// Adds every byte read from now on to `hash`, which must outlive the reader.
+    void HashInto(ContentHash& hash) { hash_ = &hash; }
+
+    bool Failed() const { return !reason_.isEmpty(); }
     /// The reason the read failed; empty while none has.
-    const QString& reason() const { return reason_; }
+    const QString& Reason() const { return reason_; }
 
   private:
     QIODevice& device_;
     UpdateStep step_;
     FaultHook faults_;
     std::vector<char> buffer_;
+    ContentHash* hash_ = nullptr;
     QString reason_;
 };
 
@@ -57,9 +68,9 @@ class ChunkWriter {
     /// Writes what is still collected; false if this or any earlier write failed.
     bool Flush();
 
-    bool failed() const { return !reason_.isEmpty(); }
-    /// The reason the write failed; empty while none has.
-    const QString& reason() const { return reason_; }
+    bool Failed() const { return !reason_.isEmpty(); }
+    /// The reason the write failed, as the system gave it; empty while none has.
+    const QString& Reason() const { return reason_; }
 
   private:
     void WriteAcrossChunks(std::string_view bytes);
@@ -72,13 +83,5 @@ class ChunkWriter {
     std::size_t used_ = 0;
     QString reason_;
 };
-
-/// The reason given for an operation that the fault hook made fail.
-QString SimulatedFailureReason();
-
-/// Asks the fault hook whether the next operation of `step` is to fail.
-inline bool FaultInjected(const FaultHook& faults, UpdateStep step) {
-    return faults && faults(step);
-}
 
 }  // namespace chromlet

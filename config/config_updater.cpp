@@ -1,15 +1,23 @@
 #include "config/config_updater.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "config/chunk_io.h"
 #include "config/filter_pass.h"
 #include "config/line_end_pass.h"
+#include "config/regular_file.h"
+#include "core/char_rules.h"
 
 namespace chromlet {
 
@@ -17,16 +25,25 @@ namespace {
 
 // Never text mode: every byte, CR and LF included, must reach the passes as it is on disk. The
 // passes read and write in whole chunks of their own, so Qt's buffer would only copy twice.
-constexpr QIODevice::OpenMode ReadMode = QIODevice::ReadOnly | QIODevice::Unbuffered;
 constexpr QIODevice::OpenMode WriteMode =
     QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered;
 
 // The new lines end like lines that came from a file with LF line ends.
 constexpr std::string_view NewLineEnd = "\n\r\n";
 
-bool HoldsLineBreak(const std::string& line) {
-    return line.find_first_of("\r\n") != std::string::npos;
-}
+// A second copy of the program waits this long for the lock, then gives up. An update of even a
+// huge file takes well under a second.
+constexpr int LockWaitMs = 1000;
+// A lock older than this is taken to be left over from a program that hung or was killed on
+// another machine; one whose process has died is taken over at once.
+constexpr int StaleLockMs = 30000;
+
+// The size of one read when the file is read again to compare it.
+constexpr qint64 RecheckChunkSize = 256 * 1024;
+
+// Files made beside the configuration file are named after it with up to this many bytes more:
+// QSaveFile's ".XXXXXX" and the side copy's "_" and six letters.
+constexpr qsizetype LongestSuffix = 7;
 
 bool Fail(UpdateResult& result, UpdateStep step, const QString& file, const QString& reason) {
     result.failedStep = step;
@@ -35,87 +52,288 @@ bool Fail(UpdateResult& result, UpdateStep step, const QString& file, const QStr
     return false;
 }
 
-bool Open(QFileDevice& file, QIODevice::OpenMode mode, UpdateStep step, const FaultHook& faults,
-          UpdateResult& result) {
-    if (FaultInjected(faults, step)) {
-        return Fail(result, step, file.fileName(), SimulatedFailureReason());
-    }
-    if (!file.open(mode)) {
-        return Fail(result, step, file.fileName(), file.errorString());
-    }
-    return true;
+bool Simulated(UpdateResult& result, UpdateStep step, const QString& file,
+               const FaultHook& faults) {
+    return FaultInjected(faults, step) && !Fail(result, step, file, SimulatedFailureReason());
 }
 
-// The first pass: the configuration file, left as it is, copied to the side file.
-bool WriteSideFile(UpdateResult& result, const FaultHook& faults) {
-    QFile config(result.configPath);
-    if (!Open(config, ReadMode, UpdateStep::OpenConfigForReading, faults, result)) {
+// Why the files named after `path` cannot be made in its folder; empty when they can.
+QString NameTooLong(const QString& path) {
+    const QFileInfo info(path);
+    const qsizetype length = QFile::encodeName(info.fileName()).size();
+    long limit = pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
+    if (limit <= 0) {
+        limit = 255;
+    }
+    if (length + LongestSuffix <= limit) {
+        return {};
+    }
+    return QStringLiteral(
+               "the file name is too long: it has %1 bytes, and the update makes files named "
+               "after it with up to %2 bytes more, where this file system allows %3")
+        .arg(length)
+        .arg(LongestSuffix)
+        .arg(limit);
+}
+
+QString LockProblem(QLockFile& lock) {
+    switch (lock.error()) {
+        case QLockFile::NoError:
+            break;
+        case QLockFile::LockFailedError: {
+            qint64 pid = 0;
+            QString host;
+            QString app;
+            lock.getLockInfo(&pid, &host, &app);
+            return QStringLiteral(
+                       "another copy of the program, process %1, is updating it; try again when "
+                       "it has finished")
+                .arg(pid);
+        }
+        case QLockFile::PermissionError:
+            return QStringLiteral("the lock file %1 cannot be created: permission denied")
+                .arg(lock.fileName());
+        case QLockFile::UnknownError:
+            break;
+    }
+    return QStringLiteral("the lock file %1 cannot be created").arg(lock.fileName());
+}
+
+// Gives a new file the owner, group and the `modeBits` of the mode of the file it stands for, as
+// far as the system lets it; the mode never allows more than the original's does, even when the
+// group cannot be kept. The mode comes after the owner, since a change of owner clears set-id bits.
+void TakeOwnerAndMode(int fd, const struct stat& original, mode_t modeBits) {
+    if (fchown(fd, original.st_uid, original.st_gid) != 0) {
+        // Not allowed to give the file away: keep at least the group where that is allowed;
+        // whether it was is checked below.
+        [[maybe_unused]] const int groupKept = fchown(fd, static_cast<uid_t>(-1), original.st_gid);
+    }
+    mode_t mode = original.st_mode & modeBits;
+    struct stat now {};
+    if (fstat(fd, &now) != 0 || now.st_gid != original.st_gid) {
+        mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);  // the group bits were for another group
+    }
+    (void)fchmod(fd, mode);
+}
+
+// The new side copy: a file created under a name of its own beside the side file, which takes
+// the side file's name only in Publish(). Removed on destruction unless published.
+class SideCopy {
+  public:
+    SideCopy(const QString& sidePath, const struct stat& config) : sidePath_(sidePath) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            tempPath_ = sidePath + RandomSuffix();
+            fd_ = open(QFile::encodeName(tempPath_).constData(),
+                       O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd_ < 0 && errno != EEXIST) {
+                break;
+            }
+        }
+        if (fd_ < 0) {
+            error_ = SystemReason(errno);
+            return;
+        }
+        TakeOwnerAndMode(fd_, config, 0777);
+        if (!file_.open(fd_, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                        QFileDevice::DontCloseHandle)) {
+            error_ = file_.errorString();
+        }
+    }
+    ~SideCopy() {
+        file_.close();
+        if (fd_ >= 0) {
+            close(fd_);
+            if (!published_) {
+                unlink(QFile::encodeName(tempPath_).constData());
+            }
+        }
+    }
+    SideCopy(const SideCopy&) = delete;
+    SideCopy& operator=(const SideCopy&) = delete;
+
+    const QString& Error() const { return error_; }
+    QFile& File() { return file_; }
+
+    /// Gives the complete copy the side file's name; false with Error() if not.
+    bool Publish() {
+        if (rename(QFile::encodeName(tempPath_).constData(),
+                   QFile::encodeName(sidePath_).constData()) != 0) {
+            error_ = SystemReason(errno);
+            return false;
+        }
+        published_ = true;
+        return true;
+    }
+
+  private:
+    static QString RandomSuffix() {
+        static constexpr char Letters[] =
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        QString suffix;
+        for (int i = 0; i < 6; ++i) {
+            suffix += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
+        }
+        return suffix;
+    }
+
+    QString sidePath_;
+    QString tempPath_;
+    int fd_ = -1;
+    QFile file_;
+    QString error_;
+    bool published_ = false;
+};
+
+// Whether the configuration file is still the one the first pass read, byte for byte; empty if
+// it is, otherwise what changed. The game rewrites its file whenever a setting changes.
+QString WhatChanged(const QString& path, const RegularFile& config, const ContentHash& read) {
+    struct stat now {};
+    if (stat(QFile::encodeName(path).constData(), &now) != 0) {
+        return QStringLiteral("it is gone: %1").arg(SystemReason(errno));
+    }
+    const struct stat& then = config.Status();
+    if (now.st_dev != then.st_dev || now.st_ino != then.st_ino) {
+        return QStringLiteral("another file has taken its place");
+    }
+    if (now.st_size != then.st_size || now.st_mtim.tv_sec != then.st_mtim.tv_sec ||
+        now.st_mtim.tv_nsec != then.st_mtim.tv_nsec) {
+        return QStringLiteral("it was written to");
+    }
+    // The same size and time can hide a rewrite within one tick of the clock: compare the bytes.
+    QFile file;
+    if (!file.open(config.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle) ||
+        !file.seek(0)) {
+        return file.errorString();
+    }
+    // Larger reads than the passes': nothing is written meanwhile, so fewer calls pay off.
+    ChunkReader in(file, RecheckChunkSize);
+    ContentHash current;
+    in.HashInto(current);
+    while (!in.Next().empty()) {
+    }
+    if (in.Failed()) {
+        return in.Reason();
+    }
+    if (current.Value() != read.Value()) {
+        return QStringLiteral("its contents changed");
+    }
+    return {};
+}
+
+// Both passes, and the replacement of the side file and of the configuration file.
+bool Update(UpdateResult& result, const std::string& nameLine, const std::string& serverLine,
+            const FaultHook& faults) {
+    const QString& path = result.configPath;
+    if (Simulated(result, UpdateStep::OpenConfigForReading, path, faults)) {
         return false;
     }
-    // A side file that is the configuration file itself, through a link, would be emptied
-    // before a byte of it was read.
-    const QFileInfo sideInfo(result.sidePath);
-    if (sideInfo.exists() &&
-        sideInfo.canonicalFilePath() == QFileInfo(result.configPath).canonicalFilePath()) {
+    const RegularFile config(path);
+    if (!config.IsOpen()) {
+        return Fail(result, UpdateStep::OpenConfigForReading, path, config.Error());
+    }
+    // QSaveFile writes beside a symbolic link's target; the lock goes there too, so that two
+    // links to one file share it.
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (const QString problem = NameTooLong(target); !problem.isEmpty()) {
+        return Fail(result, UpdateStep::CheckPath, target, problem);
+    }
+
+    QLockFile lock(target + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
+    if (Simulated(result, UpdateStep::LockConfig, path, faults)) {
+        return false;
+    }
+    if (!lock.tryLock(LockWaitMs)) {
+        return Fail(result, UpdateStep::LockConfig, path, LockProblem(lock));
+    }
+
+    // First pass: the configuration file, left as it is, copied to a new side copy. A folder
+    // at the side file's name could never be replaced: refused before anything is read.
+    struct stat sideStatus {};
+    if (lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0 &&
+        S_ISDIR(sideStatus.st_mode)) {
         return Fail(result, UpdateStep::CreateSideFile, result.sidePath,
-                    QCoreApplication::translate("chromlet::ConfigUpdater",
-                                                "it leads to the configuration file itself"));
+                    QStringLiteral("a folder has that name"));
     }
-    QFile side(result.sidePath);
-    if (!Open(side, WriteMode, UpdateStep::CreateSideFile, faults, result)) {
+    if (Simulated(result, UpdateStep::CreateSideFile, result.sidePath, faults)) {
         return false;
     }
-    result.sideFile = SideFileState::Incomplete;
-
-    ChunkReader in(config, UpdateStep::ReadConfig, faults);
-    ChunkWriter out(side, UpdateStep::WriteSideFile, faults);
-    if (!NormaliseLineEnds(in, out) || !out.Flush()) {
-        return in.failed() ? Fail(result, UpdateStep::ReadConfig, config.fileName(), in.reason())
-                           : Fail(result, UpdateStep::WriteSideFile, side.fileName(), out.reason());
+    SideCopy side(result.sidePath, config.Status());
+    if (!side.Error().isEmpty()) {
+        return Fail(result, UpdateStep::CreateSideFile, result.sidePath, side.Error());
     }
-    // The copy counts as complete only once the system has taken all of it.
-    side.close();
-    if (side.error() != QFileDevice::NoError) {
-        return Fail(result, UpdateStep::WriteSideFile, side.fileName(), side.errorString());
+    QFile configFile;
+    if (!configFile.open(config.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                         QFileDevice::DontCloseHandle)) {
+        return Fail(result, UpdateStep::ReadConfig, path, configFile.errorString());
     }
-    result.sideFile = SideFileState::CompleteCopy;
-    return true;
-}
+    ContentHash read;
+    {
+        ChunkReader in(configFile, UpdateStep::ReadConfig, faults);
+        in.HashInto(read);
+        ChunkWriter out(side.File(), UpdateStep::WriteSideFile, faults);
+        if (!NormaliseLineEnds(in, out) || !out.Flush()) {
+            return in.Failed()
+                       ? Fail(result, UpdateStep::ReadConfig, path, in.Reason())
+                       : Fail(result, UpdateStep::WriteSideFile, result.sidePath, out.Reason());
+        }
+    }
 
-// The second pass: the configuration file rebuilt from the side file. QSaveFile writes a
-// temporary file beside it (beside a symbolic link's target, with the same permissions) and
-// renames it over the file only in commit(), so a failure on the way leaves the file as it was.
-bool RewriteConfig(UpdateResult& result, const std::string& nameLine, const std::string& serverLine,
-                   const FaultHook& faults) {
-    QFile side(result.sidePath);
-    if (!Open(side, ReadMode, UpdateStep::OpenSideForReading, faults, result)) {
+    // Second pass: the configuration file rebuilt from the copy, read back through the copy's
+    // own descriptor, so that nothing put at the side file's name since can come in. QSaveFile
+    // writes a temporary file beside the configuration file (beside a symbolic link's target,
+    // with the same permissions) and renames it over the file only in commit().
+    if (Simulated(result, UpdateStep::OpenSideForReading, result.sidePath, faults)) {
         return false;
     }
-    QSaveFile config(result.configPath);
-    if (!Open(config, WriteMode, UpdateStep::OpenConfigForWriting, faults, result)) {
+    if (!side.File().seek(0)) {
+        return Fail(result, UpdateStep::OpenSideForReading, result.sidePath,
+                    side.File().errorString());
+    }
+    if (Simulated(result, UpdateStep::OpenConfigForWriting, path, faults)) {
         return false;
     }
-
-    ChunkReader in(side, UpdateStep::ReadSideFile, faults);
-    ChunkWriter out(config, UpdateStep::WriteConfig, faults);
+    QSaveFile replacement(path);
+    if (!replacement.open(WriteMode)) {
+        return Fail(result, UpdateStep::OpenConfigForWriting, path, replacement.errorString());
+    }
+    ChunkReader in(side.File(), UpdateStep::ReadSideFile, faults);
+    ChunkWriter out(replacement, UpdateStep::WriteConfig, faults);
     if (CopyWithoutOldLines(in, out)) {
         out.Write(nameLine);
         out.Write(NewLineEnd);
         out.Write(serverLine);
         out.Write(NewLineEnd);
     }
-    if (in.failed()) {
-        return Fail(result, UpdateStep::ReadSideFile, side.fileName(), in.reason());
+    if (in.Failed()) {
+        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, in.Reason());
     }
     if (!out.Flush()) {
-        return Fail(result, UpdateStep::WriteConfig, config.fileName(), out.reason());
+        return Fail(result, UpdateStep::WriteConfig, path, out.Reason());
     }
-    // Returning without commit() discards the temporary file.
-    if (FaultInjected(faults, UpdateStep::ReplaceConfig)) {
-        return Fail(result, UpdateStep::ReplaceConfig, config.fileName(), SimulatedFailureReason());
+
+    // Returning without commit() discards the temporary file; the side copy goes with it.
+    if (Simulated(result, UpdateStep::CheckConfigUnchanged, path, faults)) {
+        return false;
     }
-    if (!config.commit()) {
-        return Fail(result, UpdateStep::ReplaceConfig, config.fileName(), config.errorString());
+    if (const QString changed = WhatChanged(path, config, read); !changed.isEmpty()) {
+        return Fail(result, UpdateStep::CheckConfigUnchanged, path, changed);
+    }
+    if (Simulated(result, UpdateStep::ReplaceSideFile, result.sidePath, faults)) {
+        return false;
+    }
+    if (!side.Publish()) {
+        return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Error());
+    }
+    result.sideFile = SideFileState::CompleteCopy;
+
+    TakeOwnerAndMode(replacement.handle(), config.Status(), 07777);
+    if (Simulated(result, UpdateStep::ReplaceConfig, path, faults)) {
+        return false;
+    }
+    if (!replacement.commit()) {
+        return Fail(result, UpdateStep::ReplaceConfig, path, replacement.errorString());
     }
     return true;
 }
@@ -128,22 +346,27 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
     result.configPath = path;
     result.sidePath = path + QLatin1Char('_');
 
-    // A line break would split a new line in two, and the second half would survive every later
-    // update, since it no longer starts like a name or server-name line.
-    if (HoldsLineBreak(nameLine) || HoldsLineBreak(serverLine)) {
-        const QString why =
-            HoldsLineBreak(nameLine)
-                ? QCoreApplication::translate("chromlet::ConfigUpdater",
-                                              "The name line holds a line break.")
-                : QCoreApplication::translate("chromlet::ConfigUpdater",
-                                              "The server-name line holds a line break.");
-        Fail(result, UpdateStep::CheckLines, QString(), why);
+    // Refused before anything is opened: a NUL would make the system open another file.
+    QString problem = PathProblem(path);
+    if (problem.isEmpty() && !path.isEmpty()) {
+        problem = NameTooLong(path);
+    }
+    if (!problem.isEmpty()) {
+        Fail(result, UpdateStep::CheckPath, path, problem);
         return result;
     }
 
-    if (WriteSideFile(result, faults)) {
-        RewriteConfig(result, nameLine, serverLine, faults);
+    // A line break would split a new line in two, and the second half would survive every later
+    // update, since it no longer starts like a name or server-name line.
+    if (!IsConfigLine(nameLine) || !IsConfigLine(serverLine)) {
+        const QString which = !IsConfigLine(nameLine) ? QStringLiteral("name line")
+                                                      : QStringLiteral("server-name line");
+        Fail(result, UpdateStep::CheckLines, QString(),
+             QStringLiteral("The %1 holds a line break.").arg(which));
+        return result;
     }
+
+    Update(result, nameLine, serverLine, faults);
     return result;
 }
 

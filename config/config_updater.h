@@ -4,30 +4,16 @@
 
 #include <QString>
 
-#include <functional>
 #include <string>
+
+#include "config/update_step.h"
 
 namespace chromlet {
 
-/// The step of an update; on failure, the one that failed.
-enum class UpdateStep {
-    None,                  ///< nothing failed
-    CheckLines,            ///< a new line holds CR or LF; refused before any file was touched
-    OpenConfigForReading,  ///< the configuration file is missing or cannot be read
-    CreateSideFile,        ///< the side file (path + "_") cannot be created or truncated
-    ReadConfig,            ///< reading the configuration file while copying it
-    WriteSideFile,         ///< writing (or flushing/closing) the side file
-    OpenSideForReading,    ///< the side file cannot be opened again for reading
-    OpenConfigForWriting,  ///< the replacement file beside the configuration file cannot be made
-    ReadSideFile,          ///< reading the side file while filtering it
-    WriteConfig,           ///< writing the replacement file
-    ReplaceConfig,         ///< the finished replacement cannot take the configuration file's place
-};
-
-/// What the side file holds after an update.
+/// What the side file holds after an update. It is written under a new name and takes the side
+/// file's name only when it is complete, so there is never a partial copy.
 enum class SideFileState {
-    Untouched,     ///< not created or changed by this update
-    Incomplete,    ///< created or truncated, holds only part of the old contents
+    Untouched,     ///< not changed by this update: the previous copy, if any, is as it was
     CompleteCopy,  ///< holds the old contents in full (with normalised line ends)
 };
 
@@ -40,20 +26,20 @@ struct UpdateResult {
     QString reason;      ///< the operating system's message, or why a line was refused
     SideFileState sideFile = SideFileState::Untouched;
 
-    bool ok() const { return failedStep == UpdateStep::None; }
+    bool Ok() const { return failedStep == UpdateStep::None; }
 };
-
-/// A seam for tests: called before every open, read, write and the final replacement, with the
-/// step that operation belongs to; returning true makes that one operation fail as if the
-/// operating system had refused it. Unset in the program.
-using FaultHook = std::function<bool(UpdateStep step)>;
 
 /// Updates the configuration file at `path` with `nameLine` and `serverLine` (byte strings,
 /// written unchanged). In two passes: the file is copied to path + "_" with its line ends
 /// normalised, then rewritten from that copy without its old "seta name" and
-/// "seta sv_hostname" lines, and the two new lines are appended. The configuration file is
-/// replaced only once the new contents are complete, so after any failure it is unchanged.
-/// Memory use does not depend on the file's size.
+/// "seta sv_hostname" lines, and the two new lines are appended.
+///
+/// Only a regular file is read or replaced. The copy is made under a new name and renamed over
+/// path + "_", so whatever stood there (a link to another file, the file itself) is replaced,
+/// never written through; it gets the file's permission bits. The file is replaced only once
+/// its new contents are complete and it still is the file that was read, with its owner, group
+/// and mode kept; so after any failure it is unchanged. A lock beside the file keeps a second
+/// copy of the program out during the update. Memory use does not depend on the file's size.
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
                            const std::string& serverLine, const FaultHook& faults = {});
 

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QDir>
 
 #include "config/config_updater.h"
@@ -7,8 +6,12 @@ namespace chromlet {
 
 namespace {
 
+// A NUL, which a path given through the interface may hold, is shown as \0: in a message box it
+// would end the text.
 QString Quoted(const QString& path) {
-    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QChar(0), QStringLiteral("\\0"));
+    return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
 // What went wrong with a file, with %1 the file and %2 the system's reason.
@@ -17,70 +20,67 @@ QString Headline(UpdateStep step) {
         case UpdateStep::None:
         case UpdateStep::CheckLines:
             break;
+        case UpdateStep::CheckPath:
+            return QStringLiteral("Could not update %1: %2.");
         case UpdateStep::OpenConfigForReading:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not open %1 for reading (%2).");
+            return QStringLiteral("Could not open %1 for reading (%2).");
+        case UpdateStep::LockConfig:
+            return QStringLiteral("Could not update %1 now: %2.");
         case UpdateStep::CreateSideFile:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not create the copy %1 (%2).");
+            return QStringLiteral("Could not create the copy %1 (%2).");
         case UpdateStep::ReadConfig:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not read %1 (%2).");
+            return QStringLiteral("Could not read %1 (%2).");
         case UpdateStep::WriteSideFile:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not write the copy %1 (%2).");
+            return QStringLiteral("Could not write the copy %1 (%2).");
         case UpdateStep::OpenSideForReading:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not open the copy %1 for reading (%2).");
+            return QStringLiteral("Could not read back the copy %1 (%2).");
         case UpdateStep::OpenConfigForWriting:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not create the new file beside %1 (%2).");
+            return QStringLiteral("Could not create the new file beside %1 (%2).");
         case UpdateStep::ReadSideFile:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not read the copy %1 (%2).");
+            return QStringLiteral("Could not read the copy %1 (%2).");
         case UpdateStep::WriteConfig:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not write the new file beside %1 (%2).");
+            return QStringLiteral("Could not write the new file beside %1 (%2).");
+        case UpdateStep::CheckConfigUnchanged:
+            return QStringLiteral(
+                "Another program changed %1 during the update (%2). This is usually the game, "
+                "which rewrites the file whenever a setting changes: close it and try again.");
+        case UpdateStep::ReplaceSideFile:
+            return QStringLiteral("Could not put the copy in the place of %1 (%2).");
         case UpdateStep::ReplaceConfig:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "Could not replace %1 with the new file (%2).");
+            return QStringLiteral("Could not replace %1 with the new file (%2).");
     }
-    return QCoreApplication::translate("chromlet::ConfigUpdater", "Could not update %1 (%2).");
+    return QStringLiteral("Could not update %1 (%2).");
 }
 
 QString SideFileNote(const UpdateResult& result) {
     switch (result.sideFile) {
         case SideFileState::Untouched:
             break;
-        case SideFileState::Incomplete:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               " The copy %1 is incomplete.")
-                .arg(Quoted(result.sidePath));
         case SideFileState::CompleteCopy:
-            return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               " %1 holds its old contents.")
-                .arg(Quoted(result.sidePath));
+            return QStringLiteral(" %1 holds its old contents.").arg(Quoted(result.sidePath));
     }
-    return {};
+    return QStringLiteral(" The copy %1 was left as it was.").arg(Quoted(result.sidePath));
 }
 
 }  // namespace
 
 QString DescribeFailure(const UpdateResult& result) {
-    if (result.ok()) {
+    if (result.Ok()) {
         return {};
     }
     QString message =
         result.failedStep == UpdateStep::CheckLines
             ? result.reason +
-                  QCoreApplication::translate(
-                      "chromlet::ConfigUpdater",
+                  QStringLiteral(
                       " A configuration line must be a single line; nothing was written.")
             : Headline(result.failedStep).arg(Quoted(result.failedFile), result.reason);
-    // The file is replaced only once its new contents are complete, so no failure changes it.
-    message += QCoreApplication::translate("chromlet::ConfigUpdater",
-                                           " The configuration file %1 is unchanged.")
-                   .arg(Quoted(result.configPath));
+    // The file is replaced only once its new contents are complete and it still is the file
+    // that was read, so no failure changes it.
+    message += result.failedStep == UpdateStep::CheckConfigUnchanged
+                   ? QStringLiteral(" Nothing was replaced: %1 holds what the other program wrote.")
+                         .arg(Quoted(result.configPath))
+                   : QStringLiteral(" The configuration file %1 is unchanged.")
+                         .arg(Quoted(result.configPath));
     return message + SideFileNote(result);
 }
 

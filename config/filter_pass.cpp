@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "config/line_splitter.h"
+#include "config/old_lines.h"
 #include "core/color_code.h"
 
 namespace chromlet {
@@ -14,8 +15,10 @@ namespace {
 // The lines this program writes must be the ones the next update removes.
 static_assert(NameLineStart.starts_with(OldNameLinePrefix));
 static_assert(ServerLineStart.starts_with(OldServerLinePrefix));
+static_assert(OldLineOf(NameLineStart) == OldLine::Name);
+static_assert(OldLineOf(ServerLineStart) == OldLine::Server);
 
-constexpr std::size_t HeadSize = std::max(OldNameLinePrefix.size(), OldServerLinePrefix.size());
+constexpr std::size_t HeadSize = OldLineHeadSize;
 
 // Holds back only the first bytes of each line, as many as the prefix tests look at; once they
 // have decided, the rest of the line streams straight through or is skipped.
@@ -53,7 +56,7 @@ class FilterSink {
   private:
     void Decide() {
         const std::string_view head(head_.data(), headSize_);
-        keep_ = !IsOldLine(head);
+        keep_ = OldLineOf(head) == OldLine::None;
         decided_ = true;
         if (keep_) {
             out_.Write(head);
@@ -68,10 +71,6 @@ class FilterSink {
 };
 
 }  // namespace
-
-bool IsOldLine(std::string_view head) {
-    return head.starts_with(OldNameLinePrefix) || head.starts_with(OldServerLinePrefix);
-}
 
 bool CopyWithoutOldLines(ChunkReader& in, ChunkWriter& out) {
     FilterSink sink(out);

@@ -8,9 +8,11 @@ namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-// The "last character examined" of the game's own line-end pass. It is carried from one line to
-// the next and empty lines leave it alone, which is why an empty line after a line ending in LF
-// disappears, and why the LF of an LF-ended line is followed by a single CR LF, not two.
+// Breaks lines after every LF, remembering whether the last byte written was an LF. That flag
+// is carried from one line to the next and empty lines leave it alone, so the LF of an LF-ended
+// line is followed by a single CR LF, not two, and a file whose lines end in LF CR LF, as an
+// update leaves them, comes through unchanged. The price: an empty line right after a line
+// that ends in LF is not written.
 class LineEndSink {
   public:
     explicit LineEndSink(ChunkWriter& out) : out_(out) {}

@@ -65,18 +65,18 @@ class LineSplitter {
 template <class Reader, class Writer, class Sink>
 bool SplitIntoLines(Reader& in, Writer& out, Sink& sink) {
     LineSplitter lines;
-    while (!out.failed()) {
+    while (!out.Failed()) {
         const std::string_view chunk = in.Next();
         if (chunk.empty()) {
             break;
         }
         lines.Feed(chunk, sink);
     }
-    if (in.failed() || out.failed()) {
+    if (in.Failed() || out.Failed()) {
         return false;
     }
     lines.Finish(sink);
-    return !out.failed();
+    return !out.Failed();
 }
 
 }  // namespace chromlet

@@ -1,75 +1,108 @@
 #include "config/seta_reader.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include "config/chunk_io.h"
-#include "config/filter_pass.h"
 #include "config/line_splitter.h"
+#include "config/old_lines.h"
+#include "config/regular_file.h"
 
 namespace chromlet {
 
 namespace {
 
-// Keeps a line only while its first bytes can still be one of the two prefixes.
+// Holds the first bytes of each line until they tell whether it is a name line, then the rest
+// of a name line only, and of that no more than MaxSetaLineSize.
 class SetaSink {
   public:
     explicit SetaSink(StoredSetaLines& found) : found_(found) {}
 
     void Bytes(std::string_view run) {
-        if (dropped_) {
+        if (skipping_) {
             return;
         }
-        line_.append(run);
-        if (!CouldMatch(OldNameLinePrefix) && !CouldMatch(OldServerLinePrefix)) {
-            dropped_ = true;
-            line_.clear();
+        const bool tooLong = run.size() > MaxSetaLineSize - line_.size();
+        line_.append(run.substr(0, MaxSetaLineSize - line_.size()));
+        if (!decided_ && line_.size() >= OldLineHeadSize) {
+            Decide(std::string_view(line_).substr(0, OldLineHeadSize));
+        }
+        // MaxSetaLineSize is far above OldLineHeadSize, so a line is decided before it is cut.
+        if (tooLong || kind_ == OldLine::None) {
+            tooLong_ = tooLong && kind_ != OldLine::None;
+            skipping_ = decided_;
+            if (skipping_) {
+                std::string().swap(line_);  // gives the memory back
+            }
         }
     }
 
     void LineEnd() {
-        if (!dropped_) {
-            if (line_.starts_with(OldNameLinePrefix)) {
-                found_.nameLine = line_;
-            } else if (line_.starts_with(OldServerLinePrefix)) {
-                found_.serverLine = line_;
-            }
+        if (!decided_) {
+            Decide(line_);
+        }
+        if (kind_ == OldLine::Name) {
+            Keep(found_.nameLine, found_.nameLineTooLong);
+        } else if (kind_ == OldLine::Server) {
+            Keep(found_.serverLine, found_.serverLineTooLong);
         }
         line_.clear();
-        dropped_ = false;
+        kind_ = OldLine::None;
+        decided_ = skipping_ = tooLong_ = false;
     }
 
   private:
-    bool CouldMatch(std::string_view prefix) const {
-        const std::size_t n = std::min(prefix.size(), line_.size());
-        return std::string_view(line_).substr(0, n) == prefix.substr(0, n);
+    void Decide(std::string_view head) {
+        kind_ = OldLineOf(head);
+        decided_ = true;
+    }
+
+    // The last name line counts, so a later line replaces an earlier one, held or too long.
+    void Keep(std::optional<std::string>& line, bool& tooLong) {
+        tooLong = tooLong_;
+        if (tooLong_) {
+            line.reset();
+        } else {
+            line = std::move(line_);
+        }
     }
 
     StoredSetaLines& found_;
     std::string line_;
-    bool dropped_ = false;
+    OldLine kind_ = OldLine::None;
+    bool decided_ = false;   // the first OldLineHeadSize bytes (or the whole line) have come
+    bool skipping_ = false;  // the rest of the line is of no interest or too long to hold
+    bool tooLong_ = false;
 };
 
 }  // namespace
 
 StoredSetaLines ReadSetaLines(const QString& path) {
     StoredSetaLines found;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        found.error = path.isEmpty() ? QCoreApplication::translate("chromlet::SetaReader",
-                                                                   "No file name was given.")
-                                     : file.errorString();
+    if (path.isEmpty()) {
+        found.error = QStringLiteral("No file name was given.");
         return found;
     }
-    ChunkReader in(file, UpdateStep::ReadConfig, {});
+    const RegularFile regular(path);
+    QFile file;
+    if (!regular.IsOpen()) {
+        found.error = regular.Error();
+        return found;
+    }
+    if (!file.open(regular.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                   QFileDevice::DontCloseHandle)) {
+        found.error = file.errorString();
+        return found;
+    }
+    ChunkReader in(file);
     LineSplitter lines;
     SetaSink sink(found);
     for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
         lines.Feed(chunk, sink);
     }
-    if (in.failed()) {
-        return StoredSetaLines{{}, {}, in.reason()};
+    if (in.Failed()) {
+        StoredSetaLines failed;
+        failed.error = in.Reason();
+        return failed;
     }
     lines.Finish(sink);
     return found;

@@ -3,23 +3,31 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace chromlet {
 
-/// The name lines a configuration file holds.
-struct StoredSetaLines {
-    std::optional<std::string> nameLine;    ///< the last line starting with "seta name"
-    std::optional<std::string> serverLine;  ///< the last line starting with "seta sv_hostname"
-    QString error;                          ///< why the file could not be read; empty when it could
+/// The longest name line that is read into memory. The game's own values are far shorter; a
+/// longer line is reported as too long without being held.
+inline constexpr std::size_t MaxSetaLineSize = 64 * 1024;
 
-    bool readable() const { return error.isEmpty(); }
+/// The name lines a configuration file holds. For each of the two, the last matching line
+/// counts: it is either held, or reported as too long.
+struct StoredSetaLines {
+    std::optional<std::string> nameLine;    ///< the last player-name line
+    std::optional<std::string> serverLine;  ///< the last server-name line
+    bool nameLineTooLong = false;    ///< the last player-name line is longer than MaxSetaLineSize
+    bool serverLineTooLong = false;  ///< the last server-name line is longer than MaxSetaLineSize
+    QString error;                   ///< why the file could not be read; empty when it could
+
+    bool Readable() const { return error.isEmpty(); }
 };
 
-/// Reads `path` with the game's line rules (a line ends at CR or CR LF) and finds the last
-/// player-name and server-name lines, matched like the updater matches the lines it replaces.
-/// Memory use depends only on the length of those lines.
+/// Reads `path`, which must be a regular file, with the game's line rules (a line ends at CR or
+/// CR LF) and finds the last player-name and server-name lines, matched as the updater matches
+/// the lines it replaces. Memory use stays below MaxSetaLineSize per line, whatever the file.
 StoredSetaLines ReadSetaLines(const QString& path);
 
 }  // namespace chromlet

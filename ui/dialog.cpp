@@ -122,7 +122,7 @@ void Dialog::Command1_Click() {
         return;  // the game would overwrite the file when it quits; the user waits
     }
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
-    if (!result.ok()) {
+    if (!result.Ok()) {
         EndConfirmation();
         QMessageBox::warning(this, tr("Could not update %1").arg(QFileInfo(path).fileName()),
                              DescribeFailure(result));

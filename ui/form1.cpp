@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "config/load_names.h"
 #include "config/seta_reader.h"
 #include "core/caret_code.h"
 #include "core/color_decode.h"
@@ -456,34 +457,13 @@ void Form1::Command23_Click() {
     if (path.isEmpty()) {
         return;  // cancelled
     }
-
-    const QString file = QDir::toNativeSeparators(path);
-    const auto refuse = [this](const QString& why) {
-        QMessageBox::warning(this, tr("Could not load the names"),
-                             why + tr(" The names in the editors were left as they were."));
-    };
-    const StoredSetaLines stored = ReadSetaLines(path);
-    if (!stored.readable()) {
-        refuse(tr("Could not read \"%1\" (%2).").arg(file, stored.error));
+    const LoadedNames loaded = LoadNames(path, target_);
+    if (!loaded.Ok()) {
+        QMessageBox::warning(this, tr("Could not load the names"), DescribeLoadFailure(loaded));
         return;
     }
-    const std::optional<std::string> nameCode =
-        stored.nameLine ? CodeOfSetaLine(*stored.nameLine) : std::nullopt;
-    const std::optional<std::string> serverCode =
-        stored.serverLine ? CodeOfSetaLine(*stored.serverLine) : std::nullopt;
-    QStringList missing;
-    if (!nameCode) {
-        missing << tr("player name (a line seta name \"...\")");
-    }
-    if (!serverCode) {
-        missing << tr("server name (a line seta sv_hostname \"...\")");
-    }
-    if (!missing.isEmpty()) {
-        refuse(tr("\"%1\" holds no %2.").arg(file, missing.join(tr(" and no "))));
-        return;
-    }
-    rtb_->ReplaceStyledText(DecodeColorCode(*nameCode));
-    rtb2_->ReplaceStyledText(DecodeColorCode(*serverCode));
+    rtb_->ReplaceStyledText(loaded.playerName);
+    rtb2_->ReplaceStyledText(loaded.serverName);
 }
 
 }  // namespace chromlet::ui

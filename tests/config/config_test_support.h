@@ -17,10 +17,19 @@
 #include "config/config_updater.h"
 #include "hex.h"
 
+namespace chromlet {
+
+/// Shows a step by its number in test output, where gtest would print its raw bytes.
+inline void PrintTo(UpdateStep step, std::ostream* os) {
+    *os << "UpdateStep " << static_cast<int>(step);
+}
+
+}  // namespace chromlet
+
 namespace chromlet::test {
 
-/// Text followed by a line end given in hex, one pair a line, as the worked examples list
-/// them: Lines({{"seta a 1", "0D 0A"}, {"b", "0A 0D 0A"}}).
+/// Text followed by a line end given in hex, one pair a line, so that every line end shows:
+/// Lines({{"seta a 1", "0D 0A"}, {"b", "0A 0D 0A"}}).
 inline std::string Lines(std::initializer_list<std::pair<std::string_view, std::string_view>> l) {
     std::string bytes;
     for (const auto& [text, end] : l) {

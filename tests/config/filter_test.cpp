@@ -25,7 +25,7 @@ TEST_P(OldLines, areRemovedOnlyWhenTheyStartExactlyWithAPrefix) {
     const std::string after = Lines({{"seta after 2", "0D 0A"}});
     const std::string line = GetParam().line + FromHex("0D 0A");
     WriteBytes(folder.Config(), before + line + after);
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
               ToHex(before + (GetParam().removed ? "" : line) + after + NewLines()));
 }
@@ -33,10 +33,18 @@ TEST_P(OldLines, areRemovedOnlyWhenTheyStartExactlyWithAPrefix) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, OldLines,
     ::testing::Values(PrefixCase{"name", "seta name \"Old\"", true},
-                      PrefixCase{"nameWithLetter", "seta names_are_long 1", true},
-                      PrefixCase{"nameWithDigit", "seta name2 \"Second\"", true},
+                      PrefixCase{"nameThenQuote", "seta name\"Old\" and more", true},
+                      PrefixCase{"nameThenTab", "seta name\t\"Old player\"", true},
+                      PrefixCase{"nameThenControlByte", "seta name\x01\"Old player\"", true},
+                      PrefixCase{"otherCvarStartingWithName", "seta namecolor \"3\"", false},
+                      PrefixCase{"nameWithUnderscore", "seta name_backup \"x\"", false},
+                      PrefixCase{"nameWithDigit", "seta name2 \"Second\"", false},
                       PrefixCase{"serverName", "seta sv_hostname \"Old server\"", true},
-                      PrefixCase{"serverNameWithLetter", "seta sv_hostnames 1", true},
+                      PrefixCase{"serverNameThenQuote", "seta sv_hostname\"Old server\"", true},
+                      PrefixCase{"otherCvarStartingWithServerName", "seta sv_hostnames \"2\"",
+                                 false},
+                      PrefixCase{"shortOtherCvar", "seta namex", false},
+                      PrefixCase{"nameThenHighByte", "seta name\xA0\"Old player\"", false},
                       PrefixCase{"nameOtherCase", "Seta name \"Old\" again", false},
                       PrefixCase{"serverNameUpperCase", "SETA SV_HOSTNAME \"Old\"", false},
                       PrefixCase{"nameLeadingBlank", " seta name \"Old player\"", false},
@@ -64,7 +72,7 @@ TEST(FilterPass, keepsShortLinesAndBlankLines) {
                                       {"\t", "0D"},
                                       {"unbindall", "0D 0A"}});
     WriteBytes(folder.Config(), before);
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(Lines({{"// hi", "0D 0A"},
                                                               {"", "0D 0A"},
                                                               {"bind x", "0A 0D 0A"},
@@ -82,7 +90,7 @@ TEST(FilterPass, removesEveryOldLineAndAppendsTheNewOnesOnce) {
                                        {"seta b 2", "0D 0A"},
                                        {"seta sv_hostname two", "0D 0A"},
                                        {"seta name last, without a line end", ""}}));
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
               ToHex(Lines({{"seta a 1", "0A 0D 0A"}, {"seta b 2", "0D 0A"}}) + NewLines()));
 }
@@ -102,7 +110,7 @@ TEST(NewLines, carryTheEscapeNulAndEveryHighByteUnchanged) {
         high + "\"";
     ConfigFolder folder;
     WriteBytes(folder.Config(), Lines({{"seta a 1", "0D 0A"}}));
-    ASSERT_TRUE(ConfigUpdater(folder.Config(), name, server).ok());
+    ASSERT_TRUE(ConfigUpdater(folder.Config(), name, server).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
               ToHex(Lines({{"seta a 1", "0D 0A"}, {name, "0A 0D 0A"}, {server, "0A 0D 0A"}})));
 }
@@ -111,7 +119,7 @@ TEST(EmptyFile, isAFileWithoutLines) {
     ConfigFolder folder;
     WriteBytes(folder.Config(), "");
     const UpdateResult result = Update(folder.Config());
-    ASSERT_TRUE(result.ok()) << result.reason.toStdString();
+    ASSERT_TRUE(result.Ok()) << result.reason.toStdString();
     EXPECT_TRUE(QFile::exists(folder.Side()));
     EXPECT_EQ(ReadBytes(folder.Side()), "");
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(NewLines()));
@@ -155,9 +163,9 @@ TEST(SecondRun, withTheSameLinesIsAFixedPoint) {
                                        {"seta com_hunkmegs 56", "0D"},
                                        {"seta sv_hostname \"Old server\"", "0A"},
                                        {"bind MOUSE1 \"+attack\"", ""}}));
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     const std::string first = ReadBytes(folder.Config());
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(first));
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(first));
 }
@@ -169,13 +177,13 @@ TEST(SecondRun, dropsAnEmptyLineThatTheFirstRunBroughtUpToAnLfLine) {
     ConfigFolder folder;
     WriteBytes(folder.Config(),
                Lines({{"seta a 1", "0A"}, {"seta name \"Old\"", "0D 0A"}, {"", "0D 0A"}}));
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
               ToHex(Lines({{"seta a 1", "0A 0D 0A"}, {"", "0D 0A"}}) + NewLines()));
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     const std::string second = ReadBytes(folder.Config());
     EXPECT_EQ(ToHex(second), ToHex(Lines({{"seta a 1", "0A 0D 0A"}}) + NewLines()));
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(second));
 }
 

@@ -15,13 +15,13 @@ Rewrite UpdateBytes(const std::string& before) {
     ConfigFolder folder;
     WriteBytes(folder.Config(), before);
     const UpdateResult result = Update(folder.Config());
-    EXPECT_TRUE(result.ok()) << result.reason.toStdString();
+    EXPECT_TRUE(result.Ok()) << result.reason.toStdString();
     EXPECT_EQ(result.sideFile, SideFileState::CompleteCopy);
     return {ReadBytes(folder.Side()), ReadBytes(folder.Config())};
 }
 
-// The five lines of the worked example, each followed by `end`.
-std::string WorkedExample(std::string_view end) {
+// A small file of five lines, two of them old lines, each followed by `end`.
+std::string FiveLineFile(std::string_view end) {
     return Lines({{"// first comment line", end},
                   {"seta name Old", end},
                   {"seta first_setting 1", end},
@@ -29,20 +29,20 @@ std::string WorkedExample(std::string_view end) {
                   {"seta second_setting 2", end}});
 }
 
-TEST(WorkedExample, lfLineEndsBecomeLfCrLf) {
-    const Rewrite r = UpdateBytes(WorkedExample("0A"));
-    EXPECT_EQ(ToHex(r.side), ToHex(WorkedExample("0A 0D 0A")));
+TEST(FiveLineFile, lfLineEndsBecomeLfCrLf) {
+    const Rewrite r = UpdateBytes(FiveLineFile("0A"));
+    EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0A 0D 0A")));
     EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0A 0D 0A"},
                                             {"seta first_setting 1", "0A 0D 0A"},
                                             {"seta second_setting 2", "0A 0D 0A"}}) +
                                      NewLines()));
 }
 
-TEST(WorkedExample, crLfAndCrLineEndsBecomeCrLf) {
+TEST(FiveLineFile, crLfAndCrLineEndsBecomeCrLf) {
     for (const std::string_view end : {"0D 0A", "0D"}) {
         SCOPED_TRACE(std::string(end));
-        const Rewrite r = UpdateBytes(WorkedExample(end));
-        EXPECT_EQ(ToHex(r.side), ToHex(WorkedExample("0D 0A")));
+        const Rewrite r = UpdateBytes(FiveLineFile(end));
+        EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0D 0A")));
         EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0D 0A"},
                                                 {"seta first_setting 1", "0D 0A"},
                                                 {"seta second_setting 2", "0D 0A"}}) +

@@ -58,10 +58,22 @@ std::string ModelSide(const std::string& before) {
     return side;
 }
 
+// A prefix, then the end of the line, a byte up to 32 or a double quote.
+bool ModelOldLine(const std::string& line) {
+    for (const std::string prefix : {"seta name", "seta sv_hostname"}) {
+        if (line.starts_with(prefix) &&
+            (line.size() == prefix.size() ||
+             static_cast<unsigned char>(line[prefix.size()]) <= 32 || line[prefix.size()] == '"')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string ModelKept(const std::string& side) {
     std::string kept;
     for (const std::string& line : ReadLines(side)) {
-        if (line.rfind("seta name", 0) != 0 && line.rfind("seta sv_hostname", 0) != 0) {
+        if (!ModelOldLine(line)) {
             kept += line + "\r\n";
         }
     }
@@ -72,7 +84,7 @@ std::string Generate(std::mt19937& random) {
     static const std::vector<std::string> starts = {
         "seta name",  "seta sv_hostname",   "seta nam",        "Seta name", " seta name",
         "seta  name", "\tseta sv_hostname", "seta sv_hostnam", "seta a 1",  ""};
-    static const std::string bytes("ab \t\0\x1b\x80\xFF\xE5", 9);
+    static const std::string bytes("ab \t\0\x1b\x80\xFF\xE5\"", 10);
     static const std::vector<std::string> ends = {"\r\n", "\n", "\r", ""};
     std::string file;
     const int lines = std::uniform_int_distribution<int>(0, 8)(random);
@@ -152,12 +164,12 @@ TEST(Property, generatedFilesFollowTheModelOnDisk) {
         const std::string before = Generate(random);
         SCOPED_TRACE(ToHex(before));
         WriteBytes(folder.Config(), before);
-        ASSERT_TRUE(Update(folder.Config()).ok());
+        ASSERT_TRUE(Update(folder.Config()).Ok());
         const std::string side = ModelSide(before);
         const std::string config = ModelKept(side) + NewLines();
         ASSERT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(side));
         ASSERT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(config));
-        ASSERT_TRUE(Update(folder.Config()).ok());
+        ASSERT_TRUE(Update(folder.Config()).Ok());
         if (IsFixedPoint(config)) {
             ASSERT_EQ(ReadBytes(folder.Side()), config);
             ASSERT_EQ(ReadBytes(folder.Config()), config);
@@ -174,7 +186,7 @@ TEST(Property, chunkBoundaryOnDiskSplitsNeitherALineEndNorAPrefix) {
             filler + "\r\n" + "seta name \"Old\"\r\n" + "seta a 1\r\nseta sv_hostname \"O\"";
         ConfigFolder folder;
         WriteBytes(folder.Config(), before);
-        ASSERT_TRUE(Update(folder.Config()).ok());
+        ASSERT_TRUE(Update(folder.Config()).Ok());
         EXPECT_EQ(ReadBytes(folder.Side()), before + "\r\n");
         EXPECT_EQ(ReadBytes(folder.Config()), filler + "\r\nseta a 1\r\n" + NewLines());
     }

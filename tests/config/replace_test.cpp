@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "config_test_support.h"
 
@@ -14,7 +15,7 @@ const std::string After = Lines({{"seta a 1", "0D 0A"}}) + NewLines();
 TEST(Replace, leavesOnlyTheFileAndItsSideFile) {
     ConfigFolder folder;
     WriteBytes(folder.Config(), Before);
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_EQ(folder.Entries(),
               (QStringList{QStringLiteral("q3config.cfg"), QStringLiteral("q3config.cfg_")}));
     EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(Before));
@@ -28,7 +29,7 @@ TEST(Replace, keepsASymbolicLinkAndUpdatesItsTarget) {
     WriteBytes(target, Before);
     ASSERT_TRUE(QFile::link(QStringLiteral("baseq3/q3config.cfg"), folder.Config()));
 
-    ASSERT_TRUE(Update(folder.Config()).ok());
+    ASSERT_TRUE(Update(folder.Config()).Ok());
     EXPECT_TRUE(QFileInfo(folder.Config()).isSymLink());
     EXPECT_EQ(QFileInfo(folder.Config()).symLinkTarget(), target);
     EXPECT_EQ(ToHex(ReadBytes(target)), ToHex(After));
@@ -37,32 +38,46 @@ TEST(Replace, keepsASymbolicLinkAndUpdatesItsTarget) {
               QStringList{QStringLiteral("q3config.cfg")});
 }
 
-TEST(Replace, keepsThePermissions) {
-    for (const mode_t mode : {0640, 0604, 0755}) {
+// The side copy may hold a password (rconpassword): it is never readable by more people than
+// the file. Both keep the file's owner and group, which matters when root runs the update.
+TEST(Replace, keepsModeOwnerAndGroupOnBothFiles) {
+    const bool root = geteuid() == 0;
+    for (const mode_t mode : {0600, 0640, 0604, 0755}) {
+        SCOPED_TRACE(mode);
         ConfigFolder folder;
         WriteBytes(folder.Config(), Before);
         const QByteArray path = QFile::encodeName(folder.Config());
         ASSERT_EQ(chmod(path.constData(), mode), 0);
-        ASSERT_TRUE(Update(folder.Config()).ok());
-        struct stat st {};
-        ASSERT_EQ(stat(path.constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 07777, mode);
+        const uid_t owner = root ? 4242 : geteuid();
+        const gid_t group = root ? 4343 : getegid();
+        ASSERT_EQ(chown(path.constData(), owner, group), 0);
+        ASSERT_TRUE(Update(folder.Config()).Ok());
         EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(After));
+        for (const QString& file : {folder.Config(), folder.Side()}) {
+            struct stat st {};
+            ASSERT_EQ(stat(QFile::encodeName(file).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, mode) << file.toStdString();
+            EXPECT_EQ(st.st_uid, owner) << file.toStdString();
+            EXPECT_EQ(st.st_gid, group) << file.toStdString();
+        }
     }
 }
 
-// The file is opened for writing only once the side file holds all of it and is closed.
+// The replacement is opened only once the side copy holds all of the file; the copy takes the
+// side file's name, and the replacement the file's, only after the check that the file is still
+// the one that was read.
 TEST(Replace, writesTheSideFileInFullBeforeTouchingTheFile) {
     ConfigFolder folder;
     WriteBytes(folder.Config(), Before);
     auto counter = std::make_shared<FaultCounter>();
-    ASSERT_TRUE(Update(folder.Config(), CountingHook(counter)).ok());
+    ASSERT_TRUE(Update(folder.Config(), CountingHook(counter)).Ok());
     using S = UpdateStep;
     EXPECT_EQ(counter->order,
-              (std::vector<UpdateStep>{S::OpenConfigForReading, S::CreateSideFile, S::ReadConfig,
-                                       S::ReadConfig, S::WriteSideFile, S::OpenSideForReading,
-                                       S::OpenConfigForWriting, S::ReadSideFile, S::ReadSideFile,
-                                       S::WriteConfig, S::ReplaceConfig}));
+              (std::vector<UpdateStep>{
+                  S::OpenConfigForReading, S::LockConfig, S::CreateSideFile, S::ReadConfig,
+                  S::ReadConfig, S::WriteSideFile, S::OpenSideForReading, S::OpenConfigForWriting,
+                  S::ReadSideFile, S::ReadSideFile, S::WriteConfig, S::CheckConfigUnchanged,
+                  S::ReplaceSideFile, S::ReplaceConfig}));
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <random>
 
 #include "config/config_updater.h"
+#include "config/load_names.h"
 #include "config_test_support.h"
 #include "core/color_code.h"
-#include "core/color_decode.h"
 #include "describe_styles.h"
 
 namespace chromlet {
@@ -38,6 +40,10 @@ TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
          std::nullopt},
         {"a short line that matches", "seta name\r\n", "seta name", std::nullopt},
         {"near misses", "seta nam\r\nseta sv_hostnam\r\n", std::nullopt, std::nullopt},
+        {"other cvars that start alike",
+         "seta name \"a\"\rseta namecolor \"3\"\rseta name_b 1\r"
+         "seta sv_hostname\t\"b\"\rseta sv_hostnames \"2\"\r",
+         "seta name \"a\"", "seta sv_hostname\t\"b\""},
         {"empty file", "", std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -45,27 +51,57 @@ TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
         ConfigFolder folder;
         WriteBytes(folder.Config(), c.file);
         const StoredSetaLines found = ReadSetaLines(folder.Config());
-        EXPECT_TRUE(found.readable());
+        EXPECT_TRUE(found.Readable());
         EXPECT_EQ(found.nameLine, c.nameLine);
         EXPECT_EQ(found.serverLine, c.serverLine);
     }
 }
 
+// Nothing that is not a regular file is opened: a named pipe would wait for a writer for ever
+// and a device like /dev/zero never ends.
 TEST(ReadSetaLines, saysWhyAFileCannotBeRead) {
     ConfigFolder folder;
-    EXPECT_FALSE(ReadSetaLines(folder.Config()).readable());  // missing
-    EXPECT_FALSE(ReadSetaLines(QString()).readable());
-    ASSERT_TRUE(QDir().mkdir(folder.Config()));
-    const StoredSetaLines folderAsFile = ReadSetaLines(folder.Config());
-    EXPECT_FALSE(folderAsFile.readable());
-    EXPECT_FALSE(folderAsFile.nameLine.has_value());
+    const QString fifo = folder.Path(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(QDir().mkdir(folder.Path(QStringLiteral("folder"))));
+    const struct {
+        QString path;
+        const char* reasonHas;
+    } cases[] = {{folder.Config(), "No such file"},
+                 {QString(), "No file name"},
+                 {folder.Path(QStringLiteral("folder")), "folder"},
+                 {fifo, "named pipe"},
+                 {QStringLiteral("/dev/zero"), "character device"},
+                 {folder.Config() + QChar(0), "NUL"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const StoredSetaLines found = ReadSetaLines(c.path);
+        EXPECT_FALSE(found.Readable());
+        EXPECT_TRUE(found.error.contains(QLatin1String(c.reasonHas))) << found.error.toStdString();
+        EXPECT_FALSE(found.nameLine.has_value());
+    }
 }
 
-TEST(ReadSetaLines, readsLinesLongerThanOneChunk) {
-    ConfigFolder folder;
-    const std::string longName = "seta name \"" + std::string(200000, 'x') + "\"";
-    WriteBytes(folder.Config(), std::string(150000, 'y') + "\r" + longName + "\r\n");
-    EXPECT_EQ(ReadSetaLines(folder.Config()).nameLine, longName);
+// A name line is held up to MaxSetaLineSize bytes, across chunks; a longer one is only reported.
+TEST(ReadSetaLines, holdsNameLinesUpToTheLimitAndReportsLongerOnes) {
+    const std::string atLimit = "seta name \"" + std::string(MaxSetaLineSize - 12, 'x') + "\"";
+    const std::string overLimit = atLimit + "y";
+    const std::string server = "seta sv_hostname \"s\"";
+    const struct {
+        std::string file;
+        bool tooLong;
+    } cases[] = {{std::string(150000, 'y') + "\r" + atLimit + "\r\n" + server, false},
+                 {atLimit + "\r" + overLimit + "\r" + server, true},
+                 {overLimit + "\r" + atLimit + "\r" + server, false}};
+    for (const auto& c : cases) {
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), c.file);
+        const StoredSetaLines found = ReadSetaLines(folder.Config());
+        EXPECT_EQ(found.nameLineTooLong, c.tooLong);
+        EXPECT_EQ(found.nameLine, c.tooLong ? std::nullopt : std::optional(atLimit));
+        EXPECT_EQ(found.serverLine, server);
+        EXPECT_FALSE(found.serverLineTooLong);
+    }
 }
 
 using test::DescribeStyles;
@@ -75,8 +111,10 @@ MemoryStyledText RandomName(std::mt19937& rng) {
     std::string text;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < length; ++i) {
-        // Spaces often, so that alternative-font spaces (A0) come up.
-        text.push_back(rng() % 4 == 0 ? ' ' : static_cast<char>(32 + rng() % 95));
+        // Spaces often, so that alternative-font spaces (A0) come up; no double quote, which a
+        // name cannot hold.
+        const char c = rng() % 4 == 0 ? ' ' : static_cast<char>(32 + rng() % 95);
+        text.push_back(c == '"' ? '\'' : c);
         styles.push_back({ColorPalette[rng() % 8].packed, rng() % 2 == 0});
     }
     return MemoryStyledText(text, styles);
@@ -102,16 +140,13 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
             const std::string expectedPlayer = DescribeStyles(player);
             const std::string expectedServer = DescribeStyles(server);
             const SetaLines lines = BuildShowCodeLines(player, server);
-            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).ok());
+            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).Ok());
 
-            const StoredSetaLines stored = ReadSetaLines(folder.Config());
-            ASSERT_TRUE(stored.nameLine && stored.serverLine);
-            const auto nameCode = CodeOfSetaLine(*stored.nameLine);
-            const auto serverCode = CodeOfSetaLine(*stored.serverLine);
-            ASSERT_TRUE(nameCode && serverCode);
-            ASSERT_EQ(DescribeStyles(DecodeColorCode(*nameCode)), expectedPlayer)
+            const LoadedNames loaded = LoadNames(folder.Config());
+            ASSERT_TRUE(loaded.Ok()) << DescribeLoadFailure(loaded).toStdString();
+            ASSERT_EQ(DescribeStyles(loaded.playerName), expectedPlayer)
                 << "seed " << seed << " round " << round;
-            ASSERT_EQ(DescribeStyles(DecodeColorCode(*serverCode)), expectedServer)
+            ASSERT_EQ(DescribeStyles(loaded.serverName), expectedServer)
                 << "seed " << seed << " round " << round;
         }
     }

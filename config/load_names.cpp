@@ -1,0 +1,94 @@
+#include "config/load_names.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/seta_reader.h"
+#include "core/caret_code.h"
+#include "core/char_rules.h"
+
+namespace chromlet {
+
+namespace {
+
+// The one place where a stored value becomes styled text.
+MemoryStyledText DecodeName(TargetGame target, std::string_view code) {
+    const MemoryStyledText decoded = DecodeCode(target, code);
+    const std::string text = decoded.Text();
+    std::string kept;
+    std::vector<CharStyle> styles;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsNameChar(static_cast<unsigned char>(text[i]))) {
+            kept.push_back(text[i]);
+            styles.push_back(decoded.StyleAt(i));
+        }
+    }
+    return MemoryStyledText(std::move(kept), std::move(styles));
+}
+
+NameLineState StateOf(TargetGame target, const std::optional<std::string>& line, bool tooLong,
+                      std::optional<std::string>& code) {
+    if (tooLong) {
+        return NameLineState::TooLong;
+    }
+    code = line ? CodeOfSetaLine(target, *line) : std::nullopt;
+    return code ? NameLineState::Found : NameLineState::Missing;
+}
+
+QString Absent(NameLineState state, const char* what, const char* line) {
+    if (state == NameLineState::TooLong) {
+        return QStringLiteral("%1 (its last line %2 is longer than %3 KiB, too long to be a name)")
+            .arg(QLatin1String(what), QLatin1String(line))
+            .arg(MaxSetaLineSize / 1024);
+    }
+    return QStringLiteral("%1 (a line %2 \"...\")").arg(QLatin1String(what), QLatin1String(line));
+}
+
+}  // namespace
+
+LoadedNames LoadNames(const QString& path, TargetGame target) {
+    LoadedNames loaded;
+    loaded.path = path;
+    const StoredSetaLines stored = ReadSetaLines(path);
+    if (!stored.Readable()) {
+        loaded.readError = stored.error;
+        return loaded;
+    }
+    std::optional<std::string> playerCode;
+    std::optional<std::string> serverCode;
+    loaded.player = StateOf(target, stored.nameLine, stored.nameLineTooLong, playerCode);
+    loaded.server = StateOf(target, stored.serverLine, stored.serverLineTooLong, serverCode);
+    if (loaded.Ok()) {
+        loaded.playerName = DecodeName(target, *playerCode);
+        loaded.serverName = DecodeName(target, *serverCode);
+    }
+    return loaded;
+}
+
+QString DescribeLoadFailure(const LoadedNames& loaded) {
+    if (loaded.Ok()) {
+        return {};
+    }
+    const QString file = QDir::toNativeSeparators(loaded.path);
+    QString why;
+    if (!loaded.readError.isEmpty()) {
+        why = QStringLiteral("Could not read \"%1\" (%2).").arg(file, loaded.readError);
+    } else {
+        QStringList missing;
+        if (loaded.player != NameLineState::Found) {
+            missing << Absent(loaded.player, "player name", "seta name");
+        }
+        if (loaded.server != NameLineState::Found) {
+            missing << Absent(loaded.server, "server name", "seta sv_hostname");
+        }
+        why = QStringLiteral("\"%1\" holds no %2.")
+                  .arg(file, missing.join(QStringLiteral(" and no ")));
+    }
+    return why + QStringLiteral(" The names in the editors were left as they were.");
+}
+
+}  // namespace chromlet

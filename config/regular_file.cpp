@@ -1,0 +1,86 @@
+#include "config/regular_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace chromlet {
+
+namespace {
+
+// Empty for a regular file; otherwise why it cannot be read as one.
+QString KindProblem(mode_t mode) {
+    const char* kind = nullptr;
+    if (S_ISREG(mode)) {
+        return {};
+    } else if (S_ISDIR(mode)) {
+        kind = "a folder";
+    } else if (S_ISFIFO(mode)) {
+        kind = "a named pipe (FIFO)";
+    } else if (S_ISCHR(mode)) {
+        kind = "a character device";
+    } else if (S_ISBLK(mode)) {
+        kind = "a block device";
+    } else if (S_ISSOCK(mode)) {
+        kind = "a socket";
+    } else {
+        kind = "a special file";
+    }
+    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+}
+
+}  // namespace
+
+QString PathProblem(const QString& path) {
+    if (path.contains(QChar(0))) {
+        return QStringLiteral("the path holds a NUL character, which no file name can hold");
+    }
+    return {};
+}
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+RegularFile::RegularFile(const QString& path) {
+    if (error_ = PathProblem(path); !error_.isEmpty()) {
+        return;
+    }
+    const QByteArray name = QFile::encodeName(path);
+    // Refused before open(): opening a device can have effects of its own.
+    struct stat before {};
+    if (stat(name.constData(), &before) != 0) {
+        error_ = SystemReason(errno);
+        return;
+    }
+    if (error_ = KindProblem(before.st_mode); !error_.isEmpty()) {
+        return;
+    }
+    // O_NONBLOCK: should a named pipe have been swapped in since, open() returns at once.
+    fd_ = open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd_ < 0) {
+        error_ = SystemReason(errno);
+        return;
+    }
+    if (fstat(fd_, &status_) != 0) {
+        error_ = SystemReason(errno);
+    } else {
+        error_ = KindProblem(status_.st_mode);
+    }
+    if (!error_.isEmpty()) {
+        close(fd_);
+        fd_ = -1;
+    }
+}
+
+RegularFile::~RegularFile() {
+    if (fd_ >= 0) {
+        close(fd_);
+    }
+}
+
+}  // namespace chromlet
