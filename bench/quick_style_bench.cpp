@@ -21,7 +21,13 @@ void BM_QuickStyle(benchmark::State& state) {
     editor.setPlainText(text);
     chromlet::InitialStyling(editor);
     std::uint32_t seed = 1;
+    const std::vector<chromlet::CharStyle> white(static_cast<std::size_t>(length),
+                                                 chromlet::CharStyle{0xFFFFFF, true});
     for (auto _ : state) {
+        // From plain white each time, so that every character really changes.
+        state.PauseTiming();
+        editor.SetStyles(white);
+        state.ResumeTiming();
         chromlet::ui::RestyleThroughCopy(
             editor, [&](chromlet::StyledText& t) { chromlet::ApplyQuickStyle(t, style, seed++); });
         benchmark::DoNotOptimize(editor.StyleAt(0));
@@ -30,8 +36,9 @@ void BM_QuickStyle(benchmark::State& state) {
 BENCHMARK(BM_QuickStyle)
     ->ArgNames({"style", "length"})
     ->ArgsProduct({{static_cast<int>(chromlet::QuickStyle::Rainbow),
-                    static_cast<int>(chromlet::QuickStyle::Random),
-                    static_cast<int>(chromlet::QuickStyle::Clear)},
+                    static_cast<int>(chromlet::QuickStyle::ByWord),
+                    static_cast<int>(chromlet::QuickStyle::Alternate),
+                    static_cast<int>(chromlet::QuickStyle::Random)},
                    {100, 1000}})
     ->Unit(benchmark::kMillisecond);
 
@@ -41,7 +48,9 @@ void BM_TidyCodes(benchmark::State& state) {
     chromlet::InitialStyling(editor);
     for (auto _ : state) {
         state.PauseTiming();
-        chromlet::ApplyQuickStyle(editor, chromlet::QuickStyle::Random, 7);
+        chromlet::ui::RestyleThroughCopy(editor, [](chromlet::StyledText& t) {
+            chromlet::ApplyQuickStyle(t, chromlet::QuickStyle::Random, 7);
+        });
         state.ResumeTiming();
         chromlet::ui::RestyleThroughCopy(editor,
                                          [](chromlet::StyledText& t) { chromlet::TidyCodes(t); });
