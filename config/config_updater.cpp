@@ -1,5 +1,6 @@
 #include "config/config_updater.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -68,7 +69,8 @@ QString NameTooLong(const QString& path) {
     if (length + LongestSuffix <= limit) {
         return {};
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "chromlet::ConfigUpdater",
                "the file name is too long: it has %1 bytes, and the update makes files named "
                "after it with up to %2 bytes more, where this file system allows %3")
         .arg(length)
@@ -85,18 +87,23 @@ QString LockProblem(QLockFile& lock) {
             QString host;
             QString app;
             lock.getLockInfo(&pid, &host, &app);
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "chromlet::ConfigUpdater",
                        "another copy of the program, process %1, is updating it; try again when "
                        "it has finished")
                 .arg(pid);
         }
         case QLockFile::PermissionError:
-            return QStringLiteral("the lock file %1 cannot be created: permission denied")
+            return QCoreApplication::translate(
+                       "chromlet::ConfigUpdater",
+                       "the lock file %1 cannot be created: permission denied")
                 .arg(lock.fileName());
         case QLockFile::UnknownError:
             break;
     }
-    return QStringLiteral("the lock file %1 cannot be created").arg(lock.fileName());
+    return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                       "the lock file %1 cannot be created")
+        .arg(lock.fileName());
 }
 
 // Gives a new file the owner, group and the `modeBits` of the mode of the file it stands for, as
@@ -189,15 +196,17 @@ class SideCopy {
 QString WhatChanged(const QString& path, const RegularFile& config, const ContentHash& read) {
     struct stat now {};
     if (stat(QFile::encodeName(path).constData(), &now) != 0) {
-        return QStringLiteral("it is gone: %1").arg(SystemReason(errno));
+        return QCoreApplication::translate("chromlet::ConfigUpdater", "it is gone: %1")
+            .arg(SystemReason(errno));
     }
     const struct stat& then = config.Status();
     if (now.st_dev != then.st_dev || now.st_ino != then.st_ino) {
-        return QStringLiteral("another file has taken its place");
+        return QCoreApplication::translate("chromlet::ConfigUpdater",
+                                           "another file has taken its place");
     }
     if (now.st_size != then.st_size || now.st_mtim.tv_sec != then.st_mtim.tv_sec ||
         now.st_mtim.tv_nsec != then.st_mtim.tv_nsec) {
-        return QStringLiteral("it was written to");
+        return QCoreApplication::translate("chromlet::ConfigUpdater", "it was written to");
     }
     // The same size and time can hide a rewrite within one tick of the clock: compare the bytes.
     QFile file;
@@ -216,7 +225,7 @@ QString WhatChanged(const QString& path, const RegularFile& config, const Conten
         return in.Reason();
     }
     if (current.Value() != read.Value()) {
-        return QStringLiteral("its contents changed");
+        return QCoreApplication::translate("chromlet::ConfigUpdater", "its contents changed");
     }
     return {};
 }
@@ -253,8 +262,9 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
     struct stat sideStatus {};
     if (lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0 &&
         S_ISDIR(sideStatus.st_mode)) {
-        return Fail(result, UpdateStep::CreateSideFile, result.sidePath,
-                    QStringLiteral("a folder has that name"));
+        return Fail(
+            result, UpdateStep::CreateSideFile, result.sidePath,
+            QCoreApplication::translate("chromlet::ConfigUpdater", "a folder has that name"));
     }
     if (Simulated(result, UpdateStep::CreateSideFile, result.sidePath, faults)) {
         return false;
@@ -359,10 +369,12 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
     // A line break would split a new line in two, and the second half would survive every later
     // update, since it no longer starts like a name or server-name line.
     if (!IsConfigLine(nameLine) || !IsConfigLine(serverLine)) {
-        const QString which = !IsConfigLine(nameLine) ? QStringLiteral("name line")
-                                                      : QStringLiteral("server-name line");
         Fail(result, UpdateStep::CheckLines, QString(),
-             QStringLiteral("The %1 holds a line break.").arg(which));
+             !IsConfigLine(nameLine)
+                 ? QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The name line holds a line break.")
+                 : QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The server-name line holds a line break."));
         return result;
     }
 

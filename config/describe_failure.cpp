@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 
 #include "config/config_updater.h"
@@ -21,35 +22,48 @@ QString Headline(UpdateStep step) {
         case UpdateStep::CheckLines:
             break;
         case UpdateStep::CheckPath:
-            return QStringLiteral("Could not update %1: %2.");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not update %1: %2.");
         case UpdateStep::OpenConfigForReading:
-            return QStringLiteral("Could not open %1 for reading (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not open %1 for reading (%2).");
         case UpdateStep::LockConfig:
-            return QStringLiteral("Could not update %1 now: %2.");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not update %1 now: %2.");
         case UpdateStep::CreateSideFile:
-            return QStringLiteral("Could not create the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not create the copy %1 (%2).");
         case UpdateStep::ReadConfig:
-            return QStringLiteral("Could not read %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not read %1 (%2).");
         case UpdateStep::WriteSideFile:
-            return QStringLiteral("Could not write the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not write the copy %1 (%2).");
         case UpdateStep::OpenSideForReading:
-            return QStringLiteral("Could not read back the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not read back the copy %1 (%2).");
         case UpdateStep::OpenConfigForWriting:
-            return QStringLiteral("Could not create the new file beside %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not create the new file beside %1 (%2).");
         case UpdateStep::ReadSideFile:
-            return QStringLiteral("Could not read the copy %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not read the copy %1 (%2).");
         case UpdateStep::WriteConfig:
-            return QStringLiteral("Could not write the new file beside %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not write the new file beside %1 (%2).");
         case UpdateStep::CheckConfigUnchanged:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "chromlet::DescribeFailure",
                 "Another program changed %1 during the update (%2). This is usually the game, "
                 "which rewrites the file whenever a setting changes: close it and try again.");
         case UpdateStep::ReplaceSideFile:
-            return QStringLiteral("Could not put the copy in the place of %1 (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not put the copy in the place of %1 (%2).");
         case UpdateStep::ReplaceConfig:
-            return QStringLiteral("Could not replace %1 with the new file (%2).");
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Could not replace %1 with the new file (%2).");
     }
-    return QStringLiteral("Could not update %1 (%2).");
+    return QCoreApplication::translate("chromlet::DescribeFailure", "Could not update %1 (%2).");
 }
 
 QString SideFileNote(const UpdateResult& result) {
@@ -57,9 +71,13 @@ QString SideFileNote(const UpdateResult& result) {
         case SideFileState::Untouched:
             break;
         case SideFileState::CompleteCopy:
-            return QStringLiteral(" %1 holds its old contents.").arg(Quoted(result.sidePath));
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               " %1 holds its old contents.")
+                .arg(Quoted(result.sidePath));
     }
-    return QStringLiteral(" The copy %1 was left as it was.").arg(Quoted(result.sidePath));
+    return QCoreApplication::translate("chromlet::DescribeFailure",
+                                       " The copy %1 was left as it was.")
+        .arg(Quoted(result.sidePath));
 }
 
 }  // namespace
@@ -71,15 +89,19 @@ QString DescribeFailure(const UpdateResult& result) {
     QString message =
         result.failedStep == UpdateStep::CheckLines
             ? result.reason +
-                  QStringLiteral(
+                  QCoreApplication::translate(
+                      "chromlet::DescribeFailure",
                       " A configuration line must be a single line; nothing was written.")
             : Headline(result.failedStep).arg(Quoted(result.failedFile), result.reason);
     // The file is replaced only once its new contents are complete and it still is the file
     // that was read, so no failure changes it.
     message += result.failedStep == UpdateStep::CheckConfigUnchanged
-                   ? QStringLiteral(" Nothing was replaced: %1 holds what the other program wrote.")
+                   ? QCoreApplication::translate(
+                         "chromlet::DescribeFailure",
+                         " Nothing was replaced: %1 holds what the other program wrote.")
                          .arg(Quoted(result.configPath))
-                   : QStringLiteral(" The configuration file %1 is unchanged.")
+                   : QCoreApplication::translate("chromlet::DescribeFailure",
+                                                 " The configuration file %1 is unchanged.")
                          .arg(Quoted(result.configPath));
     return message + SideFileNote(result);
 }

@@ -1,5 +1,6 @@
 #include "config/load_names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -41,11 +42,14 @@ NameLineState StateOf(TargetGame target, const std::optional<std::string>& line,
 
 QString Absent(NameLineState state, const char* what, const char* line) {
     if (state == NameLineState::TooLong) {
-        return QStringLiteral("%1 (its last line %2 is longer than %3 KiB, too long to be a name)")
+        return QCoreApplication::translate(
+                   "chromlet::LoadNames",
+                   "%1 (its last line %2 is longer than %3 KiB, too long to be a name)")
             .arg(QLatin1String(what), QLatin1String(line))
             .arg(MaxSetaLineSize / 1024);
     }
-    return QStringLiteral("%1 (a line %2 \"...\")").arg(QLatin1String(what), QLatin1String(line));
+    return QCoreApplication::translate("chromlet::LoadNames", "%1 (a line %2 \"...\")")
+        .arg(QLatin1String(what), QLatin1String(line));
 }
 
 }  // namespace
@@ -76,7 +80,8 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
     const QString file = QDir::toNativeSeparators(loaded.path);
     QString why;
     if (!loaded.readError.isEmpty()) {
-        why = QStringLiteral("Could not read \"%1\" (%2).").arg(file, loaded.readError);
+        why = QCoreApplication::translate("chromlet::LoadNames", "Could not read \"%1\" (%2).")
+                  .arg(file, loaded.readError);
     } else {
         QStringList missing;
         if (loaded.player != NameLineState::Found) {
@@ -85,10 +90,13 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
         if (loaded.server != NameLineState::Found) {
             missing << Absent(loaded.server, "server name", "seta sv_hostname");
         }
-        why = QStringLiteral("\"%1\" holds no %2.")
-                  .arg(file, missing.join(QStringLiteral(" and no ")));
+        why =
+            QCoreApplication::translate("chromlet::LoadNames", "\"%1\" holds no %2.")
+                .arg(file,
+                     missing.join(QCoreApplication::translate("chromlet::LoadNames", " and no ")));
     }
-    return why + QStringLiteral(" The names in the editors were left as they were.");
+    return why + QCoreApplication::translate("chromlet::LoadNames",
+                                             " The names in the editors were left as they were.");
 }
 
 }  // namespace chromlet

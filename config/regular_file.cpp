@@ -1,5 +1,6 @@
 #include "config/regular_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -18,26 +19,28 @@ QString KindProblem(mode_t mode) {
     if (S_ISREG(mode)) {
         return {};
     } else if (S_ISDIR(mode)) {
-        kind = "a folder";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a folder");
     } else if (S_ISFIFO(mode)) {
-        kind = "a named pipe (FIFO)";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a named pipe (FIFO)");
     } else if (S_ISCHR(mode)) {
-        kind = "a character device";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a character device");
     } else if (S_ISBLK(mode)) {
-        kind = "a block device";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a block device");
     } else if (S_ISSOCK(mode)) {
-        kind = "a socket";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a socket");
     } else {
-        kind = "a special file";
+        kind = QT_TRANSLATE_NOOP("chromlet::RegularFile", "a special file");
     }
-    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+    return QCoreApplication::translate("chromlet::RegularFile", "it is %1, not a regular file")
+        .arg(QCoreApplication::translate("chromlet::RegularFile", kind));
 }
 
 }  // namespace
 
 QString PathProblem(const QString& path) {
     if (path.contains(QChar(0))) {
-        return QStringLiteral("the path holds a NUL character, which no file name can hold");
+        return QCoreApplication::translate(
+            "chromlet::RegularFile", "the path holds a NUL character, which no file name can hold");
     }
     return {};
 }

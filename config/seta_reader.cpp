@@ -1,5 +1,6 @@
 #include "config/seta_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "config/chunk_io.h"
@@ -79,7 +80,8 @@ class SetaSink {
 StoredSetaLines ReadSetaLines(const QString& path) {
     StoredSetaLines found;
     if (path.isEmpty()) {
-        found.error = QStringLiteral("No file name was given.");
+        found.error =
+            QCoreApplication::translate("chromlet::ReadSetaLines", "No file name was given.");
         return found;
     }
     const RegularFile regular(path);

@@ -4,8 +4,40 @@
 <context>
     <name>chromlet::ConfigUpdater</name>
     <message>
-        <source>it leads to the configuration file itself</source>
-        <translation>sie verweist auf die Konfigurationsdatei selbst</translation>
+        <source>the file name is too long: it has %1 bytes, and the update makes files named after it with up to %2 bytes more, where this file system allows %3</source>
+        <translation>der Dateiname ist zu lang: Er hat %1 Bytes, die Aktualisierung legt Dateien an, deren Namen bis zu %2 Bytes länger sind, und dieses Dateisystem erlaubt %3</translation>
+    </message>
+    <message>
+        <source>another copy of the program, process %1, is updating it; try again when it has finished</source>
+        <translation>eine andere Kopie des Programms (Prozess %1) aktualisiert sie gerade; versuche es noch einmal, wenn sie fertig ist</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created: permission denied</source>
+        <translation>die Sperrdatei %1 kann nicht angelegt werden: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created</source>
+        <translation>die Sperrdatei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is gone: %1</source>
+        <translation>sie ist nicht mehr da: %1</translation>
+    </message>
+    <message>
+        <source>another file has taken its place</source>
+        <translation>eine andere Datei hat ihren Platz eingenommen</translation>
+    </message>
+    <message>
+        <source>it was written to</source>
+        <translation>sie wurde beschrieben</translation>
+    </message>
+    <message>
+        <source>its contents changed</source>
+        <translation>ihr Inhalt hat sich geändert</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner trägt diesen Namen</translation>
     </message>
     <message>
         <source>The name line holds a line break.</source>
@@ -15,9 +47,20 @@
         <source>The server-name line holds a line break.</source>
         <translation>Die Servernamen-Zeile enthält einen Zeilenumbruch.</translation>
     </message>
+</context>
+<context>
+    <name>chromlet::DescribeFailure</name>
+    <message>
+        <source>Could not update %1: %2.</source>
+        <translation>%1 konnte nicht aktualisiert werden: %2.</translation>
+    </message>
     <message>
         <source>Could not open %1 for reading (%2).</source>
         <translation>%1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not update %1 now: %2.</source>
+        <translation>%1 kann gerade nicht aktualisiert werden: %2.</translation>
     </message>
     <message>
         <source>Could not create the copy %1 (%2).</source>
@@ -32,8 +75,8 @@
         <translation>Die Kopie %1 konnte nicht geschrieben werden (%2).</translation>
     </message>
     <message>
-        <source>Could not open the copy %1 for reading (%2).</source>
-        <translation>Die Kopie %1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
+        <source>Could not read back the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht zurückgelesen werden (%2).</translation>
     </message>
     <message>
         <source>Could not create the new file beside %1 (%2).</source>
@@ -48,6 +91,14 @@
         <translation>Die neue Datei neben %1 konnte nicht geschrieben werden (%2).</translation>
     </message>
     <message>
+        <source>Another program changed %1 during the update (%2). This is usually the game, which rewrites the file whenever a setting changes: close it and try again.</source>
+        <translation>Ein anderes Programm hat %1 während der Aktualisierung geändert (%2). Meist ist es das Spiel, das die Datei bei jeder geänderten Einstellung neu schreibt: Beende es und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Could not put the copy in the place of %1 (%2).</source>
+        <translation>Die Kopie konnte nicht an die Stelle von %1 treten (%2).</translation>
+    </message>
+    <message>
         <source>Could not replace %1 with the new file (%2).</source>
         <translation>%1 konnte nicht durch die neue Datei ersetzt werden (%2).</translation>
     </message>
@@ -56,16 +107,20 @@
         <translation>%1 konnte nicht aktualisiert werden (%2).</translation>
     </message>
     <message>
-        <source> The copy %1 is incomplete.</source>
-        <translation> Die Kopie %1 ist unvollständig.</translation>
+        <source> %1 holds its old contents.</source>
+        <translation> %1 enthält den alten Inhalt.</translation>
     </message>
     <message>
-        <source> %1 holds its old contents.</source>
-        <translation> %1 enthält den bisherigen Inhalt.</translation>
+        <source> The copy %1 was left as it was.</source>
+        <translation> Die Kopie %1 blieb, wie sie war.</translation>
     </message>
     <message>
         <source> A configuration line must be a single line; nothing was written.</source>
         <translation> Eine Konfigurationszeile muss eine einzige Zeile sein; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source> Nothing was replaced: %1 holds what the other program wrote.</source>
+        <translation> Nichts wurde ersetzt: %1 enthält, was das andere Programm geschrieben hat.</translation>
     </message>
     <message>
         <source> The configuration file %1 is unchanged.</source>
@@ -73,73 +128,135 @@
     </message>
 </context>
 <context>
-    <name>chromlet::SetaReader</name>
+    <name>chromlet::LoadNames</name>
+    <message>
+        <source>%1 (its last line %2 is longer than %3 KiB, too long to be a name)</source>
+        <translation>%1 (seine letzte Zeile %2 ist länger als %3 KiB, zu lang für einen Namen)</translation>
+    </message>
+    <message>
+        <source>%1 (a line %2 &quot;...&quot;)</source>
+        <translation>%1 (eine Zeile %2 &quot;...&quot;)</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot; (%2).</source>
+        <translation>„%1“ konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no %2.</source>
+        <translation>„%1“ enthält keinen %2.</translation>
+    </message>
+    <message>
+        <source> and no </source>
+        <translation> und keinen </translation>
+    </message>
+    <message>
+        <source> The names in the editors were left as they were.</source>
+        <translation> Die Namen in den Eingabefeldern bleiben unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ReadSetaLines</name>
     <message>
         <source>No file name was given.</source>
         <translation>Es wurde kein Dateiname angegeben.</translation>
     </message>
 </context>
 <context>
+    <name>chromlet::RegularFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>es ist %1, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the path holds a NUL character, which no file name can hold</source>
+        <translation>der Pfad enthält ein NUL-Zeichen, das in keinem Dateinamen stehen kann</translation>
+    </message>
+</context>
+<context>
     <name>chromlet::ui::BudgetView</name>
     <message>
         <source>The game keeps only the first %1 bytes of a name, colour codes included: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel behält nur die ersten %1 Bytes eines Namens, Farbcodes mitgezählt: %2</translation>
     </message>
     <message>
         <source>The game keeps up to %1 bytes of a name, colour codes included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel behält bis zu %1 Bytes eines Namens, Farbcodes mitgezählt.</translation>
     </message>
     <message>
         <source>Other players and server lists see only the first %1 bytes: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Spieler und Serverlisten sehen nur die ersten %1 Bytes: %2</translation>
     </message>
     <message>
         <source>Other players and server lists see up to %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Spieler und Serverlisten sehen bis zu %1 Bytes.</translation>
     </message>
     <message>
         <source>The game&apos;s Player Settings field holds only %1 characters, codes included: editing the name there cuts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Namensfeld in den Spielereinstellungen fasst nur %1 Zeichen, Codes mitgezählt: Wer den Namen dort bearbeitet, kürzt ihn.</translation>
     </message>
     <message>
         <source>Fits the %1 characters of the game&apos;s Player Settings field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt in die %1 Zeichen des Namensfelds der Spielereinstellungen.</translation>
     </message>
     <message>
         <source>The in-game server browser shows only the first %1 bytes, without colours and in capitals: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Serverbrowser im Spiel zeigt nur die ersten %1 Bytes, ohne Farben und in Großbuchstaben: %2</translation>
     </message>
     <message>
         <source>The in-game server browser shows up to %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Serverbrowser im Spiel zeigt bis zu %1 Bytes.</translation>
     </message>
     <message>
         <source>ioquake3&apos;s server list shows only the first %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Serverliste von ioquake3 zeigt nur die ersten %1 Bytes.</translation>
     </message>
     <message>
         <source>ioquake3&apos;s server list shows up to %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Serverliste von ioquake3 zeigt bis zu %1 Bytes.</translation>
     </message>
     <message>
         <source>The game&apos;s settings string holds at most %1 bytes: the game refuses this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungszeichenkette des Spiels fasst höchstens %1 Bytes: Das Spiel lehnt diesen Namen ab.</translation>
     </message>
     <message>
         <source>Within the %1 bytes of the game&apos;s settings string.</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb der %1 Bytes der Einstellungszeichenkette des Spiels.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished">Name:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>%1 %2 bytes, %3 visible</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 Bytes, %3 sichtbar</translation>
     </message>
 </context>
 <context>
@@ -166,11 +283,11 @@
     </message>
     <message>
         <source>Written to %1; the previous contents are in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 geschrieben; der vorige Inhalt steht in %2.</translation>
     </message>
     <message>
         <source>✓ Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ In %1 geschrieben</translation>
     </message>
 </context>
 <context>
@@ -235,30 +352,6 @@
         <translation>Die Namen konnten nicht geladen werden</translation>
     </message>
     <message>
-        <source> The names in the editors were left as they were.</source>
-        <translation> Die Namen in den Eingabefeldern bleiben unverändert.</translation>
-    </message>
-    <message>
-        <source>Could not read &quot;%1&quot; (%2).</source>
-        <translation>„%1“ konnte nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>player name (a line seta name &quot;...&quot;)</source>
-        <translation>Spielernamen (eine Zeile seta name &quot;...&quot;)</translation>
-    </message>
-    <message>
-        <source>server name (a line seta sv_hostname &quot;...&quot;)</source>
-        <translation>Servernamen (eine Zeile seta sv_hostname &quot;...&quot;)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds no %2.</source>
-        <translation>„%1“ enthält keinen %2.</translation>
-    </message>
-    <message>
-        <source> and no </source>
-        <translation> und keinen </translation>
-    </message>
-    <message>
         <source>Give in you name. Select the part of the text you want to color and click to color you want it to be. Repeat this until you get the desired chromlet. You can do the same thing with your Server name.                                                      Click &apos;Show code&apos; to put the Chromlet in your q3config.cfg file.</source>
         <translation>Gib deinen Namen ein. Markiere den Teil, den du färben willst, und klicke auf die gewünschte Farbe. Wiederhole das, bis dein Chromlet fertig ist. Mit deinem Servernamen geht es genauso.
 Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.</translation>
@@ -297,269 +390,271 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Load from &amp;q3config.cfg...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus &amp;q3config.cfg laden...</translation>
     </message>
     <message>
         <source>S&amp;how code</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ode anzeigen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Been&amp;den</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbei&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rüc&amp;kgängig</translation>
     </message>
     <message>
         <source>Re&amp;do</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;pieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>G&amp;ame</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;piel</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Chromlet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info zu Chromlet</translation>
     </message>
     <message>
         <source>About Chromlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu Chromlet</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;%1 %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Coloured player and server names for the game, written into its q3config.cfg.&lt;/p&gt;&lt;p&gt;News and updates: &lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;%1 %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Farbige Spieler- und Servernamen für das Spiel, eingetragen in seine q3config.cfg.&lt;/p&gt;&lt;p&gt;Neuigkeiten und Updates: &lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>No web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Webbrowser</translation>
     </message>
     <message>
         <source>Copy address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse kopieren</translation>
     </message>
     <message>
         <source>No web browser could be started for the address below. Copy it into a browser yourself:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Adresse unten ließ sich kein Webbrowser starten. Kopiere sie selbst in einen Browser:
+
+%1</translation>
     </message>
     <message>
         <source>Quake III Arena &amp;test (1999)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quake III Arena &amp;Test (1999)</translation>
     </message>
     <message>
         <source>Quake III Arena &amp;1.32 / Quake3e</source>
-        <translation type="unfinished"></translation>
+        <translation>Quake III Arena &amp;1.32 / Quake3e</translation>
     </message>
     <message>
         <source>&amp;ioquake3 / OpenArena</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ioquake3 / OpenArena</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle</source>
+        <translation>St&amp;il</translation>
     </message>
 </context>
 <context>
     <name>chromlet::ui::GamePreview</name>
     <message>
         <source>How the game shows your name and your server name, and what it makes of them. Slanted, underlined characters are in the alternative font.</source>
-        <translation type="unfinished"></translation>
+        <translation>So zeigt das Spiel deinen Namen und deinen Servernamen, und das macht es daraus. Schräge, unterstrichene Zeichen stehen in der alternativen Schrift.</translation>
     </message>
     <message>
         <source>black removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz entfernt</translation>
     </message>
     <message>
         <source>leading spaces dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>führende Leerzeichen entfernt</translation>
     </message>
     <message>
         <source>spaces cut to three</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen auf drei gekürzt</translation>
     </message>
     <message>
         <source>cut at %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1 Bytes abgeschnitten</translation>
     </message>
     <message>
         <source>\, ; or &quot; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>\, ; oder &quot; abgelehnt</translation>
     </message>
     <message>
         <source>no name left: UnnamedPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Name übrig: UnnamedPlayer</translation>
     </message>
     <message>
         <source>The game keeps (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel behält (%1):</translation>
     </message>
     <message>
         <source>The server refuses this name (\, ; or &quot;): the browser shows none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server lehnt diesen Namen ab (\, ; oder &quot;): Der Browser zeigt keinen.</translation>
     </message>
     <message>
         <source>In the game&apos;s server browser (cut at %1 bytes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Serverbrowser des Spiels (nach %1 Bytes abgeschnitten):</translation>
     </message>
     <message>
         <source>In the game&apos;s server browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Serverbrowser des Spiels:</translation>
     </message>
 </context>
 <context>
     <name>chromlet::ui::GameRunningCheck</name>
     <message>
         <source>The game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel läuft</translation>
     </message>
     <message>
         <source>The game is running (%1). It writes q3config.cfg again when it quits, and the names written now would be lost then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel läuft (%1). Es schreibt q3config.cfg beim Beenden neu, und die jetzt eingetragenen Namen gingen dann verloren.</translation>
     </message>
     <message>
         <source>Quit the game first, or write now and set the names again in the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende zuerst das Spiel, oder trage jetzt ein und setze die Namen im Spiel noch einmal.</translation>
     </message>
     <message>
         <source>Write anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem eintragen</translation>
     </message>
 </context>
 <context>
     <name>chromlet::ui::NameActions</name>
     <message>
-        <source>Rainbow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>By word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alternate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Random</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tidy codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Remove colour changes nobody can see: spaces take the colour next to them. The name looks the same and takes fewer bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paste coded name</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt Farbwechsel, die niemand sieht: Leerzeichen nehmen die Farbe daneben an. Der Name sieht gleich aus und braucht weniger Bytes.</translation>
     </message>
     <message>
         <source>Paste a name in the game&apos;s colour codes (^1Pl^7ayer), a seta line or a /name command, with its colours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy as console command</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recent names</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Namen in den Farbcodes des Spiels (^1Pl^7ayer), eine seta-Zeile oder einen /name-Befehl mit seinen Farben ein</translation>
     </message>
     <message>
         <source>The clipboard holds no name to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keinen Namen zum Einfügen.</translation>
     </message>
     <message>
         <source>The name&apos;s double quotes were left out: a name cannot hold one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anführungszeichen des Namens wurden weggelassen: Ein Name kann keine enthalten.</translation>
     </message>
     <message>
         <source>Only the first line of the clipboard was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die erste Zeile der Zwischenablage wurde eingefügt.</translation>
     </message>
     <message>
         <source>Put /sv_hostname &quot;...&quot; on the clipboard, to paste into the game&apos;s console</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt /sv_hostname &quot;...&quot; in die Zwischenablage, zum Einfügen in die Konsole des Spiels</translation>
     </message>
     <message>
         <source>Put /name &quot;...&quot; on the clipboard, to paste into the game&apos;s console</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt /name &quot;...&quot; in die Zwischenablage, zum Einfügen in die Konsole des Spiels</translation>
     </message>
     <message>
         <source>The test release&apos;s console cannot type the colour escape: use Show code and write the name into q3config.cfg instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Konsole der Testversion lässt sich das Farb-Escape nicht tippen: Nimm stattdessen „Code zeigen“ und trage den Namen in q3config.cfg ein.</translation>
     </message>
     <message>
         <source>No names written yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Namen eingetragen</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
-        <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <source>Ra&amp;inbow</source>
+        <translation>Regenb&amp;ogen</translation>
+    </message>
+    <message>
+        <source>By w&amp;ord</source>
+        <translation>Wor&amp;tweise</translation>
+    </message>
+    <message>
+        <source>Alter&amp;nate</source>
+        <translation>&amp;Abwechselnd</translation>
+    </message>
+    <message>
+        <source>Ran&amp;dom</source>
+        <translation>Zu&amp;fall</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>Zurüc&amp;ksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Tidy codes</source>
+        <translation>Co&amp;des aufräumen</translation>
+    </message>
+    <message>
+        <source>Paste coded &amp;name</source>
+        <translation>Codierten &amp;Namen einfügen</translation>
+    </message>
+    <message>
+        <source>Copy as console comm&amp;and</source>
+        <translation>Als Konsolenbe&amp;fehl kopieren</translation>
+    </message>
+    <message>
+        <source>Rece&amp;nt names</source>
+        <translation>Letzte &amp;Namen</translation>
     </message>
 </context>
 <context>
     <name>chromlet::ui::NameEditor</name>
     <message>
         <source>%1 are not characters the game can show; they were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind keine Zeichen, die das Spiel zeigen kann; sie wurden weggelassen.</translation>
     </message>
     <message>
         <source>%1 is not a character the game can show; it was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Zeichen, das das Spiel zeigen kann; es wurde weggelassen.</translation>
     </message>
     <message>
         <source>A name cannot hold a double quote (&quot;): it would end the name early in q3config.cfg. It was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name kann kein Anführungszeichen (&quot;) enthalten: Es würde den Namen in q3config.cfg vorzeitig beenden. Es wurde weggelassen.</translation>
     </message>
     <message>
         <source>A name is one line: each line break became a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name ist eine Zeile: Jeder Zeilenumbruch wurde zu einem Leerzeichen.</translation>
     </message>
     <message>
         <source>A name is one line: the line break was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name ist eine Zeile: Der Zeilenumbruch wurde weggelassen.</translation>
     </message>
     <message>
         <source>character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen %1</translation>
     </message>
     <message>
         <source>%1 (code %2): the game draws it from its alternative font, as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Code %2): Das Spiel zeichnet es aus seiner alternativen Schrift, als %3.</translation>
     </message>
 </context>
 <context>

@@ -177,8 +177,8 @@ void NameActions::FillRecentNamesMenu() {
         const std::string serverLine = recent.serverLine.toStdString();
         const QString text =
             tr("%1 on %2").arg(Shown(nameLine, target_), Shown(serverLine, target_));
-        QAction* item =
-            recentMenu_->addAction(text.toHtmlEscaped().isEmpty() ? tr("(empty)") : text);
+        // A single "&" in a menu item would mark an access key.
+        QAction* item = recentMenu_->addAction(QString(text).replace('&', QStringLiteral("&&")));
         connect(item, &QAction::triggered, this, [this, nameLine, serverLine] {
             const std::optional<std::string> name = CodeOfSetaLine(target_, nameLine);
             const std::optional<std::string> server = CodeOfSetaLine(target_, serverLine);
