@@ -18,7 +18,7 @@
 namespace chromlet::ui {
 
 QRect ControlSpec::Rect() const {
-    return twipsRect(left, top, width, height);
+    return TwipsRect(left, top, width, height);
 }
 
 QString Caption(const ControlSpec& control) {

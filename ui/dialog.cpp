@@ -62,7 +62,7 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     setWindowTitle(tr(DialogCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     setFont(UiFont());
     setSizeGripEnabled(false);
 

@@ -4,20 +4,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "config/load_names.h"
-#include "config/seta_reader.h"
 #include "core/caret_code.h"
-#include "core/color_decode.h"
 #include "core/memory_styled_text.h"
 #include "core/name_rules.h"
 #include "ui/budget_view.h"
@@ -187,7 +183,7 @@ void Form1::SetUpWindow() {
 
     clientArea_ = new QWidget(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
-    clientArea_->setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    clientArea_->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -260,7 +256,7 @@ void Form1::ConnectButtons() {
         ->setToolTip(tr("Load the player name and server name from a q3config.cfg"));
 
     for (NameEditor* editor : {rtb_, rtb2_}) {
-        connect(editor, &NameEditor::styledTextChanged, this, &Form1::UpdatePreview);
+        connect(editor, &NameEditor::StyledTextChanged, this, &Form1::UpdatePreview);
     }
     // The Edit menu acts on the editor that has the focus, or had it last.
 }

@@ -67,7 +67,7 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
     // contentsChange also reports format-only changes, which textChanged does not.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) {
         stylesValid_ = false;
-        emit styledTextChanged();
+        emit StyledTextChanged();
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, &NameEditor::RestartCaretBlink);
 }

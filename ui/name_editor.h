@@ -70,7 +70,7 @@ class NameEditor : public QTextEdit, public StyledText {
 
   signals:
     /// The text or any character's style changed (typing, pasting, undo, a style button).
-    void styledTextChanged();
+    void StyledTextChanged();
     /// Something typed or pasted was refused or changed; `note` says what and why.
     void InputNoted(const QString& note);
 

@@ -6,12 +6,12 @@
 
 namespace chromlet::ui {
 
-constexpr int twips(int n) {
+constexpr int Twips(int n) {
     return n >= 0 ? (n + 7) / 15 : -((-n + 7) / 15);
 }
 
-constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
 }
 
 }  // namespace chromlet::ui

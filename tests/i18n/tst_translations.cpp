@@ -123,7 +123,7 @@ class TestTranslations : public QObject {
         auto* showCode = window.findChild<QPushButton*>("Command9");
         QCOMPARE(showCode->shortcut(), QKeySequence::mnemonic(captions[0]));
         QTest::mouseClick(showCode, Qt::LeftButton);
-        QVERIFY(watch.fired());
+        QVERIFY(watch.Fired());
         QCOMPARE(title, dialogTitle);
         QCOMPARE(clash, QString());
         QCOMPARE(misfit, QString());

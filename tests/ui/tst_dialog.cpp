@@ -84,23 +84,8 @@ class TestDialog : public QObject {
         QFETCH(QString, kind);
         QFETCH(QString, caption);
         QFETCH(QRect, twipsRect);
-        QWidget* w = dialog->findChild<QWidget*>(QTest::currentDataTag());
-        QVERIFY(w);
-        QCOMPARE(w->geometry(), test::PixelsOf(twipsRect));
-        if (kind == "button") {
-            auto* b = qobject_cast<QPushButton*>(w);
-            QVERIFY(b);
-            QCOMPARE(b->text(), caption);
-            QVERIFY(!b->isDefault());
-            QVERIFY(!b->autoDefault());
-            QVERIFY(test::CaptionFits(b));
-        } else if (kind == "text box") {
-            QVERIFY(qobject_cast<QLineEdit*>(w));
-        } else {
-            auto* f = qobject_cast<QFrame*>(w);
-            QVERIFY(f);
-            QCOMPARE(f->frameShape(), QFrame::HLine);
-        }
+        test::CheckLayoutControl(dialog->findChild<QWidget*>(QTest::currentDataTag()), kind,
+                                 caption, twipsRect);
     }
 
     void hasItsCaptionSizeToolTipAndFocusOrder() {

@@ -447,39 +447,11 @@ class TestForm1 : public QObject {
         QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
         QVERIFY(w);
         QCOMPARE(w->parentWidget(), window->ClientArea());
-        QCOMPARE(w->geometry(), test::PixelsOf(twipsRect));
-        if (kind == "button") {
-            auto* b = qobject_cast<QPushButton*>(w);
-            QVERIFY(b);
-            QCOMPARE(b->text(), caption);
-            // Every caption fits inside its button in the font the machine has.
-            QVERIFY2(test::CaptionFits(b), qPrintable(caption));
-        } else if (kind == "editor") {
-            auto* e = qobject_cast<NameEditor*>(w);
-            QVERIFY(e);
-            QCOMPARE(QString::fromLatin1(e->Text().c_str()), caption);
-        } else if (kind.endsWith("label")) {
-            auto* l = qobject_cast<QLabel*>(w);
-            QVERIFY(l);
-            QCOMPARE(l->font().bold(), kind == "bold label");
-            QVERIFY(l->wordWrap());
-            if (!caption.isNull()) {
-                QCOMPARE(l->text(), caption);
-            }
-        } else if (kind == "preview") {
-            QVERIFY(qobject_cast<GamePreview*>(w));
-            QCOMPARE(w->focusPolicy(), Qt::NoFocus);
-        } else if (kind == "budget") {
-            QVERIFY(qobject_cast<BudgetView*>(w));
-        } else {
-            auto* f = qobject_cast<QFrame*>(w);
-            QVERIFY(f);
-            QCOMPARE(f->frameShape(), kind == "hline" ? QFrame::HLine : QFrame::VLine);
-        }
+        test::CheckLayoutControl(w, kind, caption, twipsRect);
     }
 
     void additionsLieInTheFreeAreaOfTheRightHalf() {
-        const QRect free(twips(3480), twips(1710), twips(3435), twips(3900 - 1710));
+        const QRect free(Twips(3480), Twips(1710), Twips(3435), Twips(3900 - 1710));
         for (const char* name : {"Label6", "Preview1", "Budget1", "Command23"}) {
             QVERIFY2(free.contains(window->findChild<QWidget*>(name)->geometry()), name);
         }
@@ -612,7 +584,7 @@ class TestForm1 : public QObject {
         });
         chooserAnswer = path;
         QTest::mouseClick(button("Command23"), Qt::LeftButton);
-        QVERIFY(boxWatch.fired());
+        QVERIFY(boxWatch.Fired());
         QVERIFY2(text.contains(says), qPrintable(text));
         QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
         QVERIFY2(text.contains("left as they were"), qPrintable(text));
@@ -630,7 +602,7 @@ class TestForm1 : public QObject {
     void twipsRoundToTheNearestPixel() {
         QFETCH(int, twips);
         QFETCH(int, pixels);
-        QCOMPARE(ui::twips(twips), pixels);
+        QCOMPARE(ui::Twips(twips), pixels);
     }
 
     void menuAccessKeysStayClearOfTheButtonsAndOfEachOther() {
@@ -772,7 +744,7 @@ class TestForm1 : public QObject {
             modal->close();
         });
         menuAction("HelpMenu", "&About Chromlet")->trigger();
-        QVERIFY(watch.fired());
+        QVERIFY(watch.Fired());
         QVERIFY2(text.contains("v0.3") && text.contains("https://chromlet.github.io/"),
                  qPrintable(text));
     }

@@ -52,7 +52,7 @@ class TestGameRunningCheck : public QObject {
             return games;
         });
         QCOMPARE(result, writes);
-        QCOMPARE(watch.fired(), !running.isEmpty());
+        QCOMPARE(watch.Fired(), !running.isEmpty());
         if (!running.isEmpty()) {
             QVERIFY2(text.contains(names) && text.contains("when it quits"), qPrintable(text));
         }

@@ -10,7 +10,13 @@
 
 #include <functional>
 
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
 #include "core/styled_text.h"
+#include "ui/budget_view.h"
+#include "ui/game_preview.h"
 #include "ui/name_editor.h"
 #include "ui/twips.h"
 
@@ -38,7 +44,7 @@ class ModalWatcher {
     ModalWatcher& operator=(const ModalWatcher&) = delete;
 
     /// Whether a modal window showed up.
-    bool fired() const { return fired_; }
+    bool Fired() const { return fired_; }
 
   private:
     QTimer timer_;
@@ -63,13 +69,52 @@ inline void AddLayoutRow(const char* name, const char* kind, const char* caption
 /// Where a control given in twips stands on a 96 dpi screen, converted as the windows convert
 /// it (the rounding itself is pinned by tst_form1's twipsRoundToTheNearestPixel).
 inline QRect PixelsOf(const QRect& twips) {
-    return ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    return ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 /// Whether a button's caption, without its access-key marker, fits inside it.
 inline bool CaptionFits(const QPushButton* button) {
     return button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 8 <=
            button->width();
+}
+
+/// Checks one control of a layout table: its place, its kind, and the caption a button, label
+/// or editor shows. Label rows with a null caption skip the caption.
+inline void CheckLayoutControl(QWidget* w, const QString& kind, const QString& caption,
+                               const QRect& twipsRect) {
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), PixelsOf(twipsRect));
+    if (kind == "button") {
+        auto* b = qobject_cast<QPushButton*>(w);
+        QVERIFY(b);
+        QCOMPARE(b->text(), caption);
+        // Enter in a text box must never press a button; every caption fits in the font here.
+        QVERIFY(!b->isDefault() && !b->autoDefault());
+        QVERIFY2(CaptionFits(b), qPrintable(caption));
+    } else if (kind == "text box") {
+        QVERIFY(qobject_cast<QLineEdit*>(w));
+    } else if (kind == "editor") {
+        auto* e = qobject_cast<ui::NameEditor*>(w);
+        QVERIFY(e);
+        QCOMPARE(QString::fromLatin1(e->Text().c_str()), caption);
+    } else if (kind.endsWith("label")) {
+        auto* l = qobject_cast<QLabel*>(w);
+        QVERIFY(l);
+        QCOMPARE(l->font().bold(), kind == "bold label");
+        QVERIFY(l->wordWrap());
+        if (!caption.isNull()) {
+            QCOMPARE(l->text(), caption);
+        }
+    } else if (kind == "preview") {
+        QVERIFY(qobject_cast<ui::GamePreview*>(w));
+        QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    } else if (kind == "budget") {
+        QVERIFY(qobject_cast<ui::BudgetView*>(w));
+    } else {
+        auto* f = qobject_cast<QFrame*>(w);
+        QVERIFY(f);
+        QCOMPARE(f->frameShape(), kind == "hline" ? QFrame::HLine : QFrame::VLine);
+    }
 }
 
 /// Replaces the editor's whole text, every character white and in the standard font.
