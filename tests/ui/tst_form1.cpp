@@ -811,6 +811,29 @@ class TestForm1 : public QObject {
             modal->close();
         });
         ConfirmWriteWhileGameRuns(window.get(), [] { return std::vector<std::string>{"quake3e"}; });
+
+        // The one-click styles in a caret target, with the counts they leave.
+        window->SetTarget(TargetGame::Quake3);
+        test::SetEditorText(window->rtb(), "Red Rocket Rider");
+        test::SetEditorText(window->rtb2(), "Frag Fest");
+        window->rtb()->setFocus();
+        auto* budget = window->findChild<BudgetView*>("Budget1");
+        for (const char* style : {"Ra&inbow", "By w&ord", "Ran&dom", "&Tidy codes"}) {
+            if (QString(style) == "&Tidy codes") {
+                // Spaces coloured by hand, as selecting word by word leaves them, cost codes.
+                for (std::size_t space : {3u, 10u}) {
+                    window->rtb()->SetSelection({space, 1});
+                    window->rtb()->SetSelectionColor(PackedOf(PaletteColor::White));
+                }
+                window->rtb()->SetSelection({0, 0});
+                QVERIFY(window->grab().save(dir + "/form1-style-beforetidy.png"));
+                qInfo("before tidying: %s", qPrintable(budget->Counts(0)));
+            }
+            menuAction("StyleMenu", style)->trigger();
+            const QString name = QString(style).remove('&').remove(' ').toLower();
+            QVERIFY(window->grab().save(dir + "/form1-style-" + name + ".png"));
+            qInfo("%s: %s", style, qPrintable(budget->Counts(0)));
+        }
     }
 };
 
