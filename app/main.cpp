@@ -55,6 +55,8 @@ int AnswerOnTerminal(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The target game and the recent names are kept in ~/.config/Chromlet/Chromlet.conf.
+    QCoreApplication::setOrganizationName(FromAscii(chromlet::product::Name));
     QCoreApplication::setApplicationName(FromAscii(chromlet::product::Name));
     QCoreApplication::setApplicationVersion(FromAscii(chromlet::product::Version));
     QGuiApplication::setDesktopFileName(FromAscii(chromlet::product::AppId));
