@@ -57,7 +57,8 @@ QString Absent(NameLineState state, const char* what, const char* line) {
 LoadedNames LoadNames(const QString& path, TargetGame target) {
     LoadedNames loaded;
     loaded.path = path;
-    const StoredSetaLines stored = ReadSetaLines(path);
+    const StoredSetaLines stored = ReadSetaLines(
+        path, CodeFormOf(target) == CodeForm::Caret ? LineEnds::AlsoLf : LineEnds::CrOrCrLf);
     if (!stored.Readable()) {
         loaded.readError = stored.error;
         return loaded;

@@ -75,9 +75,45 @@ class SetaSink {
     bool tooLong_ = false;
 };
 
+// Passes a line's runs on, ending the line at every LF as well.
+template <class Sink>
+class EndAtLf {
+  public:
+    explicit EndAtLf(Sink& sink) : sink_(sink) {}
+    void Bytes(std::string_view run) {
+        for (std::size_t lf = run.find('\n'); lf != std::string_view::npos; lf = run.find('\n')) {
+            if (lf > 0) {
+                sink_.Bytes(run.substr(0, lf));
+            }
+            sink_.LineEnd();
+            run.remove_prefix(lf + 1);
+        }
+        if (!run.empty()) {
+            sink_.Bytes(run);
+        }
+    }
+    void LineEnd() { sink_.LineEnd(); }
+
+  private:
+    Sink& sink_;
+};
+
+template <class Sink>
+bool ReadLines(ChunkReader& in, Sink& sink) {
+    LineSplitter lines;
+    for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
+        lines.Feed(chunk, sink);
+    }
+    if (in.Failed()) {
+        return false;
+    }
+    lines.Finish(sink);
+    return true;
+}
+
 }  // namespace
 
-StoredSetaLines ReadSetaLines(const QString& path) {
+StoredSetaLines ReadSetaLines(const QString& path, LineEnds ends) {
     StoredSetaLines found;
     if (path.isEmpty()) {
         found.error =
@@ -96,17 +132,14 @@ StoredSetaLines ReadSetaLines(const QString& path) {
         return found;
     }
     ChunkReader in(file);
-    LineSplitter lines;
     SetaSink sink(found);
-    for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
-        lines.Feed(chunk, sink);
-    }
-    if (in.Failed()) {
+    EndAtLf<SetaSink> endAtLf(sink);
+    const bool read = ends == LineEnds::AlsoLf ? ReadLines(in, endAtLf) : ReadLines(in, sink);
+    if (!read) {
         StoredSetaLines failed;
         failed.error = in.Reason();
         return failed;
     }
-    lines.Finish(sink);
     return found;
 }
 

@@ -13,6 +13,10 @@ namespace chromlet {
 /// longer line is reported as too long without being held.
 inline constexpr std::size_t MaxSetaLineSize = 64 * 1024;
 
+/// Where a line of the file ends. The test release ends a line only at CR or CR LF, and an LF is
+/// a byte of the line; the later engines write LF line ends and end a line at LF as well.
+enum class LineEnds { CrOrCrLf, AlsoLf };
+
 /// The name lines a configuration file holds. For each of the two, the last matching line
 /// counts: it is either held, or reported as too long.
 struct StoredSetaLines {
@@ -25,9 +29,8 @@ struct StoredSetaLines {
     bool Readable() const { return error.isEmpty(); }
 };
 
-/// Reads `path`, which must be a regular file, with the game's line rules (a line ends at CR or
-/// CR LF) and finds the last player-name and server-name lines, matched as the updater matches
+/// Reads `path`, which must be a regular file, with the line rules `ends` and finds the last player-name and server-name lines, matched as the updater matches
 /// the lines it replaces. Memory use stays below MaxSetaLineSize per line, whatever the file.
-StoredSetaLines ReadSetaLines(const QString& path);
+StoredSetaLines ReadSetaLines(const QString& path, LineEnds ends = LineEnds::CrOrCrLf);
 
 }  // namespace chromlet

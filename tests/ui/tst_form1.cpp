@@ -547,6 +547,18 @@ class TestForm1 : public QObject {
         QTest::mouseClick(button("Command23"), Qt::LeftButton);
         QCOMPARE(chooserCalls[1].fileName, path);
         QCOMPARE(Describe(*window->rtb()), QStringLiteral("P1s l1a a7s y7s "));
+
+        // A later engine's config loads by its caret codes.
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("seta name \"^1Pl^7ay^7\"\nseta sv_hostname \"^4Sv^7\"\n");
+        }
+        window->SetTarget(TargetGame::Quake3);
+        chooserAnswer = path;
+        QTest::mouseClick(button("Command23"), Qt::LeftButton);
+        QCOMPARE(Describe(*window->rtb()), QStringLiteral("P1s l1s a7s y7s "));
+        QCOMPARE(Describe(*window->rtb2()), QStringLiteral("S4s v4s "));
     }
 
     void loadReportsWhatIsMissingAndChangesNothing_data() {
