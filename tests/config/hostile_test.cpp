@@ -157,18 +157,22 @@ TEST(OtherProgram, changingTheFileDuringTheUpdateStopsIt) {
         int nth;
         std::string tail;  // after `theirs` in what the other program writes
         std::function<void(const ConfigFolder&, const std::string&)> change;
+        const char* reason;  // how the updater saw it
     } cases[] = {
         {"rewrites it in place during the first pass", UpdateStep::ReadConfig, 2, "x\r\n",
-         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, false); }},
+         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, false); },
+         "its contents changed"},
         {"rewrites it keeping size and time", UpdateStep::ReadConfig, 2, "",
-         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, true); }},
+         [](const ConfigFolder& f, const std::string& b) { Overwrite(f.Config(), b, true); },
+         "its contents changed"},
         {"replaces it between the passes", UpdateStep::OpenSideForReading, 1, "x\r\n",
          [](const ConfigFolder& f, const std::string& b) {
              WriteBytes(f.Path(QStringLiteral("new")), b);
              ASSERT_EQ(rename(Native(f.Path(QStringLiteral("new"))).constData(),
                               Native(f.Config()).constData()),
                        0);
-         }},
+         },
+         "another file has taken its place"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -179,6 +183,7 @@ TEST(OtherProgram, changingTheFileDuringTheUpdateStopsIt) {
         const UpdateResult result = Update(
             folder.Config(), RaceAt(c.at, c.nth, [&] { c.change(folder, theirs + c.tail); }));
         EXPECT_EQ(result.failedStep, UpdateStep::CheckConfigUnchanged);
+        EXPECT_EQ(result.reason, QLatin1String(c.reason));
         EXPECT_EQ(ReadBytes(folder.Config()), theirs + c.tail);
         EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
         EXPECT_EQ(folder.Entries(), entries);
