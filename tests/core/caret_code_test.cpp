@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "char_styles.h"
 #include "describe_styles.h"
 #include "hex.h"
 
@@ -14,18 +15,7 @@ namespace {
 using test::DescribeStyles;
 using test::FromHex;
 using test::ToHex;
-
-constexpr CharStyle W{PackedOf(PaletteColor::White), true};
-constexpr CharStyle Wa{PackedOf(PaletteColor::White), false};
-constexpr CharStyle R{PackedOf(PaletteColor::Red), true};
-constexpr CharStyle B{PackedOf(PaletteColor::Blue), true};
-constexpr CharStyle K{PackedOf(PaletteColor::Black), true};
-constexpr CharStyle Off1{PackColor(1, 2, 3), true};
-constexpr CharStyle Off2{PackColor(200, 100, 50), true};
-
-MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) {
-    return MemoryStyledText(std::move(text), std::move(styles));
-}
+using namespace test::styles;
 
 TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
     struct Case {

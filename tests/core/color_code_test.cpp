@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "char_styles.h"
 #include "core/memory_styled_text.h"
 #include "hex.h"
 
@@ -13,19 +14,9 @@ namespace {
 
 using test::FromHex;
 using test::ToHex;
+using namespace test::styles;
 
-constexpr CharStyle W{PackedOf(PaletteColor::White), true};
-constexpr CharStyle Wa{PackedOf(PaletteColor::White), false};
-constexpr CharStyle R{PackedOf(PaletteColor::Red), true};
-constexpr CharStyle B{PackedOf(PaletteColor::Blue), true};
-constexpr CharStyle K{PackedOf(PaletteColor::Black), true};
-constexpr CharStyle Off1{PackColor(1, 2, 3), true};  // pasted colours outside the palette
-constexpr CharStyle Off2{PackColor(200, 100, 50), true};
 constexpr CharStyle Sentinel{999, true};
-
-MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) {
-    return MemoryStyledText(std::move(text), std::move(styles));
-}
 
 TEST(ShowCodeRun, writesPlayerAndNonameByteForByte) {
     {
