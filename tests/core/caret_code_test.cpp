@@ -18,16 +18,9 @@ using test::ToHex;
 using namespace test::styles;
 
 TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
-    struct Case {
-        const char* name;
-        MemoryStyledText player;
-        MemoryStyledText server;
-        const char* playerCode;
-        const char* serverCode;
-    };
     const MemoryStyledText none;
     // clang-format off
-    Case cases[] = {
+    ShowCodeCase cases[] = {
         {"Player and noname in white", MemoryStyledText("Player", W), MemoryStyledText("noname", W), "5E 37 50 6C 61 79 65 72", "5E 37 6E 6F 6E 61 6D 65"},
         {"red Pl, alternative-font er", Styled("Player", {R, R, W, W, Wa, Wa}), none, "5E 31 50 6C 5E 37 61 79 E5 F2", ""},
         {"empty texts", none, none, "", ""},
@@ -41,7 +34,7 @@ TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
         {"a caret at the end meets the closing code", Styled("a^", {W, W}), none, "5E 37 61 5E", ""},
     };
     // clang-format on
-    for (Case& c : cases) {
+    for (ShowCodeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const SetaLines lines = BuildShowCodeLines(TargetGame::Quake3, c.player, c.server);
         EXPECT_EQ(ToHex(lines.name), "73 65 74 61 20 6E 61 6D 65 20 22" +

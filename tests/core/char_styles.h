@@ -27,4 +27,13 @@ inline MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) 
     return MemoryStyledText(std::move(text), std::move(styles));
 }
 
+/// One row of a show-code table: the two texts and the code bytes expected for each, as hex.
+struct ShowCodeCase {
+    const char* name;
+    MemoryStyledText player;
+    MemoryStyledText server;
+    const char* playerCode;
+    const char* serverCode;
+};
+
 }  // namespace chromlet::test::styles

@@ -53,15 +53,8 @@ TEST(BuildSetaLine, wrapsTheCodeInQuotesAndEndsInWhite) {
 // One show-code run over a player name and a server name; the expected code strings are the
 // bytes between the opening quote and the closing escape, "7" and quote of each line.
 TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
-    struct Case {
-        const char* name;
-        MemoryStyledText player;
-        MemoryStyledText server;
-        const char* playerCode;
-        const char* serverCode;
-    };
     const std::string highA(1, '\xE9');
-    Case cases[] = {
+    ShowCodeCase cases[] = {
         {"empty texts give empty codes", Styled("", {}), Styled("", {}), "", ""},
         {"a first character of packed colour 999 gets no escape", Styled("ab", {Sentinel, B}),
          Styled("", {}), "61 1B 34 62", ""},
@@ -90,7 +83,7 @@ TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
         {"bytes 128 to 255 in the standard font pass unchanged", Styled("\xFF\x80", {W, W}),
          Styled("", {}), "1B 37 FF 80", ""},
     };
-    for (Case& c : cases) {
+    for (ShowCodeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const SetaLines lines = BuildShowCodeLines(c.player, c.server);
         EXPECT_EQ(ToHex(lines.name), ToHex(BuildSetaLine(NameLineStart, FromHex(c.playerCode))));
