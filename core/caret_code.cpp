@@ -1,7 +1,6 @@
 #include "core/caret_code.h"
 
-#include <vector>
-
+#include "core/code_scan.h"
 #include "core/color_decode.h"
 
 namespace chromlet {
@@ -40,41 +39,19 @@ MemoryStyledText DecodeCode(TargetGame target, std::string_view code) {
     if (CodeFormOf(target) == CodeForm::Escape) {
         return DecodeColorCode(code);
     }
-    std::string text;
-    std::vector<CharStyle> styles;
-    text.reserve(code.size());
-    styles.reserve(code.size());
-    PackedColor color = PackedOf(PaletteColor::White);
-
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        if (IsColorCodeAt(target, code, i)) {
-            color = PackedOf(ColorOfCodeChar(code[i + 1]));
-            ++i;
-            continue;
+    return DecodeWith(code, [target](std::string_view c, std::size_t pos) -> CodeAt {
+        if (!IsColorCodeAt(target, c, pos)) {
+            return {};
         }
-        const auto byte = static_cast<unsigned char>(code[i]);
-        const bool alternative = byte >= 128;
-        text.push_back(static_cast<char>(alternative ? byte - 128 : byte));
-        styles.push_back({color, !alternative});
-    }
-    return MemoryStyledText(std::move(text), std::move(styles));
+        return {2, PackedOf(ColorOfCodeChar(c[pos + 1]))};
+    });
 }
 
 std::optional<std::string> CodeOfSetaLine(TargetGame target, std::string_view line) {
     if (CodeFormOf(target) == CodeForm::Escape) {
         return CodeOfSetaLine(line);
     }
-    const std::size_t first = line.find('"');
-    const std::size_t last = line.rfind('"');
-    if (first == std::string_view::npos || last == first) {
-        return std::nullopt;
-    }
-    std::string_view code = line.substr(first + 1, last - first - 1);
-    const char closing[] = {CaretEscape, Palette(PaletteColor::White).digit};
-    if (code.ends_with(std::string_view(closing, 2))) {
-        code.remove_suffix(2);
-    }
-    return std::string(code);
+    return QuotedCodeOf(line, CaretEscape);
 }
 
 }  // namespace chromlet

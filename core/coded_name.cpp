@@ -4,6 +4,7 @@
 
 #include "core/caret_code.h"
 #include "core/char_rules.h"
+#include "core/code_scan.h"
 
 namespace chromlet {
 
@@ -138,27 +139,16 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
 
     std::string text;
     std::vector<CharStyle> styles;
-    PackedColor color = PackedOf(PaletteColor::White);
-    const std::string_view c = *code;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        if (c[i] == ColorEscape) {
-            // As in a configuration file: the escape and a palette digit, else the escape alone.
-            if (i + 1 < c.size()) {
-                if (const PaletteEntry* entry = PaletteEntryForDigit(c[i + 1])) {
-                    color = entry->packed;
-                    ++i;
-                }
-            }
-            continue;
+    // As in a configuration file: the escape and a palette digit, else the escape alone; then
+    // the caret codes the target's engine reads.
+    const auto codeAt = [target](std::string_view c, std::size_t pos) -> CodeAt {
+        const CodeAt escape = EscapeCodeAt(c, pos);
+        if (escape.length > 0 || !IsPastedCaretCode(target, c, pos)) {
+            return escape;
         }
-        if (IsPastedCaretCode(target, c, i)) {
-            color = PackedOf(ColorOfCodeChar(c[i + 1]));
-            ++i;
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(c[i]);
-        const bool alternative = byte >= 128;
-        const auto shown = static_cast<unsigned char>(alternative ? byte - 128 : byte);
+        return {2, PackedOf(ColorOfCodeChar(c[pos + 1]))};
+    };
+    ForEachCodedChar(*code, codeAt, [&](unsigned char shown, CharStyle style) {
         // What the editors refuse never reaches them: a quote, or a byte that reads as a line
         // break once lowered from the alternative font (8A is a line feed there).
         switch (CheckNameChar(shown)) {
@@ -167,14 +157,14 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
                 break;
             case NameCharFault::DoubleQuote:
                 found.quotesStripped = true;
-                continue;
+                return;
             case NameCharFault::LineBreak:
                 found.lineBreaksStripped = true;
-                continue;
+                return;
         }
         text.push_back(static_cast<char>(shown));
-        styles.push_back({color, !alternative});
-    }
+        styles.push_back(style);
+    });
     if (notes) {
         *notes = found;
     }

@@ -170,33 +170,40 @@ TEST(Failure, realRenameFailureReportsTheSystemsReasonAndCleansUp) {
 TEST(DescribeFailure, namesTheStepTheFileTheReasonAndBothFiles) {
     UpdateResult result;
     EXPECT_EQ(DescribeFailure(result), QString());
-    result.failedStep = UpdateStep::WriteConfig;
     result.configPath = QStringLiteral("/games/q3/q3config.cfg");
     result.sidePath = QStringLiteral("/games/q3/q3config.cfg_");
-    result.failedFile = result.configPath;
-    result.reason = QStringLiteral("No space left on device");
-    result.sideFile = SideFileState::CompleteCopy;
-    EXPECT_EQ(DescribeFailure(result).toStdString(),
-              "Could not write the new file beside \"/games/q3/q3config.cfg\" (No space left on "
-              "device). The configuration file \"/games/q3/q3config.cfg\" is unchanged. "
-              "\"/games/q3/q3config.cfg_\" holds its old contents.");
-    result.failedStep = UpdateStep::CheckLines;
-    result.failedFile.clear();
-    result.reason = QStringLiteral("The name line holds a line break.");
-    result.sideFile = SideFileState::Untouched;
-    EXPECT_EQ(DescribeFailure(result).toStdString(),
-              "The name line holds a line break. A configuration line must be a single line; "
-              "nothing was written. The configuration file \"/games/q3/q3config.cfg\" is "
-              "unchanged. The copy \"/games/q3/q3config.cfg_\" was left as it was.");
-    result.failedStep = UpdateStep::CheckConfigUnchanged;
-    result.failedFile = result.configPath;
-    result.reason = QStringLiteral("its contents changed");
-    EXPECT_EQ(DescribeFailure(result).toStdString(),
-              "Another program changed \"/games/q3/q3config.cfg\" during the update (its contents "
-              "changed). This is usually the game, which rewrites the file whenever a setting "
-              "changes: close it and try again. Nothing was replaced: "
-              "\"/games/q3/q3config.cfg\" holds what the other program wrote. The copy "
-              "\"/games/q3/q3config.cfg_\" was left as it was.");
+    struct Case {
+        UpdateStep step;
+        bool failedOnConfig;  // else no file is named as the one that failed
+        const char* reason;
+        SideFileState sideFile;
+        const char* message;
+    };
+    const Case cases[] = {
+        {UpdateStep::WriteConfig, true, "No space left on device", SideFileState::CompleteCopy,
+         "Could not write the new file beside \"/games/q3/q3config.cfg\" (No space left on "
+         "device). The configuration file \"/games/q3/q3config.cfg\" is unchanged. "
+         "\"/games/q3/q3config.cfg_\" holds its old contents."},
+        {UpdateStep::CheckLines, false, "The name line holds a line break.",
+         SideFileState::Untouched,
+         "The name line holds a line break. A configuration line must be a single line; "
+         "nothing was written. The configuration file \"/games/q3/q3config.cfg\" is "
+         "unchanged. The copy \"/games/q3/q3config.cfg_\" was left as it was."},
+        {UpdateStep::CheckConfigUnchanged, true, "its contents changed", SideFileState::Untouched,
+         "Another program changed \"/games/q3/q3config.cfg\" during the update (its contents "
+         "changed). This is usually the game, which rewrites the file whenever a setting "
+         "changes: close it and try again. Nothing was replaced: "
+         "\"/games/q3/q3config.cfg\" holds what the other program wrote. The copy "
+         "\"/games/q3/q3config.cfg_\" was left as it was."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        result.failedStep = c.step;
+        result.failedFile = c.failedOnConfig ? result.configPath : QString();
+        result.reason = QString::fromUtf8(c.reason);
+        result.sideFile = c.sideFile;
+        EXPECT_EQ(DescribeFailure(result).toStdString(), c.message);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "char_styles.h"
 #include "describe_styles.h"
 #include "hex.h"
 
@@ -14,30 +15,12 @@ namespace {
 using test::DescribeStyles;
 using test::FromHex;
 using test::ToHex;
-
-constexpr CharStyle W{PackedOf(PaletteColor::White), true};
-constexpr CharStyle Wa{PackedOf(PaletteColor::White), false};
-constexpr CharStyle R{PackedOf(PaletteColor::Red), true};
-constexpr CharStyle B{PackedOf(PaletteColor::Blue), true};
-constexpr CharStyle K{PackedOf(PaletteColor::Black), true};
-constexpr CharStyle Off1{PackColor(1, 2, 3), true};
-constexpr CharStyle Off2{PackColor(200, 100, 50), true};
-
-MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) {
-    return MemoryStyledText(std::move(text), std::move(styles));
-}
+using namespace test::styles;
 
 TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
-    struct Case {
-        const char* name;
-        MemoryStyledText player;
-        MemoryStyledText server;
-        const char* playerCode;
-        const char* serverCode;
-    };
     const MemoryStyledText none;
     // clang-format off
-    Case cases[] = {
+    ShowCodeCase cases[] = {
         {"Player and noname in white", MemoryStyledText("Player", W), MemoryStyledText("noname", W), "5E 37 50 6C 61 79 65 72", "5E 37 6E 6F 6E 61 6D 65"},
         {"red Pl, alternative-font er", Styled("Player", {R, R, W, W, Wa, Wa}), none, "5E 31 50 6C 5E 37 61 79 E5 F2", ""},
         {"empty texts", none, none, "", ""},
@@ -51,7 +34,7 @@ TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
         {"a caret at the end meets the closing code", Styled("a^", {W, W}), none, "5E 37 61 5E", ""},
     };
     // clang-format on
-    for (Case& c : cases) {
+    for (ShowCodeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const SetaLines lines = BuildShowCodeLines(TargetGame::Quake3, c.player, c.server);
         EXPECT_EQ(ToHex(lines.name), "73 65 74 61 20 6E 61 6D 65 20 22" +

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "char_styles.h"
 #include "core/memory_styled_text.h"
 #include "hex.h"
 
@@ -13,19 +14,9 @@ namespace {
 
 using test::FromHex;
 using test::ToHex;
+using namespace test::styles;
 
-constexpr CharStyle W{PackedOf(PaletteColor::White), true};
-constexpr CharStyle Wa{PackedOf(PaletteColor::White), false};
-constexpr CharStyle R{PackedOf(PaletteColor::Red), true};
-constexpr CharStyle B{PackedOf(PaletteColor::Blue), true};
-constexpr CharStyle K{PackedOf(PaletteColor::Black), true};
-constexpr CharStyle Off1{PackColor(1, 2, 3), true};  // pasted colours outside the palette
-constexpr CharStyle Off2{PackColor(200, 100, 50), true};
 constexpr CharStyle Sentinel{999, true};
-
-MemoryStyledText Styled(std::string text, std::vector<CharStyle> styles) {
-    return MemoryStyledText(std::move(text), std::move(styles));
-}
 
 TEST(ShowCodeRun, writesPlayerAndNonameByteForByte) {
     {
@@ -62,15 +53,8 @@ TEST(BuildSetaLine, wrapsTheCodeInQuotesAndEndsInWhite) {
 // One show-code run over a player name and a server name; the expected code strings are the
 // bytes between the opening quote and the closing escape, "7" and quote of each line.
 TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
-    struct Case {
-        const char* name;
-        MemoryStyledText player;
-        MemoryStyledText server;
-        const char* playerCode;
-        const char* serverCode;
-    };
     const std::string highA(1, '\xE9');
-    Case cases[] = {
+    ShowCodeCase cases[] = {
         {"empty texts give empty codes", Styled("", {}), Styled("", {}), "", ""},
         {"a first character of packed colour 999 gets no escape", Styled("ab", {Sentinel, B}),
          Styled("", {}), "61 1B 34 62", ""},
@@ -99,7 +83,7 @@ TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
         {"bytes 128 to 255 in the standard font pass unchanged", Styled("\xFF\x80", {W, W}),
          Styled("", {}), "1B 37 FF 80", ""},
     };
-    for (Case& c : cases) {
+    for (ShowCodeCase& c : cases) {
         SCOPED_TRACE(c.name);
         const SetaLines lines = BuildShowCodeLines(c.player, c.server);
         EXPECT_EQ(ToHex(lines.name), ToHex(BuildSetaLine(NameLineStart, FromHex(c.playerCode))));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "char_styles.h"
 #include "core/color_code.h"
 #include "core/memory_styled_text.h"
 #include "describe_styles.h"
@@ -15,16 +16,7 @@ namespace {
 
 using test::DescribeStyles;
 using test::ToHex;
-
-constexpr CharStyle W{PackedOf(PaletteColor::White), true};
-constexpr CharStyle Wa{PackedOf(PaletteColor::White), false};
-constexpr CharStyle R{PackedOf(PaletteColor::Red), true};
-constexpr CharStyle Ra{PackedOf(PaletteColor::Red), false};
-constexpr CharStyle G{PackedOf(PaletteColor::Green), true};
-constexpr CharStyle Ga{PackedOf(PaletteColor::Green), false};
-constexpr CharStyle B{PackedOf(PaletteColor::Blue), true};
-constexpr CharStyle K{PackedOf(PaletteColor::Black), true};
-constexpr CharStyle Off{PackColor(1, 2, 3), true};
+using namespace test::styles;
 
 // Counts the colour calls, so that a style is seen to work by runs.
 class CountingText final : public StyledText {
@@ -122,7 +114,7 @@ TEST(TidyCodes, removesColourChangesOnlyWhereNothingShows) {
         {"a run of mixed spaces", MemoryStyledText("a  b", {R, G, B, G}), "1B 31 61 20 20 1B 32 62"},
         {"a trailing space", MemoryStyledText("a ", {R, W}), "1B 31 61 20"},
         {"an alternative-font space keeps its colour", MemoryStyledText("a b", {R, Ga, R}), "1B 31 61 1B 32 A0 1B 31 62"},
-        {"a colour outside the palette after it inherits the digit", MemoryStyledText("a b", {R, G, Off}), "1B 31 61 1B 32 20 1B 32 62"},
+        {"a colour outside the palette after it inherits the digit", MemoryStyledText("a b", {R, G, Off1}), "1B 31 61 1B 32 20 1B 32 62"},
         {"nothing to save", MemoryStyledText("a b", {R, R, G}), "1B 31 61 20 1B 32 62"},
     };
     // clang-format on
