@@ -3,8 +3,7 @@
 // and a paint of the preview.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
+#include "bench/qt_bench_main.h"
 #include "core/target_game.h"
 #include "ui/form1.h"
 #include "ui/game_preview.h"
@@ -39,9 +38,7 @@ void BM_PreviewUpdate(benchmark::State& state) {
         ++i;
     }
 }
-BENCHMARK(BM_PreviewUpdate)
-    ->ArgsProduct({{100, 1000}, {0, 1, 2}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewUpdate)->ArgsProduct({{100, 1000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 void BM_PreviewPaint(benchmark::State& state) {
     chromlet::ui::Form1 window;
@@ -58,9 +55,5 @@ BENCHMARK(BM_PreviewPaint)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return chromlet::bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -2,8 +2,7 @@
 // character format, and all of them form one undo step.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
+#include "bench/qt_bench_main.h"
 #include "core/quick_styles.h"
 #include "ui/name_actions.h"
 #include "ui/name_editor.h"
@@ -61,12 +60,5 @@ BENCHMARK(BM_TidyCodes)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return chromlet::bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -2,11 +2,11 @@
 // dialog, everything the click does except waiting for the user to close the dialog.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTextCursor>
 
 #include <random>
 
+#include "bench/qt_bench_main.h"
 #include "core/caret_code.h"
 #include "core/color_code.h"
 #include "core/memory_styled_text.h"
@@ -39,13 +39,19 @@ void FillEditor(chromlet::ui::NameEditor& editor, std::size_t length, unsigned s
     editor.SetSelection({0, 0});
 }
 
-void BM_ShowCode(benchmark::State& state) {
-    const auto length = static_cast<std::size_t>(state.range(0));
+// A player name and a server name of `length` characters each, styled differently.
+struct TwoNames {
+    explicit TwoNames(std::size_t length) {
+        FillEditor(player, length, 1);
+        FillEditor(server, length, 2);
+    }
     chromlet::ui::NameEditor player, server;
-    FillEditor(player, length, 1);
-    FillEditor(server, length, 2);
+};
+
+void BM_ShowCode(benchmark::State& state) {
+    TwoNames names(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        const chromlet::SetaLines lines = chromlet::BuildShowCodeLines(player, server);
+        const chromlet::SetaLines lines = chromlet::BuildShowCodeLines(names.player, names.server);
         chromlet::ui::Dialog dialog(
             [](QWidget*, const chromlet::ui::ChooserSettings&) { return QString(); });
         dialog.SetText1(lines.name);
@@ -69,13 +75,10 @@ std::string_view Quoted(std::string_view line) {
 
 // The same click for a caret target, with the budget of both names as the window shows it.
 void BM_CaretShowCodeAndBudget(benchmark::State& state) {
-    const auto length = static_cast<std::size_t>(state.range(0));
-    chromlet::ui::NameEditor player, server;
-    FillEditor(player, length, 1);
-    FillEditor(server, length, 2);
+    TwoNames names(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        const chromlet::SetaLines lines =
-            chromlet::BuildShowCodeLines(chromlet::TargetGame::IoQuake3, player, server);
+        const chromlet::SetaLines lines = chromlet::BuildShowCodeLines(
+            chromlet::TargetGame::IoQuake3, names.player, names.server);
         const auto name =
             chromlet::AnalysePlayerName(chromlet::TargetGame::IoQuake3, Quoted(lines.name));
         const auto host =
@@ -129,12 +132,5 @@ BENCHMARK(BM_QuickStyleViaCopy)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return chromlet::bench::RunWidgetBenchmarks(argc, argv);
 }

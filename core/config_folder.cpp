@@ -23,6 +23,12 @@ std::string ConfigHome(const PlatformDirs& dirs) {
 
 constexpr std::string_view MacFolder = "/Library/Application Support/Quake3/baseq3";
 
+// Outside Windows the test release and the original engine keep the config in one folder under
+// the home folder.
+void AddHomeFolder(std::vector<std::string>& out, const PlatformDirs& dirs) {
+    AddUnder(out, dirs.home, dirs.os == Os::MacOs ? MacFolder : "/.q3a/baseq3");
+}
+
 }  // namespace
 
 std::vector<std::string> ConfigFolderCandidates(TargetGame target, const PlatformDirs& dirs) {
@@ -31,10 +37,8 @@ std::vector<std::string> ConfigFolderCandidates(TargetGame target, const Platfor
         case TargetGame::Q3Test:
             if (dirs.os == Os::Windows) {
                 out.push_back("c:\\q3test");
-            } else if (dirs.os == Os::MacOs) {
-                AddUnder(out, dirs.home, MacFolder);
             } else {
-                AddUnder(out, dirs.home, "/.q3a/baseq3");
+                AddHomeFolder(out, dirs);
             }
             break;
         case TargetGame::Quake3:
@@ -44,10 +48,8 @@ std::vector<std::string> ConfigFolderCandidates(TargetGame target, const Platfor
                 out.push_back("C:\\Program Files\\Quake III Arena\\baseq3");
                 out.push_back(
                     "C:\\Program Files (x86)\\Steam\\steamapps\\common\\Quake 3 Arena\\baseq3");
-            } else if (dirs.os == Os::MacOs) {
-                AddUnder(out, dirs.home, MacFolder);
             } else {
-                AddUnder(out, dirs.home, "/.q3a/baseq3");
+                AddHomeFolder(out, dirs);
             }
             break;
         case TargetGame::IoQuake3:

@@ -199,11 +199,22 @@ std::size_t VisibleLength(TargetGame target, std::string_view code) {
     return visible;
 }
 
-NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
-    NameReport report;
+namespace {
+
+// A report's counts, which every target has: the code, its bytes and its visible characters.
+template <typename Report>
+Report CountedReport(TargetGame target, std::string_view code) {
+    Report report;
     report.code = std::string(code);
     report.bytes = code.size();
     report.visible = VisibleLength(target, code);
+    return report;
+}
+
+}  // namespace
+
+NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
+    NameReport report = CountedReport<NameReport>(target, code);
     report.cleaned = report.code;
     if (target == TargetGame::Q3Test) {
         return report;
@@ -247,10 +258,7 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
 }
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
-    ServerReport report;
-    report.code = std::string(code);
-    report.bytes = code.size();
-    report.visible = VisibleLength(target, code);
+    ServerReport report = CountedReport<ServerReport>(target, code);
     if (target == TargetGame::Q3Test) {
         return report;
     }

@@ -1,4 +1,6 @@
-// Byte strings written as hex in tests, so expectations read like the worked examples.
+// Byte strings written as hex in tests. Colour codes hold the escape byte and alternative-font
+// bytes of 128 and above, which a string literal hides or garbles; as hex every byte of an
+// expectation is visible, and a failing comparison shows exactly which byte differs.
 #pragma once
 
 #include <cstdio>

@@ -39,6 +39,7 @@ TEST(ParseCodedName, readsCodesLinesAndCommands) {
          "7ayer",
          player, false, false},
         {TargetGame::Quake3, "^1\xE1", "a1a ", false, false},
+        {TargetGame::Quake3, "\x1bx^1a\x1b", "x7s a1s ", false, false},  // lone escapes drop
         {TargetGame::Quake3,
          "a\xA2\x8A"
          "b",
