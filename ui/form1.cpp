@@ -284,24 +284,47 @@ void Form1::CreateFileMenu() {
     menu->addAction(tr("E&xit"), this, &Form1::Command10_Click);
 }
 
+namespace {
+
+// The Edit menu's commands of the editor itself: caption, key, the editor's slot, and when the
+// command can do something in that editor.
+struct EditCommand {
+    const char* caption;
+    QKeySequence::StandardKey key;
+    void (QTextEdit::*slot)();
+    bool (*available)(const NameEditor& editor);
+    bool separatorAfter;
+};
+
+constexpr EditCommand EditCommands[] = {
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Undo"), QKeySequence::Undo, &QTextEdit::undo,
+     [](const NameEditor& e) { return e.document()->isUndoAvailable(); }, false},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Re&do"), QKeySequence::Redo, &QTextEdit::redo,
+     [](const NameEditor& e) { return e.document()->isRedoAvailable(); }, true},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Cu&t"), QKeySequence::Cut, &QTextEdit::cut,
+     [](const NameEditor& e) { return e.textCursor().hasSelection(); }, false},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "C&opy"), QKeySequence::Copy, &QTextEdit::copy,
+     [](const NameEditor& e) { return e.textCursor().hasSelection(); }, false},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Paste"), QKeySequence::Paste, &QTextEdit::paste,
+     [](const NameEditor& e) { return e.canPaste(); }, true},
+};
+
+}  // namespace
+
 void Form1::CreateEditMenu() {
     QMenu* menu = menuBar_->addMenu(tr("E&dit"));
     menu->setObjectName(QStringLiteral("EditMenu"));
-    const auto add = [&](const QString& caption, QKeySequence::StandardKey key,
-                         void (QTextEdit::*slot)()) {
-        QAction* action = menu->addAction(caption, this, [this, slot] { (EditTarget()->*slot)(); });
-        action->setShortcut(key);
+    for (const EditCommand& command : EditCommands) {
+        QAction* action = menu->addAction(tr(command.caption), this,
+                                          [this, &command] { (EditTarget()->*command.slot)(); });
+        action->setShortcut(command.key);
         // The editors handle these keys themselves while they have the focus.
         action->setShortcutContext(Qt::WindowShortcut);
-        return action;
-    };
-    undo_ = add(tr("&Undo"), QKeySequence::Undo, &QTextEdit::undo);
-    redo_ = add(tr("Re&do"), QKeySequence::Redo, &QTextEdit::redo);
-    menu->addSeparator();
-    cut_ = add(tr("Cu&t"), QKeySequence::Cut, &QTextEdit::cut);
-    copy_ = add(tr("C&opy"), QKeySequence::Copy, &QTextEdit::copy);
-    paste_ = add(tr("&Paste"), QKeySequence::Paste, &QTextEdit::paste);
-    menu->addSeparator();
+        editActions_.append(action);
+        if (command.separatorAfter) {
+            menu->addSeparator();
+        }
+    }
     menu->addAction(actions_->PasteCodedNameAction());
     menu->addAction(actions_->CopyAsConsoleCommandAction());
     menu->setToolTipsVisible(true);
@@ -384,13 +407,10 @@ NameEditor* Form1::EditTarget() const {
 }
 
 void Form1::UpdateEditActions() {
-    NameEditor* editor = EditTarget();
-    const bool hasSelection = editor->textCursor().hasSelection();
-    undo_->setEnabled(editor->document()->isUndoAvailable());
-    redo_->setEnabled(editor->document()->isRedoAvailable());
-    cut_->setEnabled(hasSelection);
-    copy_->setEnabled(hasSelection);
-    paste_->setEnabled(editor->canPaste());
+    const NameEditor* editor = EditTarget();
+    for (qsizetype i = 0; i < editActions_.size(); ++i) {
+        editActions_[i]->setEnabled(EditCommands[i].available(*editor));
+    }
 }
 
 void Form1::ShowAbout() {

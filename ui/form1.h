@@ -4,6 +4,7 @@
 // game's limits and a button that loads the names back from a configuration file.
 #pragma once
 
+#include <QList>
 #include <QUrl>
 #include <QWidget>
 
@@ -87,11 +88,7 @@ class Form1 : public QWidget {
     BudgetView* budget_ = nullptr;
     QActionGroup* targetActions_ = nullptr;
     NameActions* actions_ = nullptr;
-    QAction* undo_ = nullptr;
-    QAction* redo_ = nullptr;
-    QAction* cut_ = nullptr;
-    QAction* copy_ = nullptr;
-    QAction* paste_ = nullptr;
+    QList<QAction*> editActions_;  // the Edit menu's own commands, in their table's order
     TargetGame target_ = TargetGame::Q3Test;
     FileChooser chooser_;
     ChooserSettings loadChooser_;
