@@ -36,11 +36,26 @@ QAction* ActionNamed(const QList<QAction*>& actions, const QString& text) {
 
 }  // namespace
 
+// The two editors of a window, "Red Rocket" and "noname", with the actions on them.
+struct TwoEditors {
+    QWidget window;
+    NameEditor* player = new NameEditor(&window);
+    NameEditor* server = new NameEditor(&window);
+    NameActions* actions = nullptr;
+
+    TwoEditors() {
+        player->setGeometry(7, 22, 204, 22);
+        server->setGeometry(7, 60, 204, 22);
+        chromlet::test::SetEditorText(player, "Red Rocket");
+        chromlet::test::SetEditorText(server, "noname");
+        actions = new NameActions(player, server, &window);
+    }
+};
+
 class TestNameActions : public QObject {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<TwoEditors> editors;
     NameEditor* player = nullptr;
     NameEditor* server = nullptr;
     NameActions* actions = nullptr;
@@ -53,18 +68,14 @@ class TestNameActions : public QObject {
     }
     void init() {
         QSettings().clear();
-        window = std::make_unique<QWidget>();
-        player = new NameEditor(window.get());
-        server = new NameEditor(window.get());
-        player->setGeometry(7, 22, 204, 22);
-        server->setGeometry(7, 60, 204, 22);
-        chromlet::test::SetEditorText(player, "Red Rocket");
-        chromlet::test::SetEditorText(server, "noname");
-        actions = new NameActions(player, server, window.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        editors = std::make_unique<TwoEditors>();
+        player = editors->player;
+        server = editors->server;
+        actions = editors->actions;
+        editors->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editors->window));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { editors.reset(); }
 
     // Each style acts on the editor used last, as one undo step, and keeps the selection.
     void stylesActOnTheEditorUsedLastInOneUndoStep_data() {
