@@ -9,9 +9,7 @@
 #include "bench/qt_bench_main.h"
 #include "core/caret_code.h"
 #include "core/color_code.h"
-#include "core/memory_styled_text.h"
 #include "core/name_rules.h"
-#include "core/quick_styles.h"
 #include "ui/dialog.h"
 #include "ui/name_editor.h"
 
@@ -87,47 +85,6 @@ void BM_CaretShowCodeAndBudget(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CaretShowCodeAndBudget)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
-
-// One quick style straight on the whole editor (state.range(1): the style), in one edit block as
-// an undo step would be. Each run costs a selection and a format change on the widget.
-void BM_QuickStyle(benchmark::State& state) {
-    const auto length = static_cast<std::size_t>(state.range(0));
-    chromlet::ui::NameEditor editor;
-    FillEditor(editor, length, 3);
-    std::uint32_t seed = 0;
-    for (auto _ : state) {
-        QTextCursor block(editor.document());
-        block.beginEditBlock();
-        chromlet::ApplyQuickStyle(editor, static_cast<chromlet::QuickStyle>(state.range(1)),
-                                  ++seed);
-        block.endEditBlock();
-    }
-}
-BENCHMARK(BM_QuickStyle)->ArgsProduct({{1000}, {0, 1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
-
-// The same styles (5: the tidy-up) worked out on an in-memory copy and put back with one
-// ReplaceStyledText, which writes the editor once instead of once per run.
-void BM_QuickStyleViaCopy(benchmark::State& state) {
-    const auto length = static_cast<std::size_t>(state.range(0));
-    chromlet::ui::NameEditor editor;
-    FillEditor(editor, length, 3);
-    const chromlet::MemoryStyledText original = chromlet::MemoryStyledText::CopyOf(editor);
-    std::uint32_t seed = 0;
-    for (auto _ : state) {
-        chromlet::MemoryStyledText copy = original;
-        if (state.range(1) == 5) {
-            chromlet::TidyCodes(copy);
-        } else {
-            chromlet::ApplyQuickStyle(copy, static_cast<chromlet::QuickStyle>(state.range(1)),
-                                      ++seed);
-        }
-        editor.ReplaceStyledText(copy);
-        editor.SetSelection(copy.GetSelection());
-    }
-}
-BENCHMARK(BM_QuickStyleViaCopy)
-    ->ArgsProduct({{1000}, {0, 1, 2, 3, 4, 5}})
-    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
