@@ -63,8 +63,8 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, QObject* parent
     copyCommand_ = new QAction(tr("Copy as console comm&and"), this);
     connect(copyCommand_, &QAction::triggered, this, &NameActions::CopyAsConsoleCommand);
 
-    recentMenu_ = new QMenu(tr("Rece&nt names"));
-    connect(this, &QObject::destroyed, recentMenu_, &QObject::deleteLater);
+    // A menu needs a widget as its owner; the player editor lives as long as the actions.
+    recentMenu_ = new QMenu(tr("Rece&nt names"), player_);
     connect(recentMenu_, &QMenu::aboutToShow, this, &NameActions::FillRecentNamesMenu);
 
     QList<QAction*> context = styleActions_;
