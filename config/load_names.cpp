@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "config/seta_reader.h"
-#include "core/caret_code.h"
 #include "core/char_rules.h"
+#include "core/coded_name.h"
+#include "core/color_code.h"
 
 namespace chromlet {
 
@@ -31,12 +32,13 @@ MemoryStyledText DecodeName(TargetGame target, std::string_view code) {
     return MemoryStyledText(std::move(kept), std::move(styles));
 }
 
-NameLineState StateOf(TargetGame target, const std::optional<std::string>& line, bool tooLong,
+NameLineState StateOf(const std::optional<std::string>& line, bool tooLong,
                       std::optional<std::string>& code) {
     if (tooLong) {
         return NameLineState::TooLong;
     }
-    code = line ? CodeOfSetaLine(target, *line) : std::nullopt;
+    const std::optional<std::string_view> value = line ? QuotedValue(*line) : std::nullopt;
+    code = value ? std::optional<std::string>(*value) : std::nullopt;
     return code ? NameLineState::Found : NameLineState::Missing;
 }
 
@@ -65,8 +67,8 @@ LoadedNames LoadNames(const QString& path, TargetGame target) {
     }
     std::optional<std::string> playerCode;
     std::optional<std::string> serverCode;
-    loaded.player = StateOf(target, stored.nameLine, stored.nameLineTooLong, playerCode);
-    loaded.server = StateOf(target, stored.serverLine, stored.serverLineTooLong, serverCode);
+    loaded.player = StateOf(stored.nameLine, stored.nameLineTooLong, playerCode);
+    loaded.server = StateOf(stored.serverLine, stored.serverLineTooLong, serverCode);
     if (loaded.Ok()) {
         loaded.playerName = DecodeName(target, *playerCode);
         loaded.serverName = DecodeName(target, *serverCode);

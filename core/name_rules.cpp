@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <array>
 
-#include "core/caret_code.h"
+#include "core/char_rules.h"
+#include "core/color_code.h"
 
 namespace chromlet {
 
 namespace {
 
-// The engines' colour of the character after a caret, as an index: 0 is black.
-constexpr int ColorIndex(char c) {
-    return (c - '0') & 7;
-}
-
-constexpr bool IsAsciiLetterOrDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// Whether the engines draw the character after a caret in black.
+bool IsBlackCode(char c) {
+    return ColorOfCodeChar(c) == PaletteColor::Black;
 }
 
 // What the cleaning did, gathered while it runs.
@@ -54,7 +51,7 @@ std::string Clean132(std::string_view in, CleanTrace& trace) {
                 break;  // a lone caret at the end is no colour and is dropped
             }
             // Any character after a caret is a colour here, even a second caret.
-            if (ColorIndex(in[i]) == 0) {
+            if (IsBlackCode(in[i])) {
                 trace.black = true;
                 ++i;
                 continue;
@@ -114,7 +111,7 @@ std::string CleanIoq3(std::string_view in, CleanTrace& trace) {
         } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
             if (IsAsciiLetterOrDigit(out[outpos])) {
                 --colorlessLen;
-                if (ColorIndex(in[i]) == 0) {
+                if (IsBlackCode(in[i])) {
                     // The black code was copied; stepping back lets the next byte overwrite its
                     // caret.
                     trace.black = true;
@@ -237,7 +234,8 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
     }
 
     CleanTrace trace;
-    report.cleaned = target == TargetGame::Quake3 ? Clean132(code, trace) : CleanIoq3(code, trace);
+    report.cleaned = RulesOf(target).cleaning == NameCleaning::Q3_132 ? Clean132(code, trace)
+                                                                      : CleanIoq3(code, trace);
     // The server keeps the name as sent, before the game module cleans it; browsers and status
     // queries show that copy.
     report.seenByOthers = std::string(AsCString(code).substr(0, MaxNameLength - 1));

@@ -4,22 +4,21 @@ namespace chromlet {
 
 namespace {
 
-struct TargetRow {
-    TargetGame target;
-    CodeForm form;
-    std::string_view key;
-    std::string_view caption;
-};
+using enum TargetGame;
 
 // One row per target, in menu order.
-constexpr TargetRow Targets[] = {
-    {TargetGame::Q3Test, CodeForm::Escape, "q3test", "Quake III Arena test (1999)"},
-    {TargetGame::Quake3, CodeForm::Caret, "quake3", "Quake III Arena 1.32 / Quake3e"},
-    {TargetGame::IoQuake3, CodeForm::Caret, "ioquake3", "ioquake3 / OpenArena"},
+constexpr TargetRules Targets[] = {
+    {Q3Test, "q3test", CodeForm::Escape, ColorCodeRule::EscapeDigit, NameCleaning::None},
+    {Quake3, "quake3", CodeForm::Caret, ColorCodeRule::CaretAny, NameCleaning::Q3_132},
+    {IoQuake3, "ioquake3", CodeForm::Caret, ColorCodeRule::CaretAlnum, NameCleaning::Ioq3},
 };
 
-constexpr const TargetRow& RowOf(TargetGame target) {
-    for (const TargetRow& row : Targets) {
+static_assert(std::size(Targets) == AllTargets.size());
+
+}  // namespace
+
+const TargetRules& RulesOf(TargetGame target) {
+    for (const TargetRules& row : Targets) {
         if (row.target == target) {
             return row;
         }
@@ -27,22 +26,16 @@ constexpr const TargetRow& RowOf(TargetGame target) {
     return Targets[0];
 }
 
-}  // namespace
-
 CodeForm CodeFormOf(TargetGame target) {
-    return RowOf(target).form;
-}
-
-std::string_view TargetCaption(TargetGame target) {
-    return RowOf(target).caption;
+    return RulesOf(target).form;
 }
 
 std::string_view TargetKey(TargetGame target) {
-    return RowOf(target).key;
+    return RulesOf(target).key;
 }
 
 std::optional<TargetGame> TargetFromKey(std::string_view key) {
-    for (const TargetRow& row : Targets) {
+    for (const TargetRules& row : Targets) {
         if (row.key == key) {
             return row.target;
         }

@@ -1,5 +1,6 @@
-// The game a name is made for. The 1999 test release writes colours as the escape byte and a
-// digit; every later engine writes a caret and a digit and cleans names by its own rules.
+// The game a name is made for, and the rules that set its engines apart: how colours are
+// written and read, and how the game module cleans a name. One row per target, so a new engine
+// is a new row.
 #pragma once
 
 #include <array>
@@ -18,11 +19,33 @@ inline constexpr std::array<TargetGame, 3> AllTargets{TargetGame::Q3Test, Target
 /// How a target writes a colour change.
 enum class CodeForm { Escape, Caret };
 
-CodeForm CodeFormOf(TargetGame target);
+/// Which byte pairs a target's engine reads as a colour code.
+enum class ColorCodeRule {
+    EscapeDigit,  ///< the escape byte and a digit '0' to '7' (the test release)
+    CaretAny,     ///< '^' and any character but '^' and the end of the string (1.32, Quake3e)
+    CaretAlnum,   ///< '^' and an ASCII letter or digit (ioquake3)
+};
 
-/// The name shown to the user: "Quake III Arena test (1999)", "Quake III Arena 1.32 / Quake3e",
-/// "ioquake3 / OpenArena".
-std::string_view TargetCaption(TargetGame target);
+/// Which game module cleans a player name, and how.
+enum class NameCleaning {
+    None,    ///< nothing known: the name is kept as written
+    Q3_132,  ///< the 1.32 game module (Quake3e runs it too)
+    Ioq3,    ///< ioquake3's own game module
+};
+
+/// What sets one target's engines apart.
+struct TargetRules {
+    TargetGame target;
+    std::string_view key;  ///< stays the same between versions, for the settings
+    CodeForm form;
+    ColorCodeRule colorCodes;
+    NameCleaning cleaning;
+};
+
+/// The rules of a target.
+const TargetRules& RulesOf(TargetGame target);
+
+CodeForm CodeFormOf(TargetGame target);
 
 /// A key that stays the same between versions, for the settings: "q3test", "quake3", "ioquake3".
 std::string_view TargetKey(TargetGame target);

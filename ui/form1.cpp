@@ -9,12 +9,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "config/load_names.h"
-#include "core/caret_code.h"
-#include "core/memory_styled_text.h"
+#include "core/color_code.h"
 #include "core/name_rules.h"
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
@@ -113,15 +113,6 @@ QString CreditsHtml() {
              shown.toHtmlEscaped());
 }
 
-// The code of a configuration line: everything between its first and its last double quote,
-// the closing switch back to white included, as the game stores it.
-std::string InsideQuotes(const std::string& line) {
-    const std::size_t first = line.find('"');
-    const std::size_t last = line.rfind('"');
-    return first == std::string::npos || last == first ? std::string()
-                                                       : line.substr(first + 1, last - first - 1);
-}
-
 }  // namespace
 
 bool DefaultUrlOpener(const QUrl& url) {
@@ -148,22 +139,21 @@ void Form1::StyleButton_Click(const StyleButton& button) {
 }
 
 Form1::Form1(FileChooser chooser, QWidget* parent)
-    : QWidget(parent), loadChooser_(StoredChooserSettings()) {
+    : QWidget(parent), game_(new ChosenGame(this)), loadChooser_(StoredChooserSettings()) {
     // Every file question opens in the chosen game's folder until a file has been chosen; after
     // that it starts from that file.
     chooser_ = [this, chooser = std::move(chooser)](QWidget* owner, const ChooserSettings& asked) {
         ChooserSettings settings = asked;
-        settings.directory = ConfigFolderFor(target_);
+        settings.directory = ConfigFolderFor(game_->Target());
         return chooser(owner, settings);
     };
-    target_ = StoredTarget(QSettings());
     SetUpWindow();
     CreateControls();
     FindControls();
     SetUpCredits();
     ConnectButtons();
-    actions_ = new NameActions(rtb_, rtb2_, this);
-    actions_->SetTarget(target_);
+    actions_ = new NameActions(rtb_, rtb2_, game_, this);
+    connect(game_, &ChosenGame::Changed, this, &Form1::UpdatePreview);
     CreateMenuBar();
     SetTabOrder();
     Form_Load();
@@ -350,11 +340,17 @@ void Form1::CreateGameMenu() {
     for (TargetGame target : AllTargets) {
         QAction* action = menu->addAction(TargetMenuCaption(target));
         action->setCheckable(true);
-        action->setChecked(target == target_);
-        action->setData(static_cast<int>(target));
         targetActions_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, target] { SetTarget(target); });
+        connect(action, &QAction::triggered, game_, [this, target] { game_->SetTarget(target); });
     }
+    ShowTargetChecked(game_->Target());
+    connect(game_, &ChosenGame::Changed, this, &Form1::ShowTargetChecked);
+}
+
+// The menu's items stand in the order of AllTargets.
+void Form1::ShowTargetChecked(TargetGame target) {
+    const auto index = std::find(AllTargets.begin(), AllTargets.end(), target) - AllTargets.begin();
+    targetActions_->actions().at(index)->setChecked(true);
 }
 
 void Form1::CreateHelpMenu() {
@@ -380,25 +376,22 @@ void Form1::Form_Load() {
     UpdatePreview();
 }
 
-void Form1::SetTarget(TargetGame target) {
-    target_ = target;
-    for (QAction* action : targetActions_->actions()) {
-        action->setChecked(action->data().toInt() == static_cast<int>(target));
-    }
-    QSettings settings;
-    StoreTarget(settings, target);
-    actions_->SetTarget(target);
-    UpdatePreview();
+TargetGame Form1::Target() const {
+    return game_->Target();
 }
 
-// Encodes copies, so that the preview never moves the selection the user is about to style.
+void Form1::SetTarget(TargetGame target) {
+    game_->SetTarget(target);
+}
+
+// The preview never moves the selection the user is about to style: the names are encoded from
+// copies.
 void Form1::UpdatePreview() {
-    MemoryStyledText player = MemoryStyledText::CopyOf(*rtb_);
-    MemoryStyledText server = MemoryStyledText::CopyOf(*rtb2_);
-    const SetaLines lines = BuildShowCodeLines(target_, player, server);
-    const NameReport playerReport = AnalysePlayerName(target_, InsideQuotes(lines.name));
-    const ServerReport serverReport = AnalyseServerName(target_, InsideQuotes(lines.server));
-    preview_->SetRows(PreviewRowsFor(target_, playerReport, serverReport));
+    const TargetGame target = game_->Target();
+    const NameCodes codes = EncodeNames(target, *rtb_, *rtb2_);
+    const NameReport playerReport = AnalysePlayerName(target, codes.player);
+    const ServerReport serverReport = AnalyseServerName(target, codes.server);
+    preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
     budget_->SetReports(playerReport, serverReport);
 }
 
@@ -453,7 +446,7 @@ void Form1::ShowLinkFailure(const QUrl& url) {
 }
 
 void Form1::Command9_Click() {
-    const SetaLines lines = BuildShowCodeLines(target_, *rtb_, *rtb2_);
+    const SetaLines lines = BuildShowCodeLines(game_->Target(), *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
@@ -473,7 +466,7 @@ void Form1::Command23_Click() {
     if (path.isEmpty()) {
         return;  // cancelled
     }
-    const LoadedNames loaded = LoadNames(path, target_);
+    const LoadedNames loaded = LoadNames(path, game_->Target());
     if (!loaded.Ok()) {
         QMessageBox::warning(this, tr("Could not load the names"), DescribeLoadFailure(loaded));
         return;

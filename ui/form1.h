@@ -20,6 +20,7 @@ class QMenuBar;
 namespace chromlet::ui {
 
 class BudgetView;
+class ChosenGame;
 class GamePreview;
 class NameActions;
 class NameEditor;
@@ -44,9 +45,10 @@ class Form1 : public QWidget {
     /// The window below the menu bar, which holds every control at its place in the layout.
     QWidget* ClientArea() const { return clientArea_; }
 
-    TargetGame Target() const { return target_; }
-    /// Switches the encoder, the preview, the budget and the chooser's folder to `target` and
-    /// remembers it for the next run.
+    /// The chosen game, which the encoder, the preview, the budget, the name actions and the
+    /// chooser's folder follow; it is remembered for the next run.
+    ChosenGame* Game() const { return game_; }
+    TargetGame Target() const;
     void SetTarget(TargetGame target);
 
     /// How the credits' web address is opened (a test gives one that fails).
@@ -74,6 +76,7 @@ class Form1 : public QWidget {
     void Command10_Click();
     void Command23_Click();
     void UpdatePreview();
+    void ShowTargetChecked(TargetGame target);
     void UpdateEditActions();
     void ShowAbout();
     void OpenCreditsLink(const QString& link);
@@ -87,9 +90,9 @@ class Form1 : public QWidget {
     GamePreview* preview_ = nullptr;
     BudgetView* budget_ = nullptr;
     QActionGroup* targetActions_ = nullptr;
+    ChosenGame* game_ = nullptr;
     NameActions* actions_ = nullptr;
     QList<QAction*> editActions_;  // the Edit menu's own commands, in their table's order
-    TargetGame target_ = TargetGame::Q3Test;
     FileChooser chooser_;
     ChooserSettings loadChooser_;
     UrlOpener urlOpener_ = DefaultUrlOpener;

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "core/caret_code.h"
+#include "core/color_code.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"

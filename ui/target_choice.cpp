@@ -35,6 +35,18 @@ PlatformDirs CurrentPlatformDirs() {
 
 }  // namespace
 
+ChosenGame::ChosenGame(QObject* parent) : QObject(parent), target_(StoredTarget(QSettings())) {}
+
+void ChosenGame::SetTarget(TargetGame target) {
+    if (target == target_) {
+        return;
+    }
+    target_ = target;
+    QSettings settings;
+    StoreTarget(settings, target);
+    emit Changed(target);
+}
+
 QString TargetMenuCaption(TargetGame target) {
     return QCoreApplication::translate("chromlet::ui::Form1",
                                        TargetCaptions[static_cast<int>(target)]);

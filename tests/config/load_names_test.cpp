@@ -28,8 +28,11 @@ TEST(LoadNames, decodesBothNamesOrSaysWhatIsMissing) {
          "7\"\r" +
              Server,
          "P1s l1a "},
-        // Written back, a double quote or a line break would break the line: left out.
-        {"quote, alternative quote and LF", "seta name \"a\"b\xA2\nc\x8A\"\r\n" + Server,
+        // Written back, a quote or a line break would break the line: left out.
+        {"alternative quote and LF",
+         "seta name \"a\xA2"
+         "b\nc\x8A\"\r\n" +
+             Server,
          "a7s b7s c7s "},
         {"no player name", Server, "\"%1\" holds no player name (a line seta name \"...\")."},
         {"neither", "seta name Old\r\n",

@@ -139,7 +139,7 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
             MemoryStyledText server = RandomName(rng);
             const std::string expectedPlayer = DescribeStyles(player);
             const std::string expectedServer = DescribeStyles(server);
-            const SetaLines lines = BuildShowCodeLines(player, server);
+            const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
             ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).Ok());
 
             const LoadedNames loaded = LoadNames(folder.Config());

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/caret_code.h"
+#include "core/color_code.h"
 #include "core/memory_styled_text.h"
 #include "describe_styles.h"
 #include "hex.h"
@@ -225,7 +225,7 @@ class TestForm1 : public QObject {
         QTest::mouseClick(button("Command22"), Qt::LeftButton);
         MemoryStyledText player = MemoryStyledText::CopyOf(*window->rtb());
         MemoryStyledText server = MemoryStyledText::CopyOf(*window->rtb2());
-        const SetaLines expected = BuildShowCodeLines(player, server);
+        const SetaLines expected = BuildShowCodeLines(TargetGame::Q3Test, player, server);
         QCOMPARE(test::ToHex(expected.name),
                  std::string("73 65 74 61 20 6E 61 6D 65 20 22 1B 31 50 6C 1B 37 61 79 65 72 1B "
                              "37 22"));
