@@ -669,5 +669,17 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>%1: unerwartetes Argument „%2“; siehe --help
 </translation>
     </message>
+    <message>
+        <source>%1: could not connect to a display (see the messages above); check DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
+</source>
+        <translation>%1: keine Verbindung zu einem Bildschirm (siehe die Meldungen darüber); prüfe DISPLAY, WAYLAND_DISPLAY oder QT_QPA_PLATFORM.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set. Start it in a desktop session (--help and --version need none).
+</source>
+        <translation>%1: kein Bildschirm, auf dem sich das Fenster öffnen ließe: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt. Starte Chromlet in einer Desktop-Sitzung (--help und --version brauchen keine).
+</translation>
+    </message>
 </context>
 </TS>
