@@ -480,6 +480,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>S&amp;tyle</source>
         <translation>St&amp;il</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Chromlet is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Chromlet ist freie Software: Du darfst sie unter der GNU General Public License, Version 2 oder (nach deiner Wahl) jeder späteren Version, weitergeben und verändern. Sie kommt ohne jede Gewährleistung.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::GamePreview</name>

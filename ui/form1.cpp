@@ -420,7 +420,10 @@ void Form1::ShowAbout() {
         tr("<p><b>%1 %2</b></p><p>Coloured player and server names for the game, "
            "written into its q3config.cfg.</p><p>News and updates: "
            "<a href=\"%3\">%3</a></p>")
-            .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()));
+                .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()) +
+            tr("<p>Chromlet is free software: you may share and change it under the GNU General "
+               "Public License, version 2 or (at your option) any later version. It comes with "
+               "no warranty.</p>"));
 }
 
 void Form1::OpenCreditsLink(const QString& link) {
