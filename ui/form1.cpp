@@ -177,8 +177,9 @@ void Form1::SetUpWindow() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFont());
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/chromlet-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/chromlet-%1.png").arg(size), QSize(size, size));
+    }
     setWindowIcon(icon);
 
     clientArea_ = new QWidget(this);
