@@ -480,6 +480,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>S&amp;tyle</source>
         <translation>St&amp;il</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Chromlet is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Chromlet ist freie Software: Du darfst sie unter der GNU General Public License, Version 2 oder (nach deiner Wahl) jeder späteren Version, weitergeben und verändern. Sie kommt ohne jede Gewährleistung.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::GamePreview</name>
@@ -667,6 +671,18 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>%1: unexpected argument &quot;%2&quot;; try --help
 </source>
         <translation>%1: unerwartetes Argument „%2“; siehe --help
+</translation>
+    </message>
+    <message>
+        <source>%1: could not connect to a display (see the messages above); check DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
+</source>
+        <translation>%1: keine Verbindung zu einem Bildschirm (siehe die Meldungen darüber); prüfe DISPLAY, WAYLAND_DISPLAY oder QT_QPA_PLATFORM.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set. Start it in a desktop session (--help and --version need none).
+</source>
+        <translation>%1: kein Bildschirm, auf dem sich das Fenster öffnen ließe: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt. Starte Chromlet in einer Desktop-Sitzung (--help und --version brauchen keine).
 </translation>
     </message>
 </context>

@@ -167,8 +167,9 @@ void Form1::SetUpWindow() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFont());
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/chromlet-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/chromlet-%1.png").arg(size), QSize(size, size));
+    }
     setWindowIcon(icon);
 
     clientArea_ = new QWidget(this);
@@ -413,7 +414,10 @@ void Form1::ShowAbout() {
         tr("<p><b>%1 %2</b></p><p>Coloured player and server names for the game, "
            "written into its q3config.cfg.</p><p>News and updates: "
            "<a href=\"%3\">%3</a></p>")
-            .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()));
+                .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()) +
+            tr("<p>Chromlet is free software: you may share and change it under the GNU General "
+               "Public License, version 2 or (at your option) any later version. It comes with "
+               "no warranty.</p>"));
 }
 
 void Form1::OpenCreditsLink(const QString& link) {
