@@ -120,6 +120,13 @@ CodeAt EscapeCodeAt(std::string_view code, std::size_t pos) {
     return {1, std::nullopt};
 }
 
+PackedColor ColorUnder(ColorCodeRule rule, char c) {
+    if (rule == ColorCodeRule::CaretDigitTo8 && c == '8') {
+        return OpenArenaOrange;
+    }
+    return PackedOf(ColorOfCodeChar(c));
+}
+
 CodeAt CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
     if (code[pos] != CaretEscape || pos + 1 >= code.size()) {
         return {};
@@ -137,11 +144,14 @@ CodeAt CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
         case ColorCodeRule::CaretAlnum:
             isCode = IsAsciiLetterOrDigit(next);
             break;
+        case ColorCodeRule::CaretDigitTo8:
+            isCode = next >= '0' && next <= '8';
+            break;
     }
     if (!isCode) {
         return {};
     }
-    return {2, PackedOf(ColorOfCodeChar(next))};
+    return {2, ColorUnder(rule, next)};
 }
 
 // Walks `code` from white and the standard font, skipping what `codeAt` reports as colour
@@ -223,6 +233,10 @@ bool IsColorCodeAt(TargetGame target, std::string_view code, std::size_t pos) {
 
 PaletteColor ColorOfCodeChar(char c) {
     return static_cast<PaletteColor>((static_cast<unsigned char>(c) - '0') & 7u);
+}
+
+PackedColor ColorOfCode(TargetGame target, char c) {
+    return ColorUnder(RulesOf(target).colorCodes, c);
 }
 
 MemoryStyledText DecodeCode(TargetGame target, std::string_view code) {

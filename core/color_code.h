@@ -80,9 +80,16 @@ NameCodes EncodeNames(TargetGame target, const StyledText& playerName,
 /// later engines: a caret and the character their engine takes as a colour.
 bool IsColorCodeAt(TargetGame target, std::string_view code, std::size_t pos);
 
-/// The palette colour the later engines give a colour character: (c - '0') & 7, so '8' is
-/// black, '9' red and 'a' red.
+/// The palette colour the engines give a colour character: (c - '0') & 7, so '8' is black, '9'
+/// red and 'a' red.
 PaletteColor ColorOfCodeChar(char c);
+
+/// The ninth colour of OpenArena's game modules, "^8": orange, (1, 0.43, 0) as the renderer
+/// turns it into bytes.
+inline constexpr PackedColor OpenArenaOrange = PackColor(255, 109, 0);
+
+/// The colour the target's engine draws after a colour code whose colour character is `c`.
+PackedColor ColorOfCode(TargetGame target, char c);
 
 /// The text the target's engine draws for `code`, starting in white and the standard font: each
 /// colour code sets the colour from there on and is dropped (in the test release an escape

@@ -55,15 +55,21 @@ std::vector<std::string> ConfigFolderCandidates(TargetGame target, const Platfor
         case TargetGame::IoQuake3:
             if (dirs.os == Os::Windows) {
                 AddUnder(out, dirs.appData, "\\Quake3\\baseq3");
-                AddUnder(out, dirs.appData, "\\OpenArena\\baseoa");
             } else if (dirs.os == Os::MacOs) {
                 AddUnder(out, dirs.home, MacFolder);
-                AddUnder(out, dirs.home, "/Library/Application Support/OpenArena/baseoa");
             } else {
                 // Newer builds use the XDG folder and fall back to the old one where only that
                 // exists: the caller's "first that exists" gives exactly that.
                 AddUnder(out, ConfigHome(dirs), "/Quake3/baseq3");
                 AddUnder(out, dirs.home, "/.q3a/baseq3");
+            }
+            break;
+        case TargetGame::OpenArena:
+            if (dirs.os == Os::Windows) {
+                AddUnder(out, dirs.appData, "\\OpenArena\\baseoa");
+            } else if (dirs.os == Os::MacOs) {
+                AddUnder(out, dirs.home, "/Library/Application Support/OpenArena/baseoa");
+            } else {
                 AddUnder(out, dirs.home, "/.openarena/baseoa");
             }
             break;

@@ -6,11 +6,45 @@ namespace {
 
 using enum TargetGame;
 
-// One row per target, in menu order.
+// One row per target, in menu order. The later engines' facts come from their public sources:
+// the colour rule from Q_IsColorString (q_shared.h), the network's dots from MSG_ReadString
+// (qcommon/msg.c), the cleaning from ClientCleanName (game/g_client.c), the browser from
+// ArenaServers_Insert and its list line (q3_ui/ui_servers2.c: 21 bytes kept and 20 shown, codes
+// removed; OpenArena keeps 30 with their colours).
 constexpr TargetRules Targets[] = {
-    {Q3Test, "q3test", CodeForm::Escape, ColorCodeRule::EscapeDigit, NameCleaning::None},
-    {Quake3, "quake3", CodeForm::Caret, ColorCodeRule::CaretAny, NameCleaning::Q3_132},
-    {IoQuake3, "ioquake3", CodeForm::Caret, ColorCodeRule::CaretAlnum, NameCleaning::Ioq3},
+    {Q3Test,
+     "q3test",
+     CodeForm::Escape,
+     ColorCodeRule::EscapeDigit,
+     false,
+     NameCleaning::None,
+     "",
+     {}},
+    {Quake3,
+     "quake3",
+     CodeForm::Caret,
+     ColorCodeRule::CaretAny,
+     true,
+     NameCleaning::Q3_132,
+     "UnnamedPlayer",
+     {21, 20, false}},
+    {IoQuake3,
+     "ioquake3",
+     CodeForm::Caret,
+     ColorCodeRule::CaretAlnum,
+     true,
+     NameCleaning::Ioq3,
+     "UnnamedPlayer",
+     {21, 20, false}},
+    // "Nameless" and the player's slot number, which the first player on a server gets as 0.
+    {OpenArena,
+     "openarena",
+     CodeForm::Caret,
+     ColorCodeRule::CaretDigitTo8,
+     true,
+     NameCleaning::OpenArena,
+     "Nameless0",
+     {30, 30, true}},
 };
 
 static_assert(std::size(Targets) == AllTargets.size());

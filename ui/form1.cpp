@@ -129,12 +129,25 @@ struct Form1::StyleButton {
     bool q3Font;         // for Font
 };
 
+namespace {
+
+QString AltFontOnlineNote() {
+    return Form1::tr(
+        "Online the game shows the alternative font as dots: its network turns every "
+        "character 128 to 255 into a dot (.) for the game and the other players.");
+}
+
+}  // namespace
+
 void Form1::StyleButton_Click(const StyleButton& button) {
     NameEditor* editor = button.editor == StyleButton::Editor::Player ? rtb_ : rtb2_;
     if (button.operation == StyleButton::Operation::Color) {
         ApplyColor(*editor, PackedOf(button.color));
-    } else {
-        SetFontFlag(*editor, button.q3Font);
+        return;
+    }
+    SetFontFlag(*editor, button.q3Font);
+    if (!button.q3Font && RulesOf(game_->Target()).networkDots) {
+        editor->ShowNote(AltFontOnlineNote());
     }
 }
 
@@ -153,7 +166,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     SetUpCredits();
     ConnectButtons();
     actions_ = new NameActions(rtb_, rtb2_, game_, this);
-    connect(game_, &ChosenGame::Changed, this, &Form1::UpdatePreview);
+    connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
     CreateMenuBar();
     SetTabOrder();
     Form_Load();
@@ -374,6 +387,20 @@ void Form1::SetTabOrder() {
 void Form1::Form_Load() {
     InitialStyling(*rtb_);
     InitialStyling(*rtb2_);
+    FollowTarget(game_->Target());
+}
+
+// The editors mark what the game will not show as typed, and the Alt. Font buttons say why it
+// does not show online, for the game chosen.
+void Form1::FollowTarget(TargetGame target) {
+    const bool dots = RulesOf(target).networkDots;
+    for (NameEditor* editor : {rtb_, rtb2_}) {
+        editor->SetArrivesAsDots(dots);
+    }
+    for (const char* name : {"Command21", "Command22"}) {
+        findChild<QPushButton*>(QLatin1String(name))
+            ->setToolTip(dots ? AltFontOnlineNote() : QString());
+    }
     UpdatePreview();
 }
 

@@ -76,6 +76,7 @@ class Form1 : public QWidget {
     void Command10_Click();
     void Command23_Click();
     void UpdatePreview();
+    void FollowTarget(TargetGame target);
     void ShowTargetChecked(TargetGame target);
     void UpdateEditActions();
     void ShowAbout();

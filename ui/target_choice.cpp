@@ -15,8 +15,10 @@ namespace {
 const char* const TargetCaptions[] = {
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &test (1999)"),
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &1.32 / Quake3e"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&ioquake3 / OpenArena"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&ioquake3"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&OpenArena"),
 };
+static_assert(std::size(TargetCaptions) == AllTargets.size());
 
 PlatformDirs CurrentPlatformDirs() {
     PlatformDirs dirs;
