@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "core/caret_code.h"
 #include "core/memory_styled_text.h"
 #include "core/name_rules.h"
+#include "system/config_folder.h"
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
@@ -153,7 +155,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     // that it starts from that file.
     chooser_ = [this, chooser = std::move(chooser)](QWidget* owner, const ChooserSettings& asked) {
         ChooserSettings settings = asked;
-        settings.directory = ConfigFolderFor(target_);
+        settings.directory = QFile::decodeName(ConfigFolderFor(target_).c_str());
         return chooser(owner, settings);
     };
     target_ = StoredTarget(QSettings());

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "core/game_process.h"
+#include "system/game_process.h"
 
 namespace chromlet::ui {
 

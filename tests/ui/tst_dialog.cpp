@@ -254,7 +254,6 @@ class TestDialog : public QObject {
         QCOMPARE(first.fileName, QStringLiteral("q3config.cfg"));
         QCOMPARE(first.filterDescription, QStringLiteral("Q3 Config file"));
         QCOMPARE(first.filterPattern, QStringLiteral("q3config.cfg"));
-        QCOMPARE(first.directory, InitialConfigFolder());
         QVERIFY(first.fileMustExist);
         QCOMPARE(calls[1].fileName, config);
         QVERIFY(calls[1].fileMustExist);
@@ -307,20 +306,6 @@ class TestDialog : public QObject {
         QVERIFY(!QFile::exists(answer + "_"));
         QVERIFY(dialog->isVisible());
     }
-
-#ifdef Q_OS_LINUX
-    void chooserOpensInTheGamesFolderWhereItExists() {
-        QTemporaryDir home;
-        const QByteArray oldHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        const QString withoutGame = InitialConfigFolder();
-        QVERIFY(QDir(home.path()).mkpath(".q3a/baseq3"));
-        const QString withGame = InitialConfigFolder();
-        qputenv("HOME", oldHome);
-        QCOMPARE(withoutGame, QDir::toNativeSeparators(home.path()));
-        QCOMPARE(withGame, QDir::toNativeSeparators(home.path() + "/.q3a/baseq3"));
-    }
-#endif
 
     // Not a check: saves the dialog as it looks right after a write, for the README and reviews.
     void saveScreenshotArtefact() {

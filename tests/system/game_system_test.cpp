@@ -1,4 +1,9 @@
+// What the machine holds, read from folders the tests make.
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <filesystem>
@@ -6,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/config_folder.h"
-#include "core/game_process.h"
+#include "system/config_folder.h"
+#include "system/game_process.h"
 
 namespace chromlet {
 namespace {
@@ -56,39 +61,48 @@ TEST(RunningGames, readsCommAndArgvZeroFromAProcFolder) {
     fs::remove_all(root);
 }
 
-TEST(ConfigFolderCandidates, listsTheLikelyFoldersPerTargetAndPlatform) {
-    using Os = PlatformDirs::Os;
-    const PlatformDirs linux{"/home/p", "", "", Os::Linux};
-    const PlatformDirs xdg{"/home/p", "/cfg", "", Os::Linux};
-    const PlatformDirs relativeXdg{"/home/p", "cfg", "", Os::Linux};
-    const PlatformDirs windows{"C:\\Users\\p", "", "C:\\Users\\p\\AppData\\Roaming", Os::Windows};
-    const PlatformDirs mac{"/Users/p", "", "", Os::MacOs};
-    const std::string macFolder = "/Users/p/Library/Application Support/Quake3/baseq3";
+TEST(ConfigFolderCandidates, listsEachTargetsFoldersTheOneTheEngineTakesFirstFirst) {
+    const HomeDirs plain{"/home/p", ""};
+    const HomeDirs xdg{"/home/p", "/cfg"};
+    const HomeDirs relativeXdg{"/home/p", "cfg"};
+    const HomeDirs xdgOnly{"", "/cfg"};
+    const std::string q3a = "/home/p/.q3a/baseq3";
+    const std::string openArena = "/home/p/.openarena/baseoa";
     struct Case {
         TargetGame target;
-        PlatformDirs dirs;
-        std::vector<std::string> first;  // the leading candidates, in order
+        HomeDirs dirs;
+        std::vector<std::string> folders;
     };
     const Case cases[] = {
-        {TargetGame::Q3Test, windows, {"c:\\q3test"}},
-        {TargetGame::Q3Test, linux, {"/home/p/.q3a/baseq3"}},
-        {TargetGame::Q3Test, mac, {macFolder}},
-        {TargetGame::Quake3, linux, {"/home/p/.q3a/baseq3"}},
-        {TargetGame::Quake3, windows, {"C:\\Program Files (x86)\\Quake III Arena\\baseq3"}},
-        {TargetGame::Quake3, mac, {macFolder}},
-        {TargetGame::IoQuake3, linux, {"/home/p/.config/Quake3/baseq3", "/home/p/.q3a/baseq3"}},
-        {TargetGame::IoQuake3, xdg, {"/cfg/Quake3/baseq3", "/home/p/.q3a/baseq3"}},
-        {TargetGame::IoQuake3, relativeXdg, {"/home/p/.config/Quake3/baseq3"}},
-        {TargetGame::IoQuake3, windows, {"C:\\Users\\p\\AppData\\Roaming\\Quake3\\baseq3"}},
-        {TargetGame::IoQuake3, mac, {macFolder}},
+        {TargetGame::Q3Test, plain, {q3a}},
+        {TargetGame::Quake3, xdg, {q3a}},
+        {TargetGame::IoQuake3, plain, {"/home/p/.config/Quake3/baseq3", q3a, openArena}},
+        {TargetGame::IoQuake3, xdg, {"/cfg/Quake3/baseq3", q3a, openArena}},
+        {TargetGame::IoQuake3, relativeXdg, {"/home/p/.config/Quake3/baseq3", q3a, openArena}},
+        {TargetGame::IoQuake3, xdgOnly, {"/cfg/Quake3/baseq3"}},
+        {TargetGame::Q3Test, HomeDirs{}, {}},
     };
     for (const Case& c : cases) {
-        const std::vector<std::string> got = ConfigFolderCandidates(c.target, c.dirs);
-        ASSERT_GE(got.size(), c.first.size());
-        EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + c.first.size()), c.first);
+        EXPECT_EQ(ConfigFolderCandidates(c.target, c.dirs), c.folders) << TargetKey(c.target);
     }
-    EXPECT_EQ(ConfigFolderCandidates(TargetGame::Q3Test, linux).size(), 1u);
-    EXPECT_TRUE(ConfigFolderCandidates(TargetGame::IoQuake3, PlatformDirs{}).empty());
+}
+
+TEST(ConfigFolderFor, opensTheFirstFolderThatExistsElseTheHomeFolder) {
+    QTemporaryDir home;
+    const HomeDirs dirs{home.path().toStdString(), ""};
+    const std::string q3a = dirs.home + "/.q3a/baseq3";
+    const std::string xdg = dirs.home + "/.config/Quake3/baseq3";
+    EXPECT_EQ(ConfigFolderFor(TargetGame::IoQuake3, dirs), dirs.home);
+    // A file where the newer folder would be does not count.
+    ASSERT_TRUE(QDir(home.path()).mkpath(".config/Quake3") &&
+                QDir(home.path()).mkpath(".q3a/baseq3"));
+    QFile file(QString::fromStdString(xdg));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(ConfigFolderFor(TargetGame::IoQuake3, dirs), q3a);
+    ASSERT_TRUE(file.remove() && QDir().mkpath(QString::fromStdString(xdg)));
+    EXPECT_EQ(ConfigFolderFor(TargetGame::IoQuake3, dirs), xdg);
+    EXPECT_EQ(ConfigFolderFor(TargetGame::Q3Test, dirs), q3a);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/game_process.h"
+#include "system/game_process.h"
 
 #include <algorithm>
 #include <array>
