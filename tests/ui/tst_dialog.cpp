@@ -53,7 +53,7 @@ class TestDialog : public QObject {
             calls.append(s);
             return answer;
         });
-        dialog->SetRunningGamesFinder([] { return std::vector<std::string>(); });
+        dialog->SetRunningGamesFinder([](const QString&) { return std::vector<std::string>(); });
         dialog->SetText1(
             "seta name \"\x1b"
             "1Pl\x1b"
@@ -226,7 +226,11 @@ class TestDialog : public QObject {
     }
     void asksBeforeWritingWhileTheGameRuns() {
         QFETCH(bool, writeAnyway);
-        dialog->SetRunningGamesFinder([] { return std::vector<std::string>{"quake3e.x64"}; });
+        QString askedAbout;
+        dialog->SetRunningGamesFinder([&](const QString& path) {
+            askedAbout = path;
+            return std::vector<std::string>{"quake3e.x64"};
+        });
         const QByteArray before = ReadAll(config);
         QString question;
         ModalWatcher boxWatch(
@@ -241,6 +245,7 @@ class TestDialog : public QObject {
         answer = config;
         QTest::mouseClick(command1(), Qt::LeftButton);
         QVERIFY2(question.contains("quake3e.x64"), qPrintable(question));
+        QCOMPARE(askedAbout, config);  // whose games count depends on the file
         QCOMPARE(ReadAll(config) != before, writeAnyway);
     }
 

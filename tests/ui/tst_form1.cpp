@@ -822,7 +822,9 @@ class TestForm1 : public QObject {
             modal->grab().save(dir + "/game-running.png");
             modal->close();
         });
-        ConfirmWriteWhileGameRuns(window.get(), [] { return std::vector<std::string>{"quake3e"}; });
+        ConfirmWriteWhileGameRuns(window.get(), "q3config.cfg", [](const QString&) {
+            return std::vector<std::string>{"quake3e"};
+        });
 
         // The one-click styles in a caret target, with the counts they leave.
         window->SetTarget(TargetGame::Quake3);
