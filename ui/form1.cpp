@@ -457,6 +457,7 @@ void Form1::ShowLinkFailure(const QUrl& url) {
 void Form1::Command9_Click() {
     const SetaLines lines = BuildShowCodeLines(target_, *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
+    dialog.SetRunningGamesFinder(runningGames_);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,
