@@ -39,6 +39,20 @@ constexpr TargetFolders FolderTable[] = {
        {Base::Home, "/.openarena/baseoa"}}}},
 };
 
+// A new target needs its row: the build stops until it has one.
+constexpr bool OneRowPerTarget() {
+    if (std::size(FolderTable) != AllTargets.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < AllTargets.size(); ++i) {
+        if (FolderTable[i].target != AllTargets[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(OneRowPerTarget(), "FolderTable needs one row per target, in AllTargets' order");
+
 // $XDG_CONFIG_HOME counts only as an absolute path, as the XDG rules say; a relative one would
 // depend on the game's working folder. ~/.config stands in for it.
 std::string BaseFolder(Base base, const HomeDirs& dirs) {
