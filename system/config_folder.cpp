@@ -20,7 +20,7 @@ struct Folder {
 
 struct TargetFolders {
     TargetGame target;
-    std::array<Folder, 3> folders;  // the one an engine takes first first
+    std::array<Folder, 3> folders;  // in the order an engine prefers them
 };
 
 // One row per target. id's 1.32 and Quake3e keep their files in ~/.q3a (Sys_DefaultHomePath in

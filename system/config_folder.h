@@ -18,8 +18,8 @@ struct HomeDirs {
 /// $HOME and $XDG_CONFIG_HOME of this program.
 HomeDirs CurrentHomeDirs();
 
-/// The folders where `target`'s engines keep q3config.cfg, the one an engine takes first
-/// first. Folders under an unknown base (an empty home, say) are left out.
+/// The folders where `target`'s engines keep q3config.cfg, in the order an engine prefers them.
+/// Folders under an unknown base (an empty home, say) are left out.
 std::vector<std::string> ConfigFolderCandidates(TargetGame target, const HomeDirs& dirs);
 
 /// The first of the candidates that is a folder on this machine; else the home folder (empty

@@ -84,7 +84,7 @@ TEST(RunningGames, countsOnlyTheLiveGamesOfTheUserWhoseFileItIs) {
     EXPECT_TRUE(RunningGames(me, proc.filePath("missing").toStdString()).empty());
 }
 
-TEST(ConfigFolderCandidates, listsEachTargetsFoldersTheOneTheEngineTakesFirstFirst) {
+TEST(ConfigFolderCandidates, listsEachTargetsFoldersInTheOrderTheEnginePrefersThem) {
     const HomeDirs plain{"/home/p", ""};
     const HomeDirs xdg{"/home/p", "/cfg"};
     const HomeDirs relativeXdg{"/home/p", "cfg"};
