@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "config/load_names.h"
 #include "core/color_code.h"
 #include "core/name_rules.h"
+#include "system/config_folder.h"
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
@@ -157,7 +159,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     // that it starts from that file.
     chooser_ = [this, chooser = std::move(chooser)](QWidget* owner, const ChooserSettings& asked) {
         ChooserSettings settings = asked;
-        settings.directory = ConfigFolderFor(game_->Target());
+        settings.directory = QFile::decodeName(ConfigFolderFor(game_->Target()).c_str());
         return chooser(owner, settings);
     };
     SetUpWindow();
@@ -479,6 +481,7 @@ void Form1::ShowLinkFailure(const QUrl& url) {
 void Form1::Command9_Click() {
     const SetaLines lines = BuildShowCodeLines(game_->Target(), *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
+    dialog.SetRunningGamesFinder(runningGames_);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,

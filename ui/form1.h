@@ -12,6 +12,7 @@
 
 #include "core/target_game.h"
 #include "ui/file_chooser.h"
+#include "ui/game_running_check.h"
 
 class QAction;
 class QActionGroup;
@@ -53,6 +54,9 @@ class Form1 : public QWidget {
 
     /// How the credits' web address is opened (a test gives one that fails).
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    /// How every control-code dialog this window opens finds the running games before it
+    /// writes; the system's process list unless set (tests give one that finds nothing).
+    void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
 
   private:
     struct StyleButton;
@@ -97,6 +101,7 @@ class Form1 : public QWidget {
     FileChooser chooser_;
     ChooserSettings loadChooser_;
     UrlOpener urlOpener_ = DefaultUrlOpener;
+    RunningGamesFinder runningGames_ = RunningGamesNow;
 };
 
 }  // namespace chromlet::ui

@@ -1,10 +1,6 @@
 #include "ui/target_choice.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
-#include "core/config_folder.h"
 
 namespace chromlet::ui {
 
@@ -19,21 +15,6 @@ const char* const TargetCaptions[] = {
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&OpenArena"),
 };
 static_assert(std::size(TargetCaptions) == AllTargets.size());
-
-PlatformDirs CurrentPlatformDirs() {
-    PlatformDirs dirs;
-    dirs.home = QDir::homePath().toStdString();
-    dirs.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
-    dirs.appData = qEnvironmentVariable("APPDATA").toStdString();
-#if defined(Q_OS_WIN)
-    dirs.os = PlatformDirs::Os::Windows;
-#elif defined(Q_OS_MACOS)
-    dirs.os = PlatformDirs::Os::MacOs;
-#else
-    dirs.os = PlatformDirs::Os::Linux;
-#endif
-    return dirs;
-}
 
 }  // namespace
 
@@ -64,16 +45,6 @@ void StoreTarget(QSettings& settings, TargetGame target) {
     const std::string_view key = TargetKey(target);
     settings.setValue(TargetSettingsKey,
                       QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
-}
-
-QString ConfigFolderFor(TargetGame target) {
-    for (const std::string& folder : ConfigFolderCandidates(target, CurrentPlatformDirs())) {
-        const QString path = QString::fromStdString(folder);
-        if (QFileInfo(path).isDir()) {
-            return QDir::toNativeSeparators(path);
-        }
-    }
-    return QDir::toNativeSeparators(QDir::homePath());
 }
 
 }  // namespace chromlet::ui

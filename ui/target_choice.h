@@ -1,5 +1,5 @@
-// The game the names are made for: the one object that holds the choice, its menu caption, and
-// the folder where that game keeps its configuration.
+// The game the names are made for: the one object that holds the choice, and its menu caption.
+// Where that game keeps its configuration is system/config_folder.h's to say.
 #pragma once
 
 #include <QObject>
@@ -39,10 +39,5 @@ QString TargetMenuCaption(TargetGame target);
 /// The target remembered in `settings`; Q3Test when none is stored or the key is unknown.
 TargetGame StoredTarget(const QSettings& settings);
 void StoreTarget(QSettings& settings, TargetGame target);
-
-/// The folder the file chooser opens in for the target: the first of the target's usual
-/// configuration folders that exists on this machine, else the home folder, in native
-/// separators.
-QString ConfigFolderFor(TargetGame target);
 
 }  // namespace chromlet::ui
