@@ -1,4 +1,5 @@
 // The main window, driven as a user drives it.
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "ui/game_running_check.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
+#include "ui/recent_names.h"
 #include "ui/target_choice.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
@@ -94,6 +96,13 @@ class TestForm1 : public QObject {
 
     void init() {
         QSettings().clear();
+        OpenWindow();
+    }
+    void cleanup() { window.reset(); }
+
+  private:
+    // A fresh window over the settings as they are.
+    void OpenWindow() {
         chooserCalls.clear();
         chooserAnswer.clear();
         window = std::make_unique<Form1>([this](QWidget*, const ChooserSettings& s) {
@@ -105,7 +114,8 @@ class TestForm1 : public QObject {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() { window.reset(); }
+
+  private slots:
 
     void startsWithWhiteNamesFocusInNameEditorNothingSelected() {
         QCOMPARE(QApplication::focusWidget(), window->rtb());
@@ -698,7 +708,7 @@ class TestForm1 : public QObject {
             QCOMPARE(budget->Marks(0).empty(), !caret);
             if (caret) {
                 QLabel* kept = budget->Marks(0).front();
-                QCOMPARE(kept->palette().color(QPalette::WindowText), BudgetView::WarningColor());
+                QCOMPARE(kept->palette().color(QPalette::WindowText), budget->WarningColor());
                 QVERIFY2(kept->toolTip().contains("only the first 35 bytes"),
                          qPrintable(kept->toolTip()));
                 // What the game keeps is shown under the name, with the reason.
@@ -762,6 +772,59 @@ class TestForm1 : public QObject {
         QVERIFY(watch.Fired());
         QVERIFY2(text.contains("v0.3") && text.contains("https://chromlet.github.io/"),
                  qPrintable(text));
+    }
+
+    // A slip of Alt+E loses nothing: names that were never written come back first in Recent
+    // names; the start-up names and names just written are not kept twice.
+    void closingKeepsUnwrittenNamesFirstInRecentNames() {
+        window->close();
+        QVERIFY(RecentNames(TargetGame::Q3Test).isEmpty());
+
+        OpenWindow();
+        SetEditorText(window->rtb(), "Fresh");
+        window->rtb()->SetSelection({0, 2});
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        const NameCodes codes = EncodeNames(TargetGame::Q3Test, *window->rtb(), *window->rtb2());
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!window->isVisible());
+        const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0], (RecentName{QByteArray::fromStdString(codes.player),
+                                      QByteArray::fromStdString(codes.server), false}));
+        QCOMPARE(test::ToHex(codes.player), std::string("1B 31 46 72 1B 37 65 73 68 1B 37"));
+
+        // Written, then closed: kept once, as written.
+        OpenWindow();
+        SetEditorText(window->rtb(), "Other");
+        MemoryStyledText player = MemoryStyledText::CopyOf(*window->rtb());
+        MemoryStyledText server = MemoryStyledText::CopyOf(*window->rtb2());
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
+        QVERIFY(RememberNames(TargetGame::Q3Test, lines.name, lines.server));
+        window->close();
+        const QList<RecentName> after = RecentNames(TargetGame::Q3Test);
+        QCOMPARE(after.size(), 2);
+        QVERIFY(after[0].written);
+        QCOMPARE(after[1], kept[0]);
+    }
+
+    void screenReadersHearWhichNameEachControlActsOn() {
+        const auto name = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        const auto description = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
+        };
+        QCOMPARE(name(button("Command2")), QStringLiteral("Red, player name"));
+        QCOMPARE(name(button("Command17")), QStringLiteral("Red, server name"));
+        QCOMPARE(description(button("Command14")),
+                 QStringLiteral("Colours the selected part of the server name blue."));
+        QCOMPARE(name(button("Command21")), QStringLiteral("Alt. Font, player name"));
+        QCOMPARE(button("Command21")->text(), QStringLiteral("Alt. Font"));  // the caption stays
+        QCOMPARE(name(window->rtb()), QStringLiteral("Name:"));
+        QCOMPARE(name(window->rtb2()), QStringLiteral("Server name:"));
+        QCOMPARE(name(window->findChild<GamePreview*>("Preview1")), QStringLiteral("In game"));
+        QCOMPARE(name(window->findChild<QLabel*>("PlayerCounts")),
+                 window->findChild<BudgetView*>("Budget1")->Counts(0));
     }
 
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
