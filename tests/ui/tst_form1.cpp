@@ -856,65 +856,6 @@ class TestForm1 : public QObject {
                      QStringLiteral("https://chromlet.github.io/"));
         }
     }
-
-    // Produces pictures of the window for a person to look at, one per target, with names too
-    // long for the game and partly black; it checks only that they were written.
-    void writesScreenshotsOfEachTarget() {
-        const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
-        QVERIFY(QDir().mkpath(dir));
-        QVERIFY(window->grab().save(dir + "/form1.png"));
-        window->SetTarget(TargetGame::Quake3);
-        QVERIFY(window->grab().save(dir + "/form1-quake3-short.png"));
-        SetOverLongPartlyBlackNames();
-        for (TargetGame target : AllTargets) {
-            window->SetTarget(target);
-            const QString key = FromLatin1(TargetKey(target));
-            QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
-            auto* preview = window->findChild<GamePreview*>("Preview1");
-            preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
-            QVERIFY(preview->grab().save(dir + "/preview-" + key + "-scrolled.png"));
-        }
-        for (QMenu* menu : window->findChild<QMenuBar*>("MenuBar")->findChildren<QMenu*>(
-                 QRegularExpression("Menu$"))) {
-            menu->adjustSize();
-            QVERIFY(menu->grab().save(dir + "/form1-" + menu->objectName() + ".png"));
-        }
-        // The two messages of our own: the link no browser opened, and the running game.
-        window->SetUrlOpener([](const QUrl&) { return false; });
-        emit window->findChild<QLabel*>("Label4")->linkActivated("https://chromlet.github.io/");
-        QVERIFY(
-            window->findChild<QMessageBox*>("LinkFailedNote")->grab().save(dir + "/link-note.png"));
-        ModalWatcher watch([&](QWidget* modal) {
-            modal->grab().save(dir + "/game-running.png");
-            modal->close();
-        });
-        ConfirmWriteWhileGameRuns(window.get(), "q3config.cfg", [](const QString&) {
-            return std::vector<std::string>{"quake3e"};
-        });
-
-        // The one-click styles in a caret target, with the counts they leave.
-        window->SetTarget(TargetGame::Quake3);
-        test::SetEditorText(window->rtb(), "Red Rocket Rider");
-        test::SetEditorText(window->rtb2(), "Frag Fest");
-        window->rtb()->setFocus();
-        auto* budget = window->findChild<BudgetView*>("Budget1");
-        for (const char* style : {"Ra&inbow", "By w&ord", "Ran&dom", "&Tidy codes"}) {
-            if (QString(style) == "&Tidy codes") {
-                // Spaces coloured by hand, as selecting word by word leaves them, cost codes.
-                for (std::size_t space : {3u, 10u}) {
-                    window->rtb()->SetSelection({space, 1});
-                    window->rtb()->SetSelectionColor(PackedOf(PaletteColor::White));
-                }
-                window->rtb()->SetSelection({0, 0});
-                QVERIFY(window->grab().save(dir + "/form1-style-beforetidy.png"));
-                qInfo("before tidying: %s", qPrintable(budget->Counts(0)));
-            }
-            menuAction("StyleMenu", style)->trigger();
-            const QString name = QString(style).remove('&').remove(' ').toLower();
-            QVERIFY(window->grab().save(dir + "/form1-style-" + name + ".png"));
-            qInfo("%s: %s", style, qPrintable(budget->Counts(0)));
-        }
-    }
 };
 
 QTEST_MAIN(TestForm1)
