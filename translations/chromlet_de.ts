@@ -247,27 +247,30 @@
         <translation>Innerhalb der %1 Bytes der Einstellungszeichenkette des Spiels.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Server:</source>
-        <translation>Server:</translation>
-    </message>
-    <message>
-        <source>%1 %2 bytes, %3 visible</source>
-        <translation>%1 %2 Bytes, %3 sichtbar</translation>
-    </message>
-    <message>
         <source>The game&apos;s network turns é, ü, % and every character of the alternative font into a dot (.): the game and the other players get a dot there.</source>
         <translation>Das Netzwerk des Spiels macht aus é, ü, % und jedem Zeichen der alternativen Schrift einen Punkt (.): Das Spiel und die anderen Spieler bekommen dort einen Punkt.</translation>
     </message>
+    <message>
+        <source>Name: %1 bytes, %2 visible</source>
+        <extracomment>The counts&apos; line: the name&apos;s length in bytes (colour codes included) and in characters drawn; with &quot;%n as dots&quot;, how many of them the game&apos;s network turns into dots.</extracomment>
+        <translation>Name: %1 Bytes, %2 sichtbar</translation>
+    </message>
+    <message>
+        <source>Server: %1 bytes, %2 visible</source>
+        <translation>Server: %1 Bytes, %2 sichtbar</translation>
+    </message>
     <message numerus="yes">
-        <source>, %n as dots</source>
-        <extracomment>Appended to the counts: how many characters the game&apos;s network turns into dots.</extracomment>
+        <source>Name: %1 bytes, %2 visible, %n as dots</source>
         <translation>
-            <numerusform>, %n als Punkt</numerusform>
-            <numerusform>, %n als Punkte</numerusform>
+            <numerusform>Name: %1 Bytes, %2 sichtbar, %n als Punkt</numerusform>
+            <numerusform>Name: %1 Bytes, %2 sichtbar, %n als Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Server: %1 bytes, %2 visible, %n as dots</source>
+        <translation>
+            <numerusform>Server: %1 Bytes, %2 sichtbar, %n als Punkt</numerusform>
+            <numerusform>Server: %1 Bytes, %2 sichtbar, %n als Punkte</numerusform>
         </translation>
     </message>
 </context>

@@ -128,38 +128,32 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
 }
 
 void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
-    ShowLine(lines_[0], QCoreApplication::translate("chromlet::ui::BudgetView", "Name:"),
-             player.bytes, player.visible, player.dots, player.limits, [&](CountLimit::Kind kind) {
+    ShowLine(lines_[0], true, player.bytes, player.visible, player.dots, player.limits,
+             [&](CountLimit::Kind kind) {
                  return Printable(kind == CountLimit::Kind::SeenByOthers ? player.seenByOthers
                                                                          : player.cleaned);
              });
-    ShowLine(lines_[1], QCoreApplication::translate("chromlet::ui::BudgetView", "Server:"),
-             server.bytes, server.visible, server.dots, server.limits,
+    ShowLine(lines_[1], false, server.bytes, server.visible, server.dots, server.limits,
              [&](CountLimit::Kind) { return Printable(server.browserView); });
     // Lay the new texts out now rather than on the next pass of the event loop, so that the
     // widget never shows a count cut to the previous text's width.
     layout()->activate();
 }
 
-void BudgetView::ShowLine(Line& line, const QString& title, std::size_t bytes, std::size_t visible,
+void BudgetView::ShowLine(Line& line, bool player, std::size_t bytes, std::size_t visible,
                           std::size_t dots, const std::vector<CountLimit>& limits,
                           const CutTextOf& cutText) {
-    QString counts =
-        QCoreApplication::translate("chromlet::ui::BudgetView", "%1 %2 bytes, %3 visible")
-            .arg(title)
-            .arg(bytes)
-            .arg(visible);
-    QString countsTip;
-    if (dots > 0) {
-        //: Appended to the counts: how many characters the game's network turns into dots.
-        counts += tr(", %n as dots", "", static_cast<int>(dots));
-        countsTip = QCoreApplication::translate(
-            "chromlet::ui::BudgetView",
-            "The game's network turns é, ü, % and every character of the alternative font into a "
-            "dot (.): the game and the other players get a dot there.");
-    }
-    line.counts->setText(counts);
-    line.counts->setToolTip(countsTip);
+    //: The counts' line: the name's length in bytes (colour codes included) and in characters
+    //: drawn; with "%n as dots", how many of them the game's network turns into dots.
+    const QString counts =
+        dots == 0 ? (player ? tr("Name: %1 bytes, %2 visible") : tr("Server: %1 bytes, %2 visible"))
+        : player  ? tr("Name: %1 bytes, %2 visible, %n as dots", "", static_cast<int>(dots))
+                  : tr("Server: %1 bytes, %2 visible, %n as dots", "", static_cast<int>(dots));
+    line.counts->setText(counts.arg(bytes).arg(visible));
+    line.counts->setToolTip(
+        dots == 0 ? QString()
+                  : tr("The game's network turns é, ü, % and every character of the alternative "
+                       "font into a dot (.): the game and the other players get a dot there."));
     // The whole settings string's bound is far above every other limit; it is only worth a
     // mark where a name goes over it.
     std::vector<CountLimit> shown;
