@@ -141,11 +141,11 @@ TEST(NewLines, withALineBreakAreRefusedBeforeAnyFileIsTouched) {
         const std::string before = Lines({{"seta a 1", "0A"}});
         WriteBytes(folder.Config(), before);
         int calls = 0;
-        const UpdateResult result =
-            ConfigUpdater(folder.Config(), c.name, c.server, [&](UpdateStep) {
-                ++calls;
-                return false;
-            });
+        const ScopedFaultHook seam([&](UpdateStep) {
+            ++calls;
+            return 0;
+        });
+        const UpdateResult result = ConfigUpdater(folder.Config(), c.name, c.server);
         EXPECT_EQ(result.failedStep, UpdateStep::CheckLines);
         EXPECT_EQ(result.sideFile, SideFileState::Untouched);
         EXPECT_TRUE(result.failedFile.isEmpty());
