@@ -6,50 +6,152 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/seta_reader.h"
-#include "core/caret_code.h"
-#include "core/char_rules.h"
+#include "core/coded_name.h"
+#include "core/color_code.h"
 
 namespace chromlet {
 
 namespace {
 
-// The one place where a stored value becomes styled text.
-MemoryStyledText DecodeName(TargetGame target, std::string_view code) {
-    const MemoryStyledText decoded = DecodeCode(target, code);
-    const std::string text = decoded.Text();
+// The longest name the program makes, the engines' MAX_INFO_STRING: ioquake3's
+// Cvar_WriteVariables leaves a longer value out of the file it writes. core/char_rules.h is to
+// state it for every part of the program; until it does, it stands here.
+constexpr std::size_t MaxNameChars = 1024;
+
+// The start of the line handed to ParseCodedName; the value and a closing quote follow.
+constexpr std::string_view ParsedLineStart = "seta name \"";
+
+// Two alternative-font bytes that stand in for a byte 85 (see LineToParse): both end in the same
+// three bits as 85, so a caret before them is the same colour code where an engine reads any byte
+// after a caret as one, and neither is a letter or a digit.
+constexpr char NelStandIns[] = {'\x95', '\x9D'};
+
+// A stored value as a line that ParseCodedName reads whole. It ends a value at a double quote and
+// a line at the bytes VT, FF and 85 (NEL, a line break on the clipboard); in a stored value a
+// quote is no end and is left out, VT and FF are control characters and are left out, and 85 is
+// the alternative font's character 5. Quote, VT and FF become the control byte with the same low
+// three bits, so that a caret before them reads as the same colour code, and are left out with
+// the other control characters; 85 becomes `nelStandIn`.
+std::string LineToParse(std::string_view value, char nelStandIn) {
+    std::string line(ParsedLineStart);
+    for (char c : value) {
+        if (c == '"' || c == '\v' || c == '\f') {
+            c = static_cast<char>(c & 7);
+        } else if (c == '\x85') {
+            c = nelStandIn;
+        }
+        line.push_back(c);
+    }
+    line.push_back('"');
+    return line;
+}
+
+struct DecodedValue {
+    MemoryStyledText name;
+    bool leftOut = false;  ///< characters a name cannot hold were left out
+    bool cut = false;      ///< the name was longer than MaxNameChars
+};
+
+// The one place where a stored value becomes styled text: decoded as Paste coded name decodes a
+// pasted line, so that both code forms read alike in every target.
+DecodedValue DecodeValue(TargetGame target, std::string_view value) {
+    ParseNotes notes;
+    const std::optional<MemoryStyledText> parsed =
+        ParseCodedName(target, LineToParse(value, NelStandIns[0]), &notes);
+    DecodedValue decoded;
+    if (!parsed) {
+        return decoded;  // an empty name, or only code
+    }
+    std::string text = parsed->Text();
+    if (value.find('\x85') != std::string_view::npos) {
+        // Where a run with the other stand-in gives another character, a byte 85 stood.
+        const std::optional<MemoryStyledText> other =
+            ParseCodedName(target, LineToParse(value, NelStandIns[1]));
+        const std::string otherText = other ? other->Text() : std::string();
+        for (std::size_t i = 0; i < text.size() && i < otherText.size(); ++i) {
+            text[i] = text[i] == otherText[i] ? text[i] : '\x05';
+        }
+    }
+    decoded.leftOut = notes.quotesStripped || notes.lineBreaksStripped;
     std::string kept;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsNameChar(static_cast<unsigned char>(text[i]))) {
-            kept.push_back(text[i]);
-            styles.push_back(decoded.StyleAt(i));
+        const auto c = static_cast<unsigned char>(text[i]);
+        const CharStyle style = parsed->StyleAt(i);
+        // Every engine ends a value at NUL, and no other control character belongs in a name;
+        // the alternative font's characters below 32 do.
+        if (style.Q3Font && (c < 32 || c == 127)) {
+            decoded.leftOut = true;
+            continue;
         }
+        if (kept.size() == MaxNameChars) {
+            decoded.cut = true;
+            break;
+        }
+        kept.push_back(text[i]);
+        styles.push_back(style);
     }
-    return MemoryStyledText(std::move(kept), std::move(styles));
+    decoded.name = MemoryStyledText(std::move(kept), std::move(styles));
+    return decoded;
 }
 
-NameLineState StateOf(TargetGame target, const std::optional<std::string>& line, bool tooLong,
-                      std::optional<std::string>& code) {
+// The bytes between the first and the last double quote of a line; nullopt with fewer than two.
+std::optional<std::string_view> QuotedValue(const std::optional<std::string>& line) {
+    if (!line) {
+        return std::nullopt;
+    }
+    const std::size_t open = line->find('"');
+    const std::size_t close = line->rfind('"');
+    if (open == std::string::npos || close == open) {
+        return std::nullopt;
+    }
+    return std::string_view(*line).substr(open + 1, close - open - 1);
+}
+
+NameLineState StateOf(const std::optional<std::string_view>& value, bool tooLong) {
     if (tooLong) {
         return NameLineState::TooLong;
     }
-    code = line ? CodeOfSetaLine(target, *line) : std::nullopt;
-    return code ? NameLineState::Found : NameLineState::Missing;
+    return value ? NameLineState::Found : NameLineState::Missing;
 }
 
-QString Absent(NameLineState state, const char* what, const char* line) {
-    if (state == NameLineState::TooLong) {
-        return QCoreApplication::translate(
-                   "chromlet::LoadNames",
-                   "%1 (its last line %2 is longer than %3 KiB, too long to be a name)")
-            .arg(QLatin1String(what), QLatin1String(line))
-            .arg(MaxSetaLineSize / 1024);
+bool HasCode(std::string_view value, char start) {
+    for (std::size_t i = 0; i + 1 < value.size(); ++i) {
+        if (value[i] == start && value[i + 1] >= '0' && value[i + 1] <= '9') {
+            return true;
+        }
     }
-    return QCoreApplication::translate("chromlet::LoadNames", "%1 (a line %2 \"...\")")
-        .arg(QLatin1String(what), QLatin1String(line));
+    return false;
+}
+
+// The note when the file was written for a game of the other code form than `target`'s; empty
+// when it was not, or when the file does not tell.
+QString FormNote(TargetGame target, std::string_view player, std::string_view server,
+                 const LineEndCounts& ends) {
+    const bool escape = HasCode(player, ColorEscape) || HasCode(server, ColorEscape);
+    const bool caret = HasCode(player, '^') || HasCode(server, '^');
+    const bool lfOnly = ends.lf > 0 && ends.crLf == 0 && ends.cr == 0;
+    const bool targetIsLater = CodeFormOf(target) == CodeForm::Caret;
+    if (escape && !caret && targetIsLater) {
+        return QCoreApplication::translate("chromlet::LoadNames",
+                                           "This file was written for the 1999 test release (its "
+                                           "names use escape colour codes).");
+    }
+    if (caret && !escape && !targetIsLater) {
+        return QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "This file was written for a later engine (its names use ^ colour codes).");
+    }
+    if (escape == caret && lfOnly && !targetIsLater) {
+        return QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "This file was written for a later engine (its lines end in LF alone).");
+    }
+    return {};
 }
 
 }  // namespace
@@ -57,20 +159,53 @@ QString Absent(NameLineState state, const char* what, const char* line) {
 LoadedNames LoadNames(const QString& path, TargetGame target) {
     LoadedNames loaded;
     loaded.path = path;
-    const StoredSetaLines stored = ReadSetaLines(
-        path, CodeFormOf(target) == CodeForm::Caret ? LineEnds::AlsoLf : LineEnds::CrOrCrLf);
+    const StoredSetaLines stored = ReadSetaLines(path);
     if (!stored.Readable()) {
         loaded.readError = stored.error;
         return loaded;
     }
-    std::optional<std::string> playerCode;
-    std::optional<std::string> serverCode;
-    loaded.player = StateOf(target, stored.nameLine, stored.nameLineTooLong, playerCode);
-    loaded.server = StateOf(target, stored.serverLine, stored.serverLineTooLong, serverCode);
-    if (loaded.Ok()) {
-        loaded.playerName = DecodeName(target, *playerCode);
-        loaded.serverName = DecodeName(target, *serverCode);
+    const std::optional<std::string_view> player = QuotedValue(stored.nameLine);
+    const std::optional<std::string_view> server = QuotedValue(stored.serverLine);
+    loaded.player = StateOf(player, stored.nameLineTooLong);
+    loaded.server = StateOf(server, stored.serverLineTooLong);
+    if (!loaded.Ok()) {
+        return loaded;
     }
+    const DecodedValue playerName = DecodeValue(target, *player);
+    const DecodedValue serverName = DecodeValue(target, *server);
+    loaded.playerName = playerName.name;
+    loaded.serverName = serverName.name;
+
+    QStringList notes;
+    if (QString form = FormNote(target, *player, *server, stored.ends); !form.isEmpty()) {
+        notes << form;
+    }
+    const int bound = static_cast<int>(MaxNameChars);
+    if (playerName.cut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "The player name was cut to %n characters, the longest name the game keeps.", nullptr,
+            bound);
+    }
+    if (serverName.cut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "The server name was cut to %n characters, the longest name the game keeps.", nullptr,
+            bound);
+    }
+    if (playerName.leftOut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
+            "breaks) were left out of the player name.");
+    }
+    if (serverName.leftOut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
+            "breaks) were left out of the server name.");
+    }
+    loaded.note = notes.join(QLatin1Char(' '));
     return loaded;
 }
 
@@ -79,25 +214,53 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
         return {};
     }
     const QString file = QDir::toNativeSeparators(loaded.path);
-    QString why;
+    QStringList sentences;
+    const bool noPlayer = loaded.player != NameLineState::Found;
+    const bool noServer = loaded.server != NameLineState::Found;
     if (!loaded.readError.isEmpty()) {
-        why = QCoreApplication::translate("chromlet::LoadNames", "Could not read \"%1\" (%2).")
-                  .arg(file, loaded.readError);
+        //: %1 is the file, %2 the system's reason.
+        sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                                 "Could not read \"%1\" (%2).")
+                         .arg(file, loaded.readError);
+    } else if (noPlayer && noServer) {
+        //: seta name and seta sv_hostname are lines of the file: not to be translated.
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no player name (a line seta name \"...\") and no server "
+                         "name (a line seta sv_hostname \"...\").")
+                         .arg(file);
+    } else if (noPlayer) {
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no player name (a line seta name \"...\").")
+                         .arg(file);
     } else {
-        QStringList missing;
-        if (loaded.player != NameLineState::Found) {
-            missing << Absent(loaded.player, "player name", "seta name");
-        }
-        if (loaded.server != NameLineState::Found) {
-            missing << Absent(loaded.server, "server name", "seta sv_hostname");
-        }
-        why =
-            QCoreApplication::translate("chromlet::LoadNames", "\"%1\" holds no %2.")
-                .arg(file,
-                     missing.join(QCoreApplication::translate("chromlet::LoadNames", " and no ")));
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no server name (a line seta sv_hostname \"...\").")
+                         .arg(file);
     }
-    return why + QCoreApplication::translate("chromlet::LoadNames",
-                                             " The names in the editors were left as they were.");
+    const int kib = static_cast<int>(MaxSetaLineSize / 1024);
+    const bool playerTooLong = loaded.player == NameLineState::TooLong;
+    const bool serverTooLong = loaded.server == NameLineState::TooLong;
+    if (playerTooLong && serverTooLong) {
+        sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                                 "Its last seta name and seta sv_hostname lines "
+                                                 "are longer than %n KiB, too long for names.",
+                                                 nullptr, kib);
+    } else if (playerTooLong) {
+        sentences << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Its last seta name line is longer than %n KiB, too long for a name.", nullptr, kib);
+    } else if (serverTooLong) {
+        sentences << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Its last seta sv_hostname line is longer than %n KiB, too long for a name.", nullptr,
+            kib);
+    }
+    sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                             "The names in the editors were left as they were.");
+    return sentences.join(QLatin1Char(' '));
 }
 
 }  // namespace chromlet
