@@ -4,7 +4,6 @@
 
 #include "bench/qt_bench_main.h"
 #include "core/quick_styles.h"
-#include "ui/name_actions.h"
 #include "ui/name_editor.h"
 
 namespace {
@@ -27,8 +26,7 @@ void BM_QuickStyle(benchmark::State& state) {
         state.PauseTiming();
         editor.SetStyles(white);
         state.ResumeTiming();
-        chromlet::ui::RestyleThroughCopy(
-            editor, [&](chromlet::StyledText& t) { chromlet::ApplyQuickStyle(t, style, seed++); });
+        editor.SetStyles(chromlet::QuickStyled(editor, style, seed++));
         benchmark::DoNotOptimize(editor.StyleAt(0));
     }
 }
@@ -47,12 +45,9 @@ void BM_TidyCodes(benchmark::State& state) {
     chromlet::InitialStyling(editor);
     for (auto _ : state) {
         state.PauseTiming();
-        chromlet::ui::RestyleThroughCopy(editor, [](chromlet::StyledText& t) {
-            chromlet::ApplyQuickStyle(t, chromlet::QuickStyle::Random, 7);
-        });
+        editor.SetStyles(chromlet::QuickStyled(editor, chromlet::QuickStyle::Random, 7));
         state.ResumeTiming();
-        chromlet::ui::RestyleThroughCopy(editor,
-                                         [](chromlet::StyledText& t) { chromlet::TidyCodes(t); });
+        editor.SetStyles(chromlet::TidiedStyles(editor));
     }
 }
 BENCHMARK(BM_TidyCodes)->Unit(benchmark::kMillisecond);

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "bench/qt_bench_main.h"
-#include "core/caret_code.h"
 #include "core/color_code.h"
 #include "core/name_rules.h"
 #include "ui/dialog.h"
@@ -49,7 +48,8 @@ struct TwoNames {
 void BM_ShowCode(benchmark::State& state) {
     TwoNames names(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        const chromlet::SetaLines lines = chromlet::BuildShowCodeLines(names.player, names.server);
+        const chromlet::SetaLines lines =
+            chromlet::BuildShowCodeLines(chromlet::TargetGame::Q3Test, names.player, names.server);
         chromlet::ui::Dialog dialog(
             [](QWidget*, const chromlet::ui::ChooserSettings&) { return QString(); });
         dialog.SetText1(lines.name);

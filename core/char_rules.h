@@ -39,6 +39,11 @@ constexpr bool IsNameChar(char32_t c) {
     return CheckNameChar(c) == NameCharFault::None;
 }
 
+/// The C library's isalnum in the "C" locale, which the engines run in.
+constexpr bool IsAsciiLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 /// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
 /// which would end it. Double quotes are the line's own business.
 constexpr bool IsConfigLineChar(char32_t c) {

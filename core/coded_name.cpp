@@ -1,10 +1,10 @@
 #include "core/coded_name.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "core/caret_code.h"
 #include "core/char_rules.h"
-#include "core/code_scan.h"
+#include "core/color_code.h"
 
 namespace chromlet {
 
@@ -54,15 +54,10 @@ bool IsSetCommand(const std::string& word) {
     return word == "seta" || word == "set" || word == "sets" || word == "setu";
 }
 
-// The value after a variable: a quoted value ends at its closing quote, an unquoted one runs to
-// the end of the line (a name typed without quotes is meant whole).
+// The value after a variable: a quoted value as the engines read it, an unquoted one runs to the
+// end of the line (a name typed without quotes is meant whole).
 std::string_view ValueOf(std::string_view rest) {
-    if (!rest.empty() && rest.front() == '"') {
-        rest.remove_prefix(1);
-        const std::size_t close = rest.find('"');
-        return close == std::string_view::npos ? rest : rest.substr(0, close);
-    }
-    return rest;
+    return !rest.empty() && rest.front() == '"' ? *QuotedValue(rest) : rest;
 }
 
 // The code inside a configuration line or a console command, or the whole line as a bare code.
@@ -96,18 +91,16 @@ std::optional<std::string_view> CodeOfLine(std::string_view line) {
     return line;
 }
 
-// Caret codes as the target's engine reads them. The test release's own engine reads none, but a
-// name made for the later engines is pasted there too: a caret and a digit is the form they all
-// agree on.
-bool IsPastedCaretCode(TargetGame target, std::string_view code, std::size_t i) {
-    if (target == TargetGame::Q3Test) {
-        return code[i] == CaretEscape && i + 1 < code.size() && code[i + 1] >= '0' &&
-               code[i + 1] <= '9';
-    }
-    return IsColorCodeAt(target, code, i);
-}
-
 }  // namespace
+
+std::optional<std::string_view> QuotedValue(std::string_view text) {
+    const std::size_t open = text.find('"');
+    if (open == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view rest = text.substr(open + 1);
+    return rest.substr(0, std::min(rest.find('"'), rest.size()));
+}
 
 std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
                                                ParseNotes* notes) {
@@ -137,34 +130,27 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
         return std::nullopt;
     }
 
+    // What the editors refuse never reaches them: a quote, or a byte that reads as a line break
+    // once lowered from the alternative font (8A is a line feed there).
+    const MemoryStyledText decoded = DecodeAnyCode(target, *code);
+    const std::string shown = decoded.Text();
     std::string text;
     std::vector<CharStyle> styles;
-    // As in a configuration file: the escape and a palette digit, else the escape alone; then
-    // the caret codes the target's engine reads.
-    const auto codeAt = [target](std::string_view c, std::size_t pos) -> CodeAt {
-        const CodeAt escape = EscapeCodeAt(c, pos);
-        if (escape.length > 0 || !IsPastedCaretCode(target, c, pos)) {
-            return escape;
-        }
-        return {2, PackedOf(ColorOfCodeChar(c[pos + 1]))};
-    };
-    ForEachCodedChar(*code, codeAt, [&](unsigned char shown, CharStyle style) {
-        // What the editors refuse never reaches them: a quote, or a byte that reads as a line
-        // break once lowered from the alternative font (8A is a line feed there).
-        switch (CheckNameChar(shown)) {
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        switch (CheckNameChar(static_cast<unsigned char>(shown[i]))) {
             case NameCharFault::None:
             case NameCharFault::NotLatin1:
                 break;
             case NameCharFault::DoubleQuote:
                 found.quotesStripped = true;
-                return;
+                continue;
             case NameCharFault::LineBreak:
                 found.lineBreaksStripped = true;
-                return;
+                continue;
         }
-        text.push_back(static_cast<char>(shown));
-        styles.push_back(style);
-    });
+        text.push_back(shown[i]);
+        styles.push_back(decoded.StyleAt(i));
+    }
     if (notes) {
         *notes = found;
     }

@@ -28,6 +28,11 @@ struct ParseNotes {
 std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
                                                ParseNotes* notes = nullptr);
 
+/// The value a configuration line or a console command sets, as the engines' tokenizer reads it:
+/// from the first double quote up to the next one, or to the end of `text` when it is not
+/// closed; nullopt when `text` holds no double quote. The one reader of quoted values.
+std::optional<std::string_view> QuotedValue(std::string_view text);
+
 /// The characters the game's console line holds (its buffer keeps one more, the zero byte).
 inline constexpr std::size_t MaxConsoleLine = 255;
 

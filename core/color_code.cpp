@@ -1,6 +1,8 @@
 #include "core/color_code.h"
 
-#include "core/caret_code.h"
+#include <vector>
+
+#include "core/char_rules.h"
 
 namespace chromlet {
 
@@ -21,8 +23,8 @@ struct CodeWriter {
 constexpr CodeWriter EscapeWriter{ColorEscape, true, false};
 constexpr CodeWriter CaretWriter{CaretEscape, false, true};
 
-constexpr const CodeWriter& WriterOf(CodeForm form) {
-    return form == CodeForm::Caret ? CaretWriter : EscapeWriter;
+const CodeWriter& WriterOf(TargetGame target) {
+    return CodeFormOf(target) == CodeForm::Caret ? CaretWriter : EscapeWriter;
 }
 
 // The alternative font lives in the upper half of the game's character set. A character that is
@@ -77,26 +79,107 @@ std::string ScanToCode(StyledText& text, CodeDigit& currentDigit, const CodeWrit
     return code;
 }
 
-std::string SetaLineWith(const CodeWriter& writer, std::string_view lineStart,
-                         std::string_view code) {
+// The value a line holds between its quotes: the code and the switch back to white.
+std::string StoredValue(const CodeWriter& writer, std::string_view code) {
+    std::string value;
+    value.reserve(code.size() + 2);
+    value.append(code);
+    value.push_back(writer.escape);
+    value.push_back(Palette(PaletteColor::White).digit);
+    return value;
+}
+
+std::string SetaLineOf(std::string_view lineStart, std::string_view value) {
     std::string line;
-    line.reserve(lineStart.size() + code.size() + 4);
+    line.reserve(lineStart.size() + value.size() + 2);
     line.append(lineStart);
     line.push_back('"');
-    line.append(code);
-    line.push_back(writer.escape);
-    line.push_back(Palette(PaletteColor::White).digit);
+    line.append(value);
     line.push_back('"');
     return line;
 }
 
-SetaLines ShowCodeLinesWith(const CodeWriter& writer, StyledText& playerName,
-                            StyledText& serverName) {
-    CodeDigit digit;
-    SetaLines lines;
-    lines.name = SetaLineWith(writer, NameLineStart, ScanToCode(playerName, digit, writer));
-    lines.server = SetaLineWith(writer, ServerLineStart, ScanToCode(serverName, digit, writer));
-    return lines;
+// What stands at one position of a code: `length` bytes of colour code (0 when a character
+// stands there), setting `color` from there on when it holds one.
+struct CodeAt {
+    std::size_t length = 0;
+    std::optional<PackedColor> color;
+};
+
+// The escape form: the escape and a palette digit set that colour; an escape followed by
+// anything else sets nothing and is dropped alone.
+CodeAt EscapeCodeAt(std::string_view code, std::size_t pos) {
+    if (code[pos] != ColorEscape) {
+        return {};
+    }
+    if (pos + 1 < code.size()) {
+        if (const PaletteEntry* entry = PaletteEntryForDigit(code[pos + 1])) {
+            return {2, entry->packed};
+        }
+    }
+    return {1, std::nullopt};
+}
+
+PackedColor ColorUnder(ColorCodeRule rule, char c) {
+    if (rule == ColorCodeRule::CaretDigitTo8 && c == '8') {
+        return OpenArenaOrange;
+    }
+    return PackedOf(ColorOfCodeChar(c));
+}
+
+CodeAt CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
+    if (code[pos] != CaretEscape || pos + 1 >= code.size()) {
+        return {};
+    }
+    const char next = code[pos + 1];
+    bool isCode = false;
+    switch (rule) {
+        case ColorCodeRule::EscapeDigit:
+            // Read only where a caret code comes from elsewhere: the form every engine agrees on.
+            isCode = next >= '0' && next <= '9';
+            break;
+        case ColorCodeRule::CaretAny:
+            isCode = next != CaretEscape && next != '\0';
+            break;
+        case ColorCodeRule::CaretAlnum:
+            isCode = IsAsciiLetterOrDigit(next);
+            break;
+        case ColorCodeRule::CaretDigitTo8:
+            isCode = next >= '0' && next <= '8';
+            break;
+    }
+    if (!isCode) {
+        return {};
+    }
+    return {2, ColorUnder(rule, next)};
+}
+
+// Walks `code` from white and the standard font, skipping what `codeAt` reports as colour
+// code; every other byte is a character, one of 128 or more the character 128 below it in the
+// alternative font.
+template <typename CodeAtFn>
+MemoryStyledText DecodeWith(std::string_view code, CodeAtFn codeAt) {
+    std::string text;
+    std::vector<CharStyle> styles;
+    text.reserve(code.size());
+    styles.reserve(code.size());
+    PackedColor color = PackedOf(PaletteColor::White);
+    for (std::size_t i = 0; i < code.size();) {
+        const CodeAt at = codeAt(code, i);
+        if (at.length > 0) {
+            if (at.color) {
+                color = *at.color;
+            }
+            i += at.length;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(code[i]);
+        const bool alternative = byte >= 128;
+        text.push_back(static_cast<char>(alternative ? byte - 128 : byte));
+        styles.push_back(CharStyle{color, !alternative});
+        ++i;
+    }
+    return MemoryStyledText(std::move(text), std::move(styles));
 }
 
 }  // namespace
@@ -105,28 +188,72 @@ std::string BuildColorCode(StyledText& text, CodeDigit& currentDigit) {
     return ScanToCode(text, currentDigit, EscapeWriter);
 }
 
-std::string BuildCaretCode(StyledText& text, CodeDigit& currentDigit) {
-    return ScanToCode(text, currentDigit, CaretWriter);
-}
-
 std::string BuildCode(TargetGame target, StyledText& text, CodeDigit& currentDigit) {
-    return ScanToCode(text, currentDigit, WriterOf(CodeFormOf(target)));
+    return ScanToCode(text, currentDigit, WriterOf(target));
 }
 
 std::string BuildSetaLine(std::string_view lineStart, std::string_view code) {
-    return SetaLineWith(EscapeWriter, lineStart, code);
+    return SetaLineOf(lineStart, StoredValue(EscapeWriter, code));
 }
 
 std::string BuildSetaLine(TargetGame target, std::string_view lineStart, std::string_view code) {
-    return SetaLineWith(WriterOf(CodeFormOf(target)), lineStart, code);
-}
-
-SetaLines BuildShowCodeLines(StyledText& playerName, StyledText& serverName) {
-    return ShowCodeLinesWith(EscapeWriter, playerName, serverName);
+    return SetaLineOf(lineStart, StoredValue(WriterOf(target), code));
 }
 
 SetaLines BuildShowCodeLines(TargetGame target, StyledText& playerName, StyledText& serverName) {
-    return ShowCodeLinesWith(WriterOf(CodeFormOf(target)), playerName, serverName);
+    CodeDigit digit;
+    SetaLines lines;
+    lines.name = BuildSetaLine(target, NameLineStart, BuildCode(target, playerName, digit));
+    lines.server = BuildSetaLine(target, ServerLineStart, BuildCode(target, serverName, digit));
+    return lines;
+}
+
+NameCodes EncodeNames(TargetGame target, const StyledText& playerName,
+                      const StyledText& serverName) {
+    MemoryStyledText player = MemoryStyledText::CopyOf(playerName);
+    MemoryStyledText server = MemoryStyledText::CopyOf(serverName);
+    const CodeWriter& writer = WriterOf(target);
+    CodeDigit digit;
+    NameCodes codes;
+    codes.player = StoredValue(writer, ScanToCode(player, digit, writer));
+    codes.server = StoredValue(writer, ScanToCode(server, digit, writer));
+    return codes;
+}
+
+bool IsColorCodeAt(TargetGame target, std::string_view code, std::size_t pos) {
+    if (pos + 1 >= code.size()) {
+        return false;
+    }
+    const ColorCodeRule rule = RulesOf(target).colorCodes;
+    if (rule == ColorCodeRule::EscapeDigit) {
+        return code[pos] == ColorEscape && PaletteEntryForDigit(code[pos + 1]) != nullptr;
+    }
+    return CaretCodeAt(rule, code, pos).length > 0;
+}
+
+PaletteColor ColorOfCodeChar(char c) {
+    return static_cast<PaletteColor>((static_cast<unsigned char>(c) - '0') & 7u);
+}
+
+PackedColor ColorOfCode(TargetGame target, char c) {
+    return ColorUnder(RulesOf(target).colorCodes, c);
+}
+
+MemoryStyledText DecodeCode(TargetGame target, std::string_view code) {
+    const ColorCodeRule rule = RulesOf(target).colorCodes;
+    if (rule == ColorCodeRule::EscapeDigit) {
+        return DecodeWith(code, EscapeCodeAt);
+    }
+    return DecodeWith(
+        code, [rule](std::string_view c, std::size_t pos) { return CaretCodeAt(rule, c, pos); });
+}
+
+MemoryStyledText DecodeAnyCode(TargetGame target, std::string_view code) {
+    const ColorCodeRule rule = RulesOf(target).colorCodes;
+    return DecodeWith(code, [rule](std::string_view c, std::size_t pos) {
+        const CodeAt escape = EscapeCodeAt(c, pos);
+        return escape.length > 0 ? escape : CaretCodeAt(rule, c, pos);
+    });
 }
 
 }  // namespace chromlet

@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <array>
 
-#include "core/caret_code.h"
+#include "core/char_rules.h"
+#include "core/color_code.h"
 
 namespace chromlet {
 
 namespace {
 
-// The engines' colour of the character after a caret, as an index: 0 is black.
-constexpr int ColorIndex(char c) {
-    return (c - '0') & 7;
-}
-
-constexpr bool IsAsciiLetterOrDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// Whether the engines draw the character after a caret in black.
+bool IsBlackCode(char c) {
+    return ColorOfCodeChar(c) == PaletteColor::Black;
 }
 
 // What the cleaning did, gathered while it runs.
@@ -24,6 +21,7 @@ struct CleanTrace {
     bool black = false;
     bool spaces = false;
     bool cut = false;
+    bool colorsRemoved = false;
     bool unnamed = false;
 };
 
@@ -54,7 +52,7 @@ std::string Clean132(std::string_view in, CleanTrace& trace) {
                 break;  // a lone caret at the end is no colour and is dropped
             }
             // Any character after a caret is a colour here, even a second caret.
-            if (ColorIndex(in[i]) == 0) {
+            if (IsBlackCode(in[i])) {
                 trace.black = true;
                 ++i;
                 continue;
@@ -114,7 +112,7 @@ std::string CleanIoq3(std::string_view in, CleanTrace& trace) {
         } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
             if (IsAsciiLetterOrDigit(out[outpos])) {
                 --colorlessLen;
-                if (ColorIndex(in[i]) == 0) {
+                if (IsBlackCode(in[i])) {
                     // The black code was copied; stepping back lets the next byte overwrite its
                     // caret.
                     trace.black = true;
@@ -140,6 +138,104 @@ std::string CleanIoq3(std::string_view in, CleanTrace& trace) {
     return out;
 }
 
+constexpr bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+constexpr bool IsPrintable(char c) {
+    return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) <= 0x7E;
+}
+
+// OpenArena's Q_CleanStr: colour codes and every byte outside 20 to 7E go, again and again
+// while it still finds a code, since removing one can make another.
+std::string OpenArenaCleanStr(std::string s) {
+    bool hadColor = true;
+    while (hadColor) {
+        hadColor = false;
+        std::string d;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (IsColorCodeAt(TargetGame::OpenArena, s, i)) {
+                ++i;
+                hadColor = true;
+            } else if (IsPrintable(s[i])) {
+                d.push_back(s[i]);
+            }
+        }
+        s = std::move(d);
+    }
+    return s;
+}
+
+// OpenArena's ClientCleanName: ioquake3's loop with OpenArena's colour test; the black branch
+// that would drop the code is commented out there and only notes that black is on.
+std::string CleanOpenArena(std::string_view in, CleanTrace& trace) {
+    in = AsCString(in);
+    const std::size_t outSize = MaxNetName;
+    std::string out(outSize, '\0');
+    std::size_t outpos = 0;
+    int colorlessLen = 0;
+    int spaces = 0;
+    int notBlack = 0;
+    bool black = false;
+
+    std::size_t i = 0;
+    for (; i < in.size() && in[i] == ' '; ++i) {
+        trace.leadingSpaces = true;
+    }
+    for (; i < in.size() && outpos < outSize - 1; ++i) {
+        out[outpos] = in[i];
+        if (in[i] == ' ') {
+            if (spaces > 2) {
+                trace.spaces = true;
+                continue;
+            }
+            ++spaces;
+        } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
+            if (IsColorCodeAt(TargetGame::OpenArena, std::string_view(out).substr(outpos - 1, 2),
+                              0)) {
+                --colorlessLen;
+                black = in[i] == '0';
+            } else {
+                spaces = 0;
+                ++colorlessLen;
+            }
+        } else {
+            spaces = 0;
+            ++colorlessLen;
+            if (!black && (IsAsciiLetter(in[i]) || (in[i] >= '0' && in[i] <= '9'))) {
+                ++notBlack;
+            }
+        }
+        ++outpos;
+    }
+    trace.cut = i < in.size();
+    out.resize(outpos);
+    if (notBlack < 1) {
+        std::string plain = OpenArenaCleanStr(out);
+        trace.colorsRemoved = plain != out;
+        out = std::move(plain);
+    }
+    if (out.empty() || colorlessLen == 0) {
+        trace.unnamed = true;
+        out = RulesOf(TargetGame::OpenArena).unnamed;
+    }
+    return out;
+}
+
+std::string Clean(TargetGame target, std::string_view in, CleanTrace& trace) {
+    switch (RulesOf(target).cleaning) {
+        case NameCleaning::None:
+            break;
+        case NameCleaning::Q3_132:
+            return Clean132(in, trace);
+        case NameCleaning::Ioq3:
+            return CleanIoq3(in, trace);
+        case NameCleaning::OpenArena:
+            return CleanOpenArena(in, trace);
+    }
+    return std::string(in);
+}
+
 bool HasRefusedCharacter(std::string_view code) {
     return code.find_first_of("\\;\"") != std::string_view::npos;
 }
@@ -154,19 +250,24 @@ CountLimit Limit(std::size_t count, std::size_t limit, CountLimit::Kind kind) {
     return {limit, kind, count > limit};
 }
 
-// Q_CleanStr: colour codes and every byte outside 20 to 7E go, then Q_strupr.
-std::string BrowserView(TargetGame target, std::string_view code) {
-    const std::string_view cut = AsCString(code).substr(0, MaxHostNameLength - 1);
+// The browser keeps the first bytes, then Q_CleanStr (or OpenArena's Q_CleanStrWithColor, which
+// keeps the codes) drops every byte outside 20 to 7E and Q_strupr makes capitals; the list shows
+// the first characters of that, colour codes not counted.
+std::string BrowserView(TargetGame target, std::string_view arrived, std::size_t keptBytes,
+                        std::size_t shownChars) {
+    const std::string_view cut = AsCString(arrived).substr(0, keptBytes);
     std::string view;
-    for (std::size_t i = 0; i < cut.size(); ++i) {
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < cut.size() && shown < shownChars; ++i) {
         if (IsColorCodeAt(target, cut, i)) {
+            if (RulesOf(target).browser.keepsColors) {
+                view.append(cut.substr(i, 2));
+            }
             ++i;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(cut[i]);
-        if (c >= 0x20 && c <= 0x7E) {
-            view.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A')
-                                                : static_cast<char>(c));
+        } else if (IsPrintable(cut[i])) {
+            const char c = cut[i];
+            view.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+            ++shown;
         }
     }
     return view;
@@ -182,6 +283,23 @@ std::string CleanName132(std::string_view in) {
 std::string CleanNameIoq3(std::string_view in) {
     CleanTrace trace;
     return CleanIoq3(in, trace);
+}
+
+std::string CleanNameOpenArena(std::string_view in) {
+    CleanTrace trace;
+    return CleanOpenArena(in, trace);
+}
+
+std::string AsArrived(TargetGame target, std::string_view code) {
+    std::string arrived(AsCString(code));
+    if (RulesOf(target).networkDots) {
+        for (char& c : arrived) {
+            if (c == '%' || static_cast<unsigned char>(c) > 127) {
+                c = '.';
+            }
+        }
+    }
+    return arrived;
 }
 
 std::size_t VisibleLength(TargetGame target, std::string_view code) {
@@ -213,9 +331,23 @@ Report CountedReport(TargetGame target, std::string_view code) {
 
 }  // namespace
 
+namespace {
+
+// Counts the bytes that arrive as dots although they were something else.
+std::size_t DotsIn(std::string_view code, std::string_view arrived) {
+    std::size_t dots = 0;
+    for (std::size_t i = 0; i < arrived.size(); ++i) {
+        dots += arrived[i] != code[i] ? 1 : 0;
+    }
+    return dots;
+}
+
+}  // namespace
+
 NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
     NameReport report = CountedReport<NameReport>(target, code);
     report.cleaned = report.code;
+    report.arrived = AsArrived(target, code);
     if (target == TargetGame::Q3Test) {
         return report;
     }
@@ -229,24 +361,27 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
     };
 
     if (HasRefusedCharacter(code)) {
-        // The info string refuses the whole value: the name never reaches the server, which then
-        // sees a player without a name.
+        // The client's info string refuses the whole value: the name never reaches the server,
+        // which then sees a player without a name.
         report.changes = {NameChange::RefusedCharacter, NameChange::BecameUnnamedPlayer};
-        report.cleaned = UnnamedPlayer;
+        report.cleaned = RulesOf(target).unnamed;
         return report;
     }
 
+    report.dots = DotsIn(code, report.arrived);
     CleanTrace trace;
-    report.cleaned = target == TargetGame::Quake3 ? Clean132(code, trace) : CleanIoq3(code, trace);
-    // The server keeps the name as sent, before the game module cleans it; browsers and status
-    // queries show that copy.
-    report.seenByOthers = std::string(AsCString(code).substr(0, MaxNameLength - 1));
+    report.cleaned = Clean(target, report.arrived, trace);
+    // The server keeps the name as it arrives, before the game module cleans it; browsers and
+    // status queries show that copy.
+    report.seenByOthers = report.arrived.substr(0, MaxNameLength - 1);
 
-    const std::array<std::pair<bool, NameChange>, 5> order{{
+    const std::array<std::pair<bool, NameChange>, 7> order{{
+        {report.dots > 0, NameChange::ArrivedAsDots},
         {trace.leadingSpaces, NameChange::LeadingSpacesDropped},
         {trace.black, NameChange::BlackRemoved},
         {trace.spaces, NameChange::SpacesCollapsed},
         {trace.cut, NameChange::CutToLength},
+        {trace.colorsRemoved, NameChange::ColorsRemoved},
         {trace.unnamed, NameChange::BecameUnnamedPlayer},
     }};
     for (const auto& [happened, change] : order) {
@@ -259,23 +394,34 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
     ServerReport report = CountedReport<ServerReport>(target, code);
+    report.arrived = AsArrived(target, code);
     if (target == TargetGame::Q3Test) {
         return report;
     }
 
     using Kind = CountLimit::Kind;
-    report.limits.push_back(Limit(report.bytes, MaxHostNameLength - 1, Kind::InGameBrowser));
-    if (target == TargetGame::IoQuake3) {
+    const BrowserRule& browser = RulesOf(target).browser;
+    const std::string whole =
+        BrowserView(target, report.arrived, std::string::npos, std::string::npos);
+    report.browserView = BrowserView(target, report.arrived, browser.keptBytes, browser.shownChars);
+    const bool cut = VisibleLength(target, report.browserView) < VisibleLength(target, whole);
+    report.limits.push_back({browser.shownChars, Kind::InGameBrowser, cut});
+    if (RulesOf(target).cleaning != NameCleaning::Q3_132) {
+        // ioquake3's engine, which OpenArena runs too
         report.limits.push_back(Limit(report.bytes, IoQ3ServerListBytes, Kind::IoQ3ServerList));
     }
     report.limits.push_back(Limit(report.bytes, InfoValueLimit("sv_hostname"), Kind::InfoString));
 
     if (HasRefusedCharacter(code)) {
+        report.browserView.clear();
         report.changes.push_back(NameChange::RefusedCharacter);
         return report;  // the server info holds no name, the browser shows none
     }
-    report.browserView = BrowserView(target, code);
-    if (report.bytes > MaxHostNameLength - 1) {
+    report.dots = DotsIn(code, report.arrived);
+    if (report.dots > 0) {
+        report.changes.push_back(NameChange::ArrivedAsDots);
+    }
+    if (cut) {
         report.changes.push_back(NameChange::CutToLength);
     }
     return report;

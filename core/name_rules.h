@@ -1,6 +1,6 @@
-// What the game makes of a name: the cleaning the game module applies to every player name, the
-// lengths the engine and its menus keep, and what the in-game server browser shows of a server
-// name. Ported from the engines' public game and user-interface code.
+// What the game makes of a name: the network's dots, the cleaning the game module applies to every
+// player name, the lengths the engine and its menus keep, and what the in-game server browser
+// shows of a server name. Ported from the engines' public engine, game and user-interface code.
 #pragma once
 
 #include <cstddef>
@@ -13,16 +13,21 @@
 namespace chromlet {
 
 /// Sizes of the engines' buffers, the final zero byte included.
-inline constexpr std::size_t MaxNetName = 36;         ///< the name the game module keeps
-inline constexpr std::size_t MaxNameLength = 32;      ///< the copy the server keeps for browsers
-inline constexpr std::size_t MaxHostNameLength = 22;  ///< the in-game browser's server name
-inline constexpr std::size_t MaxInfoString = 1024;    ///< a whole userinfo or serverinfo string
+inline constexpr std::size_t MaxNetName = 36;       ///< the name the game module keeps
+inline constexpr std::size_t MaxNameLength = 32;    ///< the copy the server keeps for browsers
+inline constexpr std::size_t MaxInfoString = 1024;  ///< a whole userinfo or serverinfo string
 /// Characters the in-game Player Settings name field holds, codes included.
 inline constexpr std::size_t SettingsFieldChars = 20;
 /// Bytes of a server name ioquake3's own server list keeps.
 inline constexpr std::size_t IoQ3ServerListBytes = 79;
-/// What the game module makes of a name that ends up empty.
+/// What the 1.32 and ioquake3 game modules make of a name that ends up empty.
 inline constexpr std::string_view UnnamedPlayer = "UnnamedPlayer";
+
+/// A string as the server receives it from a client of the target: the later engines turn
+/// every '%' and every byte over 127 into '.' (so characters 128 to 255, the alternative font
+/// among them, never reach anyone); a C string ends at its first zero byte. The test release's
+/// strings are taken as they are.
+std::string AsArrived(TargetGame target, std::string_view code);
 
 /// The 1.32 (and Quake3e) game module's cleaning of a player name, kept in MaxNetName bytes:
 /// leading spaces dropped until the first byte is written, runs of spaces cut to three, a
@@ -36,14 +41,22 @@ std::string CleanName132(std::string_view in);
 /// copied, and "UnnamedPlayer" as above. The cut may split a code.
 std::string CleanNameIoq3(std::string_view in);
 
+/// OpenArena's game module, kept in MaxNetName bytes: as ioquake3, but only "^0" to "^8" are
+/// colours, black codes are kept, and a name without a letter or digit outside black loses every
+/// colour code and every byte outside 20 to 7E; "Nameless" and the player's slot number (0
+/// here) for a name left without a visible character.
+std::string CleanNameOpenArena(std::string_view in);
+
 /// One reason why the game keeps something other than what was written.
 enum class NameChange {
+    ArrivedAsDots,         ///< '%' or characters 128 to 255 arrive as '.' over the network
     BlackRemoved,          ///< a colour code for black was taken out
     LeadingSpacesDropped,  ///< spaces at the start were taken out
     SpacesCollapsed,       ///< a run of more than three spaces was cut to three
     CutToLength,           ///< the name was cut to the bytes the game keeps
     RefusedCharacter,      ///< '\', ';' or '"': the info string refuses the whole value
-    BecameUnnamedPlayer,   ///< nothing visible was left, the game calls the player UnnamedPlayer
+    ColorsRemoved,         ///< no letter or digit was left outside black: every colour went
+    BecameUnnamedPlayer,   ///< nothing visible was left, the game gives the player a stand-in name
 };
 
 /// One count held against one limit.
@@ -53,13 +66,13 @@ struct CountLimit {
         KeptByGame,      ///< bytes the game module keeps (35)
         SeenByOthers,    ///< bytes the server keeps for browsers and status queries (31)
         SettingsField,   ///< characters the in-game settings field holds (20)
-        InGameBrowser,   ///< bytes of a server name in the in-game browser (21)
+        InGameBrowser,   ///< characters of a server name the in-game browser shows (20, or 30)
         IoQ3ServerList,  ///< bytes of a server name in ioquake3's own list (79)
         InfoString,      ///< bytes of the value an info string takes whole (1017 for a name, 1010
                          ///< for a server name); other settings share the string, so it is
                          ///< the most there can be
     } kind;
-    bool over;  ///< the byte count as written is above the limit: something is lost there
+    bool over;  ///< something of the name is lost there
 };
 
 /// What the target's engine makes of a player name.
@@ -67,10 +80,12 @@ struct NameReport {
     std::string code;         ///< the bytes as written, inside the quotes, the final code included
     std::size_t bytes = 0;    ///< code.size(): the length as the game stores it
     std::size_t visible = 0;  ///< characters drawn (colour codes not counted)
-    std::vector<CountLimit> limits;   ///< empty for Q3Test: no limits are known there
-    std::string cleaned;              ///< what the game keeps; equal to code when nothing changes
+    std::vector<CountLimit> limits;  ///< empty for Q3Test: no limits are known there
+    std::string arrived;             ///< the name as the server receives it (AsArrived)
+    std::size_t dots = 0;            ///< bytes that arrive as '.' although they were something else
+    std::string cleaned;             ///< what the game keeps; equal to code when nothing changes
     std::vector<NameChange> changes;  ///< in the order they apply; empty when nothing changes
-    /// The first 31 bytes of the name as written (caret targets; else empty): the server keeps
+    /// The first 31 bytes of the name as it arrives (caret targets; else empty): the server keeps
     /// that copy, before the game module cleans it, for server browsers and status queries.
     /// Empty when the info string refuses the name.
     std::string seenByOthers;
@@ -86,10 +101,13 @@ struct ServerReport {
     std::size_t bytes = 0;
     std::size_t visible = 0;
     std::vector<CountLimit> limits;  ///< empty for Q3Test
-    /// The in-game browser's view: cut to 21 bytes, colour codes and unprintable bytes removed,
-    /// capitals. Empty for Q3Test.
+    std::string arrived;             ///< the name as the players' games receive it
+    std::size_t dots = 0;            ///< bytes that arrive as '.'
+    /// The in-game browser's view of the name as it arrives: cut, its colour codes removed (kept
+    /// in OpenArena), unprintable bytes removed, capitals. Empty for Q3Test.
     std::string browserView;
-    std::vector<NameChange> changes;  ///< RefusedCharacter, CutToLength (the browser's cut)
+    /// ArrivedAsDots, RefusedCharacter, CutToLength (the browser's cut)
+    std::vector<NameChange> changes;
 };
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code);

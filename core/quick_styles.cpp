@@ -42,21 +42,6 @@ Range RangeOf(const StyledText& text) {
     return {sel.start, sel.length};
 }
 
-// Writes `colors` (one per character of the range) with one selection and one colour call per
-// run of equal colour.
-void ApplyRuns(StyledText& text, Range range, const std::vector<PackedColor>& colors) {
-    std::size_t i = 0;
-    while (i < colors.size()) {
-        std::size_t end = i + 1;
-        while (end < colors.size() && colors[end] == colors[i]) {
-            ++end;
-        }
-        text.SetSelection({range.start + i, end - i});
-        text.SetSelectionColor(colors[i]);
-        i = end;
-    }
-}
-
 // The fill colour of each visible character of the range; empty entries for blank spaces.
 std::vector<std::optional<PackedColor>> FillColors(const StyledText& text, const std::string& chars,
                                                    Range range, QuickStyle style,
@@ -132,20 +117,28 @@ std::vector<std::optional<PackedColor>> FillColors(const StyledText& text, const
     return fill;
 }
 
+std::vector<CharStyle> StylesOf(const StyledText& text) {
+    std::vector<CharStyle> styles;
+    styles.reserve(text.Length());
+    for (std::size_t i = 0; i < text.Length(); ++i) {
+        styles.push_back(text.StyleAt(i));
+    }
+    return styles;
+}
+
 }  // namespace
 
-void ApplyQuickStyle(StyledText& text, QuickStyle style, std::uint32_t randomSeed) {
-    const Selection saved = text.GetSelection();
+std::vector<CharStyle> QuickStyled(const StyledText& text, QuickStyle style,
+                                   std::uint32_t randomSeed) {
+    std::vector<CharStyle> styles = StylesOf(text);
     const Range range = RangeOf(text);
     if (range.length == 0) {
-        return;
+        return styles;
     }
     if (style == QuickStyle::Clear) {
-        text.SetSelection({range.start, range.length});
-        text.SetSelectionColor(PackedOf(PaletteColor::White));
-        text.SetSelectionQ3Font(true);
-        text.SetSelection(saved);
-        return;
+        std::fill_n(styles.begin() + static_cast<std::ptrdiff_t>(range.start), range.length,
+                    CharStyle{PackedOf(PaletteColor::White), true});
+        return styles;
     }
 
     const std::string chars = text.Text();
@@ -155,10 +148,9 @@ void ApplyQuickStyle(StyledText& text, QuickStyle style, std::uint32_t randomSee
     // A blank space takes the colour of the character before it; at the start of the range the
     // one before lies outside and keeps its colour; at the very start of the text the first
     // visible character after it gives the colour.
-    std::vector<PackedColor> colors(range.length);
     std::optional<PackedColor> before;
     if (range.start > 0) {
-        before = text.StyleAt(range.start - 1).Color;
+        before = styles[range.start - 1].Color;
     }
     std::optional<PackedColor> firstFill;
     for (const auto& f : fill) {
@@ -172,31 +164,27 @@ void ApplyQuickStyle(StyledText& text, QuickStyle style, std::uint32_t randomSee
     }
     if (!before) {
         // Only blank spaces and nothing before them: there is no colour to give.
-        return;
+        return styles;
     }
     for (std::size_t i = 0; i < range.length; ++i) {
         if (fill[i]) {
             before = fill[i];
         }
-        colors[i] = *before;
+        styles[range.start + i].Color = *before;
     }
-    ApplyRuns(text, range, colors);
-    text.SetSelection(saved);
+    return styles;
 }
 
-void TidyCodes(StyledText& text) {
+std::vector<CharStyle> TidiedStyles(const StyledText& text) {
     const std::string chars = text.Text();
     const std::size_t length = chars.size();
-    const Selection saved = text.GetSelection();
-    // Everything is read before the first change: an editor reads its styles anew after each.
+    std::vector<CharStyle> styles = StylesOf(text);
     std::vector<PackedColor> colors(length);
     std::vector<bool> blank(length);
     for (std::size_t i = 0; i < length; ++i) {
         colors[i] = text.StyleAt(i).Color;
         blank[i] = IsBlankSpace(text, chars, i);
     }
-    bool changed = false;
-
     for (std::size_t i = 0; i < length;) {
         if (!blank[i]) {
             ++i;
@@ -227,18 +215,15 @@ void TidyCodes(StyledText& text) {
         if (target && !afterInherits) {
             const std::size_t newChanges = (before ? 0 : 1) + (after && *after != *target ? 1 : 0);
             if (newChanges < oldChanges) {
-                text.SetSelection({i, end - i});
-                text.SetSelectionColor(*target);
-                std::fill(colors.begin() + static_cast<std::ptrdiff_t>(i),
-                          colors.begin() + static_cast<std::ptrdiff_t>(end), *target);
-                changed = true;
+                for (std::size_t k = i; k < end; ++k) {
+                    colors[k] = *target;
+                    styles[k].Color = *target;
+                }
             }
         }
         i = end;
     }
-    if (changed) {
-        text.SetSelection(saved);
-    }
+    return styles;
 }
 
 }  // namespace chromlet

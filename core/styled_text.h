@@ -44,16 +44,23 @@ struct PaletteEntry {
     char digit;  ///< the code digit written after the colour escape, '0' to '7'
 };
 
+// The captions are marked for the translation tools, which read this header too; the window
+// translates them under its own context. This is Qt's own definition of the marker, so it
+// stands beside Qt's headers in either order, and core itself needs no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 /// The eight fixed colours, in the order in which the encoder tests a colour against them.
 inline constexpr std::array<PaletteEntry, 8> ColorPalette{{
-    {"&Black", PackColor(0, 0, 0), '0'},
-    {"&Red", PackColor(255, 0, 0), '1'},
-    {"&Green", PackColor(0, 255, 0), '2'},
-    {"&Yellow", PackColor(255, 255, 0), '3'},
-    {"&Blue", PackColor(0, 0, 255), '4'},
-    {"&Cyan", PackColor(0, 255, 255), '5'},
-    {"&Magenta", PackColor(255, 0, 255), '6'},
-    {"&White", PackColor(255, 255, 255), '7'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Black"), PackColor(0, 0, 0), '0'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Red"), PackColor(255, 0, 0), '1'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Green"), PackColor(0, 255, 0), '2'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Yellow"), PackColor(255, 255, 0), '3'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Blue"), PackColor(0, 0, 255), '4'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Cyan"), PackColor(0, 255, 255), '5'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Magenta"), PackColor(255, 0, 255), '6'},
+    {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&White"), PackColor(255, 255, 255), '7'},
 }};
 
 /// Indexes into ColorPalette.

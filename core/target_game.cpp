@@ -4,22 +4,55 @@ namespace chromlet {
 
 namespace {
 
-struct TargetRow {
-    TargetGame target;
-    CodeForm form;
-    std::string_view key;
-    std::string_view caption;
+using enum TargetGame;
+
+// One row per target, in menu order. The later engines' facts come from their public sources:
+// the colour rule from Q_IsColorString (q_shared.h), the network's dots from MSG_ReadString
+// (qcommon/msg.c), the cleaning from ClientCleanName (game/g_client.c), the browser from
+// ArenaServers_Insert and its list line (q3_ui/ui_servers2.c: 21 bytes kept and 20 shown, codes
+// removed; OpenArena keeps 30 with their colours).
+constexpr TargetRules Targets[] = {
+    {Q3Test,
+     "q3test",
+     CodeForm::Escape,
+     ColorCodeRule::EscapeDigit,
+     false,
+     NameCleaning::None,
+     "",
+     {}},
+    {Quake3,
+     "quake3",
+     CodeForm::Caret,
+     ColorCodeRule::CaretAny,
+     true,
+     NameCleaning::Q3_132,
+     "UnnamedPlayer",
+     {21, 20, false}},
+    {IoQuake3,
+     "ioquake3",
+     CodeForm::Caret,
+     ColorCodeRule::CaretAlnum,
+     true,
+     NameCleaning::Ioq3,
+     "UnnamedPlayer",
+     {21, 20, false}},
+    // "Nameless" and the player's slot number, which the first player on a server gets as 0.
+    {OpenArena,
+     "openarena",
+     CodeForm::Caret,
+     ColorCodeRule::CaretDigitTo8,
+     true,
+     NameCleaning::OpenArena,
+     "Nameless0",
+     {30, 30, true}},
 };
 
-// One row per target, in menu order.
-constexpr TargetRow Targets[] = {
-    {TargetGame::Q3Test, CodeForm::Escape, "q3test", "Quake III Arena test (1999)"},
-    {TargetGame::Quake3, CodeForm::Caret, "quake3", "Quake III Arena 1.32 / Quake3e"},
-    {TargetGame::IoQuake3, CodeForm::Caret, "ioquake3", "ioquake3 / OpenArena"},
-};
+static_assert(std::size(Targets) == AllTargets.size());
 
-constexpr const TargetRow& RowOf(TargetGame target) {
-    for (const TargetRow& row : Targets) {
+}  // namespace
+
+const TargetRules& RulesOf(TargetGame target) {
+    for (const TargetRules& row : Targets) {
         if (row.target == target) {
             return row;
         }
@@ -27,22 +60,16 @@ constexpr const TargetRow& RowOf(TargetGame target) {
     return Targets[0];
 }
 
-}  // namespace
-
 CodeForm CodeFormOf(TargetGame target) {
-    return RowOf(target).form;
-}
-
-std::string_view TargetCaption(TargetGame target) {
-    return RowOf(target).caption;
+    return RulesOf(target).form;
 }
 
 std::string_view TargetKey(TargetGame target) {
-    return RowOf(target).key;
+    return RulesOf(target).key;
 }
 
 std::optional<TargetGame> TargetFromKey(std::string_view key) {
-    for (const TargetRow& row : Targets) {
+    for (const TargetRules& row : Targets) {
         if (row.key == key) {
             return row.target;
         }

@@ -1,30 +1,70 @@
-// The game a name is made for. The 1999 test release writes colours as the escape byte and a
-// digit; every later engine writes a caret and a digit and cleans names by its own rules.
+// The game a name is made for, and the rules that set its engines apart: how colours are
+// written and read, and how the game module cleans a name. One row per target, so a new engine
+// is a new row.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace chromlet {
 
 /// The games the program writes for. Q3Test comes first and is the default.
-enum class TargetGame { Q3Test, Quake3, IoQuake3 };
+enum class TargetGame { Q3Test, Quake3, IoQuake3, OpenArena };
 
 /// Every target in menu order.
-inline constexpr std::array<TargetGame, 3> AllTargets{TargetGame::Q3Test, TargetGame::Quake3,
-                                                      TargetGame::IoQuake3};
+inline constexpr std::array<TargetGame, 4> AllTargets{TargetGame::Q3Test, TargetGame::Quake3,
+                                                      TargetGame::IoQuake3, TargetGame::OpenArena};
 
 /// How a target writes a colour change.
 enum class CodeForm { Escape, Caret };
 
+/// Which byte pairs a target's engine reads as a colour code.
+enum class ColorCodeRule {
+    EscapeDigit,    ///< the escape byte and a digit '0' to '7' (the test release)
+    CaretAny,       ///< '^' and any character but '^' and the end of the string (1.32, Quake3e)
+    CaretAlnum,     ///< '^' and an ASCII letter or digit (ioquake3)
+    CaretDigitTo8,  ///< '^' and '0' to '8', where 8 is orange (OpenArena's game modules)
+};
+
+/// Which game module cleans a player name, and how.
+enum class NameCleaning {
+    None,       ///< nothing known: the name is kept as written
+    Q3_132,     ///< the 1.32 game module (Quake3e runs it too)
+    Ioq3,       ///< ioquake3's own game module
+    OpenArena,  ///< OpenArena's game module: black kept, colours dropped from a name all black
+};
+
+/// What the game's own server browser (the menu's list of servers) shows of a server name.
+struct BrowserRule {
+    std::size_t keptBytes = 0;   ///< the bytes it keeps, colour codes included; 0: none known
+    std::size_t shownChars = 0;  ///< the characters of those it shows
+    bool keepsColors = false;    ///< whether the colour codes survive (else they are removed)
+};
+
+/// What sets one target's engines apart.
+struct TargetRules {
+    TargetGame target;
+    std::string_view key;  ///< stays the same between versions, for the settings
+    CodeForm form;
+    ColorCodeRule colorCodes;
+    /// The network turns every '%' and every byte over 127 of a client's strings into '.', so
+    /// the server, the game module and every player get dots there.
+    bool networkDots;
+    NameCleaning cleaning;
+    /// What the game module calls a player whose name has nothing visible left.
+    std::string_view unnamed;
+    BrowserRule browser;
+};
+
+/// The rules of a target.
+const TargetRules& RulesOf(TargetGame target);
+
 CodeForm CodeFormOf(TargetGame target);
 
-/// The name shown to the user: "Quake III Arena test (1999)", "Quake III Arena 1.32 / Quake3e",
-/// "ioquake3 / OpenArena".
-std::string_view TargetCaption(TargetGame target);
-
-/// A key that stays the same between versions, for the settings: "q3test", "quake3", "ioquake3".
+/// A key that stays the same between versions, for the settings: "q3test", "quake3",
+/// "ioquake3", "openarena".
 std::string_view TargetKey(TargetGame target);
 
 /// The target of a settings key; nullopt for a key this version does not know.

@@ -358,6 +358,18 @@
         <source>%1 %2 bytes, %3 visible</source>
         <translation>%1 %2 Bytes, %3 sichtbar</translation>
     </message>
+    <message>
+        <source>The game&apos;s network turns é, ü, % and every character of the alternative font into a dot (.): the game and the other players get a dot there.</source>
+        <translation>Das Netzwerk des Spiels macht aus é, ü, % und jedem Zeichen der alternativen Schrift einen Punkt (.): Das Spiel und die anderen Spieler bekommen dort einen Punkt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n as dots</source>
+        <extracomment>Appended to the counts: how many characters the game&apos;s network turns into dots.</extracomment>
+        <translation>
+            <numerusform>, %n als Punkt</numerusform>
+            <numerusform>, %n als Punkte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::Dialog</name>
@@ -573,12 +585,24 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Quake III Arena &amp;1.32 / Quake3e</translation>
     </message>
     <message>
-        <source>&amp;ioquake3 / OpenArena</source>
-        <translation>&amp;ioquake3 / OpenArena</translation>
-    </message>
-    <message>
         <source>S&amp;tyle</source>
         <translation>St&amp;il</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Chromlet is free software: you may share and change it under the GNU General Public License, version 2 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Chromlet ist freie Software: Du darfst sie unter der GNU General Public License, Version 2 oder (nach deiner Wahl) jeder späteren Version, weitergeben und verändern. Sie kommt ohne jede Gewährleistung.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Online the game shows the alternative font as dots: its network turns every character 128 to 255 into a dot (.) for the game and the other players.</source>
+        <translation>Online zeigt das Spiel die alternative Schrift als Punkte: Sein Netzwerk macht aus jedem Zeichen von 128 bis 255 einen Punkt (.) für das Spiel und die anderen Spieler.</translation>
+    </message>
+    <message>
+        <source>&amp;ioquake3</source>
+        <translation>&amp;ioquake3</translation>
+    </message>
+    <message>
+        <source>&amp;OpenArena</source>
+        <translation>&amp;OpenArena</translation>
     </message>
 </context>
 <context>
@@ -608,10 +632,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>\, ; oder &quot; abgelehnt</translation>
     </message>
     <message>
-        <source>no name left: UnnamedPlayer</source>
-        <translation>kein Name übrig: UnnamedPlayer</translation>
-    </message>
-    <message>
         <source>The game keeps (%1):</source>
         <translation>Das Spiel behält (%1):</translation>
     </message>
@@ -620,12 +640,29 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Der Server lehnt diesen Namen ab (\, ; oder &quot;): Der Browser zeigt keinen.</translation>
     </message>
     <message>
-        <source>In the game&apos;s server browser (cut at %1 bytes):</source>
-        <translation>Im Serverbrowser des Spiels (nach %1 Bytes abgeschnitten):</translation>
-    </message>
-    <message>
         <source>In the game&apos;s server browser:</source>
         <translation>Im Serverbrowser des Spiels:</translation>
+    </message>
+    <message>
+        <source>In the game&apos;s server browser (cut to %1 characters):</source>
+        <translation>In der Serverliste des Spiels (auf %1 Zeichen gekürzt):</translation>
+    </message>
+    <message>
+        <source>é, ü, % and the alternative font arrive as dots</source>
+        <extracomment>The game&apos;s network turns characters 128 to 255 (é, ü, the alternative font) and &quot;%&quot; into dots.</extracomment>
+        <translation>é, ü, % und die alternative Schrift kommen als Punkte an</translation>
+    </message>
+    <message>
+        <source>no letter or digit outside black: colours removed</source>
+        <translation>kein Buchstabe und keine Ziffer außer in Schwarz: Farben entfernt</translation>
+    </message>
+    <message>
+        <source>no name left: %1</source>
+        <translation>kein Name übrig: %1</translation>
+    </message>
+    <message>
+        <source>Other players&apos; games receive (é, ü, % and the alternative font arrive as dots):</source>
+        <translation>Die Spiele der anderen Spieler bekommen (é, ü, % und die alternative Schrift kommen als Punkte an):</translation>
     </message>
 </context>
 <context>
@@ -756,6 +793,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>%1 (code %2): the game draws it from its alternative font, as %3.</source>
         <translation>%1 (Code %2): Das Spiel zeichnet es aus seiner alternativen Schrift, als %3.</translation>
     </message>
+    <message>
+        <source>%1: the game&apos;s network turns it into a dot (.), which the game and the other players get instead.</source>
+        <translation>%1: Das Netzwerk des Spiels macht daraus einen Punkt (.), den das Spiel und die anderen Spieler stattdessen bekommen.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -767,6 +808,18 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>%1: unexpected argument &quot;%2&quot;; try --help
 </source>
         <translation>%1: unerwartetes Argument „%2“; siehe --help
+</translation>
+    </message>
+    <message>
+        <source>%1: could not connect to a display (see the messages above); check DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
+</source>
+        <translation>%1: keine Verbindung zu einem Bildschirm (siehe die Meldungen darüber); prüfe DISPLAY, WAYLAND_DISPLAY oder QT_QPA_PLATFORM.
+</translation>
+    </message>
+    <message>
+        <source>%1: no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set. Start it in a desktop session (--help and --version need none).
+</source>
+        <translation>%1: kein Bildschirm, auf dem sich das Fenster öffnen ließe: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt. Starte Chromlet in einer Desktop-Sitzung (--help und --version brauchen keine).
 </translation>
     </message>
 </context>

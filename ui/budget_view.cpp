@@ -129,12 +129,12 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
 
 void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
     ShowLine(lines_[0], QCoreApplication::translate("chromlet::ui::BudgetView", "Name:"),
-             player.bytes, player.visible, player.limits, [&](CountLimit::Kind kind) {
+             player.bytes, player.visible, player.dots, player.limits, [&](CountLimit::Kind kind) {
                  return Printable(kind == CountLimit::Kind::SeenByOthers ? player.seenByOthers
                                                                          : player.cleaned);
              });
     ShowLine(lines_[1], QCoreApplication::translate("chromlet::ui::BudgetView", "Server:"),
-             server.bytes, server.visible, server.limits,
+             server.bytes, server.visible, server.dots, server.limits,
              [&](CountLimit::Kind) { return Printable(server.browserView); });
     // Lay the new texts out now rather than on the next pass of the event loop, so that the
     // widget never shows a count cut to the previous text's width.
@@ -142,12 +142,24 @@ void BudgetView::SetReports(const NameReport& player, const ServerReport& server
 }
 
 void BudgetView::ShowLine(Line& line, const QString& title, std::size_t bytes, std::size_t visible,
-                          const std::vector<CountLimit>& limits, const CutTextOf& cutText) {
-    line.counts->setText(
+                          std::size_t dots, const std::vector<CountLimit>& limits,
+                          const CutTextOf& cutText) {
+    QString counts =
         QCoreApplication::translate("chromlet::ui::BudgetView", "%1 %2 bytes, %3 visible")
             .arg(title)
             .arg(bytes)
-            .arg(visible));
+            .arg(visible);
+    QString countsTip;
+    if (dots > 0) {
+        //: Appended to the counts: how many characters the game's network turns into dots.
+        counts += tr(", %n as dots", "", static_cast<int>(dots));
+        countsTip = QCoreApplication::translate(
+            "chromlet::ui::BudgetView",
+            "The game's network turns é, ü, % and every character of the alternative font into a "
+            "dot (.): the game and the other players get a dot there.");
+    }
+    line.counts->setText(counts);
+    line.counts->setToolTip(countsTip);
     // The whole settings string's bound is far above every other limit; it is only worth a
     // mark where a name goes over it.
     std::vector<CountLimit> shown;

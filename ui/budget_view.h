@@ -42,7 +42,8 @@ class BudgetView : public QWidget {
     using CutTextOf = std::function<QString(CountLimit::Kind)>;
 
     void ShowLine(Line& line, const QString& title, std::size_t bytes, std::size_t visible,
-                  const std::vector<CountLimit>& limits, const CutTextOf& cutText);
+                  std::size_t dots, const std::vector<CountLimit>& limits,
+                  const CutTextOf& cutText);
 
     Line lines_[2];
 };

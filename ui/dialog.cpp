@@ -118,7 +118,7 @@ void Dialog::Command1_Click() {
     if (path.isEmpty()) {
         return;  // cancelled: nothing is written
     }
-    if (!ConfirmWriteWhileGameRuns(this, runningGames_)) {
+    if (!ConfirmWriteWhileGameRuns(this, path, runningGames_)) {
         return;  // the game would overwrite the file when it quits; the user waits
     }
     const UpdateResult result = ConfigUpdater(path, Text1(), Text2());

@@ -36,8 +36,8 @@ class Dialog : public QDialog {
     /// After a successful update: which file was written and where its old contents are;
     /// empty otherwise.
     const QString& ConfirmationNote() const { return confirmationNote_; }
-    /// How the dialog finds running games before it writes; the system's process list unless
-    /// set.
+    /// How the dialog finds the running games that would rewrite the chosen file before it
+    /// writes; the system's process list unless set.
     void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
 
   signals:

@@ -1,30 +1,10 @@
 #include "ui/file_chooser.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace chromlet::ui {
-
-QString InitialConfigFolder() {
-    QStringList candidates;
-#ifdef Q_OS_WIN
-    candidates << QStringLiteral("c:\\q3test");
-#endif
-    const QString home = QDir::homePath();
-#if defined(Q_OS_MACOS)
-    candidates << home + QStringLiteral("/Library/Application Support/Quake3/baseq3");
-#elif !defined(Q_OS_WIN)
-    candidates << home + QStringLiteral("/.q3a/baseq3");
-#endif
-    for (const QString& folder : candidates) {
-        if (QFileInfo(folder).isDir()) {
-            return QDir::toNativeSeparators(folder);
-        }
-    }
-    return QDir::toNativeSeparators(home);
-}
 
 ChooserSettings StoredChooserSettings() {
     ChooserSettings s;
@@ -33,7 +13,6 @@ ChooserSettings StoredChooserSettings() {
     s.filterDescription =
         QCoreApplication::translate("chromlet::ui::FileChooser", "Q3 Config file");
     s.filterPattern = QStringLiteral("q3config.cfg");
-    s.directory = InitialConfigFolder();
     return s;
 }
 

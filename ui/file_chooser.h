@@ -16,20 +16,16 @@ struct ChooserSettings {
     QString fileName;
     QString filterDescription;
     QString filterPattern;
-    QString directory;
+    QString directory;  ///< the chosen game's folder, filled in by the window that asks
     bool fileMustExist = false;
 };
 
 /// Returns the full path of the chosen file, or an empty string when the user cancelled.
 using FileChooser = std::function<QString(QWidget* parent, const ChooserSettings& settings)>;
 
-/// The stored settings: "Locate q3config.cfg", "q3config.cfg", the one filter
-/// "Q3 Config file" listing only files named q3config.cfg, and the game's folder.
+/// The stored settings: "Locate q3config.cfg", "q3config.cfg" and the one filter
+/// "Q3 Config file" listing only files named q3config.cfg; no folder yet.
 ChooserSettings StoredChooserSettings();
-
-/// Where the chooser opens: "c:\q3test" where that folder exists, else the game's usual folder
-/// on this platform where it exists, else the home folder.
-QString InitialConfigFolder();
 
 /// Asks `chooser` for an existing file, starting from `settings`, and remembers the chosen one
 /// there so that the next question starts from it. Empty when the user cancelled.

@@ -4,18 +4,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "config/load_names.h"
-#include "core/caret_code.h"
-#include "core/memory_styled_text.h"
+#include "core/color_code.h"
 #include "core/name_rules.h"
+#include "system/config_folder.h"
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
@@ -113,15 +115,6 @@ QString CreditsHtml() {
              shown.toHtmlEscaped());
 }
 
-// The code of a configuration line: everything between its first and its last double quote,
-// the closing switch back to white included, as the game stores it.
-std::string InsideQuotes(const std::string& line) {
-    const std::size_t first = line.find('"');
-    const std::size_t last = line.rfind('"');
-    return first == std::string::npos || last == first ? std::string()
-                                                       : line.substr(first + 1, last - first - 1);
-}
-
 }  // namespace
 
 bool DefaultUrlOpener(const QUrl& url) {
@@ -138,32 +131,44 @@ struct Form1::StyleButton {
     bool q3Font;         // for Font
 };
 
+namespace {
+
+QString AltFontOnlineNote() {
+    return Form1::tr(
+        "Online the game shows the alternative font as dots: its network turns every "
+        "character 128 to 255 into a dot (.) for the game and the other players.");
+}
+
+}  // namespace
+
 void Form1::StyleButton_Click(const StyleButton& button) {
     NameEditor* editor = button.editor == StyleButton::Editor::Player ? rtb_ : rtb2_;
     if (button.operation == StyleButton::Operation::Color) {
         ApplyColor(*editor, PackedOf(button.color));
-    } else {
-        SetFontFlag(*editor, button.q3Font);
+        return;
+    }
+    SetFontFlag(*editor, button.q3Font);
+    if (!button.q3Font && RulesOf(game_->Target()).networkDots) {
+        editor->ShowNote(AltFontOnlineNote());
     }
 }
 
 Form1::Form1(FileChooser chooser, QWidget* parent)
-    : QWidget(parent), loadChooser_(StoredChooserSettings()) {
+    : QWidget(parent), game_(new ChosenGame(this)), loadChooser_(StoredChooserSettings()) {
     // Every file question opens in the chosen game's folder until a file has been chosen; after
     // that it starts from that file.
     chooser_ = [this, chooser = std::move(chooser)](QWidget* owner, const ChooserSettings& asked) {
         ChooserSettings settings = asked;
-        settings.directory = ConfigFolderFor(target_);
+        settings.directory = QFile::decodeName(ConfigFolderFor(game_->Target()).c_str());
         return chooser(owner, settings);
     };
-    target_ = StoredTarget(QSettings());
     SetUpWindow();
     CreateControls();
     FindControls();
     SetUpCredits();
     ConnectButtons();
-    actions_ = new NameActions(rtb_, rtb2_, this);
-    actions_->SetTarget(target_);
+    actions_ = new NameActions(rtb_, rtb2_, game_, this);
+    connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
     CreateMenuBar();
     SetTabOrder();
     Form_Load();
@@ -177,8 +182,9 @@ void Form1::SetUpWindow() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFont());
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/chromlet-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/chromlet-32.png"), QSize(32, 32));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/chromlet-%1.png").arg(size), QSize(size, size));
+    }
     setWindowIcon(icon);
 
     clientArea_ = new QWidget(this);
@@ -350,11 +356,17 @@ void Form1::CreateGameMenu() {
     for (TargetGame target : AllTargets) {
         QAction* action = menu->addAction(TargetMenuCaption(target));
         action->setCheckable(true);
-        action->setChecked(target == target_);
-        action->setData(static_cast<int>(target));
         targetActions_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, target] { SetTarget(target); });
+        connect(action, &QAction::triggered, game_, [this, target] { game_->SetTarget(target); });
     }
+    ShowTargetChecked(game_->Target());
+    connect(game_, &ChosenGame::Changed, this, &Form1::ShowTargetChecked);
+}
+
+// The menu's items stand in the order of AllTargets.
+void Form1::ShowTargetChecked(TargetGame target) {
+    const auto index = std::find(AllTargets.begin(), AllTargets.end(), target) - AllTargets.begin();
+    targetActions_->actions().at(index)->setChecked(true);
 }
 
 void Form1::CreateHelpMenu() {
@@ -377,28 +389,39 @@ void Form1::SetTabOrder() {
 void Form1::Form_Load() {
     InitialStyling(*rtb_);
     InitialStyling(*rtb2_);
+    FollowTarget(game_->Target());
+}
+
+// The editors mark what the game will not show as typed, and the Alt. Font buttons say why it
+// does not show online, for the game chosen.
+void Form1::FollowTarget(TargetGame target) {
+    const bool dots = RulesOf(target).networkDots;
+    for (NameEditor* editor : {rtb_, rtb2_}) {
+        editor->SetArrivesAsDots(dots);
+    }
+    for (const char* name : {"Command21", "Command22"}) {
+        findChild<QPushButton*>(QLatin1String(name))
+            ->setToolTip(dots ? AltFontOnlineNote() : QString());
+    }
     UpdatePreview();
+}
+
+TargetGame Form1::Target() const {
+    return game_->Target();
 }
 
 void Form1::SetTarget(TargetGame target) {
-    target_ = target;
-    for (QAction* action : targetActions_->actions()) {
-        action->setChecked(action->data().toInt() == static_cast<int>(target));
-    }
-    QSettings settings;
-    StoreTarget(settings, target);
-    actions_->SetTarget(target);
-    UpdatePreview();
+    game_->SetTarget(target);
 }
 
-// Encodes copies, so that the preview never moves the selection the user is about to style.
+// The preview never moves the selection the user is about to style: the names are encoded from
+// copies.
 void Form1::UpdatePreview() {
-    MemoryStyledText player = MemoryStyledText::CopyOf(*rtb_);
-    MemoryStyledText server = MemoryStyledText::CopyOf(*rtb2_);
-    const SetaLines lines = BuildShowCodeLines(target_, player, server);
-    const NameReport playerReport = AnalysePlayerName(target_, InsideQuotes(lines.name));
-    const ServerReport serverReport = AnalyseServerName(target_, InsideQuotes(lines.server));
-    preview_->SetRows(PreviewRowsFor(target_, playerReport, serverReport));
+    const TargetGame target = game_->Target();
+    const NameCodes codes = EncodeNames(target, *rtb_, *rtb2_);
+    const NameReport playerReport = AnalysePlayerName(target, codes.player);
+    const ServerReport serverReport = AnalyseServerName(target, codes.server);
+    preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
     budget_->SetReports(playerReport, serverReport);
 }
 
@@ -420,7 +443,10 @@ void Form1::ShowAbout() {
         tr("<p><b>%1 %2</b></p><p>Coloured player and server names for the game, "
            "written into its q3config.cfg.</p><p>News and updates: "
            "<a href=\"%3\">%3</a></p>")
-            .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()));
+                .arg(FromLatin1(ProductName), FromLatin1(Version), url.toString().toHtmlEscaped()) +
+            tr("<p>Chromlet is free software: you may share and change it under the GNU General "
+               "Public License, version 2 or (at your option) any later version. It comes with "
+               "no warranty.</p>"));
 }
 
 void Form1::OpenCreditsLink(const QString& link) {
@@ -453,8 +479,9 @@ void Form1::ShowLinkFailure(const QUrl& url) {
 }
 
 void Form1::Command9_Click() {
-    const SetaLines lines = BuildShowCodeLines(target_, *rtb_, *rtb2_);
+    const SetaLines lines = BuildShowCodeLines(game_->Target(), *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
+    dialog.SetRunningGamesFinder(runningGames_);
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,
@@ -473,7 +500,7 @@ void Form1::Command23_Click() {
     if (path.isEmpty()) {
         return;  // cancelled
     }
-    const LoadedNames loaded = LoadNames(path, target_);
+    const LoadedNames loaded = LoadNames(path, game_->Target());
     if (!loaded.Ok()) {
         QMessageBox::warning(this, tr("Could not load the names"), DescribeLoadFailure(loaded));
         return;

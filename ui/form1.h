@@ -12,6 +12,7 @@
 
 #include "core/target_game.h"
 #include "ui/file_chooser.h"
+#include "ui/game_running_check.h"
 
 class QAction;
 class QActionGroup;
@@ -20,6 +21,7 @@ class QMenuBar;
 namespace chromlet::ui {
 
 class BudgetView;
+class ChosenGame;
 class GamePreview;
 class NameActions;
 class NameEditor;
@@ -44,13 +46,17 @@ class Form1 : public QWidget {
     /// The window below the menu bar, which holds every control at its place in the layout.
     QWidget* ClientArea() const { return clientArea_; }
 
-    TargetGame Target() const { return target_; }
-    /// Switches the encoder, the preview, the budget and the chooser's folder to `target` and
-    /// remembers it for the next run.
+    /// The chosen game, which the encoder, the preview, the budget, the name actions and the
+    /// chooser's folder follow; it is remembered for the next run.
+    ChosenGame* Game() const { return game_; }
+    TargetGame Target() const;
     void SetTarget(TargetGame target);
 
     /// How the credits' web address is opened (a test gives one that fails).
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    /// How every control-code dialog this window opens finds the running games before it
+    /// writes; the system's process list unless set (tests give one that finds nothing).
+    void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
 
   private:
     struct StyleButton;
@@ -74,6 +80,8 @@ class Form1 : public QWidget {
     void Command10_Click();
     void Command23_Click();
     void UpdatePreview();
+    void FollowTarget(TargetGame target);
+    void ShowTargetChecked(TargetGame target);
     void UpdateEditActions();
     void ShowAbout();
     void OpenCreditsLink(const QString& link);
@@ -87,12 +95,13 @@ class Form1 : public QWidget {
     GamePreview* preview_ = nullptr;
     BudgetView* budget_ = nullptr;
     QActionGroup* targetActions_ = nullptr;
+    ChosenGame* game_ = nullptr;
     NameActions* actions_ = nullptr;
     QList<QAction*> editActions_;  // the Edit menu's own commands, in their table's order
-    TargetGame target_ = TargetGame::Q3Test;
     FileChooser chooser_;
     ChooserSettings loadChooser_;
     UrlOpener urlOpener_ = DefaultUrlOpener;
+    RunningGamesFinder runningGames_ = RunningGamesNow;
 };
 
 }  // namespace chromlet::ui

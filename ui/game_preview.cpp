@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "core/caret_code.h"
+#include "core/color_code.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -30,9 +30,18 @@ QFont NoteFont() {
     return font;
 }
 
-// Why the game keeps something else than was written, as a few words each.
-QString ChangeText(NameChange change) {
+// Why the game keeps something else than was written, as a few words each. `unnamed` is the
+// stand-in name the target's game gives a player without one.
+QString ChangeText(NameChange change, const QString& unnamed) {
     switch (change) {
+        case NameChange::ArrivedAsDots:
+            //: The game's network turns characters 128 to 255 (é, ü, the alternative font) and
+            //: "%" into dots.
+            return QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "é, ü, % and the alternative font arrive as dots");
+        case NameChange::ColorsRemoved:
+            return QCoreApplication::translate("chromlet::ui::GamePreview",
+                                               "no letter or digit outside black: colours removed");
         case NameChange::BlackRemoved:
             return QCoreApplication::translate("chromlet::ui::GamePreview", "black removed");
         case NameChange::LeadingSpacesDropped:
@@ -46,8 +55,8 @@ QString ChangeText(NameChange change) {
         case NameChange::RefusedCharacter:
             return QCoreApplication::translate("chromlet::ui::GamePreview", "\\, ; or \" refused");
         case NameChange::BecameUnnamedPlayer:
-            return QCoreApplication::translate("chromlet::ui::GamePreview",
-                                               "no name left: UnnamedPlayer");
+            return QCoreApplication::translate("chromlet::ui::GamePreview", "no name left: %1")
+                .arg(unnamed);
     }
     return {};
 }
@@ -59,9 +68,10 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
     std::vector<PreviewRow> rows;
     rows.push_back({QString(), DecodeCode(target, player.code)});
     if (!player.changes.empty()) {
+        const std::string_view unnamed = RulesOf(target).unnamed;
         QStringList reasons;
         for (NameChange change : player.changes) {
-            reasons << ChangeText(change);
+            reasons << ChangeText(change, FromLatin1(unnamed));
         }
         rows.push_back(
             {QCoreApplication::translate("chromlet::ui::GamePreview", "The game keeps (%1):")
@@ -73,20 +83,27 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
         return std::find(server.changes.begin(), server.changes.end(), change) !=
                server.changes.end();
     };
+    if (server.dots > 0) {
+        rows.push_back({QCoreApplication::translate(
+                            "chromlet::ui::GamePreview",
+                            "Other players' games receive (é, ü, % and the alternative "
+                            "font arrive as dots):"),
+                        DecodeCode(target, server.arrived)});
+    }
     if (serverChanged(NameChange::RefusedCharacter)) {
         rows.push_back({QCoreApplication::translate(
                             "chromlet::ui::GamePreview",
                             "The server refuses this name (\\, ; or \"): the browser shows none."),
                         MemoryStyledText()});
     } else if (!server.browserView.empty()) {
-        rows.push_back(
-            {serverChanged(NameChange::CutToLength)
-                 ? QCoreApplication::translate("chromlet::ui::GamePreview",
-                                               "In the game's server browser (cut at %1 bytes):")
-                       .arg(MaxHostNameLength - 1)
-                 : QCoreApplication::translate("chromlet::ui::GamePreview",
-                                               "In the game's server browser:"),
-             DecodeCode(target, server.browserView)});
+        rows.push_back({serverChanged(NameChange::CutToLength)
+                            ? QCoreApplication::translate("chromlet::ui::GamePreview",
+                                                          "In the game's server browser (cut to %1 "
+                                                          "characters):")
+                                  .arg(RulesOf(target).browser.shownChars)
+                            : QCoreApplication::translate("chromlet::ui::GamePreview",
+                                                          "In the game's server browser:"),
+                        DecodeCode(target, server.browserView)});
     }
     return rows;
 }

@@ -1,20 +1,22 @@
 #include "ui/game_running_check.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
-#include "core/game_process.h"
+#include "system/game_process.h"
 
 namespace chromlet::ui {
 
-std::vector<std::string> RunningGamesNow() {
-    return RunningGames();
+std::vector<std::string> RunningGamesNow(const QString& configPath) {
+    return RunningGames(ConfigOwner(QFile::encodeName(configPath).toStdString()));
 }
 
-bool ConfirmWriteWhileGameRuns(QWidget* parent, const RunningGamesFinder& runningGames) {
-    const std::vector<std::string> games = runningGames();
+bool ConfirmWriteWhileGameRuns(QWidget* parent, const QString& configPath,
+                               const RunningGamesFinder& runningGames) {
+    const std::vector<std::string> games = runningGames(configPath);
     if (games.empty()) {
         return true;
     }

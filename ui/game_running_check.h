@@ -2,6 +2,8 @@
 // names just written would be lost.
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,16 +12,16 @@ class QWidget;
 
 namespace chromlet::ui {
 
-/// The names of the game processes running now.
-using RunningGamesFinder = std::function<std::vector<std::string>()>;
+/// The names of the game processes running now that would rewrite `configPath` when they quit.
+using RunningGamesFinder = std::function<std::vector<std::string>(const QString& configPath)>;
 
-/// The running games found through the system's process list.
-std::vector<std::string> RunningGamesNow();
+/// The live games of the user who owns `configPath`, from the system's process list.
+std::vector<std::string> RunningGamesNow(const QString& configPath);
 
-/// When a game is running, asks whether to write anyway, saying that the game will overwrite
-/// the file when it quits. True when nothing runs or the user chose to write anyway; false when
-/// the user cancelled.
-bool ConfirmWriteWhileGameRuns(QWidget* parent,
+/// When a game that would rewrite `configPath` is running, asks whether to write anyway, saying
+/// that the game will overwrite the file when it quits. True when nothing runs or the user chose
+/// to write anyway; false when the user cancelled.
+bool ConfirmWriteWhileGameRuns(QWidget* parent, const QString& configPath,
                                const RunningGamesFinder& runningGames = RunningGamesNow);
 
 }  // namespace chromlet::ui

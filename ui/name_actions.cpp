@@ -7,12 +7,13 @@
 #include <QMenu>
 #include <QRandomGenerator>
 
-#include "core/caret_code.h"
 #include "core/coded_name.h"
+#include "core/color_code.h"
 #include "core/memory_styled_text.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/recent_names.h"
+#include "ui/target_choice.h"
 
 namespace chromlet::ui {
 
@@ -26,15 +27,15 @@ std::string ClipboardBytes() {
     return ToLatin1(text);
 }
 
-QString Shown(const std::string& line, TargetGame target) {
-    const std::optional<std::string> code = CodeOfSetaLine(target, line);
-    return code ? FromLatin1(DecodeCode(target, *code).Text()) : FromLatin1(line);
+QString Shown(const QByteArray& code, TargetGame target) {
+    return FromLatin1(DecodeCode(target, code.toStdString()).Text());
 }
 
 }  // namespace
 
-NameActions::NameActions(NameEditor* player, NameEditor* server, QObject* parent)
-    : QObject(parent), player_(player), server_(server), current_(player) {
+NameActions::NameActions(NameEditor* player, NameEditor* server, const ChosenGame* game,
+                         QObject* parent)
+    : QObject(parent), player_(player), server_(server), current_(player), game_(game) {
     // Ctrl and a digit: the buttons' access keys are Alt and a letter, and the editors use the
     // usual Ctrl letters for themselves.
     AddStyleAction(tr("Ra&inbow"), QKeySequence(Qt::CTRL | Qt::Key_1),
@@ -75,6 +76,7 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, QObject* parent
         // The shortcuts work wherever the focus is in the window, menu bar or not.
         editor->addActions(context);
     }
+    connect(game_, &ChosenGame::Changed, this, &NameActions::UpdateCommandAction);
     UpdateCommandAction();
 }
 
@@ -87,11 +89,6 @@ QAction* NameActions::AddStyleAction(const QString& text, const QKeySequence& sh
     return action;
 }
 
-void NameActions::SetTarget(TargetGame target) {
-    target_ = target;
-    UpdateCommandAction();
-}
-
 // The style buttons take the focus when clicked, so "the editor in use" is the one that had
 // it last, or the one whose context menu is open.
 bool NameActions::eventFilter(QObject* watched, QEvent* event) {
@@ -102,29 +99,18 @@ bool NameActions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void RestyleThroughCopy(NameEditor& editor, const std::function<void(StyledText&)>& restyle) {
-    MemoryStyledText copy = MemoryStyledText::CopyOf(editor);
-    restyle(copy);
-    std::vector<CharStyle> styles;
-    styles.reserve(copy.Length());
-    for (std::size_t i = 0; i < copy.Length(); ++i) {
-        styles.push_back(copy.StyleAt(i));
-    }
-    editor.SetStyles(styles);
-}
-
 void NameActions::ApplyStyle(QuickStyle style) {
-    const std::uint32_t seed = QRandomGenerator::global()->generate();
-    RestyleThroughCopy(*current_, [&](StyledText& text) { ApplyQuickStyle(text, style, seed); });
+    current_->SetStyles(QuickStyled(*current_, style, QRandomGenerator::global()->generate()));
 }
 
 void NameActions::Tidy() {
-    RestyleThroughCopy(*current_, [](StyledText& text) { TidyCodes(text); });
+    current_->SetStyles(TidiedStyles(*current_));
 }
 
 void NameActions::PasteCodedName() {
     ParseNotes notes;
-    const std::optional<MemoryStyledText> name = ParseCodedName(target_, ClipboardBytes(), &notes);
+    const std::optional<MemoryStyledText> name =
+        ParseCodedName(game_->Target(), ClipboardBytes(), &notes);
     if (!name) {
         current_->ShowNote(tr("The clipboard holds no name to paste."));
         return;
@@ -139,18 +125,19 @@ void NameActions::PasteCodedName() {
 }
 
 void NameActions::CopyAsConsoleCommand() {
+    const TargetGame target = game_->Target();
     MemoryStyledText copy = MemoryStyledText::CopyOf(*current_);
     CodeDigit digit;
-    const std::string code = BuildCode(target_, copy, digit);
+    const std::string code = BuildCode(target, copy, digit);
     const std::optional<std::string> command =
-        ConsoleCommand(target_, current_ == server_ ? "sv_hostname" : "name", code);
+        ConsoleCommand(target, current_ == server_ ? "sv_hostname" : "name", code);
     if (command) {
         QApplication::clipboard()->setText(FromLatin1(*command));
     }
 }
 
 void NameActions::UpdateCommandAction() {
-    const bool caret = CodeFormOf(target_) == CodeForm::Caret;
+    const bool caret = CodeFormOf(game_->Target()) == CodeForm::Caret;
     copyCommand_->setEnabled(caret);
     copyCommand_->setToolTip(
         caret ? (current_ == server_ ? tr("Put /sv_hostname \"...\" on the clipboard, to paste "
@@ -162,28 +149,25 @@ void NameActions::UpdateCommandAction() {
 }
 
 void NameActions::RememberWritten(const std::string& nameLine, const std::string& serverLine) {
-    RememberNames(target_, nameLine, serverLine);
+    RememberNames(game_->Target(), nameLine, serverLine);
 }
 
 void NameActions::FillRecentNamesMenu() {
     recentMenu_->clear();
-    const QList<RecentName> names = RecentNames(target_);
+    const TargetGame target = game_->Target();
+    const QList<RecentName> names = RecentNames(target);
     if (names.isEmpty()) {
         recentMenu_->addAction(tr("No names written yet"))->setEnabled(false);
         return;
     }
     for (const RecentName& recent : names) {
-        const std::string nameLine = recent.nameLine.toStdString();
-        const std::string serverLine = recent.serverLine.toStdString();
         const QString text =
-            tr("%1 on %2").arg(Shown(nameLine, target_), Shown(serverLine, target_));
+            tr("%1 on %2").arg(Shown(recent.nameCode, target), Shown(recent.serverCode, target));
         // A single "&" in a menu item would mark an access key.
         QAction* item = recentMenu_->addAction(QString(text).replace('&', QStringLiteral("&&")));
-        connect(item, &QAction::triggered, this, [this, nameLine, serverLine] {
-            const std::optional<std::string> name = CodeOfSetaLine(target_, nameLine);
-            const std::optional<std::string> server = CodeOfSetaLine(target_, serverLine);
-            player_->ReplaceStyledText(DecodeCode(target_, name.value_or(std::string())));
-            server_->ReplaceStyledText(DecodeCode(target_, server.value_or(std::string())));
+        connect(item, &QAction::triggered, this, [this, target, recent] {
+            player_->ReplaceStyledText(DecodeCode(target, recent.nameCode.toStdString()));
+            server_->ReplaceStyledText(DecodeCode(target, recent.serverCode.toStdString()));
         });
     }
 }

@@ -9,29 +9,23 @@
 #include <string>
 
 #include "core/quick_styles.h"
-#include "core/target_game.h"
 
 class QAction;
 class QMenu;
 
 namespace chromlet::ui {
 
+class ChosenGame;
 class NameEditor;
-
-/// Runs `restyle` on a copy of the editor's text and gives the editor the resulting styles in
-/// one undoable step. Moving the editor's own selection once per run of colour would lay its
-/// line out again each time, which takes a second for a long name.
-void RestyleThroughCopy(NameEditor& editor, const std::function<void(StyledText&)>& restyle);
 
 class NameActions : public QObject {
     Q_OBJECT
 
   public:
     /// `player` and `server` are the two editors; their context menus get the actions too.
-    NameActions(NameEditor* player, NameEditor* server, QObject* parent = nullptr);
-
-    /// The game the codes are read and written for.
-    void SetTarget(TargetGame target);
+    /// Codes are read and written for the game `game` holds.
+    NameActions(NameEditor* player, NameEditor* server, const ChosenGame* game,
+                QObject* parent = nullptr);
 
     /// Rainbow, By word, Alternate, Random, Clear, then Tidy codes: for a Style menu.
     const QList<QAction*>& StyleActions() const { return styleActions_; }
@@ -63,7 +57,7 @@ class NameActions : public QObject {
     NameEditor* player_;
     NameEditor* server_;
     NameEditor* current_;
-    TargetGame target_ = TargetGame::Q3Test;
+    const ChosenGame* game_;
     QList<QAction*> styleActions_;
     QAction* pasteCoded_ = nullptr;
     QAction* copyCommand_ = nullptr;

@@ -480,12 +480,31 @@ void NameEditor::PaintCaret(QPainter& painter) const {
     painter.fillRect(QRect(at.left(), at.top() + 1, 2, at.height() - 2), Qt::white);
 }
 
-// The game draws characters 128 to 255 from its alternative font, whatever the editor shows
-// for them; a thin line under each says so (the alternative font's own dotted line stays).
+void NameEditor::SetArrivesAsDots(bool arrivesAsDots) {
+    if (arrivesAsDots != arrivesAsDots_) {
+        arrivesAsDots_ = arrivesAsDots;
+        viewport()->update();
+    }
+}
+
+bool NameEditor::IsMarked(std::size_t position) const {
+    return Marks(static_cast<unsigned char>(Text()[position]), StyleAt(position).Q3Font);
+}
+
+bool NameEditor::Marks(unsigned char code, bool q3Font) const {
+    if (arrivesAsDots_) {
+        return code >= 0x80 || code == '%' || !q3Font;
+    }
+    return code >= 0x80 && q3Font;
+}
+
+// A thin line under each marked character: in the test release the game draws characters 128 to
+// 255 from its alternative font, whatever the editor shows for them; the later engines' network
+// turns them into dots (the alternative font's own dotted line stays).
 void NameEditor::PaintHighCharacterMarks(QPainter& painter) const {
     const std::string chars = Text();
     for (std::size_t i = 0; i < chars.size(); ++i) {
-        if (static_cast<unsigned char>(chars[i]) < 0x80 || !StyleAt(i).Q3Font) {
+        if (!Marks(static_cast<unsigned char>(chars[i]), StyleAt(i).Q3Font)) {
             continue;
         }
         const QRect at = CharacterRect(static_cast<int>(i));
@@ -504,12 +523,20 @@ bool NameEditor::event(QEvent* event) {
     const int position = document()->documentLayout()->hitTest(inViewport, Qt::ExactHit);
     const std::string chars = Text();
     if (position < 0 || static_cast<std::size_t>(position) >= chars.size() ||
-        static_cast<unsigned char>(chars[static_cast<std::size_t>(position)]) < 0x80) {
+        !IsMarked(static_cast<std::size_t>(position))) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
     const auto code = static_cast<unsigned char>(chars[static_cast<std::size_t>(position)]);
+    if (arrivesAsDots_) {
+        QToolTip::showText(help->globalPos(),
+                           tr("%1: the game's network turns it into a dot (.), which the game "
+                              "and the other players get instead.")
+                               .arg(QChar(static_cast<char16_t>(code))),
+                           this);
+        return true;
+    }
     const QChar drawn(static_cast<char16_t>(code - 0x80));
     const QString shown = drawn.isPrint() ? QStringLiteral("\u201C%1\u201D").arg(drawn)
                                           : tr("character %1").arg(code - 0x80);

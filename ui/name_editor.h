@@ -49,6 +49,14 @@ class NameEditor : public QTextEdit, public StyledText {
     /// undoable step, without moving the caret or the selection. Only runs that change are
     /// touched, each with one format merge.
     void SetStyles(const std::vector<CharStyle>& styles);
+    /// Whether the game the name is made for turns '%', characters 128 to 255 and the whole
+    /// alternative font into dots on the network (the later engines). Those characters are then
+    /// marked; otherwise the characters 128 to 255 in the standard font are, which the test
+    /// release draws from its alternative font.
+    void SetArrivesAsDots(bool arrivesAsDots);
+    /// Whether the character at `position` carries a mark, and so a tool tip of its own.
+    bool IsMarked(std::size_t position) const;
+
     /// Actions the context menu offers below the standard ones.
     void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
@@ -89,6 +97,7 @@ class NameEditor : public QTextEdit, public StyledText {
 
   private:
     CharStyle StyleOf(const QTextCharFormat& format) const;
+    bool Marks(unsigned char code, bool q3Font) const;
     const std::vector<CharStyle>& Styles() const;
     void StartWithInitialStyle();
     bool InsertStyledMime(const QMimeData* source);
@@ -109,6 +118,7 @@ class NameEditor : public QTextEdit, public StyledText {
     // gives mid-grey; the editor draws its own and blinks it itself.
     QBasicTimer caretBlink_;
     bool caretShown_ = false;
+    bool arrivesAsDots_ = false;
 };
 
 }  // namespace chromlet::ui

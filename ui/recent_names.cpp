@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "core/coded_name.h"
+
 namespace chromlet::ui {
 
 namespace {
@@ -12,8 +14,18 @@ QString GroupOf(TargetGame target) {
            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
-QByteArray Bytes(const std::string& s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+// The value a written line holds between its quotes; the whole line if it holds none.
+QByteArray CodeOf(std::string_view line) {
+    const std::string_view code = QuotedValue(line).value_or(line);
+    return QByteArray(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+// Codes travel as bytes, so that the escape and characters 128 to 255 come back as written.
+QByteArray Stored(const QSettings& settings, const QString& codeKey, const QString& lineKey) {
+    if (settings.contains(codeKey)) {
+        return settings.value(codeKey).toByteArray();
+    }
+    return CodeOf(settings.value(lineKey).toByteArray().toStdString());
 }
 
 }  // namespace
@@ -24,10 +36,8 @@ QList<RecentName> RecentNames(TargetGame target) {
     const int count = settings.beginReadArray(GroupOf(target));
     for (int i = 0; i < count && i < RecentNamesKept; ++i) {
         settings.setArrayIndex(i);
-        // Lines travel as bytes, so that the escape and characters 128 to 255 come back as
-        // they were written.
-        names.append({settings.value(QStringLiteral("name")).toByteArray(),
-                      settings.value(QStringLiteral("server")).toByteArray()});
+        names.append({Stored(settings, QStringLiteral("nameCode"), QStringLiteral("name")),
+                      Stored(settings, QStringLiteral("serverCode"), QStringLiteral("server"))});
     }
     settings.endArray();
     return names;
@@ -35,7 +45,7 @@ QList<RecentName> RecentNames(TargetGame target) {
 
 void RememberNames(TargetGame target, const std::string& nameLine, const std::string& serverLine) {
     QList<RecentName> names = RecentNames(target);
-    const RecentName written{Bytes(nameLine), Bytes(serverLine)};
+    const RecentName written{CodeOf(nameLine), CodeOf(serverLine)};
     names.removeAll(written);
     names.prepend(written);
     while (names.size() > RecentNamesKept) {
@@ -46,8 +56,8 @@ void RememberNames(TargetGame target, const std::string& nameLine, const std::st
     settings.beginWriteArray(GroupOf(target), static_cast<int>(names.size()));
     for (int i = 0; i < names.size(); ++i) {
         settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("name"), names[i].nameLine);
-        settings.setValue(QStringLiteral("server"), names[i].serverLine);
+        settings.setValue(QStringLiteral("nameCode"), names[i].nameCode);
+        settings.setValue(QStringLiteral("serverCode"), names[i].serverCode);
     }
     settings.endArray();
 }

@@ -10,9 +10,11 @@
 
 namespace chromlet::ui {
 
+/// A pair of names as written: each the value its configuration line held between the quotes,
+/// in the target's colour code, bytes exactly.
 struct RecentName {
-    QByteArray nameLine;    ///< the "seta name" line as written, bytes
-    QByteArray serverLine;  ///< the "seta sv_hostname" line as written, bytes
+    QByteArray nameCode;
+    QByteArray serverCode;
 
     friend bool operator==(const RecentName&, const RecentName&) = default;
 };
@@ -20,11 +22,12 @@ struct RecentName {
 /// How many pairs are kept for each target.
 inline constexpr int RecentNamesKept = 10;
 
-/// The pairs written last for `target`, newest first.
+/// The pairs written last for `target`, newest first. Pairs kept by earlier versions, which
+/// stored whole configuration lines, load too.
 QList<RecentName> RecentNames(TargetGame target);
 
-/// Puts a written pair first for `target`; an equal pair further down goes, and only the newest
-/// RecentNamesKept stay.
+/// Puts the pair of names that the two lines just written hold first for `target`; an equal
+/// pair further down goes, and only the newest RecentNamesKept stay.
 void RememberNames(TargetGame target, const std::string& nameLine, const std::string& serverLine);
 
 }  // namespace chromlet::ui

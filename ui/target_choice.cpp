@@ -1,10 +1,6 @@
 #include "ui/target_choice.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
-#include "core/config_folder.h"
 
 namespace chromlet::ui {
 
@@ -15,25 +11,24 @@ namespace {
 const char* const TargetCaptions[] = {
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &test (1999)"),
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &1.32 / Quake3e"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&ioquake3 / OpenArena"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&ioquake3"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&OpenArena"),
 };
-
-PlatformDirs CurrentPlatformDirs() {
-    PlatformDirs dirs;
-    dirs.home = QDir::homePath().toStdString();
-    dirs.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
-    dirs.appData = qEnvironmentVariable("APPDATA").toStdString();
-#if defined(Q_OS_WIN)
-    dirs.os = PlatformDirs::Os::Windows;
-#elif defined(Q_OS_MACOS)
-    dirs.os = PlatformDirs::Os::MacOs;
-#else
-    dirs.os = PlatformDirs::Os::Linux;
-#endif
-    return dirs;
-}
+static_assert(std::size(TargetCaptions) == AllTargets.size());
 
 }  // namespace
+
+ChosenGame::ChosenGame(QObject* parent) : QObject(parent), target_(StoredTarget(QSettings())) {}
+
+void ChosenGame::SetTarget(TargetGame target) {
+    if (target == target_) {
+        return;
+    }
+    target_ = target;
+    QSettings settings;
+    StoreTarget(settings, target);
+    emit Changed(target);
+}
 
 QString TargetMenuCaption(TargetGame target) {
     return QCoreApplication::translate("chromlet::ui::Form1",
@@ -50,16 +45,6 @@ void StoreTarget(QSettings& settings, TargetGame target) {
     const std::string_view key = TargetKey(target);
     settings.setValue(TargetSettingsKey,
                       QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
-}
-
-QString ConfigFolderFor(TargetGame target) {
-    for (const std::string& folder : ConfigFolderCandidates(target, CurrentPlatformDirs())) {
-        const QString path = QString::fromStdString(folder);
-        if (QFileInfo(path).isDir()) {
-            return QDir::toNativeSeparators(path);
-        }
-    }
-    return QDir::toNativeSeparators(QDir::homePath());
 }
 
 }  // namespace chromlet::ui

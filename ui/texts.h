@@ -32,17 +32,4 @@ inline constexpr char Instructions[] = QT_TRANSLATE_NOOP(
 inline constexpr char UpdateToolTip[] = QT_TRANSLATE_NOOP(
     "chromlet::ui::Dialog", "Click this button to automatically add Chromlet to your config file");
 
-/// The colour buttons' captions of core's ColorPalette, in its order, marked here for the
-/// translation tools (core stays free of Qt). Buttons are translated when they are created.
-inline constexpr const char* PaletteCaptions[] = {
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Black"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Red"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Green"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Yellow"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Blue"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Cyan"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Magenta"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&White"),
-};
-
 }  // namespace chromlet::ui

@@ -9,7 +9,7 @@
 #include "config/config_updater.h"
 #include "config/load_names.h"
 #include "config_test_support.h"
-#include "core/caret_code.h"
+#include "core/color_code.h"
 #include "describe_styles.h"
 
 namespace chromlet {

@@ -66,6 +66,25 @@ TEST(ParseCodedName, readsCodesLinesAndCommands) {
     }
 }
 
+TEST(QuotedValue, readsUpToTheNextQuoteAsTheEnginesDo) {
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"seta name \"\x1b"
+         "1Pl\x1b"
+         "7\"",
+         "\x1b"
+         "1Pl\x1b"
+         "7"},
+        {"seta name \"\"", ""},
+        {"seta name \"a\"b\"\n", "a"},
+        {"seta name \"unclosed", "unclosed"},
+        {"seta name Old", std::nullopt},
+    };
+    for (const auto& [line, value] : cases) {
+        SCOPED_TRACE(ToHex(line));
+        EXPECT_EQ(QuotedValue(line), value);
+    }
+}
+
 TEST(ConsoleCommand, setsTheNameInCaretsAndEndsInWhite) {
     EXPECT_EQ(ToHex(ConsoleCommand(TargetGame::Quake3, "name", "^1Pl^7ayer").value()),
               "2F 6E 61 6D 65 20 22 5E 31 50 6C 5E 37 61 79 65 72 5E 37 22");

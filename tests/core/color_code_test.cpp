@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "char_styles.h"
 #include "core/memory_styled_text.h"
+#include "describe_styles.h"
 #include "hex.h"
 
 namespace chromlet {
 namespace {
 
+using test::DescribeStyles;
 using test::FromHex;
 using test::ToHex;
 using namespace test::styles;
@@ -22,7 +25,7 @@ TEST(ShowCodeRun, writesPlayerAndNonameByteForByte) {
     {
         MemoryStyledText player("Player", W);
         MemoryStyledText server("noname", W);
-        const SetaLines lines = BuildShowCodeLines(player, server);
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
         EXPECT_EQ(ToHex(lines.name),
                   "73 65 74 61 20 6E 61 6D 65 20 22 1B 37 50 6C 61 79 65 72 1B 37 22");
         EXPECT_EQ(ToHex(lines.server),
@@ -32,7 +35,7 @@ TEST(ShowCodeRun, writesPlayerAndNonameByteForByte) {
     {
         MemoryStyledText player = Styled("Player", {R, R, W, W, Wa, Wa});
         MemoryStyledText server("noname", W);
-        const SetaLines lines = BuildShowCodeLines(player, server);
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
         EXPECT_EQ(ToHex(lines.name),
                   "73 65 74 61 20 6E 61 6D 65 20 22 1B 31 50 6C 1B 37 61 79 E5 F2 1B 37 22");
     }
@@ -85,7 +88,7 @@ TEST(ShowCodeRun, encodesColourChangesFontsAndTheCarriedDigit) {
     };
     for (ShowCodeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const SetaLines lines = BuildShowCodeLines(c.player, c.server);
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, c.player, c.server);
         EXPECT_EQ(ToHex(lines.name), ToHex(BuildSetaLine(NameLineStart, FromHex(c.playerCode))));
         EXPECT_EQ(ToHex(lines.server),
                   ToHex(BuildSetaLine(ServerLineStart, FromHex(c.serverCode))));
@@ -111,6 +114,135 @@ TEST(BuildColorCode, leavesTheLastCharacterSelectedAndKeepsTheDigit) {
     digit = '5';
     EXPECT_EQ(ToHex(BuildColorCode(pasted, digit)), "1B 35 7A");
     EXPECT_EQ(digit, '5');
+}
+
+TEST(DecodeCode, readsTheTestReleasesColoursAndTheAlternativeFont) {
+    struct Case {
+        const char* name;
+        const char* codeHex;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"empty", "", ""},
+        {"red Pl, alternative-font er", "1B 31 50 6C 1B 37 61 79 E5 F2",
+         "P1s l1s a7s y7s e7a r7a "},
+        {"white before any escape", "61", "a7s "},
+        {"an escape without a digit changes nothing", "1B 31 61 1B 62", "a1s b1s "},
+        {"an escape at the very end is dropped", "61 1B", "a7s "},
+        {"8 is no palette digit", "1B 38", "87s "},
+        {"two escapes in a row", "1B 1B 34 61", "a4s "},
+        {"A0 is a space in the alternative font", "1B 30 A0", " 0a "},
+        {"FF is 7F in the alternative font", "FF",
+         "\x7F"
+         "7a "},
+        {"80 is NUL in the alternative font", "80",
+         std::string("\0"
+                     "7a ",
+                     4)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DescribeStyles(DecodeCode(TargetGame::Q3Test, FromHex(c.codeHex))), c.expected);
+    }
+}
+
+TEST(DecodeCode, undoesTheEncoderForPaletteStyledNamesInEveryTarget) {
+    for (unsigned seed : {1u, 2u, 3u, 20261207u}) {
+        std::mt19937 rng(seed);
+        for (int round = 0; round < 500; ++round) {
+            const std::size_t length = rng() % 24;
+            std::string text;
+            std::vector<CharStyle> styles;
+            for (std::size_t i = 0; i < length; ++i) {
+                text.push_back(static_cast<char>(32 + rng() % 95));
+                styles.push_back({ColorPalette[rng() % 8].packed, rng() % 2 == 0});
+            }
+            const MemoryStyledText original(text, styles);
+            for (TargetGame target : AllTargets) {
+                const NameCodes codes = EncodeNames(target, original, MemoryStyledText());
+                ASSERT_EQ(DescribeStyles(DecodeCode(target, codes.player)),
+                          DescribeStyles(original))
+                    << "seed " << seed << " round " << round << " target " << TargetKey(target);
+            }
+        }
+    }
+}
+
+TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
+    const MemoryStyledText none;
+    // clang-format off
+    ShowCodeCase cases[] = {
+        {"Player and noname in white", MemoryStyledText("Player", W), MemoryStyledText("noname", W), "5E 37 50 6C 61 79 65 72", "5E 37 6E 6F 6E 61 6D 65"},
+        {"red Pl, alternative-font er", Styled("Player", {R, R, W, W, Wa, Wa}), none, "5E 31 50 6C 5E 37 61 79 E5 F2", ""},
+        {"empty texts", none, none, "", ""},
+        {"a font change alone emits no code", Styled("ab", {W, Wa}), none, "5E 37 61 E2", ""},
+        {"the digit carries into the server name", Styled("a", {R}), Styled("bc", {R, Off2}), "5E 31 61", "5E 31 62 5E 31 63"},
+        {"back to a colour seen before", Styled("abc", {K, W, K}), none, "5E 30 61 5E 37 62 5E 30 63", ""},
+        {"no bare caret before any palette colour", Styled("ab", {Off1, R}), Styled("c", {Off1}), "61 5E 31 62", "5E 31 63"},
+        {"nothing matched in either text", none, Styled("a", {Off1}), "", "61"},
+        {"a caret before a letter gets the current code", Styled("^a", {R, R}), none, "5E 31 5E 5E 31 61", ""},
+        {"a caret before a change or a caret needs none", Styled("^^b", {R, R, B}), none, "5E 31 5E 5E 5E 34 62", ""},
+        {"a caret at the end meets the closing code", Styled("a^", {W, W}), none, "5E 37 61 5E", ""},
+    };
+    // clang-format on
+    for (ShowCodeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Quake3, c.player, c.server);
+        EXPECT_EQ(ToHex(lines.name), "73 65 74 61 20 6E 61 6D 65 20 22" +
+                                         std::string(*c.playerCode ? " " : "") + c.playerCode +
+                                         " 5E 37 22");
+        EXPECT_EQ(ToHex(lines.server),
+                  ToHex(std::string(ServerLineStart) + "\"" + FromHex(c.serverCode) + "^7\""));
+        EXPECT_EQ(DescribeStyles(DecodeCode(TargetGame::Quake3, FromHex(c.playerCode))),
+                  DescribeStyles(DecodeCode(TargetGame::IoQuake3, FromHex(c.playerCode))));
+    }
+}
+
+TEST(BuildCode, keepsTheEscapeBytesForTheTestReleaseAndTheSelectionSideEffect) {
+    MemoryStyledText a = Styled("abc", {R, W, B});
+    MemoryStyledText b = MemoryStyledText::CopyOf(a);
+    CodeDigit d1, d2;
+    EXPECT_EQ(ToHex(BuildCode(TargetGame::Q3Test, a, d1)), ToHex(BuildColorCode(b, d2)));
+    EXPECT_EQ(a.GetSelection(), (Selection{2, 1}));
+    CodeDigit d3;
+    EXPECT_EQ(ToHex(BuildCode(TargetGame::IoQuake3, a, d3)), "5E 31 61 5E 37 62 5E 34 63");
+    EXPECT_EQ(d3, '4');
+    EXPECT_EQ(ToHex(BuildSetaLine(TargetGame::Q3Test, "x ", "")), "78 20 22 1B 37 22");
+    EXPECT_EQ(ToHex(BuildSetaLine(TargetGame::Quake3, "x ", "")), "78 20 22 5E 37 22");
+}
+
+TEST(DecodeCode, readsEveryFormTheTargetsEngineReads) {
+    struct Case {
+        TargetGame target;
+        const char* code;
+        const char* styles;
+    };
+    using enum TargetGame;
+    // clang-format off
+    const Case cases[] = {
+        {Quake3, "^1Pl^7ayer", "P1s l1s a7s y7s e7s r7s "}, {Quake3, "^^0Ni", "^7s N0s i0s "},
+        {IoQuake3, "^^0Ni", "^7s N0s i0s "}, {Quake3, "^!a", "a1s "} /* ('!' - '0') & 7 is 1 */,
+        {IoQuake3, "^!a", "^7s !7s a7s "}, {IoQuake3, "^8x^9y^az", "x0s y1s z1s "},
+        {Quake3, "^1\xE1", "a1a "}, {Quake3, "ab^", "a7s b7s ^7s "},
+        {Q3Test, "^1a", "^7s 17s a7s "}, {Q3Test, "\x1b" "1a\x1b" "9b", "a1s 91s b1s "},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(DescribeStyles(DecodeCode(c.target, c.code)), c.styles);
+    }
+}
+
+TEST(TargetGame, roundTripsItsSettingsKeyAndPicksTheCodeForm) {
+    for (TargetGame t : AllTargets) {
+        EXPECT_EQ(TargetFromKey(TargetKey(t)), t);
+    }
+    EXPECT_EQ(TargetKey(TargetGame::Q3Test), "q3test");
+    EXPECT_EQ(TargetFromKey("quake4"), std::nullopt);
+    EXPECT_EQ(TargetFromKey(""), std::nullopt);
+    EXPECT_EQ(CodeFormOf(TargetGame::Q3Test), CodeForm::Escape);
+    EXPECT_EQ(CodeFormOf(TargetGame::IoQuake3), CodeForm::Caret);
+    EXPECT_EQ(AllTargets.front(), TargetGame::Q3Test);
 }
 
 }  // namespace

@@ -13,32 +13,47 @@ namespace {
 using test::ToHex;
 using Kind = CountLimit::Kind;
 
-TEST(CleanName, portsBothGameModulesRuleByRule) {
+TEST(CleanName, portsEachGameModuleRuleByRule) {
     struct Case {
         std::string in;
         std::string v132;
         std::string ioq3;
+        std::string openArena;
     };
     const std::string a34(34, 'a');
+    // clang-format off
     const Case cases[] = {
-        {"^^0Nick", "^^0Nick", "^Nick"},  // 1.32 takes "^^" as a colour; ioquake3 does not
-        {"^8Red^9Nine", "Red^9Nine", "Red^9Nine"},
-        {"  Bob", "Bob", "Bob"},
-        {"^1 Bob", "^1 Bob", "^1 Bob"},  // a space after a leading code stays
-        {"^0 Bob", "Bob", " Bob"},       // 1.32 has written nothing yet when the space comes
-        {"a     b", "a   b", "a   b"},
-        {std::string(40, 'x'), std::string(35, 'x'), std::string(35, 'x')},
-        {a34 + "^1b", a34, a34 + "^"},  // 1.32 never splits a code at the cut
-        {"ab^", "ab", "ab^"},
-        {"", "UnnamedPlayer", "UnnamedPlayer"},
-        {"^1", "UnnamedPlayer", "UnnamedPlayer"},
-        {"   ", "UnnamedPlayer", "UnnamedPlayer"},
-        {std::string("ab\0cd", 5), "ab", "ab"},
+        {"^^0Nick", "^^0Nick", "^Nick", "^Nick"},  // 1.32 takes "^^" as a colour; the others do not
+        {"^8Red^9Nine", "Red^9Nine", "Red^9Nine", "^8Red^9Nine"},  // orange and a visible "^9" in OpenArena
+        {"  Bob", "Bob", "Bob", "Bob"},
+        {"^1 Bob", "^1 Bob", "^1 Bob", "^1 Bob"},  // a space after a leading code stays
+        {"^0 Bob", "Bob", " Bob", " Bob"},         // 1.32 has written nothing yet when the space comes
+        {"^0Black^1Red  x     y^7", "Black^1Red  x   y^7", "Black^1Red  x   y^7", "^0Black^1Red  x   y^7"},
+        {"^0Black", "Black", "Black", "Black"},  // all black: OpenArena drops every colour
+        {"^5.", "^5.", "^5.", "."},              // no letter or digit: likewise
+        {"^a^9", "UnnamedPlayer", "UnnamedPlayer", "^a^9"},  // only "^0" to "^8" are OpenArena's colours
+        {std::string(40, 'x'), std::string(35, 'x'), std::string(35, 'x'), std::string(35, 'x')},
+        {a34 + "^1b", a34, a34 + "^", a34 + "^"},  // 1.32 never splits a code at the cut
+        {"ab^", "ab", "ab^", "ab^"},
+        {"", "UnnamedPlayer", "UnnamedPlayer", "Nameless0"},
+        {"^1", "UnnamedPlayer", "UnnamedPlayer", "Nameless0"},
+        {"   ", "UnnamedPlayer", "UnnamedPlayer", "Nameless0"},
+        {std::string("ab\0cd", 5), "ab", "ab", "ab"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in);
         EXPECT_EQ(CleanName132(c.in), c.v132);
         EXPECT_EQ(CleanNameIoq3(c.in), c.ioq3);
+        EXPECT_EQ(CleanNameOpenArena(c.in), c.openArena);
+    }
+}
+
+TEST(AsArrived, turnsPercentAndHighBytesIntoDotsInTheLaterEngines) {
+    const std::string sent("a%b\xE1\x80^\x7F\x1b", 8);
+    EXPECT_EQ(AsArrived(TargetGame::Q3Test, sent), sent);
+    for (TargetGame target : {TargetGame::Quake3, TargetGame::IoQuake3, TargetGame::OpenArena}) {
+        EXPECT_EQ(ToHex(AsArrived(target, sent)), "61 2E 62 2E 2E 5E 7F 1B");
     }
 }
 
@@ -65,6 +80,10 @@ TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
         {TargetGame::Quake3, "a;b^7", 3, "----", "UnnamedPlayer", {RefusedCharacter, BecameUnnamedPlayer}, ""},
         {TargetGame::Quake3, n1018, 1018, "xxxx", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
         {TargetGame::Q3Test, "\x1b" "1Pl\x1b" "7", 2, "", "\x1b" "1Pl\x1b" "7", {}, ""},
+        {TargetGame::IoQuake3, "^5\xC5" "b^7", 2, "----", "^5.b^7", {ArrivedAsDots}, "^5.b^7"},
+        {TargetGame::OpenArena, "^5\xC5^7", 1, "----", ".", {ArrivedAsDots, ColorsRemoved}, "^5.^7"},
+        {TargetGame::OpenArena, "^0Black^1Red  x     y^7", 17, "--x-", "^0Black^1Red  x   y^7", {SpacesCollapsed}, "^0Black^1Red  x     y^7"},
+        {TargetGame::OpenArena, "^9;^7", 3, "----", "Nameless0", {RefusedCharacter, BecameUnnamedPlayer}, ""},
     };
     // clang-format on
     const CountLimit::Kind kinds[] = {Kind::KeptByGame, Kind::SeenByOthers, Kind::SettingsField,
@@ -94,7 +113,8 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
         TargetGame target;
         std::string code;
         std::string view;
-        std::string over;  // per limit: in-game browser 21, [ioquake3's list 79,] info string 1010
+        std::string
+            over;  // per limit: in-game browser 20 (30), [ioquake3's list 79,] info string 1010
         std::vector<NameChange> changes;
     };
     const std::string a20(20, 'a');
@@ -102,8 +122,12 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
     const Case cases[] = {
         {TargetGame::Quake3, "^1My ^2cool server^7", "MY COOL SERVER", "--", {}},
         {TargetGame::IoQuake3, "^1abcdefghij^2klmnopqrstuv^7", "ABCDEFGHIJKLMNOPQ", "x--", {CutToLength}},
-        {TargetGame::Quake3, a20 + "^1x", std::string(20, 'A') + "^", "x-", {CutToLength}},
-        {TargetGame::Quake3, "^!x\xE1y\x1b", "XY", "--", {}},  // any character after a caret is a colour
+        {TargetGame::Quake3, a20 + "^1x", std::string(20, 'A'), "x-", {CutToLength}},
+        {TargetGame::Quake3, a20 + "a", std::string(20, 'A'), "x-", {CutToLength}},  // 21 kept, 20 shown
+        {TargetGame::Quake3, "^!x\xE1y%\x1b", "X.Y.", "--", {ArrivedAsDots}},  // any character after a caret is a colour
+        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "---", {}},
+        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz0^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "x--", {CutToLength}},
+        {TargetGame::OpenArena, "^9\xE9t\xE9^7", "^9.T.^7", "---", {ArrivedAsDots}},
         {TargetGame::IoQuake3, "^!x", "^!X", "---", {}},
         {TargetGame::Quake3, "a\\b", "", "--", {RefusedCharacter}},
         {TargetGame::Q3Test, "\x1b" "1abc", "", "", {}},
@@ -122,7 +146,7 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
     }
     const ServerReport io = AnalyseServerName(TargetGame::IoQuake3, "x");
     EXPECT_EQ(io.limits[0].kind, Kind::InGameBrowser);
-    EXPECT_EQ(io.limits[0].limit, 21u);
+    EXPECT_EQ(io.limits[0].limit, 20u);
     EXPECT_EQ(io.limits[1].kind, Kind::IoQ3ServerList);
     EXPECT_EQ(io.limits[1].limit, 79u);
     EXPECT_EQ(io.limits[2].kind, Kind::InfoString);

@@ -1,6 +1,7 @@
 # Runs lupdate over the sources into a copy of each translation and fails on any message that
 # is new or unfinished there, naming it.
-# Usage: cmake -DLUPDATE=... -DSOURCE_DIR=... -DGENERATED_DIR=... -DWORK_DIR=... -P ...
+# Usage: cmake -DLUPDATE=... -DSOURCE_DIR=... -DGENERATED_DIR=... -DSOURCE_LIST=... -DWORK_DIR=...
+#        -P ...   (SOURCE_LIST: the build's list of translated sources, one file a line)
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(GLOB translations "${SOURCE_DIR}/translations/*.ts")
 if(NOT translations)
@@ -11,7 +12,7 @@ foreach(ts ${translations})
     file(COPY "${ts}" DESTINATION "${WORK_DIR}")
     execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none
             -I "${SOURCE_DIR}" -I "${GENERATED_DIR}"
-            "${SOURCE_DIR}/app" "${SOURCE_DIR}/ui" "${SOURCE_DIR}/config" -ts "${WORK_DIR}/${name}"
+            "@${SOURCE_LIST}" -ts "${WORK_DIR}/${name}"
         RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
     if(NOT rc EQUAL 0)
         message(FATAL_ERROR "lupdate failed: ${out}")

@@ -34,7 +34,7 @@ foreach(line "Exec=chromlet" "Icon=${APP_ID}" "Type=Application")
 endforeach()
 
 # Each validator must pass without a single message: errors and warnings alike.
-foreach(check "desktop-file-validate|${desktop}" "appstreamcli|validate|--no-net|${metainfo}")
+foreach(check "desktop-file-validate|${desktop}" "appstreamcli|validate|--pedantic|--no-net|${metainfo}")
     string(REPLACE "|" ";" command "${check}")
     list(POP_BACK command file)
     list(POP_FRONT command tool)

@@ -36,10 +36,13 @@ endforeach()
 
 execute_process(COMMAND "${dpkg-deb_path}" --contents "${deb}" OUTPUT_VARIABLE contents)
 message(STATUS "dpkg-deb --contents:\n${contents}")
+set(icon_sizes 16 32 48 64 128 256)
+set(icons)
+foreach(size ${icon_sizes})
+    list(APPEND icons usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
 foreach(path usr/games/chromlet usr/share/applications/${APP_ID}.desktop
-        usr/share/metainfo/${APP_ID}.metainfo.xml
-        usr/share/icons/hicolor/16x16/apps/${APP_ID}.png
-        usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
+        usr/share/metainfo/${APP_ID}.metainfo.xml ${icons}
         usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
         usr/share/man/man6/chromlet.6.gz usr/share/doc/chromlet/copyright)
     string(REPLACE "." "\\." pattern "${path}")
@@ -50,6 +53,26 @@ endforeach()
 if(contents MATCHES " \\./usr/local")
     message(FATAL_ERROR "the package installs under /usr/local")
 endif()
+
+# A desktop takes an icon under hicolor/NxN for N×N pixels: check the size each PNG's header
+# states (the big-endian width and height at bytes 16 to 23).
+set(unpacked "${OUT_DIR}/unpacked")
+execute_process(COMMAND "${dpkg-deb_path}" -x "${deb}" "${unpacked}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb -x failed: ${rc}")
+endif()
+foreach(size ${icon_sizes})
+    set(png "${unpacked}/usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
+    file(READ "${png}" header LIMIT 24 HEX)
+    if(NOT header MATCHES "^89504e470d0a1a0a0000000d49484452(........)(........)$")
+        message(FATAL_ERROR "not a PNG: ${png}")
+    endif()
+    math(EXPR width "0x${CMAKE_MATCH_1}")
+    math(EXPR height "0x${CMAKE_MATCH_2}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "the ${size}x${size} icon is ${width}x${height} pixels")
+    endif()
+endforeach()
 
 execute_process(COMMAND "${lintian_path}" --fail-on error "${deb}"
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)

@@ -44,7 +44,7 @@ class TestGameRunningCheck : public QObject {
                 box->findChild<QPushButton*>(answer)->click();
             }
         });
-        const bool result = ConfirmWriteWhileGameRuns(nullptr, [&] {
+        const bool result = ConfirmWriteWhileGameRuns(nullptr, "q3config.cfg", [&](const QString&) {
             std::vector<std::string> games;
             for (const QString& name : running) {
                 games.push_back(name.toStdString());

@@ -10,6 +10,7 @@
 #include "ui/name_actions.h"
 #include "ui/name_editor.h"
 #include "ui/recent_names.h"
+#include "ui/target_choice.h"
 #include "ui_test_support.h"
 
 using namespace chromlet;
@@ -41,6 +42,7 @@ struct TwoEditors {
     QWidget window;
     NameEditor* player = new NameEditor(&window);
     NameEditor* server = new NameEditor(&window);
+    ChosenGame game;
     NameActions* actions = nullptr;
 
     TwoEditors() {
@@ -48,7 +50,7 @@ struct TwoEditors {
         server->setGeometry(7, 60, 204, 22);
         chromlet::test::SetEditorText(player, "Red Rocket");
         chromlet::test::SetEditorText(server, "noname");
-        actions = new NameActions(player, server, &window);
+        actions = new NameActions(player, server, &game, &window);
     }
 };
 
@@ -109,7 +111,7 @@ class TestNameActions : public QObject {
     }
 
     void pastesACodedNameWithItsColours() {
-        actions->SetTarget(TargetGame::Quake3);
+        editors->game.SetTarget(TargetGame::Quake3);
         QApplication::clipboard()->setText(QStringLiteral("seta name \"^1Pl^7ay\u20ACer\""));
         player->setFocus();
         player->SetSelection({0, 3});
@@ -127,7 +129,7 @@ class TestNameActions : public QObject {
         QAction* copy = actions->CopyAsConsoleCommandAction();
         QVERIFY(!copy->isEnabled());
         QVERIFY(copy->toolTip().contains("q3config.cfg"));
-        actions->SetTarget(TargetGame::IoQuake3);
+        editors->game.SetTarget(TargetGame::IoQuake3);
         QVERIFY(copy->isEnabled());
         server->setFocus();
         server->SetSelection({0, 2});
@@ -158,14 +160,25 @@ class TestNameActions : public QObject {
                       "7\"");
         const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
         QCOMPARE(kept.size(), RecentNamesKept);
-        QCOMPARE(kept[0].nameLine, QByteArray("seta name \"\x1b"
+        QCOMPARE(kept[0].nameCode, QByteArray("\x1b"
                                               "1N5\x1b"
-                                              "7\""));
-        QCOMPARE(kept[1].nameLine, QByteArray("seta name \"\x1b"
+                                              "7"));
+        QCOMPARE(kept[1].nameCode, QByteArray("\x1b"
                                               "1N11\x1b"
-                                              "7\""));
+                                              "7"));
         QCOMPARE(kept.count(kept[0]), 1);
+
         QVERIFY(RecentNames(TargetGame::Quake3).isEmpty());
+        // Earlier versions kept whole lines; they still load.
+        {
+            QSettings old;
+            old.beginWriteArray(QStringLiteral("recentNames/quake3"), 1);
+            old.setArrayIndex(0);
+            old.setValue(QStringLiteral("name"), QByteArray("seta name \"^1Old^7\""));
+            old.setValue(QStringLiteral("server"), QByteArray("seta sv_hostname \"S^7\""));
+            old.endArray();
+        }
+        QCOMPARE(RecentNames(TargetGame::Quake3).value(0), (RecentName{"^1Old^7", "S^7"}));
 
         QMenu* menu = actions->RecentNamesMenu();
         emit menu->aboutToShow();

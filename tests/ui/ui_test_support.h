@@ -117,6 +117,34 @@ inline void CheckLayoutControl(QWidget* w, const QString& kind, const QString& c
     }
 }
 
+/// Sets an environment variable (or unsets it, for a null value) for its own lifetime, and puts
+/// the old value back however the test ends.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
+    ~ScopedEnv() {
+        if (wasSet_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    QByteArray old_;
+    bool wasSet_;
+};
+
 /// Replaces the editor's whole text, every character white and in the standard font.
 inline void SetEditorText(ui::NameEditor* editor, const QString& text) {
     editor->setPlainText(text);
