@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/seta_reader.h"
+#include "core/char_rules.h"
 #include "core/coded_name.h"
 #include "core/color_code.h"
 
@@ -19,36 +20,9 @@ namespace {
 
 // The longest name the program makes, the engines' MAX_INFO_STRING: ioquake3's
 // Cvar_WriteVariables leaves a longer value out of the file it writes. core/char_rules.h is to
-// state it for every part of the program; until it does, it stands here.
+// state it for every part of the program; until it does, it stands here (and once it does, the
+// compiler will ask for this one to go).
 constexpr std::size_t MaxNameChars = 1024;
-
-// The start of the line handed to ParseCodedName; the value and a closing quote follow.
-constexpr std::string_view ParsedLineStart = "seta name \"";
-
-// Two alternative-font bytes that stand in for a byte 85 (see LineToParse): both end in the same
-// three bits as 85, so a caret before them is the same colour code where an engine reads any byte
-// after a caret as one, and neither is a letter or a digit.
-constexpr char NelStandIns[] = {'\x95', '\x9D'};
-
-// A stored value as a line that ParseCodedName reads whole. It ends a value at a double quote and
-// a line at the bytes VT, FF and 85 (NEL, a line break on the clipboard); in a stored value a
-// quote is no end and is left out, VT and FF are control characters and are left out, and 85 is
-// the alternative font's character 5. Quote, VT and FF become the control byte with the same low
-// three bits, so that a caret before them reads as the same colour code, and are left out with
-// the other control characters; 85 becomes `nelStandIn`.
-std::string LineToParse(std::string_view value, char nelStandIn) {
-    std::string line(ParsedLineStart);
-    for (char c : value) {
-        if (c == '"' || c == '\v' || c == '\f') {
-            c = static_cast<char>(c & 7);
-        } else if (c == '\x85') {
-            c = nelStandIn;
-        }
-        line.push_back(c);
-    }
-    line.push_back('"');
-    return line;
-}
 
 struct DecodedValue {
     MemoryStyledText name;
@@ -57,59 +31,38 @@ struct DecodedValue {
 };
 
 // The one place where a stored value becomes styled text: decoded as Paste coded name decodes a
-// pasted line, so that both code forms read alike in every target.
+// pasted name, so that both code forms read alike in every target, and without what a name
+// cannot hold.
 DecodedValue DecodeValue(TargetGame target, std::string_view value) {
-    ParseNotes notes;
-    const std::optional<MemoryStyledText> parsed =
-        ParseCodedName(target, LineToParse(value, NelStandIns[0]), &notes);
-    DecodedValue decoded;
-    if (!parsed) {
-        return decoded;  // an empty name, or only code
-    }
-    std::string text = parsed->Text();
-    if (value.find('\x85') != std::string_view::npos) {
-        // Where a run with the other stand-in gives another character, a byte 85 stood.
-        const std::optional<MemoryStyledText> other =
-            ParseCodedName(target, LineToParse(value, NelStandIns[1]));
-        const std::string otherText = other ? other->Text() : std::string();
-        for (std::size_t i = 0; i < text.size() && i < otherText.size(); ++i) {
-            text[i] = text[i] == otherText[i] ? text[i] : '\x05';
-        }
-    }
-    decoded.leftOut = notes.quotesStripped || notes.lineBreaksStripped;
+    const MemoryStyledText decoded = DecodeAnyCode(target, value);
+    const std::string text = decoded.Text();
+    DecodedValue result;
     std::string kept;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const CharStyle style = parsed->StyleAt(i);
-        // Every engine ends a value at NUL, and no other control character belongs in a name;
-        // the alternative font's characters below 32 do.
-        if (style.Q3Font && (c < 32 || c == 127)) {
-            decoded.leftOut = true;
+        const CharStyle style = decoded.StyleAt(i);
+        // A quote or a line break would break the line written back (the alternative font has
+        // both); every engine ends a value at NUL, and no other control character belongs in a
+        // name either, though the alternative font's characters below 32 do.
+        if (!IsNameChar(c) || (style.Q3Font && (c < 32 || c == 127))) {
+            result.leftOut = true;
             continue;
         }
         if (kept.size() == MaxNameChars) {
-            decoded.cut = true;
+            result.cut = true;
             break;
         }
         kept.push_back(text[i]);
         styles.push_back(style);
     }
-    decoded.name = MemoryStyledText(std::move(kept), std::move(styles));
-    return decoded;
+    result.name = MemoryStyledText(std::move(kept), std::move(styles));
+    return result;
 }
 
-// The bytes between the first and the last double quote of a line; nullopt with fewer than two.
-std::optional<std::string_view> QuotedValue(const std::optional<std::string>& line) {
-    if (!line) {
-        return std::nullopt;
-    }
-    const std::size_t open = line->find('"');
-    const std::size_t close = line->rfind('"');
-    if (open == std::string::npos || close == open) {
-        return std::nullopt;
-    }
-    return std::string_view(*line).substr(open + 1, close - open - 1);
+// The value of a stored line, as the engines' tokenizer reads it.
+std::optional<std::string_view> ValueOf(const std::optional<std::string>& line) {
+    return line ? QuotedValue(*line) : std::nullopt;
 }
 
 NameLineState StateOf(const std::optional<std::string_view>& value, bool tooLong) {
@@ -133,7 +86,7 @@ bool HasCode(std::string_view value, char start) {
 QString FormNote(TargetGame target, std::string_view player, std::string_view server,
                  const LineEndCounts& ends) {
     const bool escape = HasCode(player, ColorEscape) || HasCode(server, ColorEscape);
-    const bool caret = HasCode(player, '^') || HasCode(server, '^');
+    const bool caret = HasCode(player, CaretEscape) || HasCode(server, CaretEscape);
     const bool lfOnly = ends.lf > 0 && ends.crLf == 0 && ends.cr == 0;
     const bool targetIsLater = CodeFormOf(target) == CodeForm::Caret;
     if (escape && !caret && targetIsLater) {
@@ -164,8 +117,8 @@ LoadedNames LoadNames(const QString& path, TargetGame target) {
         loaded.readError = stored.error;
         return loaded;
     }
-    const std::optional<std::string_view> player = QuotedValue(stored.nameLine);
-    const std::optional<std::string_view> server = QuotedValue(stored.serverLine);
+    const std::optional<std::string_view> player = ValueOf(stored.nameLine);
+    const std::optional<std::string_view> server = ValueOf(stored.serverLine);
     loaded.player = StateOf(player, stored.nameLineTooLong);
     loaded.server = StateOf(server, stored.serverLineTooLong);
     if (!loaded.Ok()) {

@@ -36,12 +36,12 @@ struct LoadedNames {
 };
 
 /// Reads the last player-name and server-name lines of the configuration file at `path` (a line
-/// ends at LF, CR LF or CR, whatever game wrote the file) and decodes their values into styled
-/// text as Paste coded name decodes a pasted line: escape codes and the caret codes `target`'s
-/// engine reads, in every target. A name holds only characters a name may hold: a control
-/// character (codes 0 to 31 and 127, NUL among them), a double quote or a line break in a value
-/// (a file edited by hand) is left out with its style, and a name is cut to the longest the game
-/// keeps; the note says so.
+/// ends at LF, CR LF or CR, whatever game wrote the file) and decodes their values (from the
+/// first double quote to the next, as the engines' tokenizer reads them) into styled text as
+/// Paste coded name decodes a pasted name: escape codes and the caret codes `target`'s engine
+/// reads, in every target. A name holds only characters a name may hold: a control character
+/// (codes 0 to 31 and 127, NUL among them) or a quote or line break of the alternative font is
+/// left out with its style, and a name is cut to the longest the game keeps; the note says so.
 ///
 /// The file's form, for the note: the colour codes in the two values, where they hold codes of
 /// one form only (the escape and a digit: the test release; a caret and a digit: a later engine);

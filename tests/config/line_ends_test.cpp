@@ -148,7 +148,10 @@ TEST(LaterEngine, keepsEveryLineAsItIsAndEndsTheNewLinesLikeTheFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        for (const TargetGame target : {TargetGame::Quake3, TargetGame::IoQuake3}) {
+        for (const TargetGame target : AllTargets) {
+            if (CodeFormOf(target) == CodeForm::Escape) {
+                continue;
+            }
             ConfigFolder folder;
             WriteBytes(folder.Config(), c.before);
             const UpdateResult result = ConfigUpdater(folder.Config(), name, server, {target});
