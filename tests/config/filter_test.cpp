@@ -115,16 +115,6 @@ TEST(NewLines, carryTheEscapeNulAndEveryHighByteUnchanged) {
               ToHex(Lines({{"seta a 1", "0D 0A"}, {name, "0A 0D 0A"}, {server, "0A 0D 0A"}})));
 }
 
-TEST(EmptyFile, isAFileWithoutLines) {
-    ConfigFolder folder;
-    WriteBytes(folder.Config(), "");
-    const UpdateResult result = Update(folder.Config());
-    ASSERT_TRUE(result.Ok()) << result.reason.toStdString();
-    EXPECT_TRUE(QFile::exists(folder.Side()));
-    EXPECT_EQ(ReadBytes(folder.Side()), "");
-    EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(NewLines()));
-}
-
 TEST(NewLines, withALineBreakAreRefusedBeforeAnyFileIsTouched) {
     const std::string line = "seta name \"a\"";
     const struct {

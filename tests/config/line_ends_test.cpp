@@ -29,23 +29,16 @@ std::string FiveLineFile(std::string_view end) {
                   {"seta second_setting 2", end}});
 }
 
-TEST(FiveLineFile, lfLineEndsBecomeLfCrLf) {
-    const Rewrite r = UpdateBytes(FiveLineFile("0A"));
-    EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0A 0D 0A")));
-    EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0A 0D 0A"},
-                                            {"seta first_setting 1", "0A 0D 0A"},
-                                            {"seta second_setting 2", "0A 0D 0A"}}) +
-                                     NewLines()));
-}
-
-TEST(FiveLineFile, crLfAndCrLineEndsBecomeCrLf) {
-    for (const std::string_view end : {"0D 0A", "0D"}) {
-        SCOPED_TRACE(std::string(end));
+// LF line ends become LF CR LF, CR LF and CR become CR LF.
+TEST(FiveLineFile, lineEndsAreNormalised) {
+    for (const auto& [end, normalised] :
+         {std::pair{"0A", "0A 0D 0A"}, std::pair{"0D 0A", "0D 0A"}, std::pair{"0D", "0D 0A"}}) {
+        SCOPED_TRACE(end);
         const Rewrite r = UpdateBytes(FiveLineFile(end));
-        EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0D 0A")));
-        EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0D 0A"},
-                                                {"seta first_setting 1", "0D 0A"},
-                                                {"seta second_setting 2", "0D 0A"}}) +
+        EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile(normalised)));
+        EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", normalised},
+                                                {"seta first_setting 1", normalised},
+                                                {"seta second_setting 2", normalised}}) +
                                          NewLines()));
     }
 }
@@ -94,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Lines({{"a", "0A 0D 0A"}, {"b", "0D 0A"}})},
         LineEndCase{"emptyFirstLineIsWritten", Lines({{"", "0D 0A"}, {"a", "0D 0A"}}),
                     Lines({{"", "0D 0A"}, {"a", "0D 0A"}})},
+        LineEndCase{"emptyFileHasNoLines", "", ""},
         LineEndCase{"lfAloneIsOneEmptyPiece", FromHex("0A"), FromHex("0A 0D 0A")},
         LineEndCase{"crAloneIsOneEmptyLine", FromHex("0D"), FromHex("0D 0A")},
         LineEndCase{"crCrIsTwoEmptyLines", FromHex("0D 0D"), FromHex("0D 0A 0D 0A")},
