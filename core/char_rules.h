@@ -2,9 +2,15 @@
 // config updater all ask here, so that the three never disagree.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace chromlet {
+
+/// The most characters a name holds. No engine keeps more than about a thousand bytes of a value
+/// (MAX_INFO_STRING is 1024, and Cvar_WriteVariables leaves out a longer value when the game
+/// writes its config), so nothing longer is a name; every way into an editor cuts there.
+inline constexpr std::size_t MaxNameChars = 1024;
 
 /// Why a character cannot stand in a name; None when it can.
 enum class NameCharFault {

@@ -89,55 +89,6 @@ std::string Clean132(std::string_view in, CleanTrace& trace) {
     return out;
 }
 
-std::string CleanIoq3(std::string_view in, CleanTrace& trace) {
-    in = AsCString(in);
-    const std::size_t outSize = MaxNetName;
-    std::string out(outSize, '\0');
-    std::size_t outpos = 0;
-    int colorlessLen = 0;
-    int spaces = 0;
-
-    std::size_t i = 0;
-    for (; i < in.size() && in[i] == ' '; ++i) {
-        trace.leadingSpaces = true;
-    }
-    for (; i < in.size() && outpos < outSize - 1; ++i) {
-        out[outpos] = in[i];
-        if (in[i] == ' ') {
-            if (spaces > 2) {
-                trace.spaces = true;
-                continue;
-            }
-            ++spaces;
-        } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
-            if (IsAsciiLetterOrDigit(out[outpos])) {
-                --colorlessLen;
-                if (IsBlackCode(in[i])) {
-                    // The black code was copied; stepping back lets the next byte overwrite its
-                    // caret.
-                    trace.black = true;
-                    --outpos;
-                    continue;
-                }
-            } else {
-                spaces = 0;
-                ++colorlessLen;
-            }
-        } else {
-            spaces = 0;
-            ++colorlessLen;
-        }
-        ++outpos;
-    }
-    trace.cut = i < in.size();
-    out.resize(outpos);
-    if (out.empty() || colorlessLen == 0) {
-        trace.unnamed = true;
-        out = UnnamedPlayer;
-    }
-    return out;
-}
-
 constexpr bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -166,9 +117,11 @@ std::string OpenArenaCleanStr(std::string s) {
     return s;
 }
 
-// OpenArena's ClientCleanName: ioquake3's loop with OpenArena's colour test; the black branch
-// that would drop the code is commented out there and only notes that black is on.
-std::string CleanOpenArena(std::string_view in, CleanTrace& trace) {
+// ioquake3's ClientCleanName, and OpenArena's, which is the same loop with OpenArena's colour
+// test: there the branch that drops a black code is commented out and only notes that black is
+// on, and a name without a letter or digit outside black loses its colours at the end.
+std::string CleanIoq3(TargetGame target, std::string_view in, CleanTrace& trace) {
+    const bool openArena = RulesOf(target).cleaning == NameCleaning::OpenArena;
     in = AsCString(in);
     const std::size_t outSize = MaxNetName;
     std::string out(outSize, '\0');
@@ -191,10 +144,16 @@ std::string CleanOpenArena(std::string_view in, CleanTrace& trace) {
             }
             ++spaces;
         } else if (outpos > 0 && out[outpos - 1] == CaretEscape) {
-            if (IsColorCodeAt(TargetGame::OpenArena, std::string_view(out).substr(outpos - 1, 2),
-                              0)) {
+            if (IsColorCodeAt(target, std::string_view(out).substr(outpos - 1, 2), 0)) {
                 --colorlessLen;
-                black = in[i] == '0';
+                black = ColorOfCode(target, in[i]) == PackedOf(PaletteColor::Black);
+                if (black && !openArena) {
+                    // The black code was copied; stepping back lets the next byte overwrite its
+                    // caret.
+                    trace.black = true;
+                    --outpos;
+                    continue;
+                }
             } else {
                 spaces = 0;
                 ++colorlessLen;
@@ -210,14 +169,14 @@ std::string CleanOpenArena(std::string_view in, CleanTrace& trace) {
     }
     trace.cut = i < in.size();
     out.resize(outpos);
-    if (notBlack < 1) {
+    if (openArena && notBlack < 1) {
         std::string plain = OpenArenaCleanStr(out);
         trace.colorsRemoved = plain != out;
         out = std::move(plain);
     }
     if (out.empty() || colorlessLen == 0) {
         trace.unnamed = true;
-        out = RulesOf(TargetGame::OpenArena).unnamed;
+        out = RulesOf(target).unnamed;
     }
     return out;
 }
@@ -229,9 +188,8 @@ std::string Clean(TargetGame target, std::string_view in, CleanTrace& trace) {
         case NameCleaning::Q3_132:
             return Clean132(in, trace);
         case NameCleaning::Ioq3:
-            return CleanIoq3(in, trace);
         case NameCleaning::OpenArena:
-            return CleanOpenArena(in, trace);
+            return CleanIoq3(target, in, trace);
     }
     return std::string(in);
 }
@@ -282,12 +240,12 @@ std::string CleanName132(std::string_view in) {
 
 std::string CleanNameIoq3(std::string_view in) {
     CleanTrace trace;
-    return CleanIoq3(in, trace);
+    return CleanIoq3(TargetGame::IoQuake3, in, trace);
 }
 
 std::string CleanNameOpenArena(std::string_view in) {
     CleanTrace trace;
-    return CleanOpenArena(in, trace);
+    return CleanIoq3(TargetGame::OpenArena, in, trace);
 }
 
 std::string AsArrived(TargetGame target, std::string_view code) {

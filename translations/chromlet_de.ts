@@ -401,6 +401,14 @@
         <source>✓ Written to %1</source>
         <translation>✓ In %1 geschrieben</translation>
     </message>
+    <message>
+        <source>Player name line</source>
+        <translation>Zeile des Spielernamens</translation>
+    </message>
+    <message>
+        <source>Server name line</source>
+        <translation>Zeile des Servernamens</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::FileChooser</name>
@@ -604,6 +612,55 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>&amp;OpenArena</source>
         <translation>&amp;OpenArena</translation>
     </message>
+    <message>
+        <source>%1, player name</source>
+        <extracomment>A colour button&apos;s accessible name: the colour, then which name it colours.</extracomment>
+        <translation>%1, Spielername</translation>
+    </message>
+    <message>
+        <source>%1, server name</source>
+        <translation>%1, Servername</translation>
+    </message>
+    <message>
+        <source>Colours the selected part of the player name %1.</source>
+        <translation>Färbt den markierten Teil des Spielernamens %1.</translation>
+    </message>
+    <message>
+        <source>Colours the selected part of the server name %1.</source>
+        <translation>Färbt den markierten Teil des Servernamens %1.</translation>
+    </message>
+    <message>
+        <source>Puts the selected part of the player name into the game&apos;s standard font.</source>
+        <translation>Setzt den markierten Teil des Spielernamens in die Standardschrift des Spiels.</translation>
+    </message>
+    <message>
+        <source>Puts the selected part of the server name into the game&apos;s standard font.</source>
+        <translation>Setzt den markierten Teil des Servernamens in die Standardschrift des Spiels.</translation>
+    </message>
+    <message>
+        <source>Puts the selected part of the player name into the game&apos;s alternative font.</source>
+        <translation>Setzt den markierten Teil des Spielernamens in die alternative Schrift des Spiels.</translation>
+    </message>
+    <message>
+        <source>Puts the selected part of the server name into the game&apos;s alternative font.</source>
+        <translation>Setzt den markierten Teil des Servernamens in die alternative Schrift des Spiels.</translation>
+    </message>
+    <message>
+        <source>In game</source>
+        <translation>Im Spiel</translation>
+    </message>
+    <message>
+        <source>Length of the names against the game&apos;s limits</source>
+        <translation>Länge der Namen gegenüber den Grenzen des Spiels</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Chromlet cannot write its settings file %1, so the chosen game and the recent names will be forgotten when it closes. Make the file and its folder writable to keep them.</source>
+        <translation>Chromlet kann seine Einstellungsdatei %1 nicht schreiben, daher sind das gewählte Spiel und die letzten Namen beim Beenden vergessen. Mache die Datei und ihren Ordner beschreibbar, um sie zu behalten.</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::GamePreview</name>
@@ -724,6 +781,7 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>%1 on %2</source>
+        <extracomment>A pair of recent names: the player name on the server name.</extracomment>
         <translation>%1 auf %2</translation>
     </message>
     <message>
@@ -761,6 +819,19 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>Rece&amp;nt names</source>
         <translation>Letzte &amp;Namen</translation>
+    </message>
+    <message>
+        <source>This name is too long for the game&apos;s console, which holds %1 characters: nothing was copied. Use Show code and write it into q3config.cfg instead.</source>
+        <translation>Dieser Name ist zu lang für die Konsole des Spiels, die %1 Zeichen fasst: Es wurde nichts kopiert. Nimm stattdessen „Code zeigen“ und schreibe ihn in die q3config.cfg.</translation>
+    </message>
+    <message>
+        <source>Copied. Paste it into the game&apos;s console (opened with ~).</source>
+        <translation>Kopiert. Füge es in die Konsole des Spiels ein (sie öffnet sich mit ~).</translation>
+    </message>
+    <message>
+        <source>%1 (not written)</source>
+        <extracomment>A recent pair of names the window was closed with, never written to a config.</extracomment>
+        <translation>%1 (nicht geschrieben)</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,11 @@ void BudgetView::ShowLine(Line& line, const QString& title, std::size_t bytes, s
     }
 }
 
+QColor BudgetView::WarningColor() const {
+    return palette().color(QPalette::Window).lightness() < 128 ? QColor(255, 120, 110)
+                                                               : QColor(190, 0, 0);
+}
+
 QString BudgetView::Counts(int line) const {
     return lines_[line].counts->text();
 }

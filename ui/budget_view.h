@@ -30,7 +30,9 @@ class BudgetView : public QWidget {
     /// bound only when it is exceeded).
     std::vector<QLabel*> Marks(int line) const;
 
-    static QColor WarningColor() { return QColor(190, 0, 0); }
+    /// The colour of a limit that is exceeded: a red that reads on the window's own background,
+    /// dark or light.
+    QColor WarningColor() const;
 
   private:
     struct Line {

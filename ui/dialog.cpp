@@ -71,6 +71,8 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
     }
     text1_ = findChild<QLineEdit*>(QStringLiteral("Text1"));
     text2_ = findChild<QLineEdit*>(QStringLiteral("Text2"));
+    text1_->setAccessibleName(tr("Player name line"));
+    text2_->setAccessibleName(tr("Server name line"));
     for (QLineEdit* box : {text1_, text2_}) {
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setValidator(new ConfigLineValidator(box));

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,6 +27,7 @@
 #include "ui/latin1.h"
 #include "ui/name_actions.h"
 #include "ui/name_editor.h"
+#include "ui/recent_names.h"
 #include "ui/target_choice.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -141,6 +144,44 @@ QString AltFontOnlineNote() {
 
 }  // namespace
 
+// Twenty buttons share eight captions: a screen reader hears which name each one acts on.
+void Form1::DescribeForScreenReaders(const StyleButton& button, QPushButton* widget) {
+    const bool player = button.editor == StyleButton::Editor::Player;
+    if (button.operation == StyleButton::Operation::Color) {
+        const QString colour = tr(Palette(button.color).caption.data()).remove('&');
+        //: A colour button's accessible name: the colour, then which name it colours.
+        widget->setAccessibleName(player ? tr("%1, player name").arg(colour)
+                                         : tr("%1, server name").arg(colour));
+        widget->setAccessibleDescription(
+            player ? tr("Colours the selected part of the player name %1.").arg(colour.toLower())
+                   : tr("Colours the selected part of the server name %1.").arg(colour.toLower()));
+        return;
+    }
+    const QString font = button.q3Font ? tr("Q3 Font") : tr("Alt. Font");
+    widget->setAccessibleName(player ? tr("%1, player name").arg(font)
+                                     : tr("%1, server name").arg(font));
+    widget->setAccessibleDescription(
+        button.q3Font
+            ? (player ? tr("Puts the selected part of the player name into the game's standard "
+                           "font.")
+                      : tr("Puts the selected part of the server name into the game's standard "
+                           "font."))
+            : (player ? tr("Puts the selected part of the player name into the game's "
+                           "alternative font.")
+                      : tr("Puts the selected part of the server name into the game's "
+                           "alternative font.")));
+}
+
+// The labels name the editors for screen readers; the preview and the counts are read out as the
+// text they show.
+void Form1::SetUpAccessibility() {
+    findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(rtb_);
+    findChild<QLabel*>(QStringLiteral("Label5"))->setBuddy(rtb2_);
+    findChild<QLabel*>(QStringLiteral("Label6"))->setBuddy(preview_);
+    preview_->setAccessibleName(tr("In game"));
+    budget_->setAccessibleName(tr("Length of the names against the game's limits"));
+}
+
 void Form1::StyleButton_Click(const StyleButton& button) {
     NameEditor* editor = button.editor == StyleButton::Editor::Player ? rtb_ : rtb2_;
     if (button.operation == StyleButton::Operation::Color) {
@@ -169,8 +210,10 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     ConnectButtons();
     actions_ = new NameActions(rtb_, rtb2_, game_, this);
     connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
+    connect(game_, &ChosenGame::NotRemembered, this, &Form1::ShowSettingsNotSaved);
     CreateMenuBar();
     SetTabOrder();
+    SetUpAccessibility();
     Form_Load();
     rtb_->setFocus(Qt::OtherFocusReason);
 }
@@ -249,8 +292,10 @@ void Form1::ConnectButtons() {
         {"Command22", E::Server, O::Font, C::White, false},
     };
     for (const StyleButton& button : StyleButtons) {
-        connect(findChild<QPushButton*>(FromLatin1(button.name)), &QPushButton::clicked, this,
+        auto* widget = findChild<QPushButton*>(FromLatin1(button.name));
+        connect(widget, &QPushButton::clicked, this,
                 [this, &button] { StyleButton_Click(button); });
+        DescribeForScreenReaders(button, widget);
     }
     const auto connectClick = [this](const char* name, void (Form1::*handler)()) {
         connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, handler);
@@ -283,6 +328,7 @@ void Form1::CreateMenuBar() {
 void Form1::CreateFileMenu() {
     QMenu* menu = menuBar_->addMenu(tr("&File"));
     menu->setObjectName(QStringLiteral("FileMenu"));
+    menu->setToolTipsVisible(true);
     menu->addAction(tr("Load from &q3config.cfg..."), this, &Form1::Command23_Click);
     menu->addMenu(actions_->RecentNamesMenu());
     menu->addAction(tr("S&how code"), this, &Form1::Command9_Click);
@@ -351,6 +397,7 @@ void Form1::CreateStyleMenu() {
 void Form1::CreateGameMenu() {
     QMenu* menu = menuBar_->addMenu(tr("G&ame"));
     menu->setObjectName(QStringLiteral("GameMenu"));
+    menu->setToolTipsVisible(true);
     targetActions_ = new QActionGroup(this);
     targetActions_->setExclusive(true);
     for (TargetGame target : AllTargets) {
@@ -372,6 +419,7 @@ void Form1::ShowTargetChecked(TargetGame target) {
 void Form1::CreateHelpMenu() {
     QMenu* menu = menuBar_->addMenu(tr("&Help"));
     menu->setObjectName(QStringLiteral("HelpMenu"));
+    menu->setToolTipsVisible(true);
     menu->addAction(tr("&About Chromlet"), this, &Form1::ShowAbout);
 }
 
@@ -486,13 +534,55 @@ void Form1::Command9_Click() {
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,
             [this](const QString&, const std::string& name, const std::string& server) {
-                actions_->RememberWritten(name, server);
+                if (!actions_->RememberWritten(name, server)) {
+                    ShowSettingsNotSaved(QSettings().fileName());
+                }
             });
     dialog.exec();
 }
 
 void Form1::Command10_Click() {
     close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const auto untouched = [](const NameEditor& editor, std::string_view startName) {
+        if (editor.Text() != startName) {
+            return false;
+        }
+        for (std::size_t i = 0; i < editor.Length(); ++i) {
+            if (editor.StyleAt(i) != CharStyle{PackedOf(PaletteColor::White), true}) {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (!untouched(*rtb_, "Player") || !untouched(*rtb2_, "noname")) {
+        const NameCodes codes = EncodeNames(game_->Target(), *rtb_, *rtb2_);
+        if (!KeepUnwrittenNames(game_->Target(), codes.player, codes.server)) {
+            qWarning("Chromlet could not keep the names in %s", qPrintable(QSettings().fileName()));
+        }
+    }
+    QWidget::closeEvent(event);
+}
+
+// Once a session is enough: the user cannot change the folder from here.
+void Form1::ShowSettingsNotSaved(const QString& settingsFile) {
+    if (settingsWarningShown_) {
+        return;
+    }
+    settingsWarningShown_ = true;
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Settings not saved"),
+        tr("Chromlet cannot write its settings file %1, so the chosen game and the recent names "
+           "will be forgotten when it closes. Make the file and its folder writable to keep "
+           "them.")
+            .arg(QDir::toNativeSeparators(settingsFile)),
+        QMessageBox::Close, this);
+    box->setObjectName(QStringLiteral("SettingsNotSavedNote"));
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 void Form1::Command23_Click() {

@@ -17,6 +17,7 @@
 class QAction;
 class QActionGroup;
 class QMenuBar;
+class QPushButton;
 
 namespace chromlet::ui {
 
@@ -58,6 +59,11 @@ class Form1 : public QWidget {
     /// writes; the system's process list unless set (tests give one that finds nothing).
     void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
 
+  protected:
+    /// Exit, Alt+E and the close box end the program at once; names that were never written are
+    /// kept first in Recent names, so that a slip of the key loses nothing.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     struct StyleButton;
 
@@ -86,6 +92,9 @@ class Form1 : public QWidget {
     void ShowAbout();
     void OpenCreditsLink(const QString& link);
     void ShowLinkFailure(const QUrl& url);
+    void ShowSettingsNotSaved(const QString& settingsFile);
+    void SetUpAccessibility();
+    void DescribeForScreenReaders(const StyleButton& button, QPushButton* widget);
     NameEditor* EditTarget() const;
 
     QWidget* clientArea_ = nullptr;
@@ -101,6 +110,7 @@ class Form1 : public QWidget {
     FileChooser chooser_;
     ChooserSettings loadChooser_;
     UrlOpener urlOpener_ = DefaultUrlOpener;
+    bool settingsWarningShown_ = false;
     RunningGamesFinder runningGames_ = RunningGamesNow;
 };
 

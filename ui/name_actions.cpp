@@ -66,6 +66,7 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, const ChosenGam
 
     // A menu needs a widget as its owner; the player editor lives as long as the actions.
     recentMenu_ = new QMenu(tr("Rece&nt names"), player_);
+    recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, &NameActions::FillRecentNamesMenu);
 
     QList<QAction*> context = styleActions_;
@@ -126,30 +127,47 @@ void NameActions::PasteCodedName() {
 
 void NameActions::CopyAsConsoleCommand() {
     const TargetGame target = game_->Target();
+    if (CodeFormOf(target) != CodeForm::Caret) {
+        current_->ShowNote(TestReleaseConsoleNote());
+        return;
+    }
     MemoryStyledText copy = MemoryStyledText::CopyOf(*current_);
     CodeDigit digit;
     const std::string code = BuildCode(target, copy, digit);
     const std::optional<std::string> command =
         ConsoleCommand(target, current_ == server_ ? "sv_hostname" : "name", code);
-    if (command) {
-        QApplication::clipboard()->setText(FromLatin1(*command));
+    if (!command) {
+        // The editors let in no quote and no line break, so the command is too long.
+        current_->ShowNote(
+            tr("This name is too long for the game's console, which holds %1 characters: "
+               "nothing was copied. Use Show code and write it into q3config.cfg instead.")
+                .arg(MaxConsoleLine));
+        return;
     }
+    QApplication::clipboard()->setText(FromLatin1(*command));
+    current_->ShowNote(tr("Copied. Paste it into the game's console (opened with ~)."));
 }
 
+// The command stays enabled in every game: a menu shows no tool tip on a disabled item, so the
+// reason it cannot work is given as a note when it is chosen.
 void NameActions::UpdateCommandAction() {
     const bool caret = CodeFormOf(game_->Target()) == CodeForm::Caret;
-    copyCommand_->setEnabled(caret);
     copyCommand_->setToolTip(
         caret ? (current_ == server_ ? tr("Put /sv_hostname \"...\" on the clipboard, to paste "
                                           "into the game's console")
                                      : tr("Put /name \"...\" on the clipboard, to paste into the "
                                           "game's console"))
-              : tr("The test release's console cannot type the colour escape: use Show code and "
-                   "write the name into q3config.cfg instead."));
+              : TestReleaseConsoleNote());
 }
 
-void NameActions::RememberWritten(const std::string& nameLine, const std::string& serverLine) {
-    RememberNames(game_->Target(), nameLine, serverLine);
+QString NameActions::TestReleaseConsoleNote() {
+    return tr(
+        "The test release's console cannot type the colour escape: use Show code and "
+        "write the name into q3config.cfg instead.");
+}
+
+bool NameActions::RememberWritten(const std::string& nameLine, const std::string& serverLine) {
+    return RememberNames(game_->Target(), nameLine, serverLine);
 }
 
 void NameActions::FillRecentNamesMenu() {
@@ -160,11 +178,23 @@ void NameActions::FillRecentNamesMenu() {
         recentMenu_->addAction(tr("No names written yet"))->setEnabled(false);
         return;
     }
+    const QFontMetrics metrics(recentMenu_->font());
     for (const RecentName& recent : names) {
-        const QString text =
-            tr("%1 on %2").arg(Shown(recent.nameCode, target), Shown(recent.serverCode, target));
+        // Each name cut to a width a menu can show; the tool tip holds both whole.
+        const QString name = Shown(recent.nameCode, target);
+        const QString server = Shown(recent.serverCode, target);
+        const auto fit = [&](const QString& s) {
+            return metrics.elidedText(s, Qt::ElideRight, metrics.averageCharWidth() * 32);
+        };
+        //: A pair of recent names: the player name on the server name.
+        QString text = tr("%1 on %2").arg(fit(name), fit(server));
+        if (!recent.written) {
+            //: A recent pair of names the window was closed with, never written to a config.
+            text = tr("%1 (not written)").arg(text);
+        }
         // A single "&" in a menu item would mark an access key.
         QAction* item = recentMenu_->addAction(QString(text).replace('&', QStringLiteral("&&")));
+        item->setToolTip(tr("%1 on %2").arg(name.left(300), server.left(300)));
         connect(item, &QAction::triggered, this, [this, target, recent] {
             player_->ReplaceStyledText(DecodeCode(target, recent.nameCode.toStdString()));
             server_->ReplaceStyledText(DecodeCode(target, recent.serverCode.toStdString()));

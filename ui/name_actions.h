@@ -37,8 +37,9 @@ class NameActions : public QObject {
     /// The editor the actions act on.
     NameEditor* CurrentEditor() const { return current_; }
 
-    /// Keeps a pair of lines that was just written to a config, for the current target.
-    void RememberWritten(const std::string& nameLine, const std::string& serverLine);
+    /// Keeps a pair of lines that was just written to a config, for the current target; false
+    /// when the settings could not be saved.
+    bool RememberWritten(const std::string& nameLine, const std::string& serverLine);
 
     void ApplyStyle(QuickStyle style);
     void Tidy();
@@ -52,6 +53,7 @@ class NameActions : public QObject {
     QAction* AddStyleAction(const QString& text, const QKeySequence& shortcut,
                             const std::function<void()>& act);
     void FillRecentNamesMenu();
+    static QString TestReleaseConsoleNote();
     void UpdateCommandAction();
 
     NameEditor* player_;

@@ -14,10 +14,13 @@ QString GroupOf(TargetGame target) {
            QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
+QByteArray Bytes(std::string_view s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 // The value a written line holds between its quotes; the whole line if it holds none.
 QByteArray CodeOf(std::string_view line) {
-    const std::string_view code = QuotedValue(line).value_or(line);
-    return QByteArray(code.data(), static_cast<qsizetype>(code.size()));
+    return Bytes(QuotedValue(line).value_or(line));
 }
 
 // Codes travel as bytes, so that the escape and characters 128 to 255 come back as written.
@@ -28,29 +31,7 @@ QByteArray Stored(const QSettings& settings, const QString& codeKey, const QStri
     return CodeOf(settings.value(lineKey).toByteArray().toStdString());
 }
 
-}  // namespace
-
-QList<RecentName> RecentNames(TargetGame target) {
-    QSettings settings;
-    QList<RecentName> names;
-    const int count = settings.beginReadArray(GroupOf(target));
-    for (int i = 0; i < count && i < RecentNamesKept; ++i) {
-        settings.setArrayIndex(i);
-        names.append({Stored(settings, QStringLiteral("nameCode"), QStringLiteral("name")),
-                      Stored(settings, QStringLiteral("serverCode"), QStringLiteral("server"))});
-    }
-    settings.endArray();
-    return names;
-}
-
-void RememberNames(TargetGame target, const std::string& nameLine, const std::string& serverLine) {
-    QList<RecentName> names = RecentNames(target);
-    const RecentName written{CodeOf(nameLine), CodeOf(serverLine)};
-    names.removeAll(written);
-    names.prepend(written);
-    while (names.size() > RecentNamesKept) {
-        names.removeLast();
-    }
+bool Store(TargetGame target, const QList<RecentName>& names) {
     QSettings settings;
     settings.remove(GroupOf(target));
     settings.beginWriteArray(GroupOf(target), static_cast<int>(names.size()));
@@ -58,8 +39,65 @@ void RememberNames(TargetGame target, const std::string& nameLine, const std::st
         settings.setArrayIndex(i);
         settings.setValue(QStringLiteral("nameCode"), names[i].nameCode);
         settings.setValue(QStringLiteral("serverCode"), names[i].serverCode);
+        if (!names[i].written) {
+            settings.setValue(QStringLiteral("written"), false);
+        }
     }
     settings.endArray();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool PutFirst(TargetGame target, const RecentName& pair) {
+    QList<RecentName> names = RecentNames(target);
+    names.removeIf([&](const RecentName& kept) {
+        return (!kept.written && !pair.written) ||
+               (kept.nameCode == pair.nameCode && kept.serverCode == pair.serverCode);
+    });
+    names.prepend(pair);
+    while (names.size() > RecentNamesKept) {
+        names.removeLast();
+    }
+    return Store(target, names);
+}
+
+}  // namespace
+
+QList<RecentName> RecentNames(TargetGame target) {
+    QSettings settings;
+    QList<RecentName> names;
+    const int count = settings.beginReadArray(GroupOf(target));
+    for (int i = 0; i < count && names.size() < RecentNamesKept; ++i) {
+        settings.setArrayIndex(i);
+        RecentName pair{Stored(settings, QStringLiteral("nameCode"), QStringLiteral("name")),
+                        Stored(settings, QStringLiteral("serverCode"), QStringLiteral("server")),
+                        settings.value(QStringLiteral("written"), true).toBool()};
+        if (pair.nameCode.size() <= MaxRecentCodeBytes &&
+            pair.serverCode.size() <= MaxRecentCodeBytes) {
+            names.append(pair);
+        }
+    }
+    settings.endArray();
+    return names;
+}
+
+bool RememberNames(TargetGame target, const std::string& nameLine, const std::string& serverLine) {
+    return PutFirst(target, {CodeOf(nameLine), CodeOf(serverLine), true});
+}
+
+bool KeepUnwrittenNames(TargetGame target, const std::string& nameCode,
+                        const std::string& serverCode) {
+    const QList<RecentName> names = RecentNames(target);
+    const RecentName closing{Bytes(nameCode), Bytes(serverCode), false};
+    for (const RecentName& kept : names) {
+        if (kept.written) {
+            if (kept.nameCode == closing.nameCode && kept.serverCode == closing.serverCode) {
+                return true;  // the names written last: nothing would be lost
+            }
+            break;
+        }
+    }
+    return PutFirst(target, closing);
 }
 
 }  // namespace chromlet::ui

@@ -27,6 +27,10 @@ void ChosenGame::SetTarget(TargetGame target) {
     target_ = target;
     QSettings settings;
     StoreTarget(settings, target);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        emit NotRemembered(settings.fileName());
+    }
     emit Changed(target);
 }
 

@@ -28,6 +28,8 @@ class ChosenGame : public QObject {
 
   signals:
     void Changed(TargetGame target);
+    /// The choice could not be remembered: the settings file cannot be written.
+    void NotRemembered(const QString& settingsFile);
 
   private:
     TargetGame target_;

@@ -311,15 +311,6 @@ class TestDialog : public QObject {
         QVERIFY(!QFile::exists(answer + "_"));
         QVERIFY(dialog->isVisible());
     }
-
-    // Not a check: saves the dialog as it looks right after a write, for the README and reviews.
-    void saveScreenshotArtefact() {
-        answer = config;
-        QTest::mouseClick(command1(), Qt::LeftButton);
-        const QString out = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
-        QVERIFY(QDir().mkpath(out));
-        QVERIFY(dialog->grab().save(out + "/dialog.png"));
-    }
 };
 
 QTEST_MAIN(TestDialog)

@@ -1,4 +1,5 @@
 // The main window, driven as a user drives it.
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "ui/game_running_check.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
+#include "ui/recent_names.h"
 #include "ui/target_choice.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
@@ -29,6 +31,61 @@ using namespace chromlet;
 using namespace chromlet::ui;
 using chromlet::test::ModalWatcher;
 using chromlet::test::SetEditorText;
+
+// The main window as it must be. Place in twips; for a style button, its editor and what it
+// applies (a packed colour, or the font flag: 1 standard, 0 alternative); its place in the focus
+// order (0: none).
+struct MainControl {
+    const char* name;
+    const char* kind;
+    const char* caption;
+    int left, top, width, height;
+    const char* editor = "";
+    int color = -1;
+    int font = -1;
+    int tab = 0;
+};
+
+// clang-format off
+const MainControl MainWindowTable[] = {
+    {"Label1", "label", "Name:", 120, 60, 1140, 240},
+    {"rtb", "editor", "Player", 105, 330, 3060, 330, "", -1, -1, 1},
+    {"Command1", "button", "&Black", 120, 705, 930, 330, "rtb", 0x000000, -1, 2},
+    {"Command2", "button", "&Red", 1035, 705, 930, 330, "rtb", 0x0000FF, -1, 3},
+    {"Command19", "button", "Q3 Font", 2160, 705, 975, 330, "rtb", -1, 1, 21},
+    {"Command4", "button", "&Green", 120, 1020, 930, 330, "rtb", 0x00FF00, -1, 5},
+    {"Command5", "button", "&Yellow", 1035, 1020, 930, 330, "rtb", 0x00FFFF, -1, 6},
+    {"Command21", "button", "Alt. Font", 2160, 1020, 975, 330, "rtb", -1, 0, 22},
+    {"Command3", "button", "&Blue", 120, 1335, 930, 330, "rtb", 0xFF0000, -1, 4},
+    {"Command7", "button", "&Cyan", 1035, 1335, 930, 330, "rtb", 0xFFFF00, -1, 8},
+    {"Command6", "button", "&Magenta", 120, 1650, 930, 330, "rtb", 0xFF00FF, -1, 7},
+    {"Command8", "button", "&White", 1035, 1650, 930, 330, "rtb", 0xFFFFFF, -1, 9},
+    {"Label5", "label", "Server name:", 120, 2055, 1140, 240},
+    {"rtb2", "editor", "noname", 105, 2325, 3060, 330, "", -1, -1, 20},
+    {"Command18", "button", "&Black", 120, 2700, 930, 330, "rtb2", 0x000000, -1, 19},
+    {"Command17", "button", "&Red", 1035, 2700, 930, 330, "rtb2", 0x0000FF, -1, 18},
+    {"Command20", "button", "Q3 Font", 2160, 2715, 975, 330, "rtb2", -1, 1, 23},
+    {"Command16", "button", "&Green", 120, 3015, 930, 330, "rtb2", 0x00FF00, -1, 17},
+    {"Command15", "button", "&Yellow", 1035, 3015, 930, 330, "rtb2", 0x00FFFF, -1, 16},
+    {"Command22", "button", "Alt. Font", 2160, 3030, 975, 330, "rtb2", -1, 0, 24},
+    {"Command14", "button", "&Blue", 120, 3330, 930, 330, "rtb2", 0xFF0000, -1, 15},
+    {"Command12", "button", "&Cyan", 1035, 3330, 930, 330, "rtb2", 0xFFFF00, -1, 13},
+    {"Command13", "button", "&Magenta", 120, 3645, 930, 330, "rtb2", 0xFF00FF, -1, 14},
+    {"Command11", "button", "&White", 1035, 3645, 930, 330, "rtb2", 0xFFFFFF, -1, 12},
+    {"Frame3", "hline", "", 90, 4065, 3225, 30},
+    {"Command9", "button", "&Show code", 1035, 4170, 1080, 345, "", -1, -1, 10},
+    {"Command10", "button", "&Exit", 2205, 4170, 1080, 345, "", -1, -1, 11},
+    {"Frame1", "vline", "", 3360, -45, 45, 4620},
+    {"Label2", "bold label", "Instructions:", 3510, 60, 1140, 240},
+    {"Label3", "label", nullptr, 3495, 270, 3420, 1440},
+    {"Label4", "label", nullptr, 3480, 3900, 3420, 615},
+    // Our additions, between the instructions (ending at 1710) and the credits (3900).
+    {"Label6", "bold label", "In game:", 3510, 1755, 1140, 240},
+    {"Preview1", "preview", "", 3495, 1995, 3420, 1065},
+    {"Budget1", "budget", "", 3495, 3075, 3420, 390},
+    {"Command23", "button", "&Load from q3config.cfg...", 3495, 3510, 2400, 345, "", -1, -1, 25},
+};
+// clang-format on
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -94,6 +151,13 @@ class TestForm1 : public QObject {
 
     void init() {
         QSettings().clear();
+        OpenWindow();
+    }
+    void cleanup() { window.reset(); }
+
+  private:
+    // A fresh window over the settings as they are.
+    void OpenWindow() {
         chooserCalls.clear();
         chooserAnswer.clear();
         window = std::make_unique<Form1>([this](QWidget*, const ChooserSettings& s) {
@@ -105,7 +169,8 @@ class TestForm1 : public QObject {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() { window.reset(); }
+
+  private slots:
 
     void startsWithWhiteNamesFocusInNameEditorNothingSelected() {
         QCOMPARE(QApplication::focusWidget(), window->rtb());
@@ -123,82 +188,6 @@ class TestForm1 : public QObject {
         QVERIFY(!window->windowIcon().isNull());
         QVERIFY(window->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
-    }
-
-    // Restates the style-button table row by row: it pins which editor, colour and font flag each
-    // button applies.
-    void styleButtonActsOnItsOwnEditor_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("editor");
-        QTest::addColumn<bool>("isColor");
-        QTest::addColumn<uint>("color");
-        QTest::addColumn<bool>("q3Font");
-        auto colour = [](const char* n, const char* e, uint c) {
-            QTest::newRow(n) << n << e << true << c << true;
-        };
-        auto font = [](const char* n, const char* e, bool f) {
-            QTest::newRow(n) << n << e << false << 0u << f;
-        };
-        colour("Command1", "rtb", 0x000000);
-        colour("Command2", "rtb", 0x0000FF);
-        colour("Command3", "rtb", 0xFF0000);
-        colour("Command4", "rtb", 0x00FF00);
-        colour("Command5", "rtb", 0x00FFFF);
-        colour("Command6", "rtb", 0xFF00FF);
-        colour("Command7", "rtb", 0xFFFF00);
-        colour("Command8", "rtb", 0xFFFFFF);
-        font("Command19", "rtb", true);
-        font("Command21", "rtb", false);
-        colour("Command18", "rtb2", 0x000000);
-        colour("Command17", "rtb2", 0x0000FF);
-        colour("Command14", "rtb2", 0xFF0000);
-        colour("Command16", "rtb2", 0x00FF00);
-        colour("Command15", "rtb2", 0x00FFFF);
-        colour("Command13", "rtb2", 0xFF00FF);
-        colour("Command12", "rtb2", 0xFFFF00);
-        colour("Command11", "rtb2", 0xFFFFFF);
-        font("Command20", "rtb2", true);
-        font("Command22", "rtb2", false);
-    }
-    void styleButtonActsOnItsOwnEditor() {
-        QFETCH(QString, name);
-        QFETCH(QString, editor);
-        QFETCH(bool, isColor);
-        QFETCH(uint, color);
-        QFETCH(bool, q3Font);
-
-        NameEditor* own = editor == "rtb" ? window->rtb() : window->rtb2();
-        NameEditor* other = own == window->rtb() ? window->rtb2() : window->rtb();
-        // Start from a colour and a font flag that no button in this table would leave.
-        for (NameEditor* e : {own, other}) {
-            e->SetSelection({0, e->Length()});
-            e->SetSelectionColor(0x123456);
-            e->SetSelectionQ3Font(!q3Font);
-        }
-        own->SetSelection({1, 3});
-        other->SetSelection({2, 2});
-        const QString otherBefore = Styles(*other);
-        // The focus is in the other editor: the button still acts on its own one.
-        other->setFocus();
-
-        QPushButton* b = button(name.toLatin1().constData());
-        QTest::mouseClick(b, Qt::LeftButton);
-
-        QCOMPARE(QApplication::focusWidget(), b);
-        QCOMPARE(own->GetSelection(), (Selection{1, 3}));
-        QCOMPARE(Styles(*other), otherBefore);
-        QCOMPARE(other->GetSelection(), (Selection{2, 2}));
-        for (std::size_t i = 0; i < own->Length(); ++i) {
-            const bool selected = i >= 1 && i < 4;
-            const CharStyle s = own->StyleAt(i);
-            if (isColor) {
-                QCOMPARE(s.Color, selected ? color : 0x123456u);
-                QCOMPARE(s.Q3Font, !q3Font);
-            } else {
-                QCOMPARE(s.Color, 0x123456u);
-                QCOMPARE(s.Q3Font, selected ? q3Font : !q3Font);
-            }
-        }
     }
 
     void colourClickAfterASpacePullsItInAndFontFollows() {
@@ -381,75 +370,77 @@ class TestForm1 : public QObject {
         }
     }
 
-    // Restates the focus order name by name: it pins the order, which must not change.
-    void tabOrderGoesThroughTheNameGroupThenTheServerGroupThenTheFonts() {
-        const QStringList expected = {
-            "rtb",       "Command1",  "Command2",  "Command3",  "Command4",  "Command5",
-            "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11",
-            "Command12", "Command13", "Command14", "Command15", "Command16", "Command17",
-            "Command18", "rtb2",      "Command19", "Command21", "Command20", "Command22",
-            "Command23",  // the load button, after every control of the fixed order
-        };
+    // Every control of the main window as it must stand and act, from the one table above: its
+    // place, kind and caption; for a style button, that a click acts on its own editor only,
+    // whichever editor has the focus, and leaves the focus on the button.
+    void controlStandsAndActsAsLaidOut_data() {
+        test::AddLayoutColumns();
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<int>("color");
+        QTest::addColumn<int>("font");
+        for (const MainControl& c : MainWindowTable) {
+            QTest::newRow(c.name) << QString(c.kind) << QString(c.caption)
+                                  << QRect(c.left, c.top, c.width, c.height) << QString(c.editor)
+                                  << c.color << c.font;
+        }
+    }
+    void controlStandsAndActsAsLaidOut() {
+        QFETCH(QString, kind);
+        QFETCH(QString, caption);
+        QFETCH(QRect, twipsRect);
+        QFETCH(QString, editor);
+        QFETCH(int, color);
+        QFETCH(int, font);
+        QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
+        QVERIFY(w);
+        QCOMPARE(w->parentWidget(), window->ClientArea());
+        test::CheckLayoutControl(w, kind, caption, twipsRect);
+        if (editor.isEmpty()) {
+            return;
+        }
+        NameEditor* own = editor == "rtb" ? window->rtb() : window->rtb2();
+        NameEditor* other = own == window->rtb() ? window->rtb2() : window->rtb();
+        // From a colour and a font flag that no button leaves.
+        const bool startFont = font != 1;
+        for (NameEditor* e : {own, other}) {
+            e->SetSelection({0, e->Length()});
+            e->SetSelectionColor(0x123456);
+            e->SetSelectionQ3Font(startFont);
+        }
+        own->SetSelection({1, 3});
+        other->SetSelection({2, 2});
+        const QString otherBefore = Styles(*other);
+        other->setFocus();
+        QTest::mouseClick(qobject_cast<QPushButton*>(w), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w);
+        QCOMPARE(own->GetSelection(), (Selection{1, 3}));
+        QCOMPARE(Styles(*other), otherBefore);
+        QCOMPARE(other->GetSelection(), (Selection{2, 2}));
+        for (std::size_t i = 0; i < own->Length(); ++i) {
+            const bool selected = i >= 1 && i < 4;
+            const CharStyle st = own->StyleAt(i);
+            QCOMPARE(st.Color, selected && color >= 0 ? static_cast<uint>(color) : 0x123456u);
+            QCOMPARE(st.Q3Font, selected && font >= 0 ? font == 1 : startFont);
+        }
+    }
+
+    // The focus goes round in the table's order: the name group, the two commands, the server
+    // group, the fonts, then the controls of our own.
+    void tabGoesRoundInTheTablesOrder() {
+        QMap<int, QString> expected;
+        for (const MainControl& c : MainWindowTable) {
+            if (c.tab > 0) {
+                expected.insert(c.tab, c.name);
+            }
+        }
         window->rtb()->setFocus();
         QStringList seen;
         for (int i = 0; i <= expected.size(); ++i) {
             seen << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(seen.mid(0, expected.size()), expected);
+        QCOMPARE(seen.mid(0, expected.size()), expected.values());
         QCOMPARE(seen.last(), QStringLiteral("rtb"));  // and round again
-    }
-
-    // Restates the window's layout table row by row: it pins every control's place, kind and
-    // caption, which must not move.
-    void controlsStandWhereTheLayoutPutsThem_data() {
-        test::AddLayoutColumns();
-        const auto row = test::AddLayoutRow;
-        row("Label1", "label", "Name:", 120, 60, 1140, 240);
-        row("rtb", "editor", "Player", 105, 330, 3060, 330);
-        row("Command1", "button", "&Black", 120, 705, 930, 330);
-        row("Command2", "button", "&Red", 1035, 705, 930, 330);
-        row("Command19", "button", "Q3 Font", 2160, 705, 975, 330);
-        row("Command4", "button", "&Green", 120, 1020, 930, 330);
-        row("Command5", "button", "&Yellow", 1035, 1020, 930, 330);
-        row("Command21", "button", "Alt. Font", 2160, 1020, 975, 330);
-        row("Command3", "button", "&Blue", 120, 1335, 930, 330);
-        row("Command7", "button", "&Cyan", 1035, 1335, 930, 330);
-        row("Command6", "button", "&Magenta", 120, 1650, 930, 330);
-        row("Command8", "button", "&White", 1035, 1650, 930, 330);
-        row("Label5", "label", "Server name:", 120, 2055, 1140, 240);
-        row("rtb2", "editor", "noname", 105, 2325, 3060, 330);
-        row("Command18", "button", "&Black", 120, 2700, 930, 330);
-        row("Command17", "button", "&Red", 1035, 2700, 930, 330);
-        row("Command20", "button", "Q3 Font", 2160, 2715, 975, 330);
-        row("Command16", "button", "&Green", 120, 3015, 930, 330);
-        row("Command15", "button", "&Yellow", 1035, 3015, 930, 330);
-        row("Command22", "button", "Alt. Font", 2160, 3030, 975, 330);
-        row("Command14", "button", "&Blue", 120, 3330, 930, 330);
-        row("Command12", "button", "&Cyan", 1035, 3330, 930, 330);
-        row("Command13", "button", "&Magenta", 120, 3645, 930, 330);
-        row("Command11", "button", "&White", 1035, 3645, 930, 330);
-        row("Frame3", "hline", "", 90, 4065, 3225, 30);
-        row("Command9", "button", "&Show code", 1035, 4170, 1080, 345);
-        row("Command10", "button", "&Exit", 2205, 4170, 1080, 345);
-        row("Frame1", "vline", "", 3360, -45, 45, 4620);
-        row("Label2", "bold label", "Instructions:", 3510, 60, 1140, 240);
-        row("Label3", "label", nullptr, 3495, 270, 3420, 1440);
-        row("Label4", "label", nullptr, 3480, 3900, 3420, 615);
-        // Our additions, between the instructions (ending at 1710) and the credits (3900).
-        row("Label6", "bold label", "In game:", 3510, 1755, 1140, 240);
-        row("Preview1", "preview", "", 3495, 1995, 3420, 1065);
-        row("Budget1", "budget", "", 3495, 3075, 3420, 390);
-        row("Command23", "button", "&Load from q3config.cfg...", 3495, 3510, 2400, 345);
-    }
-    void controlsStandWhereTheLayoutPutsThem() {
-        QFETCH(QString, kind);
-        QFETCH(QString, caption);
-        QFETCH(QRect, twipsRect);
-        QWidget* w = window->findChild<QWidget*>(QTest::currentDataTag());
-        QVERIFY(w);
-        QCOMPARE(w->parentWidget(), window->ClientArea());
-        test::CheckLayoutControl(w, kind, caption, twipsRect);
     }
 
     void additionsLieInTheFreeAreaOfTheRightHalf() {
@@ -698,7 +689,7 @@ class TestForm1 : public QObject {
             QCOMPARE(budget->Marks(0).empty(), !caret);
             if (caret) {
                 QLabel* kept = budget->Marks(0).front();
-                QCOMPARE(kept->palette().color(QPalette::WindowText), BudgetView::WarningColor());
+                QCOMPARE(kept->palette().color(QPalette::WindowText), budget->WarningColor());
                 QVERIFY2(kept->toolTip().contains("only the first 35 bytes"),
                          qPrintable(kept->toolTip()));
                 // What the game keeps is shown under the name, with the reason.
@@ -764,6 +755,59 @@ class TestForm1 : public QObject {
                  qPrintable(text));
     }
 
+    // A slip of Alt+E loses nothing: names that were never written come back first in Recent
+    // names; the start-up names and names just written are not kept twice.
+    void closingKeepsUnwrittenNamesFirstInRecentNames() {
+        window->close();
+        QVERIFY(RecentNames(TargetGame::Q3Test).isEmpty());
+
+        OpenWindow();
+        SetEditorText(window->rtb(), "Fresh");
+        window->rtb()->SetSelection({0, 2});
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        const NameCodes codes = EncodeNames(TargetGame::Q3Test, *window->rtb(), *window->rtb2());
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!window->isVisible());
+        const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0], (RecentName{QByteArray::fromStdString(codes.player),
+                                      QByteArray::fromStdString(codes.server), false}));
+        QCOMPARE(test::ToHex(codes.player), std::string("1B 31 46 72 1B 37 65 73 68 1B 37"));
+
+        // Written, then closed: kept once, as written.
+        OpenWindow();
+        SetEditorText(window->rtb(), "Other");
+        MemoryStyledText player = MemoryStyledText::CopyOf(*window->rtb());
+        MemoryStyledText server = MemoryStyledText::CopyOf(*window->rtb2());
+        const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
+        QVERIFY(RememberNames(TargetGame::Q3Test, lines.name, lines.server));
+        window->close();
+        const QList<RecentName> after = RecentNames(TargetGame::Q3Test);
+        QCOMPARE(after.size(), 2);
+        QVERIFY(after[0].written);
+        QCOMPARE(after[1], kept[0]);
+    }
+
+    void screenReadersHearWhichNameEachControlActsOn() {
+        const auto name = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        const auto description = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
+        };
+        QCOMPARE(name(button("Command2")), QStringLiteral("Red, player name"));
+        QCOMPARE(name(button("Command17")), QStringLiteral("Red, server name"));
+        QCOMPARE(description(button("Command14")),
+                 QStringLiteral("Colours the selected part of the server name blue."));
+        QCOMPARE(name(button("Command21")), QStringLiteral("Alt. Font, player name"));
+        QCOMPARE(button("Command21")->text(), QStringLiteral("Alt. Font"));  // the caption stays
+        QCOMPARE(name(window->rtb()), QStringLiteral("Name:"));
+        QCOMPARE(name(window->rtb2()), QStringLiteral("Server name:"));
+        QCOMPARE(name(window->findChild<GamePreview*>("Preview1")), QStringLiteral("In game"));
+        QCOMPARE(name(window->findChild<QLabel*>("PlayerCounts")),
+                 window->findChild<BudgetView*>("Budget1")->Counts(0));
+    }
+
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
         QTest::addColumn<bool>("opens");
         QTest::newRow("a browser opens") << true;
@@ -791,65 +835,6 @@ class TestForm1 : public QObject {
             QTest::mouseClick(note->findChild<QPushButton*>("CopyAddress"), Qt::LeftButton);
             QCOMPARE(QApplication::clipboard()->text(),
                      QStringLiteral("https://chromlet.github.io/"));
-        }
-    }
-
-    // Produces pictures of the window for a person to look at, one per target, with names too
-    // long for the game and partly black; it checks only that they were written.
-    void writesScreenshotsOfEachTarget() {
-        const QString dir = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
-        QVERIFY(QDir().mkpath(dir));
-        QVERIFY(window->grab().save(dir + "/form1.png"));
-        window->SetTarget(TargetGame::Quake3);
-        QVERIFY(window->grab().save(dir + "/form1-quake3-short.png"));
-        SetOverLongPartlyBlackNames();
-        for (TargetGame target : AllTargets) {
-            window->SetTarget(target);
-            const QString key = FromLatin1(TargetKey(target));
-            QVERIFY(window->grab().save(dir + "/form1-" + key + ".png"));
-            auto* preview = window->findChild<GamePreview*>("Preview1");
-            preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
-            QVERIFY(preview->grab().save(dir + "/preview-" + key + "-scrolled.png"));
-        }
-        for (QMenu* menu : window->findChild<QMenuBar*>("MenuBar")->findChildren<QMenu*>(
-                 QRegularExpression("Menu$"))) {
-            menu->adjustSize();
-            QVERIFY(menu->grab().save(dir + "/form1-" + menu->objectName() + ".png"));
-        }
-        // The two messages of our own: the link no browser opened, and the running game.
-        window->SetUrlOpener([](const QUrl&) { return false; });
-        emit window->findChild<QLabel*>("Label4")->linkActivated("https://chromlet.github.io/");
-        QVERIFY(
-            window->findChild<QMessageBox*>("LinkFailedNote")->grab().save(dir + "/link-note.png"));
-        ModalWatcher watch([&](QWidget* modal) {
-            modal->grab().save(dir + "/game-running.png");
-            modal->close();
-        });
-        ConfirmWriteWhileGameRuns(window.get(), "q3config.cfg", [](const QString&) {
-            return std::vector<std::string>{"quake3e"};
-        });
-
-        // The one-click styles in a caret target, with the counts they leave.
-        window->SetTarget(TargetGame::Quake3);
-        test::SetEditorText(window->rtb(), "Red Rocket Rider");
-        test::SetEditorText(window->rtb2(), "Frag Fest");
-        window->rtb()->setFocus();
-        auto* budget = window->findChild<BudgetView*>("Budget1");
-        for (const char* style : {"Ra&inbow", "By w&ord", "Ran&dom", "&Tidy codes"}) {
-            if (QString(style) == "&Tidy codes") {
-                // Spaces coloured by hand, as selecting word by word leaves them, cost codes.
-                for (std::size_t space : {3u, 10u}) {
-                    window->rtb()->SetSelection({space, 1});
-                    window->rtb()->SetSelectionColor(PackedOf(PaletteColor::White));
-                }
-                window->rtb()->SetSelection({0, 0});
-                QVERIFY(window->grab().save(dir + "/form1-style-beforetidy.png"));
-                qInfo("before tidying: %s", qPrintable(budget->Counts(0)));
-            }
-            menuAction("StyleMenu", style)->trigger();
-            const QString name = QString(style).remove('&').remove(' ').toLower();
-            QVERIFY(window->grab().save(dir + "/form1-style-" + name + ".png"));
-            qInfo("%s: %s", style, qPrintable(budget->Counts(0)));
         }
     }
 };

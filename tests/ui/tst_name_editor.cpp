@@ -293,24 +293,6 @@ class TestNameEditor : public QObject {
         QVERIFY2(highlighted > 100, qPrintable(QString::number(highlighted)));
     }
 
-    // Not a check: saves the editor with colours, a marked character, the caret and a refusal's
-    // note, for reviews.
-    void saveScreenshotArtefact() {
-        chromlet::test::SetEditorText(editor, "Pl\u00E9yer ");
-        editor->SetSelection({0, 2});
-        editor->SetSelectionColor(PackColor(255, 0, 0));
-        editor->SetSelection({8, 0});
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QStringLiteral("\u20AC"), {});
-        const QString out = QStringLiteral(CHROMLET_SCREENSHOT_DIR);
-        QVERIFY(QDir().mkpath(out));
-        QVERIFY(editor->grab().save(out + "/name_editor.png"));
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->inherits("QTipLabel") && w->isVisible()) {
-                QVERIFY(w->grab().save(out + "/name_editor_note.png"));
-            }
-        }
-    }
-
     void isOneLineHighOnAGreyBackground() {
         QVERIFY(editor->sizeHint().height() <= 22);
         const QImage image = editor->grab().toImage();

@@ -21,7 +21,7 @@
 #include <string_view>
 
 #include "config/config_updater.h"
-#include "core/caret_code.h"
+#include "core/color_code.h"
 #include "core/name_rules.h"
 #include "core/target_game.h"
 #include "tools/engine_check/random_name.h"
@@ -47,19 +47,12 @@ struct Encoded {
     std::string seenByOthers;
 };
 
-std::string InsideQuotes(const std::string& line) {
-    const std::size_t first = line.find('"');
-    const std::size_t last = line.rfind('"');
-    return first == std::string::npos || last == first ? std::string()
-                                                       : line.substr(first + 1, last - first - 1);
-}
-
 Encoded Encode(TargetGame target, MemoryStyledText player) {
     MemoryStyledText server("Chromlet engine check");
     InitialStyling(server);
     Encoded out;
+    out.code = EncodeNames(target, player, server).player;
     out.lines = BuildShowCodeLines(target, player, server);
-    out.code = InsideQuotes(out.lines.name);
     const NameReport report = AnalysePlayerName(target, out.code);
     out.cleaned = report.cleaned;
     out.seenByOthers = report.seenByOthers;

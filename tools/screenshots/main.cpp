@@ -1,0 +1,207 @@
+// Takes pictures of Chromlet's windows in the states worth a look (each game, names too long for
+// the game, the menus, the notes and messages, the control-code dialog), for a person to look at.
+// scripts/screenshot runs it; it checks nothing.
+//   chromlet-screenshots OUTDIR [--dark] [--language de]
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
+
+#include <cstdio>
+
+#include "app/translations.h"
+#include "core/target_game.h"
+#include "ui/dialog.h"
+#include "ui/form1.h"
+#include "ui/game_preview.h"
+#include "ui/game_running_check.h"
+#include "ui/name_editor.h"
+
+using namespace chromlet;
+using namespace chromlet::ui;
+
+namespace {
+
+QString outDir;
+
+void Save(QWidget* widget, const QString& name) {
+    const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!widget->grab().save(path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+    }
+}
+
+// The visible tool tip or note, if any.
+void SaveToolTip(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible()) {
+            Save(w, name);
+        }
+    }
+}
+
+void SetText(NameEditor* editor, const QString& text) {
+    editor->setPlainText(text);
+    InitialStyling(*editor);
+}
+
+// A black part, an alternative-font part and far more than the game keeps.
+void SetOverLongPartlyBlackNames(Form1& window) {
+    SetText(window.rtb(), QStringLiteral("Black") + QString(40, 'W'));
+    window.rtb()->SetSelection({0, 5});
+    window.rtb()->SetSelectionColor(0x000000);
+    window.rtb()->SetSelection({8, 3});
+    window.rtb()->SetSelectionQ3Font(false);
+    SetText(window.rtb2(), QStringLiteral("A server name too long for the browser"));
+    window.rtb2()->SetSelection({2, 6});
+    window.rtb2()->SetSelectionColor(0x0000FF);
+}
+
+QAction* MenuAction(Form1& window, const char* menu, const QString& caption) {
+    for (QAction* a : window.findChild<QMenu*>(QLatin1String(menu))->actions()) {
+        if (a->text() == caption) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow(Form1& window) {
+    Save(&window, QStringLiteral("form1"));
+    for (TargetGame target : AllTargets) {
+        window.SetTarget(target);
+        SetOverLongPartlyBlackNames(window);
+        const QString key = QString::fromLatin1(TargetKey(target).data());
+        Save(&window, QStringLiteral("form1-") + key);
+        auto* preview = window.findChild<GamePreview*>(QStringLiteral("Preview1"));
+        preview->verticalScrollBar()->setValue(preview->verticalScrollBar()->maximum());
+        Save(preview, QStringLiteral("preview-") + key + QStringLiteral("-scrolled"));
+    }
+    for (QMenu* menu : window.findChild<QMenuBar*>(QStringLiteral("MenuBar"))
+                           ->findChildren<QMenu*>(QRegularExpression(QStringLiteral("Menu$")))) {
+        emit menu->aboutToShow();
+        menu->adjustSize();
+        Save(menu, QStringLiteral("menu-") + menu->objectName());
+    }
+    // The one-click styles in a caret target.
+    window.SetTarget(TargetGame::IoQuake3);
+    SetText(window.rtb(), QStringLiteral("Red Rocket Rider"));
+    SetText(window.rtb2(), QStringLiteral("Frag Fest"));
+    window.rtb()->setFocus();
+    for (const char* style : {"Ra&inbow", "By w&ord", "Ran&dom", "&Tidy codes"}) {
+        const QString caption = QCoreApplication::translate("chromlet::ui::NameActions", style);
+        if (QAction* action = MenuAction(window, "StyleMenu", caption)) {
+            action->trigger();
+        }
+        Save(&window, QStringLiteral("style-") + QString(style).remove('&').remove(' ').toLower());
+    }
+}
+
+void Notes(Form1& window) {
+    // A refused character's note at the caret, and a mark under a character that arrives as a dot.
+    window.SetTarget(TargetGame::IoQuake3);
+    SetText(window.rtb(), QStringLiteral("Pl\u00E9yer"));
+    window.rtb()->setFocus();
+    window.rtb()->SetSelection({6, 0});
+    window.rtb()->ShowNote(NameEditor::InsertableText(QStringLiteral("\u20AC")).note);
+    Save(window.rtb(), QStringLiteral("name-editor"));
+    SaveToolTip(QStringLiteral("name-editor-note"));
+
+    window.SetUrlOpener([](const QUrl&) { return false; });
+    emit window.findChild<QLabel*>(QStringLiteral("Label4"))
+        ->linkActivated(QStringLiteral("https://chromlet.github.io/"));
+    if (auto* note = window.findChild<QMessageBox*>(QStringLiteral("LinkFailedNote"))) {
+        Save(note, QStringLiteral("link-note"));
+        note->close();
+    }
+}
+
+// Modal windows are saved from the event loop, once they show.
+void WhenModalShows(const QString& name) {
+    QTimer::singleShot(100, [name] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Save(modal, name);
+            modal->close();
+        }
+    });
+}
+
+void Dialogs(Form1& window) {
+    Dialog dialog([](QWidget*, const ChooserSettings&) { return QString(); }, &window);
+    dialog.SetText1(
+        "seta name \"\x1b"
+        "1Pl\x1b"
+        "7ay\xE5r\x1b"
+        "7\"");
+    dialog.SetText2(
+        "seta sv_hostname \"\x1b"
+        "4Srv\x1b"
+        "7\"");
+    dialog.show();
+    Save(&dialog, QStringLiteral("dialog"));
+    dialog.close();
+
+    WhenModalShows(QStringLiteral("game-running"));
+    ConfirmWriteWhileGameRuns(&window, QStringLiteral("q3config.cfg"),
+                              [](const QString&) { return std::vector<std::string>{"quake3e"}; });
+}
+
+void UseDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    dark.setColor(QPalette::Button, QColor(55, 55, 58));
+    dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(220, 220, 220));
+    QApplication::setPalette(dark);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fputs("usage: chromlet-screenshots OUTDIR [--dark] [--language de]\n", stderr);
+        return 2;
+    }
+    outDir = args.at(1);
+    QDir().mkpath(outDir);
+    // Settings of its own, so that the pictures never depend on the user's.
+    QTemporaryDir settings;
+    QCoreApplication::setOrganizationName(QStringLiteral("ChromletScreenshots"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    if (args.contains(QStringLiteral("--dark"))) {
+        UseDarkPalette();
+    }
+    const qsizetype language = args.indexOf(QStringLiteral("--language"));
+    const Translations translations(QLocale(
+        language > 0 && language + 1 < args.size() ? args.at(language + 1) : QStringLiteral("en")));
+
+    Form1 window([](QWidget*, const ChooserSettings&) { return QString(); });
+    window.SetRunningGamesFinder([](const QString&) { return std::vector<std::string>(); });
+    window.show();
+    QTimer::singleShot(0, [&] {
+        MainWindow(window);
+        Notes(window);
+        Dialogs(window);
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
