@@ -18,16 +18,10 @@ namespace chromlet {
 
 namespace {
 
-// The longest name the program makes, the engines' MAX_INFO_STRING: ioquake3's
-// Cvar_WriteVariables leaves a longer value out of the file it writes. core/char_rules.h is to
-// state it for every part of the program; until it does, it stands here (and once it does, the
-// compiler will ask for this one to go).
-constexpr std::size_t MaxNameChars = 1024;
-
 struct DecodedValue {
     MemoryStyledText name;
     bool leftOut = false;  ///< characters a name cannot hold were left out
-    bool cut = false;      ///< the name was longer than MaxNameChars
+    bool cut = false;      ///< the name was longer than MaxNameChars (core/char_rules.h)
 };
 
 // The one place where a stored value becomes styled text: decoded as Paste coded name decodes a
