@@ -103,11 +103,9 @@ QString Advice(const UpdateResult& result) {
         case EPERM:
         case EROFS:
             if (result.failedStep == UpdateStep::OpenConfigForWriting) {
-                //: %1 is the file's name.
                 return QCoreApplication::translate(
-                           "chromlet::DescribeFailure",
-                           "Make sure you may change %1 and the folder it is in, then try again.")
-                    .arg(NameOf(result.failedFile));
+                    "chromlet::DescribeFailure",
+                    "Make sure you may change the file and the folder it is in, then try again.");
             }
             //: %1 is a folder.
             return QCoreApplication::translate(

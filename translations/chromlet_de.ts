@@ -128,9 +128,8 @@
         <translation>Schaffe Platz auf dem Datenträger und versuche es dann noch einmal.</translation>
     </message>
     <message>
-        <source>Make sure you may change %1 and the folder it is in, then try again.</source>
-        <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation>Sorge dafür, dass du %1 und den Ordner, in dem die Datei liegt, ändern darfst, und versuche es dann noch einmal.</translation>
+        <source>Make sure you may change the file and the folder it is in, then try again.</source>
+        <translation>Sorge dafür, dass du die Datei und den Ordner, in dem sie liegt, ändern darfst, und versuche es dann noch einmal.</translation>
     </message>
     <message>
         <source>Make sure you may write in the folder %1, then try again.</source>

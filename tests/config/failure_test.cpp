@@ -211,6 +211,10 @@ TEST(DescribeFailure, saysWhatHappenedWhatToDoAndOnlyTrueStates) {
          NewName,
          "Could not write the copy q3config.cfg_ (No space left on device). Free some space on "
          "the disk, then try again. q3config.cfg and q3config.cfg_ are unchanged."},
+        {"no permission", true, 0644, FailNth(UpdateStep::OpenConfigForWriting, 1, EACCES), NewName,
+         "Could not make the new version of q3config.cfg (Permission denied). Make sure you may "
+         "change the file and the folder it is in, then try again. q3config.cfg and "
+         "q3config.cfg_ are unchanged."},
         {"line break",
          false,
          0644,
