@@ -1,20 +1,35 @@
 #include "config/chunk_io.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include "config/fault_seam.h"
+#include "config/regular_file.h"
 
 namespace chromlet {
 
-ChunkReader::ChunkReader(QIODevice& device, UpdateStep step, const FaultHook& faults,
-                         qint64 chunkSize)
-    : device_(device), step_(step), faults_(faults), buffer_(static_cast<std::size_t>(chunkSize)) {}
+namespace {
+
+// A device's failure: the system's error number where the device is a file, whose system call
+// leaves it in errno (a buffer in memory has none); the device's own message, which for a file is
+// the system's message for that number.
+int LastErrorNumber(const QIODevice& device) {
+    return device.inherits("QFileDevice") ? errno : 0;
+}
+
+}  // namespace
+
+ChunkReader::ChunkReader(QIODevice& device, UpdateStep step, qint64 chunkSize)
+    : device_(device), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
 
 std::string_view ChunkReader::Next() {
     if (Failed()) {
         return {};
     }
-    if (FaultInjected(faults_, step_)) {
-        reason_ = SimulatedFailureReason();
+    if (const int injected = InjectedFault(step_)) {
+        errorNumber_ = injected;
+        reason_ = SystemReason(injected);
         return {};
     }
     // A read may return less than was asked for before the end (a signal, a file that grows);
@@ -22,8 +37,10 @@ std::string_view ChunkReader::Next() {
     const auto size = static_cast<qint64>(buffer_.size());
     qint64 filled = 0;
     while (filled < size) {
+        errno = 0;
         const qint64 got = device_.read(buffer_.data() + filled, size - filled);
         if (got < 0) {
+            errorNumber_ = LastErrorNumber(device_);
             reason_ = device_.errorString();
             return {};
         }
@@ -32,16 +49,11 @@ std::string_view ChunkReader::Next() {
         }
         filled += got;
     }
-    const std::string_view chunk(buffer_.data(), static_cast<std::size_t>(filled));
-    if (hash_ != nullptr) {
-        hash_->Add(chunk);
-    }
-    return chunk;
+    return {buffer_.data(), static_cast<std::size_t>(filled)};
 }
 
-ChunkWriter::ChunkWriter(QIODevice& device, UpdateStep step, const FaultHook& faults,
-                         qint64 chunkSize)
-    : device_(device), step_(step), faults_(faults), buffer_(static_cast<std::size_t>(chunkSize)) {}
+ChunkWriter::ChunkWriter(QIODevice& device, UpdateStep step, qint64 chunkSize)
+    : device_(device), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
 
 void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
     // Only whole chunks leave the buffer here, so a file is written in equal parts and a write
@@ -67,15 +79,18 @@ bool ChunkWriter::Flush() {
 }
 
 void ChunkWriter::WriteOut(const char* data, qint64 size) {
-    if (FaultInjected(faults_, step_)) {
-        reason_ = SimulatedFailureReason();
+    if (const int injected = InjectedFault(step_)) {
+        errorNumber_ = injected;
+        reason_ = SystemReason(injected);
         return;
     }
     // A write that takes only part (a disk filling up) is repeated with the rest: the repeat
     // either goes through or fails with the system's reason, where the short write has none.
     while (size > 0) {
+        errno = 0;
         const qint64 written = device_.write(data, size);
         if (written <= 0) {
+            errorNumber_ = LastErrorNumber(device_);
             reason_ = device_.errorString();
             return;
         }

@@ -1,5 +1,5 @@
 // Reading and writing a file in fixed-size chunks, so that memory use never depends on the size
-// of the file or of one of its lines. Every read and write passes the fault hook first.
+// of the file or of one of its lines. In an update, every read and write asks the fault seam first.
 #pragma once
 
 #include <QIODevice>
@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "config/content_hash.h"
 #include "config/update_step.h"
 
 namespace chromlet {
@@ -22,39 +21,35 @@ inline constexpr qint64 DefaultChunkSize = 64 * 1024;
 /// first failure it reads nothing more.
 class ChunkReader {
   public:
-    /// A reader whose every chunk first passes the fault hook as an operation of `step`.
-    ChunkReader(QIODevice& device, UpdateStep step, const FaultHook& faults,
-                qint64 chunkSize = DefaultChunkSize);
-    /// A reader outside an update, with no fault seam.
-    explicit ChunkReader(QIODevice& device, qint64 chunkSize = DefaultChunkSize)
-        : ChunkReader(device, UpdateStep::None, {}, chunkSize) {}
+    /// A reader whose every chunk is a read of `step` (UpdateStep::None outside an update).
+    explicit ChunkReader(QIODevice& device, UpdateStep step = UpdateStep::None,
+                         qint64 chunkSize = DefaultChunkSize);
 
     /// The next chunk; empty at the end of the device or once a read has failed. The view is
     /// valid until the next call.
     std::string_view Next();
 
-    /// Adds every byte read from now on to `hash`, which must outlive the reader.
-    void HashInto(ContentHash& hash) { hash_ = &hash; }
-
     bool Failed() const { return !reason_.isEmpty(); }
     /// The reason the read failed; empty while none has.
     const QString& Reason() const { return reason_; }
+    /// The system's error number of the failed read, where there was one.
+    int ErrorNumber() const { return errorNumber_; }
 
   private:
     QIODevice& device_;
     UpdateStep step_;
-    FaultHook faults_;
     std::vector<char> buffer_;
-    ContentHash* hash_ = nullptr;
     QString reason_;
+    int errorNumber_ = 0;
 };
 
 /// Collects bytes and writes them to an open device in whole chunks. After the first failure
 /// it writes nothing more.
 class ChunkWriter {
   public:
-    ChunkWriter(QIODevice& device, UpdateStep step, const FaultHook& faults,
-                qint64 chunkSize = DefaultChunkSize);
+    /// A writer whose every chunk is a write of `step` (UpdateStep::None outside an update).
+    explicit ChunkWriter(QIODevice& device, UpdateStep step = UpdateStep::None,
+                         qint64 chunkSize = DefaultChunkSize);
 
     void Write(std::string_view bytes) {
         // Most writes are short pieces of lines that fit into the chunk being collected.
@@ -71,6 +66,8 @@ class ChunkWriter {
     bool Failed() const { return !reason_.isEmpty(); }
     /// The reason the write failed, as the system gave it; empty while none has.
     const QString& Reason() const { return reason_; }
+    /// The system's error number of the failed write, where there was one.
+    int ErrorNumber() const { return errorNumber_; }
 
   private:
     void WriteAcrossChunks(std::string_view bytes);
@@ -78,10 +75,10 @@ class ChunkWriter {
 
     QIODevice& device_;
     UpdateStep step_;
-    FaultHook faults_;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     QString reason_;
+    int errorNumber_ = 0;
 };
 
 }  // namespace chromlet

@@ -1,24 +1,26 @@
 #include "config/config_updater.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <cstdint>
+#include <cstring>
 #include <future>
 #include <string_view>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "config/chunk_io.h"
+#include "config/fault_seam.h"
 #include "config/filter_pass.h"
 #include "config/line_end_pass.h"
+#include "config/new_file.h"
 #include "config/regular_file.h"
 #include "core/char_rules.h"
 
@@ -26,13 +28,8 @@ namespace chromlet {
 
 namespace {
 
-// Never text mode: every byte, CR and LF included, must reach the passes as it is on disk. The
-// passes read and write in whole chunks of their own, so Qt's buffer would only copy twice.
-constexpr QIODevice::OpenMode WriteMode =
-    QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered;
-
-// The new lines end like lines that came from a file with LF line ends.
-constexpr std::string_view NewLineEnd = "\n\r\n";
+// How the test release's new lines end: like lines that came from a file with LF line ends.
+constexpr std::string_view TestReleaseNewLineEnd = "\n\r\n";
 
 // A second copy of the program waits this long for the lock, then gives up. An update of even a
 // huge file takes well under a second.
@@ -45,19 +42,19 @@ constexpr int StaleLockMs = 30000;
 constexpr qint64 RecheckChunkSize = 256 * 1024;
 
 // Files made beside the configuration file are named after it with up to this many bytes more:
-// QSaveFile's ".XXXXXX" and the side copy's "_" and six letters.
+// the replacement's ".XXXXXX" and the side copy's "_" and six letters.
 constexpr qsizetype LongestSuffix = 7;
 
-bool Fail(UpdateResult& result, UpdateStep step, const QString& file, const QString& reason) {
+// The first pass, which copies the file to the side copy.
+using FirstPass = bool (*)(ChunkReader&, ChunkWriter&);
+
+bool Fail(UpdateResult& result, UpdateStep step, const QString& file, const QString& reason,
+          int errorNumber = 0) {
     result.failedStep = step;
     result.failedFile = file;
     result.reason = reason;
+    result.errorNumber = errorNumber;
     return false;
-}
-
-bool Simulated(UpdateResult& result, UpdateStep step, const QString& file,
-               const FaultHook& faults) {
-    return FaultInjected(faults, step) && !Fail(result, step, file, SimulatedFailureReason());
 }
 
 // Why the files named after `path` cannot be made in its folder; empty when they can.
@@ -80,203 +77,251 @@ QString NameTooLong(const QString& path) {
         .arg(limit);
 }
 
-QString LockProblem(QLockFile& lock) {
-    switch (lock.error()) {
-        case QLockFile::NoError:
-            break;
-        case QLockFile::LockFailedError: {
-            qint64 pid = 0;
-            QString host;
-            QString app;
-            lock.getLockInfo(&pid, &host, &app);
-            return QCoreApplication::translate(
-                       "chromlet::ConfigUpdater",
-                       "another copy of the program, process %1, is updating it; try again when "
-                       "it has finished")
-                .arg(pid);
-        }
-        case QLockFile::PermissionError:
-            return QCoreApplication::translate(
-                       "chromlet::ConfigUpdater",
-                       "the lock file %1 cannot be created: permission denied")
-                .arg(lock.fileName());
-        case QLockFile::UnknownError:
-            break;
+// Whether this user may put a new file in the place of `target`. The replacement would not be
+// theirs to make where they may not write the file (another user's); a read-only file of their
+// own they may write anyway when asked to, as they could make it writable themselves.
+bool MayReplace(const QString& target, const struct stat& status, bool writeReadOnly) {
+    if (faccessat(AT_FDCWD, QFile::encodeName(target).constData(), W_OK, AT_EACCESS) == 0) {
+        return true;
     }
-    return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                       "the lock file %1 cannot be created")
-        .arg(lock.fileName());
+    return writeReadOnly && (status.st_mode & S_IWUSR) == 0 && status.st_uid == geteuid();
 }
 
-// Gives a new file the owner, group and the `modeBits` of the mode of the file it stands for, as
-// far as the system lets it; the mode never allows more than the original's does, even when the
-// group cannot be kept. The mode comes after the owner, since a change of owner clears set-id bits.
-void TakeOwnerAndMode(int fd, const struct stat& original, mode_t modeBits) {
-    if (fchown(fd, original.st_uid, original.st_gid) != 0) {
-        // Not allowed to give the file away: keep at least the group where that is allowed;
-        // whether it was is checked below.
-        [[maybe_unused]] const int groupKept = fchown(fd, static_cast<uid_t>(-1), original.st_gid);
+// Takes the lock, or fails saying what holds it or stands in its way and what to do.
+bool TakeLock(UpdateResult& result, QLockFile& lock) {
+    const QString lockPath = lock.fileName();
+    if (const int injected = InjectedFault(UpdateStep::LockConfig)) {
+        return Fail(result, UpdateStep::LockConfig, lockPath, SystemReason(injected), injected);
     }
-    mode_t mode = original.st_mode & modeBits;
-    struct stat now {};
-    if (fstat(fd, &now) != 0 || now.st_gid != original.st_gid) {
-        mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);  // the group bits were for another group
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(LockWaitMs)) {
+        return true;
     }
-    (void)fchmod(fd, mode);
+    if (lock.error() == QLockFile::PermissionError) {
+        return Fail(result, UpdateStep::LockConfig, lockPath, SystemReason(EACCES), EACCES);
+    }
+    const QString shown = QDir::toNativeSeparators(lockPath);
+    const QString config = QFileInfo(result.configPath).fileName();
+    struct stat status {};
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    QString why;
+    if (lock.error() != QLockFile::LockFailedError) {
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "Could not create the lock file %1.")
+                  .arg(shown);
+    } else if (lstat(QFile::encodeName(lockPath).constData(), &status) != 0) {
+        // The other update finished between the attempt and this look.
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "Another copy of the program is updating %1. Try again "
+                                          "when it has finished.")
+                  .arg(config);
+    } else if (S_ISDIR(status.st_mode)) {
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "A folder %1 stands where the update's lock file goes. "
+                                          "Remove it, then try again.")
+                  .arg(shown);
+    } else if (S_ISLNK(status.st_mode)) {
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "A link %1 stands where the update's lock file goes. "
+                                          "Remove it, then try again.")
+                  .arg(shown);
+    } else if (lock.getLockInfo(&pid, &host, &app) && pid > 0) {
+        //: %1 is a process number, %2 the file's name.
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "Another copy of the program (process %1) is updating "
+                                          "%2. Try again when it has finished.")
+                  .arg(QString::number(pid), config);
+    } else {
+        why = QCoreApplication::translate("chromlet::ConfigUpdater",
+                                          "%1 is no lock file this program can read. If no other "
+                                          "copy of the program is running, remove it, then try "
+                                          "again.")
+                  .arg(shown);
+    }
+    return Fail(result, UpdateStep::LockConfig, lockPath, why);
 }
 
-// The new side copy: a file created under a name of its own beside the side file, which takes
-// the side file's name only in Publish(). Removed on destruction unless published.
-class SideCopy {
+// Takes what a pass writes and compares it with a file's bytes from its start, read with pread,
+// which moves no file position that a pass on the same file might use. A write that differs
+// fails, so the pass stops at the first difference.
+class Comparison final : public QIODevice {
   public:
-    SideCopy(const QString& sidePath, const struct stat& config) : sidePath_(sidePath) {
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            tempPath_ = sidePath + RandomSuffix();
-            fd_ = open(QFile::encodeName(tempPath_).constData(),
-                       O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-            if (fd_ < 0 && errno != EEXIST) {
+    explicit Comparison(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+    bool Differs() const { return differs_; }
+    /// After the last write: whether the file holds nothing beyond what was compared.
+    bool AtFileEnd() const {
+        char byte = 0;
+        return pread(fd_, &byte, 1, offset_) == 0;
+    }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        buffer_.resize(static_cast<std::size_t>(size));
+        qint64 got = 0;
+        while (got < size) {
+            const ssize_t n = pread(fd_, buffer_.data() + got, static_cast<std::size_t>(size - got),
+                                    offset_ + got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                setErrorString(SystemReason(errno));
+                return -1;
+            }
+            if (n == 0) {
                 break;
             }
+            got += n;
         }
-        if (fd_ < 0) {
-            error_ = SystemReason(errno);
-            return;
+        if (got < size || std::memcmp(buffer_.data(), data, static_cast<std::size_t>(size)) != 0) {
+            differs_ = true;
+            setErrorString(QStringLiteral("differs"));
+            return -1;
         }
-        TakeOwnerAndMode(fd_, config, 0777);
-        if (!file_.open(fd_, QIODevice::ReadWrite | QIODevice::Unbuffered,
-                        QFileDevice::DontCloseHandle)) {
-            error_ = file_.errorString();
-        }
-    }
-    ~SideCopy() {
-        file_.close();
-        if (fd_ >= 0) {
-            close(fd_);
-            if (!published_) {
-                unlink(QFile::encodeName(tempPath_).constData());
-            }
-        }
-    }
-    SideCopy(const SideCopy&) = delete;
-    SideCopy& operator=(const SideCopy&) = delete;
-
-    const QString& Error() const { return error_; }
-    QFile& File() { return file_; }
-
-    /// Gives the complete copy the side file's name; false with Error() if not.
-    bool Publish() {
-        if (rename(QFile::encodeName(tempPath_).constData(),
-                   QFile::encodeName(sidePath_).constData()) != 0) {
-            error_ = SystemReason(errno);
-            return false;
-        }
-        published_ = true;
-        return true;
+        offset_ += size;
+        return size;
     }
 
   private:
-    static QString RandomSuffix() {
-        static constexpr char Letters[] =
-            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-        QString suffix;
-        for (int i = 0; i < 6; ++i) {
-            suffix += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
-        }
-        return suffix;
-    }
-
-    QString sidePath_;
-    QString tempPath_;
-    int fd_ = -1;
-    QFile file_;
-    QString error_;
-    bool published_ = false;
+    int fd_;
+    off_t offset_ = 0;
+    std::vector<char> buffer_;
+    bool differs_ = false;
 };
 
-// The checksum of the configuration file's bytes as they stand now, read through `fd` from the
-// start; or why they could not be read.
-struct ContentSum {
-    std::uint64_t value = 0;
-    QString error;
+// Whether the configuration file still gives the side copy: read again from its start through
+// `configFd`, passed through the first pass once more and compared with the copy. For the later
+// engines that compares the file's bytes with what the first pass read. For the test release it
+// compares normalised lines, so a change that normalising undoes (a CR that became CR LF) goes by;
+// the update then writes what it would write for the file as it is now.
+struct Recheck {
+    bool same = false;
+    QString error;  ///< why the comparison could not be made
 };
 
-ContentSum SumFile(int fd) {
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle) ||
-        !file.seek(0)) {
-        return {0, file.errorString()};
+Recheck CompareWithSide(int configFd, int sideFd, FirstPass firstPass) {
+    QFile config;
+    if (!config.open(configFd, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                     QFileDevice::DontCloseHandle) ||
+        !config.seek(0)) {
+        return {false, config.errorString()};
     }
+    Comparison side(sideFd);
     // Larger reads than the passes': nothing is written meanwhile, so fewer calls pay off.
-    ChunkReader in(file, RecheckChunkSize);
-    ContentHash sum;
-    in.HashInto(sum);
-    while (!in.Next().empty()) {
-    }
+    ChunkReader in(config, UpdateStep::None, RecheckChunkSize);
+    ChunkWriter out(side, UpdateStep::None, RecheckChunkSize);
+    const bool passed = firstPass(in, out) && out.Flush();
     if (in.Failed()) {
-        return {0, in.Reason()};
+        return {false, in.Reason()};
     }
-    return {sum.Value(), {}};
+    if (!passed && !side.Differs()) {
+        return {false, out.Reason()};
+    }
+    return {passed && side.AtFileEnd(), {}};
 }
 
 bool SameTime(const struct timespec& a, const struct timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-// Whether the configuration file is still the one the first pass read, byte for byte; empty if
-// it is, otherwise what changed. The game rewrites its file whenever a setting changes.
-// `current` is the sum of its bytes taken after the first pass. The change time, which no
-// program can set back, covers the moments since: any write, rename or change of mode moves it.
-QString WhatChanged(const QString& path, const RegularFile& config, const ContentHash& read,
-                    const ContentSum& current) {
+// What changed about the configuration file since the first pass read it: nothing when `what` is
+// empty. `error` is the system's error number where a look at the file failed.
+struct Change {
+    QString what;
+    int error = 0;
+};
+
+// Whether the configuration file is still the one the first pass read. The game rewrites its file
+// whenever a setting changes. `recheck` compared its bytes after the first pass; the change time,
+// which no program can set back, covers the moments since: any write, rename or change of mode
+// moves it.
+Change WhatChanged(const QString& path, const RegularFile& config, const Recheck& recheck) {
+    if (const int injected = InjectedFault(UpdateStep::CheckConfigUnchanged)) {
+        return {SystemReason(injected), injected};
+    }
     struct stat now {};
     if (stat(QFile::encodeName(path).constData(), &now) != 0) {
-        return QCoreApplication::translate("chromlet::ConfigUpdater", "it is gone: %1")
-            .arg(SystemReason(errno));
+        const int error = errno;
+        return {QCoreApplication::translate("chromlet::ConfigUpdater", "it is gone: %1")
+                    .arg(SystemReason(error)),
+                error};
     }
     const struct stat& then = config.Status();
     if (now.st_dev != then.st_dev || now.st_ino != then.st_ino) {
-        return QCoreApplication::translate("chromlet::ConfigUpdater",
-                                           "another file has taken its place");
+        return {QCoreApplication::translate("chromlet::ConfigUpdater",
+                                            "another file has taken its place")};
     }
     // The bytes first: the same size and times can hide a rewrite within one tick of the clock.
-    if (!current.error.isEmpty()) {
-        return current.error;
+    if (!recheck.error.isEmpty()) {
+        return {recheck.error};
     }
-    if (current.value != read.Value()) {
-        return QCoreApplication::translate("chromlet::ConfigUpdater", "its contents changed");
+    if (!recheck.same) {
+        return {QCoreApplication::translate("chromlet::ConfigUpdater", "its contents changed")};
     }
     if (now.st_size != then.st_size || !SameTime(now.st_mtim, then.st_mtim) ||
         !SameTime(now.st_ctim, then.st_ctim)) {
-        return QCoreApplication::translate("chromlet::ConfigUpdater", "it was written to");
+        return {QCoreApplication::translate("chromlet::ConfigUpdater", "it was written to")};
     }
     return {};
 }
 
+// The second pass and the new lines: the file rebuilt from the side copy.
+void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out, const std::string& nameLine,
+             const std::string& serverLine) {
+    std::string_view end = TestReleaseNewLineEnd;
+    if (CodeFormOf(target) == CodeForm::Escape) {
+        if (!CopyWithoutOldLines(in, out)) {
+            return;
+        }
+    } else {
+        const KeptLines kept = CopyWithoutOldLinesAsTheyEnd(in, out);
+        if (!kept.copied) {
+            return;
+        }
+        end = BytesOf(kept.ends.Most());
+        if (kept.lastLineOpen) {
+            out.Write(end);
+        }
+    }
+    out.Write(nameLine);
+    out.Write(end);
+    out.Write(serverLine);
+    out.Write(end);
+}
+
 // Both passes, and the replacement of the side file and of the configuration file.
 bool Update(UpdateResult& result, const std::string& nameLine, const std::string& serverLine,
-            const FaultHook& faults) {
+            const UpdateOptions& options) {
     const QString& path = result.configPath;
-    if (Simulated(result, UpdateStep::OpenConfigForReading, path, faults)) {
-        return false;
-    }
-    const RegularFile config(path);
+    const RegularFile config(path, UpdateStep::OpenConfigForReading);
     if (!config.IsOpen()) {
-        return Fail(result, UpdateStep::OpenConfigForReading, path, config.Error());
+        return Fail(result, UpdateStep::OpenConfigForReading, path, config.Error(),
+                    config.ErrorNumber());
     }
-    // QSaveFile writes beside a symbolic link's target; the lock goes there too, so that two
-    // links to one file share it.
+    const struct stat& status = config.Status();
+    // A file its owner may not write is often made so on purpose, to keep the game from changing
+    // it. The mode decides, not whether a write would fail: root may write any file.
+    if ((status.st_mode & S_IWUSR) == 0 && !options.writeReadOnly) {
+        return Fail(result, UpdateStep::ConfigReadOnly, path,
+                    QCoreApplication::translate("chromlet::ConfigUpdater", "it is read-only"));
+    }
+    // The new file goes beside a symbolic link's target, and so does the lock, so that two links
+    // to one file share it.
     const QString target = QFileInfo(path).canonicalFilePath();
     if (const QString problem = NameTooLong(target); !problem.isEmpty()) {
         return Fail(result, UpdateStep::CheckPath, target, problem);
     }
+    if (!MayReplace(target, status, options.writeReadOnly)) {
+        return Fail(result, UpdateStep::OpenConfigForWriting, path, SystemReason(EACCES), EACCES);
+    }
 
     QLockFile lock(target + QStringLiteral(".lock"));
-    lock.setStaleLockTime(StaleLockMs);
-    if (Simulated(result, UpdateStep::LockConfig, path, faults)) {
+    if (!TakeLock(result, lock)) {
         return false;
-    }
-    if (!lock.tryLock(LockWaitMs)) {
-        return Fail(result, UpdateStep::LockConfig, path, LockProblem(lock));
     }
 
     // First pass: the configuration file, left as it is, copied to a new side copy. A folder
@@ -286,93 +331,80 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
         S_ISDIR(sideStatus.st_mode)) {
         return Fail(
             result, UpdateStep::CreateSideFile, result.sidePath,
-            QCoreApplication::translate("chromlet::ConfigUpdater", "a folder has that name"));
+            QCoreApplication::translate("chromlet::ConfigUpdater", "a folder has that name"),
+            EISDIR);
     }
-    if (Simulated(result, UpdateStep::CreateSideFile, result.sidePath, faults)) {
-        return false;
+    NewFile side(result.sidePath + QStringLiteral("XXXXXX"), result.sidePath,
+                 UpdateStep::CreateSideFile, UpdateStep::ReplaceSideFile);
+    if (!side.IsOpen()) {
+        return Fail(result, UpdateStep::CreateSideFile, result.sidePath, side.Reason(),
+                    side.ErrorNumber());
     }
-    SideCopy side(result.sidePath, config.Status());
-    if (!side.Error().isEmpty()) {
-        return Fail(result, UpdateStep::CreateSideFile, result.sidePath, side.Error());
-    }
+    side.TakeOwnerAndMode(status, 0777);
     QFile configFile;
     if (!configFile.open(config.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
                          QFileDevice::DontCloseHandle)) {
         return Fail(result, UpdateStep::ReadConfig, path, configFile.errorString());
     }
-    ContentHash read;
+    const FirstPass firstPass =
+        CodeFormOf(options.target) == CodeForm::Escape ? NormaliseLineEnds : CopyUnchanged;
     {
-        ChunkReader in(configFile, UpdateStep::ReadConfig, faults);
-        in.HashInto(read);
-        ChunkWriter out(side.File(), UpdateStep::WriteSideFile, faults);
-        if (!NormaliseLineEnds(in, out) || !out.Flush()) {
+        ChunkReader in(configFile, UpdateStep::ReadConfig);
+        ChunkWriter out(side.Device(), UpdateStep::WriteSideFile);
+        if (!firstPass(in, out) || !out.Flush()) {
             return in.Failed()
-                       ? Fail(result, UpdateStep::ReadConfig, path, in.Reason())
-                       : Fail(result, UpdateStep::WriteSideFile, result.sidePath, out.Reason());
+                       ? Fail(result, UpdateStep::ReadConfig, path, in.Reason(), in.ErrorNumber())
+                       : Fail(result, UpdateStep::WriteSideFile, result.sidePath, out.Reason(),
+                              out.ErrorNumber());
         }
     }
 
-    // The configuration file is summed again by a second thread while the second pass runs on
-    // the other files: reading a large file once more would otherwise add a fifth to the time.
-    // Leaving the function waits for it.
-    std::future<ContentSum> currentSum =
-        std::async(std::launch::async, SumFile, config.Descriptor());
+    // The configuration file is compared with the copy by a second thread while the second pass
+    // runs on the other files: reading a large file once more would otherwise add a fifth to the
+    // time. Leaving the function waits for it, before the copy it reads goes.
+    std::future<Recheck> recheck = std::async(std::launch::async, CompareWithSide,
+                                              config.Descriptor(), side.Descriptor(), firstPass);
 
     // Second pass: the configuration file rebuilt from the copy, read back through the copy's
-    // own descriptor, so that nothing put at the side file's name since can come in. QSaveFile
-    // writes a temporary file beside the configuration file (beside a symbolic link's target,
-    // with the same permissions) and renames it over the file only in commit().
-    if (Simulated(result, UpdateStep::OpenSideForReading, result.sidePath, faults)) {
-        return false;
+    // own descriptor, so that nothing put at the side file's name since can come in.
+    if (!side.Rewind(UpdateStep::OpenSideForReading)) {
+        return Fail(result, UpdateStep::OpenSideForReading, result.sidePath, side.Reason(),
+                    side.ErrorNumber());
     }
-    if (!side.File().seek(0)) {
-        return Fail(result, UpdateStep::OpenSideForReading, result.sidePath,
-                    side.File().errorString());
+    NewFile replacement(target + QStringLiteral(".XXXXXX"), target,
+                        UpdateStep::OpenConfigForWriting, UpdateStep::ReplaceConfig);
+    if (!replacement.IsOpen()) {
+        return Fail(result, UpdateStep::OpenConfigForWriting, path, replacement.Reason(),
+                    replacement.ErrorNumber());
     }
-    if (Simulated(result, UpdateStep::OpenConfigForWriting, path, faults)) {
-        return false;
-    }
-    QSaveFile replacement(path);
-    if (!replacement.open(WriteMode)) {
-        return Fail(result, UpdateStep::OpenConfigForWriting, path, replacement.errorString());
-    }
-    ChunkReader in(side.File(), UpdateStep::ReadSideFile, faults);
-    ChunkWriter out(replacement, UpdateStep::WriteConfig, faults);
-    if (CopyWithoutOldLines(in, out)) {
-        out.Write(nameLine);
-        out.Write(NewLineEnd);
-        out.Write(serverLine);
-        out.Write(NewLineEnd);
-    }
+    ChunkReader in(side.Device(), UpdateStep::ReadSideFile);
+    ChunkWriter out(replacement.Device(), UpdateStep::WriteConfig);
+    Rewrite(options.target, in, out, nameLine, serverLine);
     if (in.Failed()) {
-        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, in.Reason());
+        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, in.Reason(),
+                    in.ErrorNumber());
     }
     if (!out.Flush()) {
-        return Fail(result, UpdateStep::WriteConfig, path, out.Reason());
+        return Fail(result, UpdateStep::WriteConfig, path, out.Reason(), out.ErrorNumber());
+    }
+    replacement.TakeOwnerAndMode(status, 07777);
+    if (!replacement.Sync(UpdateStep::WriteConfig)) {
+        return Fail(result, UpdateStep::WriteConfig, path, replacement.Reason(),
+                    replacement.ErrorNumber());
     }
 
-    // Returning without commit() discards the temporary file; the side copy goes with it.
-    if (Simulated(result, UpdateStep::CheckConfigUnchanged, path, faults)) {
-        return false;
-    }
-    if (const QString changed = WhatChanged(path, config, read, currentSum.get());
-        !changed.isEmpty()) {
-        return Fail(result, UpdateStep::CheckConfigUnchanged, path, changed);
-    }
-    if (Simulated(result, UpdateStep::ReplaceSideFile, result.sidePath, faults)) {
-        return false;
+    // Returning before the replacement is published removes it; the side copy goes with it.
+    if (const Change change = WhatChanged(path, config, recheck.get()); !change.what.isEmpty()) {
+        return Fail(result, UpdateStep::CheckConfigUnchanged, path, change.what, change.error);
     }
     if (!side.Publish()) {
-        return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Error());
+        return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Reason(),
+                    side.ErrorNumber());
     }
     result.sideFile = SideFileState::CompleteCopy;
-
-    TakeOwnerAndMode(replacement.handle(), config.Status(), 07777);
-    if (Simulated(result, UpdateStep::ReplaceConfig, path, faults)) {
-        return false;
-    }
-    if (!replacement.commit()) {
-        return Fail(result, UpdateStep::ReplaceConfig, path, replacement.errorString());
+    if (!replacement.Publish()) {
+        return Fail(result, UpdateStep::ReplaceConfig, path, replacement.Reason(),
+                    replacement.ErrorNumber());
     }
     return true;
 }
@@ -380,7 +412,7 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
 }  // namespace
 
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
-                           const std::string& serverLine, const FaultHook& faults) {
+                           const std::string& serverLine, const UpdateOptions& options) {
     UpdateResult result;
     result.configPath = path;
     result.sidePath = path + QLatin1Char('_');
@@ -394,6 +426,9 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
         Fail(result, UpdateStep::CheckPath, path, problem);
         return result;
     }
+    struct stat sideStatus {};
+    result.sideFileExisted =
+        lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0;
 
     // A line break would split a new line in two, and the second half would survive every later
     // update, since it no longer starts like a name or server-name line.
@@ -407,7 +442,7 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
         return result;
     }
 
-    Update(result, nameLine, serverLine, faults);
+    Update(result, nameLine, serverLine, options);
     return result;
 }
 

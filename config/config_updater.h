@@ -7,14 +7,24 @@
 #include <string>
 
 #include "config/update_step.h"
+#include "core/target_game.h"
 
 namespace chromlet {
 
 /// What the side file holds after an update. It is written under a new name and takes the side
 /// file's name only when it is complete, so there is never a partial copy.
 enum class SideFileState {
-    Untouched,     ///< not changed by this update: the previous copy, if any, is as it was
-    CompleteCopy,  ///< holds the old contents in full (with normalised line ends)
+    Untouched,  ///< not changed by this update: the previous copy, if there was one, is as it was
+    CompleteCopy,  ///< holds the file's old contents in full
+};
+
+/// How ConfigUpdater writes.
+struct UpdateOptions {
+    /// The game the file belongs to; it decides how lines end (see ConfigUpdater).
+    TargetGame target = TargetGame::Q3Test;
+    /// Writes a read-only file (one its owner may not write) anyway, and leaves it read-only.
+    /// Without it such a file is refused before anything is written (UpdateStep::ConfigReadOnly).
+    bool writeReadOnly = false;
 };
 
 /// The outcome of ConfigUpdater. It never throws; every failure is described here.
@@ -23,28 +33,46 @@ struct UpdateResult {
     QString configPath;  ///< the configuration file, as given
     QString sidePath;    ///< the side file, configPath + "_"
     QString failedFile;  ///< the file the failed step worked on (empty for CheckLines)
-    QString reason;      ///< the operating system's message, or why a line was refused
+    /// Why the step failed: the system's message, or a reason of our own. For a lock held by
+    /// another update or blocked by something in its place, the whole description.
+    QString reason;
+    int errorNumber = 0;  ///< the system's error number (errno) of the failure, where there was one
     SideFileState sideFile = SideFileState::Untouched;
+    bool sideFileExisted = false;  ///< something stood at the side file's name before the update
 
     bool Ok() const { return failedStep == UpdateStep::None; }
+    /// The file is read-only and nothing was written: ask whether to write it anyway
+    /// (UpdateOptions::writeReadOnly).
+    bool IsReadOnlyRefusal() const { return failedStep == UpdateStep::ConfigReadOnly; }
 };
 
 /// Updates the configuration file at `path` with `nameLine` and `serverLine` (byte strings,
-/// written unchanged). In two passes: the file is copied to path + "_" with its line ends
-/// normalised, then rewritten from that copy without its old "seta name" and
-/// "seta sv_hostname" lines, and the two new lines are appended.
+/// written unchanged), in two passes: the file is copied to path + "_", then rewritten from that
+/// copy without its old "seta name" and "seta sv_hostname" lines (matched as old_lines.h says),
+/// and the two new lines are appended.
 ///
-/// Only a regular file is read or replaced. The copy is made under a new name and renamed over
-/// path + "_", so whatever stood there (a link to another file, the file itself) is replaced,
-/// never written through; it gets the file's permission bits. The file is replaced only once
-/// its new contents are complete and it still is the file that was read, with its owner, group
-/// and mode kept; so after any failure it is unchanged. A lock beside the file keeps a second
-/// copy of the program out during the update. Memory use does not depend on the file's size.
+/// For the test release the copy has its line ends normalised (a line ends at CR or CR LF there,
+/// and an LF is part of the line: each LF is followed by CR LF, every line ends in CR LF), every
+/// kept line ends in CR LF and each new line in LF CR LF. For the later engines, which end a line
+/// at LF, CR LF or CR, the copy holds the file's exact bytes, every kept line keeps its bytes and
+/// line end, and the new lines end the way most lines of the file end (LF for a file without
+/// lines, and on a tie LF before CR LF before CR); a last line without a line end gets that line
+/// end before them.
+///
+/// Only a regular file is read or replaced, and a read-only one only with
+/// UpdateOptions::writeReadOnly. The copy is made under a new name and renamed over path + "_",
+/// so whatever stood there (a link to another file, the file itself) is replaced, never written
+/// through; it gets the file's permission bits. The file is replaced only once its new contents
+/// are complete and on the disk and the file still holds what the first pass read, with its owner,
+/// group and mode kept; so after any failure it is unchanged. A lock beside the file keeps a
+/// second copy of the program out during the update. Memory use does not depend on the file's
+/// size.
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
-                           const std::string& serverLine, const FaultHook& faults = {});
+                           const std::string& serverLine, const UpdateOptions& options = {});
 
-/// A message for the user: what failed, on which file, the operating system's reason, and the
-/// state both files are in now. Empty for a successful update.
+/// A message for the user in two or three short sentences: what failed, what to do, and the state
+/// of the files where it is not plain. For a read-only file (IsReadOnlyRefusal) a question whether
+/// to write it anyway. Empty for a successful update.
 QString DescribeFailure(const UpdateResult& result);
 
 }  // namespace chromlet

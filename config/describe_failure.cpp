@@ -1,5 +1,9 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cerrno>
 
 #include "config/config_updater.h"
 
@@ -7,103 +11,197 @@ namespace chromlet {
 
 namespace {
 
-// A NUL, which a path given through the interface may hold, is shown as \0: in a message box it
-// would end the text.
-QString Quoted(const QString& path) {
+// A path as the user's system writes it. A NUL, which a path given through the interface may
+// hold, is shown as \0: in a message box it would end the text.
+QString Shown(const QString& path) {
     QString shown = QDir::toNativeSeparators(path);
     shown.replace(QChar(0), QStringLiteral("\\0"));
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return shown;
 }
 
-// What went wrong with a file, with %1 the file and %2 the system's reason.
+QString NameOf(const QString& path) {
+    return Shown(QFileInfo(path).fileName());
+}
+
+QString FolderOf(const QString& path) {
+    return Shown(QFileInfo(path).absolutePath());
+}
+
+// What went wrong, with %1 the file (by its name) and %2 the reason.
 QString Headline(UpdateStep step) {
+    const char* text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1 (%2).");
     switch (step) {
         case UpdateStep::None:
         case UpdateStep::CheckLines:
+        case UpdateStep::ConfigReadOnly:
             break;
         case UpdateStep::CheckPath:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not update %1: %2.");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1: %2.");
+            break;
         case UpdateStep::OpenConfigForReading:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not open %1 for reading (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not open %1 (%2).");
+            break;
         case UpdateStep::LockConfig:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not update %1 now: %2.");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not create the lock file %1 (%2).");
+            break;
         case UpdateStep::CreateSideFile:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not create the copy %1 (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not create the copy %1 (%2).");
+            break;
         case UpdateStep::ReadConfig:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not read %1 (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not read %1 (%2).");
+            break;
         case UpdateStep::WriteSideFile:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not write the copy %1 (%2).");
+            text =
+                QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not write the copy %1 (%2).");
+            break;
         case UpdateStep::OpenSideForReading:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not read back the copy %1 (%2).");
-        case UpdateStep::OpenConfigForWriting:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not create the new file beside %1 (%2).");
         case UpdateStep::ReadSideFile:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not read the copy %1 (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not read back the copy %1 (%2).");
+            break;
+        case UpdateStep::OpenConfigForWriting:
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not make the new version of %1 (%2).");
+            break;
         case UpdateStep::WriteConfig:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not write the new file beside %1 (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not write the new version of %1 (%2).");
+            break;
         case UpdateStep::CheckConfigUnchanged:
-            return QCoreApplication::translate(
-                "chromlet::DescribeFailure",
-                "Another program changed %1 during the update (%2). This is usually the game, "
-                "which rewrites the file whenever a setting changes: close it and try again.");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Another program changed %1 during the update (%2).");
+            break;
         case UpdateStep::ReplaceSideFile:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not put the copy in the place of %1 (%2).");
+            text =
+                QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not save the copy %1 (%2).");
+            break;
         case UpdateStep::ReplaceConfig:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               "Could not replace %1 with the new file (%2).");
+            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                                     "Could not replace %1 with its new version (%2).");
+            break;
     }
-    return QCoreApplication::translate("chromlet::DescribeFailure", "Could not update %1 (%2).");
+    return QCoreApplication::translate("chromlet::DescribeFailure", text);
 }
 
-QString SideFileNote(const UpdateResult& result) {
-    switch (result.sideFile) {
-        case SideFileState::Untouched:
-            break;
-        case SideFileState::CompleteCopy:
-            return QCoreApplication::translate("chromlet::DescribeFailure",
-                                               " %1 holds its old contents.")
-                .arg(Quoted(result.sidePath));
+// What to do about it; empty where there is nothing the user can do but try again.
+QString Advice(const UpdateResult& result) {
+    if (result.failedStep == UpdateStep::CheckConfigUnchanged) {
+        return QCoreApplication::translate(
+            "chromlet::DescribeFailure",
+            "This is usually the game, which rewrites the file whenever a setting changes: close "
+            "it and try again.");
     }
-    return QCoreApplication::translate("chromlet::DescribeFailure",
-                                       " The copy %1 was left as it was.")
-        .arg(Quoted(result.sidePath));
+    switch (result.errorNumber) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Free some space on the disk, then try again.");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            if (result.failedStep == UpdateStep::OpenConfigForWriting) {
+                return QCoreApplication::translate(
+                    "chromlet::DescribeFailure",
+                    "Make sure you may change the file and the folder it is in, then try again.");
+            }
+            //: %1 is a folder.
+            return QCoreApplication::translate(
+                       "chromlet::DescribeFailure",
+                       "Make sure you may write in the folder %1, then try again.")
+                .arg(FolderOf(result.failedFile));
+        case EISDIR:
+            //: %1 is the folder's full path.
+            return QCoreApplication::translate("chromlet::DescribeFailure",
+                                               "Rename or remove the folder %1, then try again.")
+                .arg(Shown(result.failedFile));
+        case ENOENT:
+            if (result.failedStep == UpdateStep::OpenConfigForReading) {
+                return QCoreApplication::translate(
+                    "chromlet::DescribeFailure",
+                    "Check that it is still there, then choose it again.");
+            }
+            break;
+        default:
+            break;
+    }
+    return {};
+}
+
+// The state both files are in, where it is not plain from what failed: nothing is written before
+// the lock is taken, and the file is replaced last, so that it is unchanged after every failure.
+QString FileState(const UpdateResult& result) {
+    const QString config = NameOf(result.configPath);
+    const QString side = NameOf(result.sidePath);
+    switch (result.failedStep) {
+        case UpdateStep::None:
+        case UpdateStep::CheckPath:
+        case UpdateStep::CheckLines:
+        case UpdateStep::OpenConfigForReading:
+        case UpdateStep::ConfigReadOnly:
+        case UpdateStep::LockConfig:
+            return {};
+        case UpdateStep::CheckConfigUnchanged:
+            return QCoreApplication::translate("chromlet::DescribeFailure", "Nothing was written.");
+        default:
+            break;
+    }
+    if (result.sideFile == SideFileState::CompleteCopy) {
+        //: %1 is the configuration file, %2 its copy.
+        return QCoreApplication::translate("chromlet::DescribeFailure",
+                                           "%1 is unchanged; %2 now holds a copy of it.")
+            .arg(config, side);
+    }
+    if (result.sideFileExisted) {
+        return QCoreApplication::translate("chromlet::DescribeFailure", "%1 and %2 are unchanged.")
+            .arg(config, side);
+    }
+    return QCoreApplication::translate("chromlet::DescribeFailure", "%1 is unchanged.").arg(config);
 }
 
 }  // namespace
 
 QString DescribeFailure(const UpdateResult& result) {
-    if (result.Ok()) {
-        return {};
+    QStringList sentences;
+    switch (result.failedStep) {
+        case UpdateStep::None:
+            return {};
+        case UpdateStep::CheckLines:
+            //: %1 says which line holds the line break.
+            sentences << QCoreApplication::translate(
+                             "chromlet::DescribeFailure",
+                             "%1 A configuration line must be a single line; nothing was written.")
+                             .arg(result.reason);
+            break;
+        case UpdateStep::ConfigReadOnly:
+            //: The question of a box whose buttons write the file anyway or cancel.
+            sentences << QCoreApplication::translate(
+                             "chromlet::DescribeFailure",
+                             "%1 is read-only, often on purpose, to keep the game from changing "
+                             "it. Write the names into it anyway and leave it read-only?")
+                             .arg(NameOf(result.configPath));
+            break;
+        case UpdateStep::LockConfig:
+            if (result.errorNumber == 0) {
+                sentences << result.reason;  // the updater's own description of what is there
+                break;
+            }
+            [[fallthrough]];
+        default:
+            // The path itself helps where the file could not be opened: it may be in another
+            // folder than the user thinks. Elsewhere the name says enough.
+            sentences << Headline(result.failedStep)
+                             .arg(result.failedStep == UpdateStep::OpenConfigForReading
+                                      ? Shown(result.failedFile)
+                                      : NameOf(result.failedFile),
+                                  result.reason);
+            break;
     }
-    QString message =
-        result.failedStep == UpdateStep::CheckLines
-            ? result.reason +
-                  QCoreApplication::translate(
-                      "chromlet::DescribeFailure",
-                      " A configuration line must be a single line; nothing was written.")
-            : Headline(result.failedStep).arg(Quoted(result.failedFile), result.reason);
-    // The file is replaced only once its new contents are complete and it still is the file
-    // that was read, so no failure changes it.
-    message += result.failedStep == UpdateStep::CheckConfigUnchanged
-                   ? QCoreApplication::translate(
-                         "chromlet::DescribeFailure",
-                         " Nothing was replaced: %1 holds what the other program wrote.")
-                         .arg(Quoted(result.configPath))
-                   : QCoreApplication::translate("chromlet::DescribeFailure",
-                                                 " The configuration file %1 is unchanged.")
-                         .arg(Quoted(result.configPath));
-    return message + SideFileNote(result);
+    sentences << Advice(result) << FileState(result);
+    sentences.removeAll(QString());
+    return sentences.join(QLatin1Char(' '));
 }
 
 }  // namespace chromlet

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstring>
 
-#include "config/line_splitter.h"
 #include "config/old_lines.h"
 #include "core/color_code.h"
 
@@ -22,9 +21,9 @@ constexpr std::size_t HeadSize = OldLineHeadSize;
 
 // Holds back only the first bytes of each line, as many as the prefix tests look at; once they
 // have decided, the rest of the line streams straight through or is skipped.
-class FilterSink {
+class OldLineFilter {
   public:
-    explicit FilterSink(ChunkWriter& out) : out_(out) {}
+    explicit OldLineFilter(ChunkWriter& out) : out_(out) {}
 
     void Bytes(std::string_view run) {
         if (!decided_) {
@@ -42,16 +41,18 @@ class FilterSink {
         }
     }
 
-    void LineEnd() {
+    /// Ends the line; true if it was kept, and its line end is to be written.
+    bool EndLine() {
         if (!decided_) {
             Decide();
         }
-        if (keep_) {
-            out_.Write("\r\n");
-        }
         headSize_ = 0;
         decided_ = false;
+        return keep_;
     }
+
+  protected:
+    ChunkWriter& out_;
 
   private:
     void Decide() {
@@ -63,18 +64,51 @@ class FilterSink {
         }
     }
 
-    ChunkWriter& out_;
     std::array<char, HeadSize> head_{};
     std::size_t headSize_ = 0;
     bool decided_ = false;
     bool keep_ = true;
 };
 
+// The test release: every kept line ends in CR LF.
+class CrLfSink : public OldLineFilter {
+  public:
+    using OldLineFilter::OldLineFilter;
+    void LineEnd() {
+        if (EndLine()) {
+            out_.Write("\r\n");
+        }
+    }
+};
+
+// The later engines: every kept line keeps its own line end.
+class OwnEndSink : public OldLineFilter {
+  public:
+    OwnEndSink(ChunkWriter& out, KeptLines& kept) : OldLineFilter(out), kept_(kept) {}
+    void LineEnd(chromlet::LineEnd end) {
+        kept_.ends.Add(end);
+        if (EndLine()) {
+            out_.Write(BytesOf(end));
+            kept_.lastLineOpen = end == chromlet::LineEnd::None;
+        }
+    }
+
+  private:
+    KeptLines& kept_;
+};
+
 }  // namespace
 
 bool CopyWithoutOldLines(ChunkReader& in, ChunkWriter& out) {
-    FilterSink sink(out);
-    return SplitIntoLines(in, out, sink);
+    CrLfSink sink(out);
+    return SplitIntoLines<LineSplitter>(in, out, sink);
+}
+
+KeptLines CopyWithoutOldLinesAsTheyEnd(ChunkReader& in, ChunkWriter& out) {
+    KeptLines kept;
+    OwnEndSink sink(out, kept);
+    kept.copied = SplitIntoLines<AnyLineEndSplitter>(in, out, sink);
+    return kept;
 }
 
 }  // namespace chromlet

@@ -3,12 +3,25 @@
 #pragma once
 
 #include "config/chunk_io.h"
+#include "config/line_splitter.h"
 
 namespace chromlet {
 
-/// Copies `in` to `out` line by line, each kept line followed by CR LF, leaving out the old
-/// name and server-name lines. Short and empty lines are kept unless they match too. True if
-/// all of `in` was read and handed to `out`, which is not flushed.
+/// For the test release: copies `in` to `out` line by line, each kept line followed by CR LF,
+/// leaving out the old name and server-name lines. Short and empty lines are kept unless they
+/// match too. True if all of `in` was read and handed to `out`, which is not flushed.
 bool CopyWithoutOldLines(ChunkReader& in, ChunkWriter& out);
+
+/// What CopyWithoutOldLinesAsTheyEnd found in the file.
+struct KeptLines {
+    bool copied = false;        ///< all of `in` was read and handed to `out`
+    LineEndCounts ends;         ///< of every line of the file, the old lines too
+    bool lastLineOpen = false;  ///< the last line handed to `out` has no line end
+};
+
+/// For the later engines: copies `in` to `out` line by line as they split it, leaving out the old
+/// name and server-name lines with their line ends; every other byte goes through unchanged. `out`
+/// is not flushed.
+KeptLines CopyWithoutOldLinesAsTheyEnd(ChunkReader& in, ChunkWriter& out);
 
 }  // namespace chromlet

@@ -45,7 +45,14 @@ class LineEndSink {
 
 bool NormaliseLineEnds(ChunkReader& in, ChunkWriter& out) {
     LineEndSink sink(out);
-    return SplitIntoLines(in, out, sink);
+    return SplitIntoLines<LineSplitter>(in, out, sink);
+}
+
+bool CopyUnchanged(ChunkReader& in, ChunkWriter& out) {
+    for (std::string_view chunk = in.Next(); !chunk.empty() && !out.Failed(); chunk = in.Next()) {
+        out.Write(chunk);
+    }
+    return !in.Failed() && !out.Failed();
 }
 
 }  // namespace chromlet

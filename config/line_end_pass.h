@@ -1,5 +1,5 @@
-// The first pass of an update: the configuration file copied to the side file with its line
-// ends normalised.
+// The first pass of an update: the configuration file copied to the side file, with its line ends
+// normalised for the test release, unchanged for the later engines.
 #pragma once
 
 #include "config/chunk_io.h"
@@ -12,5 +12,9 @@ namespace chromlet {
 /// unless the last byte before it (in an earlier line) was an LF: then it is not written at
 /// all. True if all of `in` was read and handed to `out`, which is not flushed.
 bool NormaliseLineEnds(ChunkReader& in, ChunkWriter& out);
+
+/// Copies `in` to `out` byte for byte. True if all of `in` was read and handed to `out`, which is
+/// not flushed.
+bool CopyUnchanged(ChunkReader& in, ChunkWriter& out);
 
 }  // namespace chromlet

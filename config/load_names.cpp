@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/seta_reader.h"
@@ -17,41 +18,87 @@ namespace chromlet {
 
 namespace {
 
-// The one place where a stored value becomes styled text.
-MemoryStyledText DecodeName(TargetGame target, std::string_view code) {
-    const MemoryStyledText decoded = DecodeCode(target, code);
+struct DecodedValue {
+    MemoryStyledText name;
+    bool leftOut = false;  ///< characters a name cannot hold were left out
+    bool cut = false;      ///< the name was longer than MaxNameChars (core/char_rules.h)
+};
+
+// The one place where a stored value becomes styled text: decoded as Paste coded name decodes a
+// pasted name, so that both code forms read alike in every target, and without what a name
+// cannot hold.
+DecodedValue DecodeValue(TargetGame target, std::string_view value) {
+    const MemoryStyledText decoded = DecodeAnyCode(target, value);
     const std::string text = decoded.Text();
+    DecodedValue result;
     std::string kept;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsNameChar(static_cast<unsigned char>(text[i]))) {
-            kept.push_back(text[i]);
-            styles.push_back(decoded.StyleAt(i));
+        const auto c = static_cast<unsigned char>(text[i]);
+        const CharStyle style = decoded.StyleAt(i);
+        // A quote or a line break would break the line written back (the alternative font has
+        // both); every engine ends a value at NUL, and no other control character belongs in a
+        // name either, though the alternative font's characters below 32 do.
+        if (!IsNameChar(c) || (style.Q3Font && (c < 32 || c == 127))) {
+            result.leftOut = true;
+            continue;
         }
+        if (kept.size() == MaxNameChars) {
+            result.cut = true;
+            break;
+        }
+        kept.push_back(text[i]);
+        styles.push_back(style);
     }
-    return MemoryStyledText(std::move(kept), std::move(styles));
+    result.name = MemoryStyledText(std::move(kept), std::move(styles));
+    return result;
 }
 
-NameLineState StateOf(const std::optional<std::string>& line, bool tooLong,
-                      std::optional<std::string>& code) {
+// The value of a stored line, as the engines' tokenizer reads it.
+std::optional<std::string_view> ValueOf(const std::optional<std::string>& line) {
+    return line ? QuotedValue(*line) : std::nullopt;
+}
+
+NameLineState StateOf(const std::optional<std::string_view>& value, bool tooLong) {
     if (tooLong) {
         return NameLineState::TooLong;
     }
-    const std::optional<std::string_view> value = line ? QuotedValue(*line) : std::nullopt;
-    code = value ? std::optional<std::string>(*value) : std::nullopt;
-    return code ? NameLineState::Found : NameLineState::Missing;
+    return value ? NameLineState::Found : NameLineState::Missing;
 }
 
-QString Absent(NameLineState state, const char* what, const char* line) {
-    if (state == NameLineState::TooLong) {
-        return QCoreApplication::translate(
-                   "chromlet::LoadNames",
-                   "%1 (its last line %2 is longer than %3 KiB, too long to be a name)")
-            .arg(QLatin1String(what), QLatin1String(line))
-            .arg(MaxSetaLineSize / 1024);
+bool HasCode(std::string_view value, char start) {
+    for (std::size_t i = 0; i + 1 < value.size(); ++i) {
+        if (value[i] == start && value[i + 1] >= '0' && value[i + 1] <= '9') {
+            return true;
+        }
     }
-    return QCoreApplication::translate("chromlet::LoadNames", "%1 (a line %2 \"...\")")
-        .arg(QLatin1String(what), QLatin1String(line));
+    return false;
+}
+
+// The note when the file was written for a game of the other code form than `target`'s; empty
+// when it was not, or when the file does not tell.
+QString FormNote(TargetGame target, std::string_view player, std::string_view server,
+                 const LineEndCounts& ends) {
+    const bool escape = HasCode(player, ColorEscape) || HasCode(server, ColorEscape);
+    const bool caret = HasCode(player, CaretEscape) || HasCode(server, CaretEscape);
+    const bool lfOnly = ends.lf > 0 && ends.crLf == 0 && ends.cr == 0;
+    const bool targetIsLater = CodeFormOf(target) == CodeForm::Caret;
+    if (escape && !caret && targetIsLater) {
+        return QCoreApplication::translate("chromlet::LoadNames",
+                                           "This file was written for the 1999 test release (its "
+                                           "names use escape colour codes).");
+    }
+    if (caret && !escape && !targetIsLater) {
+        return QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "This file was written for a later engine (its names use ^ colour codes).");
+    }
+    if (escape == caret && lfOnly && !targetIsLater) {
+        return QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "This file was written for a later engine (its lines end in LF alone).");
+    }
+    return {};
 }
 
 }  // namespace
@@ -59,20 +106,53 @@ QString Absent(NameLineState state, const char* what, const char* line) {
 LoadedNames LoadNames(const QString& path, TargetGame target) {
     LoadedNames loaded;
     loaded.path = path;
-    const StoredSetaLines stored = ReadSetaLines(
-        path, CodeFormOf(target) == CodeForm::Caret ? LineEnds::AlsoLf : LineEnds::CrOrCrLf);
+    const StoredSetaLines stored = ReadSetaLines(path);
     if (!stored.Readable()) {
         loaded.readError = stored.error;
         return loaded;
     }
-    std::optional<std::string> playerCode;
-    std::optional<std::string> serverCode;
-    loaded.player = StateOf(stored.nameLine, stored.nameLineTooLong, playerCode);
-    loaded.server = StateOf(stored.serverLine, stored.serverLineTooLong, serverCode);
-    if (loaded.Ok()) {
-        loaded.playerName = DecodeName(target, *playerCode);
-        loaded.serverName = DecodeName(target, *serverCode);
+    const std::optional<std::string_view> player = ValueOf(stored.nameLine);
+    const std::optional<std::string_view> server = ValueOf(stored.serverLine);
+    loaded.player = StateOf(player, stored.nameLineTooLong);
+    loaded.server = StateOf(server, stored.serverLineTooLong);
+    if (!loaded.Ok()) {
+        return loaded;
     }
+    const DecodedValue playerName = DecodeValue(target, *player);
+    const DecodedValue serverName = DecodeValue(target, *server);
+    loaded.playerName = playerName.name;
+    loaded.serverName = serverName.name;
+
+    QStringList notes;
+    if (QString form = FormNote(target, *player, *server, stored.ends); !form.isEmpty()) {
+        notes << form;
+    }
+    const int bound = static_cast<int>(MaxNameChars);
+    if (playerName.cut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "The player name was cut to %n characters, the longest name the game keeps.", nullptr,
+            bound);
+    }
+    if (serverName.cut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "The server name was cut to %n characters, the longest name the game keeps.", nullptr,
+            bound);
+    }
+    if (playerName.leftOut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
+            "breaks) were left out of the player name.");
+    }
+    if (serverName.leftOut) {
+        notes << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
+            "breaks) were left out of the server name.");
+    }
+    loaded.note = notes.join(QLatin1Char(' '));
     return loaded;
 }
 
@@ -81,25 +161,53 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
         return {};
     }
     const QString file = QDir::toNativeSeparators(loaded.path);
-    QString why;
+    QStringList sentences;
+    const bool noPlayer = loaded.player != NameLineState::Found;
+    const bool noServer = loaded.server != NameLineState::Found;
     if (!loaded.readError.isEmpty()) {
-        why = QCoreApplication::translate("chromlet::LoadNames", "Could not read \"%1\" (%2).")
-                  .arg(file, loaded.readError);
+        //: %1 is the file, %2 the system's reason.
+        sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                                 "Could not read \"%1\" (%2).")
+                         .arg(file, loaded.readError);
+    } else if (noPlayer && noServer) {
+        //: seta name and seta sv_hostname are lines of the file: not to be translated.
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no player name (a line seta name \"...\") and no server "
+                         "name (a line seta sv_hostname \"...\").")
+                         .arg(file);
+    } else if (noPlayer) {
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no player name (a line seta name \"...\").")
+                         .arg(file);
     } else {
-        QStringList missing;
-        if (loaded.player != NameLineState::Found) {
-            missing << Absent(loaded.player, "player name", "seta name");
-        }
-        if (loaded.server != NameLineState::Found) {
-            missing << Absent(loaded.server, "server name", "seta sv_hostname");
-        }
-        why =
-            QCoreApplication::translate("chromlet::LoadNames", "\"%1\" holds no %2.")
-                .arg(file,
-                     missing.join(QCoreApplication::translate("chromlet::LoadNames", " and no ")));
+        sentences << QCoreApplication::translate(
+                         "chromlet::LoadNames",
+                         "\"%1\" holds no server name (a line seta sv_hostname \"...\").")
+                         .arg(file);
     }
-    return why + QCoreApplication::translate("chromlet::LoadNames",
-                                             " The names in the editors were left as they were.");
+    const int kib = static_cast<int>(MaxSetaLineSize / 1024);
+    const bool playerTooLong = loaded.player == NameLineState::TooLong;
+    const bool serverTooLong = loaded.server == NameLineState::TooLong;
+    if (playerTooLong && serverTooLong) {
+        sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                                 "Its last seta name and seta sv_hostname lines "
+                                                 "are longer than %n KiB, too long for names.",
+                                                 nullptr, kib);
+    } else if (playerTooLong) {
+        sentences << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Its last seta name line is longer than %n KiB, too long for a name.", nullptr, kib);
+    } else if (serverTooLong) {
+        sentences << QCoreApplication::translate(
+            "chromlet::LoadNames",
+            "Its last seta sv_hostname line is longer than %n KiB, too long for a name.", nullptr,
+            kib);
+    }
+    sentences << QCoreApplication::translate("chromlet::LoadNames",
+                                             "The names in the editors were left as they were.");
+    return sentences.join(QLatin1Char(' '));
 }
 
 }  // namespace chromlet

@@ -23,6 +23,11 @@ struct LoadedNames {
     NameLineState server = NameLineState::Missing;
     MemoryStyledText playerName;  ///< the decoded player name, when both were found
     MemoryStyledText serverName;  ///< the decoded server name, when both were found
+    /// For the window, beside the loaded names: one short sentence for each thing the user
+    /// should know, translated; empty when there is none. It says that the file was written for
+    /// another game than the one chosen, that a name was cut to the longest name the game keeps,
+    /// and that characters a name cannot hold were left out.
+    QString note;
 
     bool Ok() const {
         return readError.isEmpty() && player == NameLineState::Found &&
@@ -30,11 +35,18 @@ struct LoadedNames {
     }
 };
 
-/// Reads the last player-name and server-name lines of the configuration file at `path` and
-/// decodes their values into styled text, by the colour codes `target` reads (escape codes for
-/// the test release, caret codes for the later engines). The names hold only characters a name may
-/// hold: a double quote or a line break in a value (a file edited by hand) is left out with its
-/// style, since written back it would break the line.
+/// Reads the last player-name and server-name lines of the configuration file at `path` (a line
+/// ends at LF, CR LF or CR, whatever game wrote the file) and decodes their values (from the
+/// first double quote to the next, as the engines' tokenizer reads them) into styled text as
+/// Paste coded name decodes a pasted name: escape codes and the caret codes `target`'s engine
+/// reads, in every target. A name holds only characters a name may hold: a control character
+/// (codes 0 to 31 and 127, NUL among them) or a quote or line break of the alternative font is
+/// left out with its style, and a name is cut to the longest the game keeps; the note says so.
+///
+/// The file's form, for the note: the colour codes in the two values, where they hold codes of
+/// one form only (the escape and a digit: the test release; a caret and a digit: a later engine);
+/// otherwise its line ends, where every line ends in LF alone (as the later engines write it on
+/// Linux). CR LF, which both write, and a file that mixes line ends tell nothing.
 LoadedNames LoadNames(const QString& path, TargetGame target = TargetGame::Q3Test);
 
 /// The message for a load that failed: which file, and what could not be read or is missing.

@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "config/fault_seam.h"
+
 namespace chromlet {
 
 namespace {
@@ -49,15 +51,23 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-RegularFile::RegularFile(const QString& path) {
+RegularFile::RegularFile(const QString& path, UpdateStep step) {
     if (error_ = PathProblem(path); !error_.isEmpty()) {
+        return;
+    }
+    const auto fail = [this](int error) {
+        errorNumber_ = error;
+        error_ = SystemReason(error);
+    };
+    if (const int injected = InjectedFault(step)) {
+        fail(injected);
         return;
     }
     const QByteArray name = QFile::encodeName(path);
     // Refused before open(): opening a device can have effects of its own.
     struct stat before {};
     if (stat(name.constData(), &before) != 0) {
-        error_ = SystemReason(errno);
+        fail(errno);
         return;
     }
     if (error_ = KindProblem(before.st_mode); !error_.isEmpty()) {
@@ -66,11 +76,11 @@ RegularFile::RegularFile(const QString& path) {
     // O_NONBLOCK: should a named pipe have been swapped in since, open() returns at once.
     fd_ = open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0) {
-        error_ = SystemReason(errno);
+        fail(errno);
         return;
     }
     if (fstat(fd_, &status_) != 0) {
-        error_ = SystemReason(errno);
+        fail(errno);
     } else {
         error_ = KindProblem(status_.st_mode);
     }

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include "config/update_step.h"
+
 namespace chromlet {
 
 /// Why `path` cannot name a file at all; empty when it can. A NUL would cut the name short at
@@ -21,7 +23,9 @@ QString SystemReason(int error);
 /// two is caught as well. Closed on destruction.
 class RegularFile {
   public:
-    explicit RegularFile(const QString& path);
+    /// Opens `path`; in an update, `step` is the step this open belongs to (the fault seam asks
+    /// for it first).
+    explicit RegularFile(const QString& path, UpdateStep step = UpdateStep::None);
     ~RegularFile();
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
@@ -29,6 +33,8 @@ class RegularFile {
     bool IsOpen() const { return fd_ >= 0; }
     /// Why the file is not open: the system's reason, or what kind of file it is.
     const QString& Error() const { return error_; }
+    /// The system's error number for Error(); 0 when it is no system error (a folder, a pipe).
+    int ErrorNumber() const { return errorNumber_; }
     int Descriptor() const { return fd_; }
     /// The open file's status as it was when it was opened.
     const struct stat& Status() const { return status_; }
@@ -37,6 +43,7 @@ class RegularFile {
     int fd_ = -1;
     struct stat status_ {};
     QString error_;
+    int errorNumber_ = 0;
 };
 
 }  // namespace chromlet

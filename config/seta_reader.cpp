@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "config/chunk_io.h"
-#include "config/line_splitter.h"
 #include "config/old_lines.h"
 #include "config/regular_file.h"
 
@@ -37,7 +36,8 @@ class SetaSink {
         }
     }
 
-    void LineEnd() {
+    void LineEnd(chromlet::LineEnd end) {
+        found_.ends.Add(end);
         if (!decided_) {
             Decide(line_);
         }
@@ -75,45 +75,9 @@ class SetaSink {
     bool tooLong_ = false;
 };
 
-// Passes a line's runs on, ending the line at every LF as well.
-template <class Sink>
-class EndAtLf {
-  public:
-    explicit EndAtLf(Sink& sink) : sink_(sink) {}
-    void Bytes(std::string_view run) {
-        for (std::size_t lf = run.find('\n'); lf != std::string_view::npos; lf = run.find('\n')) {
-            if (lf > 0) {
-                sink_.Bytes(run.substr(0, lf));
-            }
-            sink_.LineEnd();
-            run.remove_prefix(lf + 1);
-        }
-        if (!run.empty()) {
-            sink_.Bytes(run);
-        }
-    }
-    void LineEnd() { sink_.LineEnd(); }
-
-  private:
-    Sink& sink_;
-};
-
-template <class Sink>
-bool ReadLines(ChunkReader& in, Sink& sink) {
-    LineSplitter lines;
-    for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
-        lines.Feed(chunk, sink);
-    }
-    if (in.Failed()) {
-        return false;
-    }
-    lines.Finish(sink);
-    return true;
-}
-
 }  // namespace
 
-StoredSetaLines ReadSetaLines(const QString& path, LineEnds ends) {
+StoredSetaLines ReadSetaLines(const QString& path) {
     StoredSetaLines found;
     if (path.isEmpty()) {
         found.error =
@@ -133,9 +97,12 @@ StoredSetaLines ReadSetaLines(const QString& path, LineEnds ends) {
     }
     ChunkReader in(file);
     SetaSink sink(found);
-    EndAtLf<SetaSink> endAtLf(sink);
-    const bool read = ends == LineEnds::AlsoLf ? ReadLines(in, endAtLf) : ReadLines(in, sink);
-    if (!read) {
+    AnyLineEndSplitter lines;
+    for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
+        lines.Feed(chunk, sink);
+    }
+    lines.Finish(sink);
+    if (in.Failed()) {
         StoredSetaLines failed;
         failed.error = in.Reason();
         return failed;

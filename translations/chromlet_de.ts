@@ -8,18 +8,6 @@
         <translation>der Dateiname ist zu lang: Er hat %1 Bytes, die Aktualisierung legt Dateien an, deren Namen bis zu %2 Bytes länger sind, und dieses Dateisystem erlaubt %3</translation>
     </message>
     <message>
-        <source>another copy of the program, process %1, is updating it; try again when it has finished</source>
-        <translation>eine andere Kopie des Programms (Prozess %1) aktualisiert sie gerade; versuche es noch einmal, wenn sie fertig ist</translation>
-    </message>
-    <message>
-        <source>the lock file %1 cannot be created: permission denied</source>
-        <translation>die Sperrdatei %1 kann nicht angelegt werden: Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>the lock file %1 cannot be created</source>
-        <translation>die Sperrdatei %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>it is gone: %1</source>
         <translation>sie ist nicht mehr da: %1</translation>
     </message>
@@ -47,20 +35,41 @@
         <source>The server-name line holds a line break.</source>
         <translation>Die Servernamen-Zeile enthält einen Zeilenumbruch.</translation>
     </message>
+    <message>
+        <source>Could not create the lock file %1.</source>
+        <translation>Die Sperrdatei %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Another copy of the program is updating %1. Try again when it has finished.</source>
+        <translation>Eine andere Kopie des Programms aktualisiert gerade %1. Versuche es noch einmal, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>A folder %1 stands where the update&apos;s lock file goes. Remove it, then try again.</source>
+        <translation>Wo die Sperrdatei der Aktualisierung hingehört, steht ein Ordner %1. Entferne ihn und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>A link %1 stands where the update&apos;s lock file goes. Remove it, then try again.</source>
+        <translation>Wo die Sperrdatei der Aktualisierung hingehört, steht eine Verknüpfung %1. Entferne sie und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Another copy of the program (process %1) is updating %2. Try again when it has finished.</source>
+        <extracomment>%1 is a process number, %2 the file&apos;s name.</extracomment>
+        <translation>Eine andere Kopie des Programms (Prozess %1) aktualisiert gerade %2. Versuche es noch einmal, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 is no lock file this program can read. If no other copy of the program is running, remove it, then try again.</source>
+        <translation>%1 ist keine Sperrdatei, die dieses Programm lesen kann. Wenn keine andere Kopie des Programms läuft, entferne sie und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::DescribeFailure</name>
     <message>
         <source>Could not update %1: %2.</source>
         <translation>%1 konnte nicht aktualisiert werden: %2.</translation>
-    </message>
-    <message>
-        <source>Could not open %1 for reading (%2).</source>
-        <translation>%1 konnte nicht zum Lesen geöffnet werden (%2).</translation>
-    </message>
-    <message>
-        <source>Could not update %1 now: %2.</source>
-        <translation>%1 kann gerade nicht aktualisiert werden: %2.</translation>
     </message>
     <message>
         <source>Could not create the copy %1 (%2).</source>
@@ -79,79 +88,169 @@
         <translation>Die Kopie %1 konnte nicht zurückgelesen werden (%2).</translation>
     </message>
     <message>
-        <source>Could not create the new file beside %1 (%2).</source>
-        <translation>Die neue Datei neben %1 konnte nicht angelegt werden (%2).</translation>
-    </message>
-    <message>
-        <source>Could not read the copy %1 (%2).</source>
-        <translation>Die Kopie %1 konnte nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
-        <source>Could not write the new file beside %1 (%2).</source>
-        <translation>Die neue Datei neben %1 konnte nicht geschrieben werden (%2).</translation>
-    </message>
-    <message>
-        <source>Another program changed %1 during the update (%2). This is usually the game, which rewrites the file whenever a setting changes: close it and try again.</source>
-        <translation>Ein anderes Programm hat %1 während der Aktualisierung geändert (%2). Meist ist es das Spiel, das die Datei bei jeder geänderten Einstellung neu schreibt: Beende es und versuche es noch einmal.</translation>
-    </message>
-    <message>
-        <source>Could not put the copy in the place of %1 (%2).</source>
-        <translation>Die Kopie konnte nicht an die Stelle von %1 treten (%2).</translation>
-    </message>
-    <message>
-        <source>Could not replace %1 with the new file (%2).</source>
-        <translation>%1 konnte nicht durch die neue Datei ersetzt werden (%2).</translation>
-    </message>
-    <message>
         <source>Could not update %1 (%2).</source>
         <translation>%1 konnte nicht aktualisiert werden (%2).</translation>
     </message>
     <message>
-        <source> %1 holds its old contents.</source>
-        <translation> %1 enthält den alten Inhalt.</translation>
+        <source>Could not open %1 (%2).</source>
+        <translation>%1 konnte nicht geöffnet werden (%2).</translation>
     </message>
     <message>
-        <source> The copy %1 was left as it was.</source>
-        <translation> Die Kopie %1 blieb, wie sie war.</translation>
+        <source>Could not create the lock file %1 (%2).</source>
+        <translation>Die Sperrdatei %1 konnte nicht angelegt werden (%2).</translation>
     </message>
     <message>
-        <source> A configuration line must be a single line; nothing was written.</source>
-        <translation> Eine Konfigurationszeile muss eine einzige Zeile sein; es wurde nichts geschrieben.</translation>
+        <source>Could not make the new version of %1 (%2).</source>
+        <translation>Die neue Fassung von %1 konnte nicht angelegt werden (%2).</translation>
     </message>
     <message>
-        <source> Nothing was replaced: %1 holds what the other program wrote.</source>
-        <translation> Nichts wurde ersetzt: %1 enthält, was das andere Programm geschrieben hat.</translation>
+        <source>Could not write the new version of %1 (%2).</source>
+        <translation>Die neue Fassung von %1 konnte nicht geschrieben werden (%2).</translation>
     </message>
     <message>
-        <source> The configuration file %1 is unchanged.</source>
-        <translation> Die Konfigurationsdatei %1 ist unverändert.</translation>
+        <source>Another program changed %1 during the update (%2).</source>
+        <translation>Ein anderes Programm hat %1 während der Aktualisierung geändert (%2).</translation>
+    </message>
+    <message>
+        <source>Could not save the copy %1 (%2).</source>
+        <translation>Die Kopie %1 konnte nicht gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>Could not replace %1 with its new version (%2).</source>
+        <translation>%1 konnte nicht durch die neue Fassung ersetzt werden (%2).</translation>
+    </message>
+    <message>
+        <source>This is usually the game, which rewrites the file whenever a setting changes: close it and try again.</source>
+        <translation>Meist ist es das Spiel, das die Datei bei jeder geänderten Einstellung neu schreibt: Beende es und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Free some space on the disk, then try again.</source>
+        <translation>Schaffe Platz auf dem Datenträger und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Make sure you may change the file and the folder it is in, then try again.</source>
+        <translation>Sorge dafür, dass du die Datei und den Ordner, in dem sie liegt, ändern darfst, und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Make sure you may write in the folder %1, then try again.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Sorge dafür, dass du im Ordner %1 schreiben darfst, und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Rename or remove the folder %1, then try again.</source>
+        <extracomment>%1 is the folder&apos;s full path.</extracomment>
+        <translation>Benenne den Ordner %1 um oder entferne ihn und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Check that it is still there, then choose it again.</source>
+        <translation>Prüfe, ob die Datei noch da ist, und wähle sie dann noch einmal aus.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is unchanged; %2 now holds a copy of it.</source>
+        <extracomment>%1 is the configuration file, %2 its copy.</extracomment>
+        <translation>%1 ist unverändert; %2 enthält jetzt eine Kopie davon.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are unchanged.</source>
+        <translation>%1 und %2 sind unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is unchanged.</source>
+        <translation>%1 ist unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 A configuration line must be a single line; nothing was written.</source>
+        <extracomment>%1 says which line holds the line break.</extracomment>
+        <translation>%1 Eine Konfigurationszeile muss eine einzige Zeile sein; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, often on purpose, to keep the game from changing it. Write the names into it anyway and leave it read-only?</source>
+        <extracomment>The question of a box whose buttons write the file anyway or cancel.</extracomment>
+        <translation>%1 ist schreibgeschützt, oft mit Absicht, damit das Spiel die Datei nicht ändert. Die Namen trotzdem hineinschreiben und den Schreibschutz lassen?</translation>
     </message>
 </context>
 <context>
     <name>chromlet::LoadNames</name>
     <message>
-        <source>%1 (its last line %2 is longer than %3 KiB, too long to be a name)</source>
-        <translation>%1 (seine letzte Zeile %2 ist länger als %3 KiB, zu lang für einen Namen)</translation>
-    </message>
-    <message>
-        <source>%1 (a line %2 &quot;...&quot;)</source>
-        <translation>%1 (eine Zeile %2 &quot;...&quot;)</translation>
-    </message>
-    <message>
         <source>Could not read &quot;%1&quot; (%2).</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
         <translation>„%1“ konnte nicht gelesen werden (%2).</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no %2.</source>
-        <translation>„%1“ enthält keinen %2.</translation>
+        <source>This file was written for the 1999 test release (its names use escape colour codes).</source>
+        <translation>Diese Datei wurde für die Testversion von 1999 geschrieben (ihre Namen verwenden Farb-Escapes).</translation>
     </message>
     <message>
-        <source> and no </source>
-        <translation> und keinen </translation>
+        <source>This file was written for a later engine (its names use ^ colour codes).</source>
+        <translation>Diese Datei wurde für eine spätere Engine geschrieben (ihre Namen verwenden ^-Farbcodes).</translation>
     </message>
     <message>
-        <source> The names in the editors were left as they were.</source>
-        <translation> Die Namen in den Eingabefeldern bleiben unverändert.</translation>
+        <source>This file was written for a later engine (its lines end in LF alone).</source>
+        <translation>Diese Datei wurde für eine spätere Engine geschrieben (ihre Zeilen enden nur mit LF).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The player name was cut to %n characters, the longest name the game keeps.</source>
+        <translation>
+            <numerusform>Der Spielername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
+            <numerusform>Der Spielername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The server name was cut to %n characters, the longest name the game keeps.</source>
+        <translation>
+            <numerusform>Der Servername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
+            <numerusform>Der Servername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Characters a name cannot hold (control characters such as NUL, double quotes, line breaks) were left out of the player name.</source>
+        <translation>Zeichen, die ein Name nicht enthalten kann (Steuerzeichen wie NUL, doppelte Anführungszeichen, Zeilenumbrüche), wurden im Spielernamen weggelassen.</translation>
+    </message>
+    <message>
+        <source>Characters a name cannot hold (control characters such as NUL, double quotes, line breaks) were left out of the server name.</source>
+        <translation>Zeichen, die ein Name nicht enthalten kann (Steuerzeichen wie NUL, doppelte Anführungszeichen, Zeilenumbrüche), wurden im Servernamen weggelassen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no player name (a line seta name &quot;...&quot;) and no server name (a line seta sv_hostname &quot;...&quot;).</source>
+        <extracomment>seta name and seta sv_hostname are lines of the file: not to be translated.</extracomment>
+        <translation>„%1“ enthält keinen Spielernamen (eine Zeile seta name &quot;...&quot;) und keinen Servernamen (eine Zeile seta sv_hostname &quot;...&quot;).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no player name (a line seta name &quot;...&quot;).</source>
+        <translation>„%1“ enthält keinen Spielernamen (eine Zeile seta name &quot;...&quot;).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no server name (a line seta sv_hostname &quot;...&quot;).</source>
+        <translation>„%1“ enthält keinen Servernamen (eine Zeile seta sv_hostname &quot;...&quot;).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its last seta name and seta sv_hostname lines are longer than %n KiB, too long for names.</source>
+        <translation>
+            <numerusform>Ihre letzten Zeilen seta name und seta sv_hostname sind länger als %n KiB, zu lang für Namen.</numerusform>
+            <numerusform>Ihre letzten Zeilen seta name und seta sv_hostname sind länger als %n KiB, zu lang für Namen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its last seta name line is longer than %n KiB, too long for a name.</source>
+        <translation>
+            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Its last seta sv_hostname line is longer than %n KiB, too long for a name.</source>
+        <translation>
+            <numerusform>Ihre letzte Zeile seta sv_hostname ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+            <numerusform>Ihre letzte Zeile seta sv_hostname ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The names in the editors were left as they were.</source>
+        <translation>Die Namen in den Eingabefeldern bleiben unverändert.</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "config/config_updater.h"
+#include "config/fault_seam.h"
 #include "hex.h"
 
 namespace chromlet {
@@ -87,10 +90,11 @@ class ConfigFolder {
     QTemporaryDir dir_;
 };
 
-/// Counts the hook's calls per step, and makes the `nth` call of `step` fail.
+/// Counts the hook's calls per step, and makes the `nth` call of `step` fail with `error`.
 struct FaultCounter {
     UpdateStep failStep = UpdateStep::None;
     int nth = 0;
+    int error = EIO;
     std::map<UpdateStep, int> calls;
     std::vector<UpdateStep> order;
     std::function<void()> onFailure;  ///< run when the failing call comes, e.g. to make it real
@@ -102,22 +106,25 @@ inline FaultHook CountingHook(const std::shared_ptr<FaultCounter>& counter) {
         const bool fail = ++counter->calls[step] == counter->nth && step == counter->failStep;
         if (fail && counter->onFailure) {
             counter->onFailure();
-            return false;
+            return 0;
         }
-        return fail;
+        return fail ? counter->error : 0;
     };
 }
 
-inline FaultHook FailNth(UpdateStep step, int nth) {
+inline FaultHook FailNth(UpdateStep step, int nth, int error = EIO) {
     auto counter = std::make_shared<FaultCounter>();
     counter->failStep = step;
     counter->nth = nth;
+    counter->error = error;
     return CountingHook(counter);
 }
 
-/// One update of `path` with the two new lines.
-inline UpdateResult Update(const QString& path, const FaultHook& faults = {}) {
-    return ConfigUpdater(path, NewName, NewServer, faults);
+/// One update of `path` with the two new lines, `faults` installed while it runs.
+inline UpdateResult Update(const QString& path, const FaultHook& faults = {},
+                           const UpdateOptions& options = {}) {
+    const ScopedFaultHook seam(faults);
+    return ConfigUpdater(path, NewName, NewServer, options);
 }
 
 }  // namespace chromlet::test

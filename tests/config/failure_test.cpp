@@ -3,6 +3,9 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "config/chunk_io.h"
 #include "config_test_support.h"
 
@@ -29,12 +32,20 @@ std::string CompleteSide(const std::string& before) {
     return ReadBytes(folder.Side());
 }
 
+// The sentence a message ends with, on the state of both files: none before anything could be
+// written, and the copy's state only where it is true.
+const char* const NoState = "";
+const char* const BothUnchanged = "q3config.cfg and q3config.cfg_ are unchanged.";
+const char* const CopyMade = "q3config.cfg is unchanged; q3config.cfg_ now holds a copy of it.";
+const char* const NothingWritten = "Nothing was written.";
+
 struct FailureCase {
     const char* name;
     UpdateStep step;     // the step that fails
     int nth;             // its call that the hook fails; 0 for a real failure
     bool big;            // the multi-chunk file instead of the small one
     SideFileState side;  // what the side file holds afterwards
+    const char* state;   // the last sentence of the message
     std::function<void(const ConfigFolder&)> arrange;  // what stands in the way, if anything
 };
 
@@ -65,7 +76,8 @@ TEST_P(Failure, leavesTheConfigurationFileUnchanged) {
     EXPECT_EQ(result.sideFile, c.side);
     EXPECT_FALSE(result.reason.isEmpty());
     if (c.nth > 0) {
-        EXPECT_EQ(result.reason, QStringLiteral("simulated failure"));
+        EXPECT_EQ(result.errorNumber, EIO);
+        EXPECT_EQ(result.reason, QStringLiteral("Input/output error"));
         EXPECT_EQ(counter->calls[c.step], c.nth) << "the update went on after the failure";
     }
     EXPECT_EQ(folder.Entries(), entries) << "a temporary file was left behind";
@@ -81,13 +93,8 @@ TEST_P(Failure, leavesTheConfigurationFileUnchanged) {
     }
 
     const QString message = DescribeFailure(result);
-    EXPECT_TRUE(message.contains(result.reason));
-    EXPECT_TRUE(message.contains(QStringLiteral("\"%1\" is unchanged").arg(folder.Config())) ||
-                c.step == UpdateStep::CheckConfigUnchanged);
-    EXPECT_EQ(message.contains(QStringLiteral("\"%1\" holds its old contents").arg(folder.Side())),
-              c.side == SideFileState::CompleteCopy);
-    EXPECT_EQ(message.contains(QStringLiteral("\"%1\" was left as it was").arg(folder.Side())),
-              c.side == SideFileState::Untouched);
+    EXPECT_TRUE(message.contains(result.reason)) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QLatin1String(c.state))) << message.toStdString();
 }
 
 void MakeFolder(const QString& path) {
@@ -102,25 +109,36 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Failure,
     ::testing::Values(
         FailureCase{"folderGivenAsTheFile", S::OpenConfigForReading, 0, false, F::Untouched,
-                    [](const ConfigFolder& f) { MakeFolder(f.Config()); }},
+                    NoState, [](const ConfigFolder& f) { MakeFolder(f.Config()); }},
         FailureCase{"folderWhereTheSideFileGoes", S::CreateSideFile, 0, false, F::Untouched,
-                    [](const ConfigFolder& f) { MakeFolder(f.Side()); }},
-        FailureCase{"openForReading", S::OpenConfigForReading, 1, false, F::Untouched, {}},
-        FailureCase{"createSideFile", S::CreateSideFile, 1, false, F::Untouched, {}},
-        FailureCase{"lock", S::LockConfig, 1, false, F::Untouched, {}},
-        FailureCase{"firstRead", S::ReadConfig, 1, false, F::Untouched, {}},
-        FailureCase{"laterRead", S::ReadConfig, 3, true, F::Untouched, {}},
-        FailureCase{"firstWriteOfSideFile", S::WriteSideFile, 1, false, F::Untouched, {}},
-        FailureCase{"laterWriteOfSideFile", S::WriteSideFile, 3, true, F::Untouched, {}},
-        FailureCase{"readBackSideFile", S::OpenSideForReading, 1, false, F::Untouched, {}},
-        FailureCase{"openReplacement", S::OpenConfigForWriting, 1, false, F::Untouched, {}},
-        FailureCase{"firstReadOfSideFile", S::ReadSideFile, 1, false, F::Untouched, {}},
-        FailureCase{"laterReadOfSideFile", S::ReadSideFile, 2, true, F::Untouched, {}},
-        FailureCase{"firstWriteOfReplacement", S::WriteConfig, 1, false, F::Untouched, {}},
-        FailureCase{"laterWriteOfReplacement", S::WriteConfig, 3, true, F::Untouched, {}},
-        FailureCase{"checkUnchanged", S::CheckConfigUnchanged, 1, false, F::Untouched, {}},
-        FailureCase{"replaceSideFile", S::ReplaceSideFile, 1, false, F::Untouched, {}},
-        FailureCase{"replace", S::ReplaceConfig, 1, false, F::CompleteCopy, {}}),
+                    BothUnchanged, [](const ConfigFolder& f) { MakeFolder(f.Side()); }},
+        FailureCase{"openForReading", S::OpenConfigForReading, 1, false, F::Untouched, NoState, {}},
+        FailureCase{"createSideFile", S::CreateSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{"lock", S::LockConfig, 1, false, F::Untouched, NoState, {}},
+        FailureCase{"firstRead", S::ReadConfig, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{"laterRead", S::ReadConfig, 3, true, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "firstWriteOfSideFile", S::WriteSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "laterWriteOfSideFile", S::WriteSideFile, 3, true, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "readBackSideFile", S::OpenSideForReading, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "openReplacement", S::OpenConfigForWriting, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "firstReadOfSideFile", S::ReadSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "laterReadOfSideFile", S::ReadSideFile, 2, true, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "firstWriteOfReplacement", S::WriteConfig, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "laterWriteOfReplacement", S::WriteConfig, 3, true, F::Untouched, BothUnchanged, {}},
+        FailureCase{
+            "checkUnchanged", S::CheckConfigUnchanged, 1, false, F::Untouched, NothingWritten, {}},
+        FailureCase{
+            "replaceSideFile", S::ReplaceSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{"syncOfReplacement", S::WriteConfig, 2, false, F::Untouched, BothUnchanged, {}},
+        FailureCase{"replace", S::ReplaceConfig, 1, false, F::CompleteCopy, CopyMade, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Failure, missingFileOrFolderCreatesNothing) {
@@ -167,42 +185,90 @@ TEST(Failure, realRenameFailureReportsTheSystemsReasonAndCleansUp) {
               (QStringList{QStringLiteral("q3config.cfg"), QStringLiteral("q3config.cfg_")}));
 }
 
-TEST(DescribeFailure, namesTheStepTheFileTheReasonAndBothFiles) {
-    UpdateResult result;
-    EXPECT_EQ(DescribeFailure(result), QString());
-    result.configPath = QStringLiteral("/games/q3/q3config.cfg");
-    result.sidePath = QStringLiteral("/games/q3/q3config.cfg_");
-    struct Case {
-        UpdateStep step;
-        bool failedOnConfig;  // else no file is named as the one that failed
-        const char* reason;
-        SideFileState sideFile;
+// The whole message, in the cases the user meets most: what happened, what to do, and the state
+// of each file only where it is true (a copy is mentioned only where there was one).
+TEST(DescribeFailure, saysWhatHappenedWhatToDoAndOnlyTrueStates) {
+    const struct {
+        const char* name;
+        bool sideBefore;  // a q3config.cfg_ stood there before
+        mode_t mode;
+        FaultHook faults;
+        std::string nameLine;
         const char* message;
+    } cases[] = {
+        {"read-only",
+         false,
+         0444,
+         {},
+         NewName,
+         "q3config.cfg is read-only, often on purpose, to keep the game from changing it. Write "
+         "the names into it anyway and leave it read-only?"},
+        {"full disk, no copy before", false, 0644, FailNth(UpdateStep::WriteConfig, 1, ENOSPC),
+         NewName,
+         "Could not write the new version of q3config.cfg (No space left on device). Free some "
+         "space on the disk, then try again. q3config.cfg is unchanged."},
+        {"full disk, a copy before", true, 0644, FailNth(UpdateStep::WriteSideFile, 1, ENOSPC),
+         NewName,
+         "Could not write the copy q3config.cfg_ (No space left on device). Free some space on "
+         "the disk, then try again. q3config.cfg and q3config.cfg_ are unchanged."},
+        {"no permission", true, 0644, FailNth(UpdateStep::OpenConfigForWriting, 1, EACCES), NewName,
+         "Could not make the new version of q3config.cfg (Permission denied). Make sure you may "
+         "change the file and the folder it is in, then try again. q3config.cfg and "
+         "q3config.cfg_ are unchanged."},
+        {"line break",
+         false,
+         0644,
+         {},
+         "seta name \"a\nb\"",
+         "The name line holds a line break. A configuration line must be a single line; nothing "
+         "was written."},
     };
-    const Case cases[] = {
-        {UpdateStep::WriteConfig, true, "No space left on device", SideFileState::CompleteCopy,
-         "Could not write the new file beside \"/games/q3/q3config.cfg\" (No space left on "
-         "device). The configuration file \"/games/q3/q3config.cfg\" is unchanged. "
-         "\"/games/q3/q3config.cfg_\" holds its old contents."},
-        {UpdateStep::CheckLines, false, "The name line holds a line break.",
-         SideFileState::Untouched,
-         "The name line holds a line break. A configuration line must be a single line; "
-         "nothing was written. The configuration file \"/games/q3/q3config.cfg\" is "
-         "unchanged. The copy \"/games/q3/q3config.cfg_\" was left as it was."},
-        {UpdateStep::CheckConfigUnchanged, true, "its contents changed", SideFileState::Untouched,
-         "Another program changed \"/games/q3/q3config.cfg\" during the update (its contents "
-         "changed). This is usually the game, which rewrites the file whenever a setting "
-         "changes: close it and try again. Nothing was replaced: "
-         "\"/games/q3/q3config.cfg\" holds what the other program wrote. The copy "
-         "\"/games/q3/q3config.cfg_\" was left as it was."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
-        result.failedStep = c.step;
-        result.failedFile = c.failedOnConfig ? result.configPath : QString();
-        result.reason = QString::fromUtf8(c.reason);
-        result.sideFile = c.sideFile;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), SmallFile);
+        ASSERT_EQ(chmod(QFile::encodeName(folder.Config()).constData(), c.mode), 0);
+        if (c.sideBefore) {
+            WriteBytes(folder.Side(), OlderSide);
+        }
+        const QStringList entries = folder.Entries();
+        const ScopedFaultHook seam(c.faults);
+        const UpdateResult result = ConfigUpdater(folder.Config(), c.nameLine, NewServer);
         EXPECT_EQ(DescribeFailure(result).toStdString(), c.message);
+        EXPECT_EQ(folder.Entries(), entries);
+        EXPECT_EQ(ReadBytes(folder.Config()), SmallFile);
+    }
+}
+
+// A read-only file is often made so to keep the game from changing it: refused before anything is
+// written (even for root, whom the mode does not stop), and written only when asked to, staying
+// read-only with its owner and group.
+TEST(ReadOnlyConfig, isRefusedUnlessWrittenAnywayAndStaysReadOnly) {
+    const bool root = geteuid() == 0;
+    for (const mode_t mode : {0444, 0400, 0464}) {
+        SCOPED_TRACE(mode);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), SmallFile);
+        const QByteArray path = QFile::encodeName(folder.Config());
+        ASSERT_EQ(chmod(path.constData(), mode), 0);
+        if (root) {
+            ASSERT_EQ(chown(path.constData(), 4242, 4343), 0);
+        }
+        const UpdateResult refused = Update(folder.Config());
+        EXPECT_TRUE(refused.IsReadOnlyRefusal());
+        EXPECT_EQ(folder.Entries(), QStringList{QStringLiteral("q3config.cfg")});
+
+        const UpdateResult written = Update(folder.Config(), {}, {TargetGame::Q3Test, true});
+        ASSERT_TRUE(written.Ok()) << DescribeFailure(written).toStdString();
+        EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
+                  ToHex(Lines({{"seta a 1", "0D 0A"}}) + NewLines()));
+        EXPECT_EQ(ReadBytes(folder.Side()), CompleteSide(SmallFile));
+        for (const QString& file : {folder.Config(), folder.Side()}) {
+            struct stat st {};
+            ASSERT_EQ(stat(QFile::encodeName(file).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, mode) << file.toStdString();
+            EXPECT_EQ(st.st_uid, root ? 4242u : geteuid()) << file.toStdString();
+        }
     }
 }
 

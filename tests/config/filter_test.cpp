@@ -115,16 +115,6 @@ TEST(NewLines, carryTheEscapeNulAndEveryHighByteUnchanged) {
               ToHex(Lines({{"seta a 1", "0D 0A"}, {name, "0A 0D 0A"}, {server, "0A 0D 0A"}})));
 }
 
-TEST(EmptyFile, isAFileWithoutLines) {
-    ConfigFolder folder;
-    WriteBytes(folder.Config(), "");
-    const UpdateResult result = Update(folder.Config());
-    ASSERT_TRUE(result.Ok()) << result.reason.toStdString();
-    EXPECT_TRUE(QFile::exists(folder.Side()));
-    EXPECT_EQ(ReadBytes(folder.Side()), "");
-    EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(NewLines()));
-}
-
 TEST(NewLines, withALineBreakAreRefusedBeforeAnyFileIsTouched) {
     const std::string line = "seta name \"a\"";
     const struct {
@@ -141,11 +131,11 @@ TEST(NewLines, withALineBreakAreRefusedBeforeAnyFileIsTouched) {
         const std::string before = Lines({{"seta a 1", "0A"}});
         WriteBytes(folder.Config(), before);
         int calls = 0;
-        const UpdateResult result =
-            ConfigUpdater(folder.Config(), c.name, c.server, [&](UpdateStep) {
-                ++calls;
-                return false;
-            });
+        const ScopedFaultHook seam([&](UpdateStep) {
+            ++calls;
+            return 0;
+        });
+        const UpdateResult result = ConfigUpdater(folder.Config(), c.name, c.server);
         EXPECT_EQ(result.failedStep, UpdateStep::CheckLines);
         EXPECT_EQ(result.sideFile, SideFileState::Untouched);
         EXPECT_TRUE(result.failedFile.isEmpty());

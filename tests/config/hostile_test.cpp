@@ -176,19 +176,23 @@ TEST(OtherProgram, changingTheFileDuringTheUpdateStopsIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ConfigFolder folder;
-        WriteBytes(folder.Config(), ManyLines('a'));
-        WriteBytes(folder.Side(), OlderSide);
-        const QStringList entries = folder.Entries();
-        const UpdateResult result = Update(
-            folder.Config(), RaceAt(c.at, c.nth, [&] { c.change(folder, theirs + c.tail); }));
-        EXPECT_EQ(result.failedStep, UpdateStep::CheckConfigUnchanged);
-        EXPECT_EQ(result.reason, QLatin1String(c.reason));
-        EXPECT_EQ(ReadBytes(folder.Config()), theirs + c.tail);
-        EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
-        EXPECT_EQ(folder.Entries(), entries);
-        EXPECT_TRUE(DescribeFailure(result).contains(QLatin1String("Another program changed")))
-            << DescribeFailure(result).toStdString();
+        // Each kind of game compares the file with the copy by its own first pass.
+        for (const TargetGame target : {TargetGame::Q3Test, TargetGame::IoQuake3}) {
+            ConfigFolder folder;
+            WriteBytes(folder.Config(), ManyLines('a'));
+            WriteBytes(folder.Side(), OlderSide);
+            const QStringList entries = folder.Entries();
+            const UpdateResult result =
+                Update(folder.Config(),
+                       RaceAt(c.at, c.nth, [&] { c.change(folder, theirs + c.tail); }), {target});
+            EXPECT_EQ(result.failedStep, UpdateStep::CheckConfigUnchanged);
+            EXPECT_EQ(result.reason, QLatin1String(c.reason));
+            EXPECT_EQ(ReadBytes(folder.Config()), theirs + c.tail);
+            EXPECT_EQ(ReadBytes(folder.Side()), OlderSide);
+            EXPECT_EQ(folder.Entries(), entries);
+            EXPECT_TRUE(DescribeFailure(result).contains(QLatin1String("Another program changed")))
+                << DescribeFailure(result).toStdString();
+        }
     }
 }
 
@@ -229,8 +233,40 @@ TEST(Lock, keepsASecondUpdaterOutUntilItsHolderEnds) {
         close(ready[0]);
         EXPECT_EQ(result.failedStep, holderAlive ? UpdateStep::LockConfig : UpdateStep::None);
         EXPECT_EQ(ReadBytes(folder.Config()), holderAlive ? Before : After);
-        EXPECT_EQ(DescribeFailure(result).contains(QLatin1String("is updating")), holderAlive)
-            << DescribeFailure(result).toStdString();
+        EXPECT_EQ(DescribeFailure(result),
+                  holderAlive ? QStringLiteral("Another copy of the program (process %1) is "
+                                               "updating q3config.cfg. Try again when it has "
+                                               "finished.")
+                                    .arg(child)
+                              : QString());
+    }
+}
+
+// Something that is no lock stands at the lock file's name: retrying would never help, so the
+// message says what is there and what to do.
+TEST(Lock, saysWhatStandsInItsPlace) {
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        const char* message;  // %1: the lock file's path
+    } cases[] = {
+        {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); },
+         "A folder %1 stands where the update's lock file goes. Remove it, then try again."},
+        {"link", [](const QString& p) { Symlink(QStringLiteral("elsewhere"), p); },
+         "A link %1 stands where the update's lock file goes. Remove it, then try again."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), Before);
+        const QString lock = folder.Config() + QStringLiteral(".lock");
+        c.make(lock);
+        const QStringList entries = folder.Entries();
+        const UpdateResult result = Update(folder.Config());
+        EXPECT_EQ(result.failedStep, UpdateStep::LockConfig);
+        EXPECT_EQ(DescribeFailure(result), QString::fromUtf8(c.message).arg(lock));
+        EXPECT_EQ(ReadBytes(folder.Config()), Before);
+        EXPECT_EQ(folder.Entries(), entries);
     }
 }
 

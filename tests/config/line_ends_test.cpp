@@ -29,23 +29,16 @@ std::string FiveLineFile(std::string_view end) {
                   {"seta second_setting 2", end}});
 }
 
-TEST(FiveLineFile, lfLineEndsBecomeLfCrLf) {
-    const Rewrite r = UpdateBytes(FiveLineFile("0A"));
-    EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0A 0D 0A")));
-    EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0A 0D 0A"},
-                                            {"seta first_setting 1", "0A 0D 0A"},
-                                            {"seta second_setting 2", "0A 0D 0A"}}) +
-                                     NewLines()));
-}
-
-TEST(FiveLineFile, crLfAndCrLineEndsBecomeCrLf) {
-    for (const std::string_view end : {"0D 0A", "0D"}) {
-        SCOPED_TRACE(std::string(end));
+// LF line ends become LF CR LF, CR LF and CR become CR LF.
+TEST(FiveLineFile, lineEndsAreNormalised) {
+    for (const auto& [end, normalised] :
+         {std::pair{"0A", "0A 0D 0A"}, std::pair{"0D 0A", "0D 0A"}, std::pair{"0D", "0D 0A"}}) {
+        SCOPED_TRACE(end);
         const Rewrite r = UpdateBytes(FiveLineFile(end));
-        EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile("0D 0A")));
-        EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", "0D 0A"},
-                                                {"seta first_setting 1", "0D 0A"},
-                                                {"seta second_setting 2", "0D 0A"}}) +
+        EXPECT_EQ(ToHex(r.side), ToHex(FiveLineFile(normalised)));
+        EXPECT_EQ(ToHex(r.config), ToHex(Lines({{"// first comment line", normalised},
+                                                {"seta first_setting 1", normalised},
+                                                {"seta second_setting 2", normalised}}) +
                                          NewLines()));
     }
 }
@@ -94,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Lines({{"a", "0A 0D 0A"}, {"b", "0D 0A"}})},
         LineEndCase{"emptyFirstLineIsWritten", Lines({{"", "0D 0A"}, {"a", "0D 0A"}}),
                     Lines({{"", "0D 0A"}, {"a", "0D 0A"}})},
+        LineEndCase{"emptyFileHasNoLines", "", ""},
         LineEndCase{"lfAloneIsOneEmptyPiece", FromHex("0A"), FromHex("0A 0D 0A")},
         LineEndCase{"crAloneIsOneEmptyLine", FromHex("0D"), FromHex("0D 0A")},
         LineEndCase{"crCrIsTwoEmptyLines", FromHex("0D 0D"), FromHex("0D 0A 0D 0A")},
@@ -102,6 +96,66 @@ INSTANTIATE_TEST_SUITE_P(
         LineEndCase{"escapeNulAndHighBytesPass", Lines({{"\x1b\x80\xFF", "0D"}}) + FromHex("00 0D"),
                     FromHex("1B 80 FF 0D 0A 00 0D 0A")}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The later engines end a line at LF, CR LF or CR: every kept line stays as it is, the side file
+// holds the file's exact bytes, and the new lines end like most lines of the file.
+TEST(LaterEngine, keepsEveryLineAsItIsAndEndsTheNewLinesLikeTheFile) {
+    const std::string name = "seta name \"^1P^7\"";
+    const std::string server = "seta sv_hostname \"^4S^7\"";
+    const struct {
+        const char* name;
+        std::string before;
+        std::string kept;  // before the new lines
+        const char* end;   // of the new lines, in hex
+    } cases[] = {
+        {"LF", FiveLineFile("0A"),
+         Lines({{"// first comment line", "0A"},
+                {"seta first_setting 1", "0A"},
+                {"seta second_setting 2", "0A"}}),
+         "0A"},
+        {"CR LF", FiveLineFile("0D 0A"),
+         Lines({{"// first comment line", "0D 0A"},
+                {"seta first_setting 1", "0D 0A"},
+                {"seta second_setting 2", "0D 0A"}}),
+         "0D 0A"},
+        {"CR", FiveLineFile("0D"),
+         Lines({{"// first comment line", "0D"},
+                {"seta first_setting 1", "0D"},
+                {"seta second_setting 2", "0D"}}),
+         "0D"},
+        {"mixed: most lines decide, old lines too",
+         Lines({{"a", "0D 0A"}, {"seta name x", "0A"}, {"b", "0A"}, {"c", "0D"}}),
+         Lines({{"a", "0D 0A"}, {"b", "0A"}, {"c", "0D"}}), "0A"},
+        {"a tie: CR LF before CR", Lines({{"a", "0D"}, {"b", "0D 0A"}}),
+         Lines({{"a", "0D"}, {"b", "0D 0A"}}), "0D 0A"},
+        {"the test release's LF CR LF: an LF line and an empty CR LF line, a tie",
+         Lines({{"a", "0A 0D 0A"}, {"seta name x", "0A 0D 0A"}}),
+         Lines({{"a", "0A"}, {"", "0D 0A"}, {"", "0D 0A"}}), "0A"},
+        {"no line end at the end", Lines({{"a", "0D 0A"}, {"b", ""}}),
+         Lines({{"a", "0D 0A"}, {"b", "0D 0A"}}), "0D 0A"},
+        {"an old line without a line end at the end",
+         Lines({{"a", "0D"}, {"seta sv_hostname", ""}}), Lines({{"a", "0D"}}), "0D"},
+        {"empty file", "", "", "0A"},
+        {"empty lines, blanks, NUL and high bytes",
+         Lines({{"", "0A"}, {" \t", "0A"}}) + FromHex("00 FF 0A"),
+         Lines({{"", "0A"}, {" \t", "0A"}}) + FromHex("00 FF 0A"), "0A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const TargetGame target : AllTargets) {
+            if (CodeFormOf(target) == CodeForm::Escape) {
+                continue;
+            }
+            ConfigFolder folder;
+            WriteBytes(folder.Config(), c.before);
+            const UpdateResult result = ConfigUpdater(folder.Config(), name, server, {target});
+            ASSERT_TRUE(result.Ok()) << DescribeFailure(result).toStdString();
+            EXPECT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(c.before));
+            EXPECT_EQ(ToHex(ReadBytes(folder.Config())),
+                      ToHex(c.kept + Lines({{name, c.end}, {server, c.end}})));
+        }
+    }
+}
 
 }  // namespace
 }  // namespace chromlet::test

@@ -76,8 +76,8 @@ TEST(Replace, writesTheSideFileInFullBeforeTouchingTheFile) {
               (std::vector<UpdateStep>{
                   S::OpenConfigForReading, S::LockConfig, S::CreateSideFile, S::ReadConfig,
                   S::ReadConfig, S::WriteSideFile, S::OpenSideForReading, S::OpenConfigForWriting,
-                  S::ReadSideFile, S::ReadSideFile, S::WriteConfig, S::CheckConfigUnchanged,
-                  S::ReplaceSideFile, S::ReplaceConfig}));
+                  S::ReadSideFile, S::ReadSideFile, S::WriteConfig, S::WriteConfig,
+                  S::CheckConfigUnchanged, S::ReplaceSideFile, S::ReplaceConfig}));
 }
 
 }  // namespace

@@ -31,9 +31,10 @@ TEST(ReadSetaLines, findsTheLastNameAndServerLines) {
          "seta sv_hostname \"b\""},
         {"the last of several wins", "seta name \"1\"\rseta name \"2\"\rx\r", "seta name \"2\"",
          std::nullopt},
-        {"LF belongs to the line", "seta name \"a\"\n\r\n", "seta name \"a\"\n", std::nullopt},
-        {"LF-only file is one line", "seta name \"a\"\nseta sv_hostname \"b\"\n",
-         "seta name \"a\"\nseta sv_hostname \"b\"\n", std::nullopt},
+        {"LF, CR LF and CR each end a line", "seta name \"a\"\n\r\nseta sv_hostname \"b\"\r",
+         "seta name \"a\"", "seta sv_hostname \"b\""},
+        {"LF-only file", "seta name \"a\"\nseta sv_hostname \"b\"\n", "seta name \"a\"",
+         "seta sv_hostname \"b\""},
         {"no line end at the end", "x\r\nseta sv_hostname \"b\"", std::nullopt,
          "seta sv_hostname \"b\""},
         {"case and leading blanks count", "Seta name \"a\"\r\n seta name \"b\"\r\n", std::nullopt,
@@ -106,7 +107,7 @@ TEST(ReadSetaLines, holdsNameLinesUpToTheLimitAndReportsLongerOnes) {
 
 using test::DescribeStyles;
 
-MemoryStyledText RandomName(std::mt19937& rng) {
+MemoryStyledText RandomName(std::mt19937& rng, bool noCaret) {
     const std::size_t length = rng() % 20;
     std::string text;
     std::vector<CharStyle> styles;
@@ -114,19 +115,21 @@ MemoryStyledText RandomName(std::mt19937& rng) {
         // Spaces often, so that alternative-font spaces (A0) come up; no double quote, which a
         // name cannot hold.
         const char c = rng() % 4 == 0 ? ' ' : static_cast<char>(32 + rng() % 95);
-        text.push_back(c == '"' ? '\'' : c);
+        text.push_back(c == '"' || (noCaret && c == '^') ? '\'' : c);
         styles.push_back({ColorPalette[rng() % 8].packed, rng() % 2 == 0});
     }
     return MemoryStyledText(text, styles);
 }
 
-// Encoding, updating a configuration file and loading the names back gives the same names.
+// Encoding for a target, updating a configuration file for it and loading the names back gives
+// the same names, whatever line ends the file had.
 TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
     const std::string endings[] = {"\r\n", "\n", "\r"};
-    for (unsigned seed : {7u, 42u, 20261207u}) {
-        std::mt19937 rng(seed);
+    for (const TargetGame target : AllTargets) {
+        SCOPED_TRACE(std::string(TargetKey(target)));
+        std::mt19937 rng(20261207u + static_cast<unsigned>(target));
         ConfigFolder folder;
-        for (int round = 0; round < 150; ++round) {
+        for (int round = 0; round < 100; ++round) {
             if (round % 10 == 0) {
                 std::string file;
                 for (int line = 0; line < 5; ++line) {
@@ -135,19 +138,22 @@ TEST(RoundTrip, encodeUpdateAndLoadGiveTheSameNames) {
                 }
                 WriteBytes(folder.Config(), file);
             }
-            MemoryStyledText player = RandomName(rng);
-            MemoryStyledText server = RandomName(rng);
+            // The loader reads a caret and a digit as a colour in every target, as Paste coded
+            // name does; the test release shows them as they are, so such a name of its own
+            // would not come back the same.
+            const bool noCaret = CodeFormOf(target) == CodeForm::Escape;
+            MemoryStyledText player = RandomName(rng, noCaret);
+            MemoryStyledText server = RandomName(rng, noCaret);
             const std::string expectedPlayer = DescribeStyles(player);
             const std::string expectedServer = DescribeStyles(server);
-            const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
-            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server).Ok());
+            const SetaLines lines = BuildShowCodeLines(target, player, server);
+            ASSERT_TRUE(ConfigUpdater(folder.Config(), lines.name, lines.server, {target}).Ok());
 
-            const LoadedNames loaded = LoadNames(folder.Config());
+            const LoadedNames loaded = LoadNames(folder.Config(), target);
             ASSERT_TRUE(loaded.Ok()) << DescribeLoadFailure(loaded).toStdString();
-            ASSERT_EQ(DescribeStyles(loaded.playerName), expectedPlayer)
-                << "seed " << seed << " round " << round;
-            ASSERT_EQ(DescribeStyles(loaded.serverName), expectedServer)
-                << "seed " << seed << " round " << round;
+            ASSERT_EQ(DescribeStyles(loaded.playerName), expectedPlayer) << "round " << round;
+            ASSERT_EQ(DescribeStyles(loaded.serverName), expectedServer) << "round " << round;
+            ASSERT_EQ(loaded.note, QString()) << "round " << round;
         }
     }
 }
