@@ -43,9 +43,8 @@ class BudgetView : public QWidget {
     // What is left of the name at a limit of the given kind.
     using CutTextOf = std::function<QString(CountLimit::Kind)>;
 
-    void ShowLine(Line& line, bool player, std::size_t bytes, std::size_t visible,
-                  std::size_t dots, const std::vector<CountLimit>& limits,
-                  const CutTextOf& cutText);
+    void ShowLine(Line& line, bool player, std::size_t bytes, std::size_t visible, std::size_t dots,
+                  const std::vector<CountLimit>& limits, const CutTextOf& cutText);
 
     Line lines_[2];
 };

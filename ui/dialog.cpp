@@ -123,11 +123,23 @@ void Dialog::Command1_Click() {
     if (!ConfirmWriteWhileGameRuns(this, path, runningGames_)) {
         return;  // the game would overwrite the file when it quits; the user waits
     }
-    const UpdateResult result = ConfigUpdater(path, Text1(), Text2());
+    UpdateOptions options{target_, false};
+    UpdateResult result = ConfigUpdater(path, Text1(), Text2(), options);
+    if (result.IsReadOnlyRefusal()) {
+        EndConfirmation();
+        if (!AskToWriteReadOnly(result)) {
+            return;  // Cancel: nothing is written
+        }
+        options.writeReadOnly = true;
+        result = ConfigUpdater(path, Text1(), Text2(), options);
+    }
     if (!result.Ok()) {
         EndConfirmation();
-        QMessageBox::warning(this, tr("Could not update %1").arg(QFileInfo(path).fileName()),
-                             DescribeFailure(result));
+        QMessageBox box(QMessageBox::Warning,
+                        tr("Could not update %1").arg(QFileInfo(path).fileName()),
+                        DescribeFailure(result), QMessageBox::Close, this);
+        box.setObjectName(QStringLiteral("UpdateFailedNote"));
+        box.exec();
         return;
     }
     Confirm(result);
@@ -154,6 +166,22 @@ void Dialog::EndConfirmation() {
     confirmation_.stop();
     command1_->setText(updateCaption_);
     command1_->setToolTip(tr(UpdateToolTip));
+}
+
+// A read-only config is often so on purpose; writing it anyway keeps it read-only. Cancel, the
+// default, writes nothing.
+bool Dialog::AskToWriteReadOnly(const UpdateResult& refusal) {
+    QMessageBox box(QMessageBox::Question,
+                    tr("%1 is read-only").arg(QFileInfo(refusal.configPath).fileName()),
+                    DescribeFailure(refusal), QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("ReadOnlyQuestion"));
+    QPushButton* write = box.addButton(tr("Write anyway"), QMessageBox::AcceptRole);
+    write->setObjectName(QStringLiteral("WriteAnyway"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == write;
 }
 
 void Dialog::OKButton_Click() {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/target_game.h"
 #include "ui/file_chooser.h"
 #include "ui/game_running_check.h"
 
@@ -39,6 +40,8 @@ class Dialog : public QDialog {
     /// How the dialog finds the running games that would rewrite the chosen file before it
     /// writes; the system's process list unless set.
     void SetRunningGamesFinder(RunningGamesFinder finder) { runningGames_ = std::move(finder); }
+    /// The game the lines are written for, which decides how the file's lines end.
+    void SetTarget(TargetGame target) { target_ = target; }
 
   signals:
     /// The two lines were written into `path`.
@@ -49,6 +52,7 @@ class Dialog : public QDialog {
     void Command1_Click();
     void OKButton_Click();
     void Confirm(const UpdateResult& result);
+    bool AskToWriteReadOnly(const UpdateResult& refusal);
     void EndConfirmation();
 
     QLineEdit* text1_ = nullptr;
@@ -60,6 +64,7 @@ class Dialog : public QDialog {
     FileChooser chooser_;
     ChooserSettings cmd_;
     RunningGamesFinder runningGames_ = RunningGamesNow;
+    TargetGame target_ = TargetGame::Q3Test;
 };
 
 }  // namespace chromlet::ui

@@ -530,6 +530,7 @@ void Form1::Command9_Click() {
     const SetaLines lines = BuildShowCodeLines(game_->Target(), *rtb_, *rtb2_);
     Dialog dialog(chooser_, this);
     dialog.SetRunningGamesFinder(runningGames_);
+    dialog.SetTarget(game_->Target());
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,
@@ -597,6 +598,11 @@ void Form1::Command23_Click() {
     }
     rtb_->ReplaceStyledText(loaded.playerName);
     rtb2_->ReplaceStyledText(loaded.serverName);
+    // What the names lost on the way in, or that the file was written for another game, is said
+    // beside them.
+    if (!loaded.note.isEmpty()) {
+        rtb_->ShowNote(loaded.note);
+    }
 }
 
 }  // namespace chromlet::ui

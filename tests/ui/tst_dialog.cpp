@@ -270,6 +270,49 @@ class TestDialog : public QObject {
         QCOMPARE(ReadAll(config).count("seta name"), 1);
     }
 
+    // A later engine's file keeps its LF lines byte for byte; the new lines end like them.
+    void writesForTheChosenGame() {
+        dialog->SetTarget(TargetGame::IoQuake3);
+        dialog->SetText1("seta name \"^1Pl^7\"");
+        dialog->SetText2("seta sv_hostname \"srv^7\"");
+        answer = config;
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QCOMPARE(ReadAll(config), QByteArray("// first comment line\nseta first_setting 1\n"
+                                             "seta name \"^1Pl^7\"\nseta sv_hostname \"srv^7\"\n"));
+        QCOMPARE(ReadAll(config + "_"),
+                 QByteArray("// first comment line\nseta name Old\nseta first_setting 1\n"));
+    }
+
+    // A read-only config is asked about, Cancel the default; written anyway, it stays read-only.
+    void asksBeforeWritingAReadOnlyConfig() {
+        const QByteArray before = ReadAll(config);
+        QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::ReadGroup));
+        answer = config;
+        for (const bool writeAnyway : {false, true}) {
+            QString text;
+            bool cancelIsDefault = false;
+            ModalWatcher boxWatch(
+                [&](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    QVERIFY(box);
+                    text = box->text();
+                    cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+                    QTest::mouseClick(writeAnyway ? box->findChild<QPushButton*>("WriteAnyway")
+                                                  : box->button(QMessageBox::Cancel),
+                                      Qt::LeftButton);
+                },
+                dialog.get());
+            QTest::mouseClick(command1(), Qt::LeftButton);
+            QVERIFY(boxWatch.Fired());
+            QVERIFY(cancelIsDefault);
+            QVERIFY2(text.contains("read-only"), qPrintable(text));
+            QCOMPARE(ReadAll(config) == before, !writeAnyway);
+        }
+        QVERIFY(ReadAll(config).endsWith("7\"\n\r\n"));
+        // The owner, group and other bits (the user bits say what this user may do).
+        QCOMPARE(QFile::permissions(config) & 0x7077, QFile::ReadOwner | QFile::ReadGroup);
+    }
+
     void failedUpdateIsReportedAndTheDialogStaysOpen() {
         // A folder where the side file would go: the copy cannot be made.
         QVERIFY(QDir(dir.path()).mkdir("q3config.cfg_"));

@@ -147,7 +147,8 @@ int main(int argc, char** argv) {
                          qPrintable(config));
             return 1;
         }
-        const UpdateResult result = ConfigUpdater(config, encoded.lines.name, encoded.lines.server);
+        const UpdateResult result =
+            ConfigUpdater(config, encoded.lines.name, encoded.lines.server, {options.target});
         if (!result.Ok()) {
             std::fprintf(stderr, "chromlet-engine-check-names: %s\n",
                          qPrintable(DescribeFailure(result)));
