@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
@@ -138,6 +139,28 @@ void WhenModalShows(const QString& name) {
 }
 
 void Dialogs(Form1& window) {
+    // The question before a read-only config is written, and a failure: a folder at the side
+    // file's name.
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("q3config.cfg"));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("seta name \"Old\"\n");
+        file.close();
+    }
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::ReadGroup);
+    Dialog writer([&](QWidget*, const ChooserSettings&) { return config; }, &window);
+    writer.SetRunningGamesFinder([](const QString&) { return std::vector<std::string>(); });
+    writer.show();
+    auto* update = writer.findChild<QPushButton*>(QStringLiteral("Command1"));
+    WhenModalShows(QStringLiteral("read-only-question"));
+    update->click();
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner);
+    QDir(dir.path()).mkdir(QStringLiteral("q3config.cfg_"));
+    WhenModalShows(QStringLiteral("update-failed"));
+    update->click();
+    writer.close();
+
     Dialog dialog([](QWidget*, const ChooserSettings&) { return QString(); }, &window);
     dialog.SetText1(
         "seta name \"\x1b"
