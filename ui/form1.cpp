@@ -21,6 +21,7 @@
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
+#include "ui/game_look.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
 #include "ui/name_actions.h"
@@ -168,6 +169,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     SetUpCredits();
     ConnectButtons();
     actions_ = new NameActions(rtb_, rtb2_, game_, this);
+    look_ = new GameLook(game_, preview_, this);
     connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
     CreateMenuBar();
     SetTabOrder();
@@ -361,6 +363,8 @@ void Form1::CreateGameMenu() {
     }
     ShowTargetChecked(game_->Target());
     connect(game_, &ChosenGame::Changed, this, &Form1::ShowTargetChecked);
+    menu->addSeparator();
+    menu->addActions(look_->MenuActions());
 }
 
 // The menu's items stand in the order of AllTargets.
@@ -423,6 +427,7 @@ void Form1::UpdatePreview() {
     const ServerReport serverReport = AnalyseServerName(target, codes.server);
     preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
     budget_->SetReports(playerReport, serverReport);
+    look_->SetNames(playerReport, serverReport);
 }
 
 NameEditor* Form1::EditTarget() const {
