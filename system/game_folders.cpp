@@ -69,7 +69,8 @@ std::string_view GameDirName(TargetGame target) {
 DataFolders DataFoldersFor(TargetGame target, const HomeDirs& dirs,
                            const std::string& chosenFolder) {
     const TargetInstalls& installs = InstallsOf(target);
-    const std::string below = "/" + std::string(installs.gameDir);
+    std::string below = "/";
+    below += installs.gameDir;
     DataFolders out;
     std::vector<std::string> candidates;
     if (!chosenFolder.empty()) {
