@@ -24,6 +24,9 @@ constexpr unsigned MultiplyByte(unsigned a, unsigned b) {
     return (a * b + 127) / 255;
 }
 
+// Far more than a charset of 1024 x 1024 pixels needs.
+constexpr std::size_t MaxPlainBytes = 64u << 20;
+
 // Qt's TGA reader takes uncompressed true colour with the TGA 2.0 footer only. The engines also
 // read files without the footer, greyscale ones and run-length encoded ones (LoadTGA in
 // renderer/tr_image_tga.c: types 2, 3 and 10), so such a file goes to Qt as the uncompressed
@@ -44,6 +47,9 @@ std::string AsPlainTga(const std::string& tga) {
     const std::size_t in = depth / 8;
     const std::size_t out = gray ? 3 : in;
     const std::size_t pixels = std::size_t(byte(12) | byte(13) << 8) * (byte(14) | byte(15) << 8);
+    if (pixels > MaxPlainBytes / out) {
+        return tga;  // no charset is that large; a header that claims so is damaged
+    }
     std::string plain = tga.substr(0, 18);
     plain[0] = 0;  // no image id
     plain[2] = 2;

@@ -55,9 +55,9 @@ void GameLook::ShowWindow() {
         window_->SetNames(game_->Target(), player_, server_);
         window_->SetCharset(charsets_->StateFor(game_->Target()));
     }
+    // The keyboard stays in the editor, so that the window follows the typing at once.
     window_->show();
     window_->raise();
-    window_->activateWindow();
 }
 
 void GameLook::ApplyCharsetSoon() {

@@ -284,9 +284,14 @@ std::vector<GamePreview::Line> GamePreview::LayOut(int width) {
 
 QRectF GamePreview::FirstCharRect(int row) const {
     for (const Line& line : lines_) {
-        if (line.row == row && !line.isNote) {
+        if (line.row == row && !line.isNote && line.end > line.begin) {
+            const MemoryStyledText& text = rows_[static_cast<std::size_t>(row)].text;
+            const CharStyle style = text.StyleAt(line.begin);
             const int height = charset_ ? CharsetCell : QFontMetrics(RowFont(true)).height();
-            return QRectF(MarginX, line.top, charset_ ? CharsetCell : 0, height);
+            return QRectF(
+                MarginX, line.top,
+                NameAdvance(static_cast<unsigned char>(text.Text()[line.begin]), style.Q3Font),
+                height);
         }
     }
     return {};

@@ -271,6 +271,7 @@ void InGameView::paintEvent(QPaintEvent*) {
 InGameWindow::InGameWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("InGameWindow"));
     setWindowTitle(tr("In game"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("InGameStatus"));
     problems_ = new QLabel(this);
