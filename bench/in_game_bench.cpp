@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,8 +66,16 @@ DataFolders Only(const QString& folder) {
 
 const char* const DebianOpenArena = "/usr/lib/openarena/baseoa";
 
+// The chosen game and the window's size go to settings of the benchmark's own, never the user's.
+void KeepSettingsApart() {
+    static const QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+}
+
 // Arg 0: the benchmark's own archives; 1: Debian's OpenArena data.
 void BM_OpenInGameWindow(benchmark::State& state) {
+    KeepSettingsApart();
     QTemporaryDir dir;
     const QString folder = state.range(0) == 0 ? MakeGameFolder(dir) : DebianOpenArena;
     if (state.range(0) == 1 && !QDir(folder).exists()) {
@@ -94,6 +103,7 @@ BENCHMARK(BM_OpenInGameWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // One character typed and taken back in turn, each followed by the preview's and the open
 // window's redraw, with names of 35 and 1,000 characters.
 void BM_KeystrokeRedraw(benchmark::State& state) {
+    KeepSettingsApart();
     QTemporaryDir dir;
     const QString folder = MakeGameFolder(dir);
     Form1 form([](QWidget*, const ChooserSettings&) { return QString(); });

@@ -1,6 +1,7 @@
 #include "ui/game_look.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,9 +37,17 @@ GameLook::GameLook(const ChosenGame* game, GamePreview* preview, QWidget* owner)
             ApplyCharsetSoon();
         }
     });
-    // Reading the game's data waits until the window is up, so that it never holds up the first
-    // paint.
-    ApplyCharsetSoon();
+    // Reading the game's data waits until the preview has been painted once, so that it never
+    // holds up the window's first paint.
+    preview_->viewport()->installEventFilter(this);
+}
+
+bool GameLook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == preview_->viewport()) {
+        preview_->viewport()->removeEventFilter(this);
+        ApplyCharsetSoon();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void GameLook::SetNames(const NameReport& player, const ServerReport& server) {

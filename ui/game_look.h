@@ -36,6 +36,9 @@ class GameLook : public QObject {
     InGameWindow* Window() const { return window_; }
     void ShowWindow();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ApplyCharsetSoon();
     void ApplyCharset();

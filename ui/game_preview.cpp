@@ -118,6 +118,9 @@ GamePreview::GamePreview(QWidget* parent) : QAbstractScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::PointingHandCursor);
+    for (auto& advances : advances_) {
+        advances.fill(-1);
+    }
     setToolTip(
         tr("How the game shows your name and your server name, and what it makes of them. "
            "Slanted, underlined characters are in the alternative font. Click to see both names "
@@ -180,16 +183,15 @@ int GamePreview::NameAdvance(unsigned char c, bool q3Font) const {
     if (charset_) {
         return CharsetCell;
     }
-    if (!advancesMeasured_) {
-        for (int font = 0; font < 2; ++font) {
-            const QFontMetrics metrics(RowFont(font == 0));
-            for (int ch = 0; ch < 256; ++ch) {
-                advances_[font][ch] = metrics.horizontalAdvance(QChar(ch));
-            }
+    const int font = q3Font ? 0 : 1;
+    int& advance = advances_[font][c];
+    if (advance < 0) {
+        if (!metrics_[font]) {
+            metrics_[font].emplace(RowFont(q3Font));
         }
-        advancesMeasured_ = true;
+        advance = metrics_[font]->horizontalAdvance(QChar(c));
     }
-    return advances_[q3Font ? 0 : 1][c];
+    return advance;
 }
 
 // Every character goes on the current line while it fits; the first one that does not starts a

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFontMetrics>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/memory_styled_text.h"
@@ -103,9 +105,10 @@ class GamePreview : public QAbstractScrollArea {
     std::shared_ptr<const GameCharset> charset_;
     std::vector<Line> lines_;
     QRect contentBounds_;
-    // The desktop font's advance of each character, standard and alternative, measured once.
-    mutable std::array<std::array<int, 256>, 2> advances_{};
-    mutable bool advancesMeasured_ = false;
+    // The desktop font's advance of each character, standard and alternative, measured the
+    // first time the character is laid out; -1 until then.
+    mutable std::array<std::array<int, 256>, 2> advances_;
+    mutable std::optional<QFontMetrics> metrics_[2];
 };
 
 }  // namespace chromlet::ui
