@@ -99,16 +99,9 @@ std::string SetaLineOf(std::string_view lineStart, std::string_view value) {
     return line;
 }
 
-// What stands at one position of a code: `length` bytes of colour code (0 when a character
-// stands there), setting `color` from there on when it holds one.
-struct CodeAt {
-    std::size_t length = 0;
-    std::optional<PackedColor> color;
-};
-
 // The escape form: the escape and a palette digit set that colour; an escape followed by
 // anything else sets nothing and is dropped alone.
-CodeAt EscapeCodeAt(std::string_view code, std::size_t pos) {
+CodeRead EscapeCodeAt(std::string_view code, std::size_t pos) {
     if (code[pos] != ColorEscape) {
         return {};
     }
@@ -127,7 +120,7 @@ PackedColor ColorUnder(ColorCodeRule rule, char c) {
     return PackedOf(ColorOfCodeChar(c));
 }
 
-CodeAt CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
+CodeRead CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
     if (code[pos] != CaretEscape || pos + 1 >= code.size()) {
         return {};
     }
@@ -165,7 +158,7 @@ MemoryStyledText DecodeWith(std::string_view code, CodeAtFn codeAt) {
     styles.reserve(code.size());
     PackedColor color = PackedOf(PaletteColor::White);
     for (std::size_t i = 0; i < code.size();) {
-        const CodeAt at = codeAt(code, i);
+        const CodeRead at = codeAt(code, i);
         if (at.length > 0) {
             if (at.color) {
                 color = *at.color;
@@ -239,19 +232,24 @@ PackedColor ColorOfCode(TargetGame target, char c) {
     return ColorUnder(RulesOf(target).colorCodes, c);
 }
 
-MemoryStyledText DecodeCode(TargetGame target, std::string_view code) {
-    const ColorCodeRule rule = RulesOf(target).colorCodes;
-    if (rule == ColorCodeRule::EscapeDigit) {
-        return DecodeWith(code, EscapeCodeAt);
+CodeRead ReadCodeAt(TargetGame target, std::string_view code, std::size_t pos) {
+    if (pos >= code.size()) {
+        return {};
     }
+    const ColorCodeRule rule = RulesOf(target).colorCodes;
+    return rule == ColorCodeRule::EscapeDigit ? EscapeCodeAt(code, pos)
+                                              : CaretCodeAt(rule, code, pos);
+}
+
+MemoryStyledText DecodeCode(TargetGame target, std::string_view code) {
     return DecodeWith(
-        code, [rule](std::string_view c, std::size_t pos) { return CaretCodeAt(rule, c, pos); });
+        code, [target](std::string_view c, std::size_t pos) { return ReadCodeAt(target, c, pos); });
 }
 
 MemoryStyledText DecodeAnyCode(TargetGame target, std::string_view code) {
     const ColorCodeRule rule = RulesOf(target).colorCodes;
     return DecodeWith(code, [rule](std::string_view c, std::size_t pos) {
-        const CodeAt escape = EscapeCodeAt(c, pos);
+        const CodeRead escape = EscapeCodeAt(c, pos);
         return escape.length > 0 ? escape : CaretCodeAt(rule, c, pos);
     });
 }

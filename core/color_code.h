@@ -80,6 +80,15 @@ NameCodes EncodeNames(TargetGame target, const StyledText& playerName,
 /// later engines: a caret and the character their engine takes as a colour.
 bool IsColorCodeAt(TargetGame target, std::string_view code, std::size_t pos);
 
+/// What the target's engine reads at `code[pos]`: `length` bytes of colour code, 0 where a
+/// character stands (or past the end), and the colour the code sets from there on. A test-release
+/// escape without a digit sets none and is dropped alone. DecodeCode reads with it.
+struct CodeRead {
+    std::size_t length = 0;
+    std::optional<PackedColor> color;
+};
+CodeRead ReadCodeAt(TargetGame target, std::string_view code, std::size_t pos);
+
 /// The palette colour the engines give a colour character: (c - '0') & 7, so '8' is black, '9'
 /// red and 'a' red.
 PaletteColor ColorOfCodeChar(char c);

@@ -10,12 +10,14 @@ using enum TargetGame;
 // the colour rule from Q_IsColorString (q_shared.h), the network's dots from MSG_ReadString
 // (qcommon/msg.c), the cleaning from ClientCleanName (game/g_client.c), the browser from
 // ArenaServers_Insert and its list line (q3_ui/ui_servers2.c: 21 bytes kept and 20 shown, codes
-// removed; OpenArena keeps 30 with their colours).
+// removed; OpenArena keeps 30 with their colours). The engine's own rule is that of the engine
+// a target runs on: Debian's OpenArena is ioquake3's engine with OpenArena's game modules.
 constexpr TargetRules Targets[] = {
     {Q3Test,
      "q3test",
      CodeForm::Escape,
      ColorCodeRule::EscapeDigit,
+     Q3Test,
      false,
      NameCleaning::None,
      "",
@@ -24,6 +26,7 @@ constexpr TargetRules Targets[] = {
      "quake3",
      CodeForm::Caret,
      ColorCodeRule::CaretAny,
+     Quake3,
      true,
      NameCleaning::Q3_132,
      "UnnamedPlayer",
@@ -32,6 +35,7 @@ constexpr TargetRules Targets[] = {
      "ioquake3",
      CodeForm::Caret,
      ColorCodeRule::CaretAlnum,
+     IoQuake3,
      true,
      NameCleaning::Ioq3,
      "UnnamedPlayer",
@@ -41,6 +45,7 @@ constexpr TargetRules Targets[] = {
      "openarena",
      CodeForm::Caret,
      ColorCodeRule::CaretDigitTo8,
+     IoQuake3,
      true,
      NameCleaning::OpenArena,
      "Nameless0",

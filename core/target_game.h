@@ -49,6 +49,10 @@ struct TargetRules {
     std::string_view key;  ///< stays the same between versions, for the settings
     CodeForm form;
     ColorCodeRule colorCodes;
+    /// The target whose colour rule the engine itself reads with, for what the engine draws (the
+    /// console, and the chat lines printed into it): OpenArena's game modules read "^8" as
+    /// orange, but Debian's OpenArena runs ioquake3's engine, which has eight colours.
+    TargetGame engine;
     /// The network turns every '%' and every byte over 127 of a client's strings into '.', so
     /// the server, the game module and every player get dots there.
     bool networkDots;

@@ -374,6 +374,65 @@
     </message>
 </context>
 <context>
+    <name>chromlet::ui::CharsetSource</name>
+    <message>
+        <source>cannot be opened</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>no zip archive, or a damaged one</source>
+        <translation>kein ZIP-Archiv oder ein beschädigtes</translation>
+    </message>
+    <message>
+        <source>its charset is damaged</source>
+        <translation>sein Zeichensatz ist beschädigt</translation>
+    </message>
+    <message>
+        <source>its charset is far too large</source>
+        <translation>sein Zeichensatz ist viel zu groß</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation>%1 &gt; %2</translation>
+    </message>
+    <message>
+        <source>Where is the game installed?</source>
+        <translation>Wo ist das Spiel installiert?</translation>
+    </message>
+    <message>
+        <source>The game folder you chose, %1, is not there.</source>
+        <translation>Der gewählte Spielordner %1 ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Passed over what could not be read: %1.</source>
+        <translation>Übergangen, weil nicht lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>No charset of the game found in %1: point Chromlet at the game with %2</source>
+        <translation>Kein Zeichensatz des Spiels gefunden in %1: Zeige Chromlet das Spiel mit %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own charset: %1</source>
+        <translation>Der eigene Zeichensatz des Spiels: %1</translation>
+    </message>
+    <message>
+        <source>The game&apos;s charset %1 needs Qt&apos;s TGA image plugin (Debian package qt6-image-formats-plugins); until it is installed the desktop&apos;s font stands in.</source>
+        <translation>Der Zeichensatz des Spiels %1 braucht das TGA-Bild-Plugin von Qt (Debian-Paket qt6-image-formats-plugins); bis es installiert ist, steht die Schrift des Desktops dafür.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s charset %1 is no picture Chromlet can read; the desktop&apos;s font stands in.</source>
+        <translation>Der Zeichensatz des Spiels %1 ist kein Bild, das Chromlet lesen kann; die Schrift des Desktops steht dafür.</translation>
+    </message>
+</context>
+<context>
     <name>chromlet::ui::Dialog</name>
     <message>
         <source>Add Chromlet to q3config.cfg</source>
@@ -673,11 +732,26 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
 </context>
 <context>
-    <name>chromlet::ui::GamePreview</name>
+    <name>chromlet::ui::GameLook</name>
     <message>
-        <source>How the game shows your name and your server name, and what it makes of them. Slanted, underlined characters are in the alternative font.</source>
-        <translation>So zeigt das Spiel deinen Namen und deinen Servernamen, und das macht es daraus. Schräge, unterstrichene Zeichen stehen in der alternativen Schrift.</translation>
+        <source>Game &amp;folder...</source>
+        <translation>Spielord&amp;ner...</translation>
     </message>
+    <message>
+        <source>I&amp;n game</source>
+        <translation>Im S&amp;piel</translation>
+    </message>
+    <message>
+        <source>Both names in each place of the game, drawn as the game draws them</source>
+        <translation>Beide Namen an jeder Stelle des Spiels, gezeichnet, wie das Spiel sie zeichnet</translation>
+    </message>
+    <message>
+        <source>Point Chromlet at the game&apos;s folder, whose charset the preview draws with</source>
+        <translation>Chromlet den Ordner des Spiels zeigen, mit dessen Zeichensatz die Vorschau zeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::GamePreview</name>
     <message>
         <source>black removed</source>
         <translation>Schwarz entfernt</translation>
@@ -731,6 +805,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>Other players&apos; games receive (é, ü, % and the alternative font arrive as dots):</source>
         <translation>Die Spiele der anderen Spieler bekommen (é, ü, % und die alternative Schrift kommen als Punkte an):</translation>
     </message>
+    <message>
+        <source>How the game shows your name and your server name, and what it makes of them. Slanted, underlined characters are in the alternative font. Click to see both names in each place of the game.</source>
+        <translation>So zeigt das Spiel deinen Namen und deinen Servernamen, und das macht es daraus. Schräge, unterstrichene Zeichen stehen in der alternativen Schrift. Klicke, um beide Namen an jeder Stelle des Spiels zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::GameRunningCheck</name>
@@ -749,6 +827,108 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>Write anyway</source>
         <translation>Trotzdem eintragen</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::InGameWindow</name>
+    <message>
+        <source>Scoreboard</source>
+        <translation>Punktetafel</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Console</source>
+        <translation>Konsole</translation>
+    </message>
+    <message>
+        <source>Under the crosshair</source>
+        <translation>Unter dem Fadenkreuz</translation>
+    </message>
+    <message>
+        <source>Frag message</source>
+        <translation>Frag-Meldung</translation>
+    </message>
+    <message>
+        <source>Name field of the player settings</source>
+        <translation>Namensfeld der Spielereinstellungen</translation>
+    </message>
+    <message>
+        <source>Server browser</source>
+        <translation>Serverliste</translation>
+    </message>
+    <message>
+        <source>The name the game keeps, after score, ping and time, big with a shadow; your own row lies on a bar.</source>
+        <translation>Der Name, den das Spiel behält, nach Punkten, Ping und Zeit, groß mit Schatten; deine eigene Zeile liegt auf einem Balken.</translation>
+    </message>
+    <message>
+        <source>The name the game keeps, a white &quot;: &quot; and the text in green, small without a shadow.</source>
+        <translation>Der Name, den das Spiel behält, ein weißes &quot;: &quot; und der Text in Grün, klein ohne Schatten.</translation>
+    </message>
+    <message>
+        <source>The chat keeps %1 bytes of the name.</source>
+        <translation>Der Chat behält %1 Bytes des Namens.</translation>
+    </message>
+    <message>
+        <source>The name the game keeps and &quot;connected&quot;, small without a shadow, lines of 78 characters.</source>
+        <translation>Der Name, den das Spiel behält, und &quot;connected&quot;, klein ohne Schatten, Zeilen zu 78 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The name the game keeps, big, centred, half transparent.</source>
+        <translation>Der Name, den das Spiel behält, groß, mittig, halb durchsichtig.</translation>
+    </message>
+    <message>
+        <source>&quot;You fragged&quot; and the first %1 bytes of the name the game keeps, centred, 16 by 24 units.</source>
+        <translation>&quot;You fragged&quot; und die ersten %1 Bytes des Namens, den das Spiel behält, mittig, 16 mal 24 Einheiten.</translation>
+    </message>
+    <message>
+        <source>This name is cut there.</source>
+        <translation>Dieser Name wird dort gekürzt.</translation>
+    </message>
+    <message>
+        <source>Your name as written, not as the game keeps it: black shows white, and while the field has the focus the codes show as typed. One can type %1 bytes there.</source>
+        <translation>Dein Name, wie er geschrieben ist, nicht wie das Spiel ihn behält: Schwarz erscheint weiß, und solange das Feld den Fokus hat, erscheinen die Codes wie getippt. Man kann dort %1 Bytes tippen.</translation>
+    </message>
+    <message>
+        <source>This name is longer.</source>
+        <translation>Dieser Name ist länger.</translation>
+    </message>
+    <message>
+        <source>The test release&apos;s server browser is not known: the name as written.</source>
+        <translation>Die Serverliste der Testversion ist nicht bekannt: der Name, wie er geschrieben ist.</translation>
+    </message>
+    <message>
+        <source>The server refuses this name (\, ; or &quot;): the browser shows none.</source>
+        <translation>Der Server lehnt diesen Namen ab (\, ; oder &quot;): Die Serverliste zeigt keinen.</translation>
+    </message>
+    <message>
+        <source>The server name as the players&apos; games receive it: colours kept, unprintable characters removed, capitals, %1 characters shown.</source>
+        <translation>Der Servername, wie ihn die Spiele der Spieler empfangen: Farben bleiben, nicht druckbare Zeichen entfernt, Großbuchstaben, %1 Zeichen gezeigt.</translation>
+    </message>
+    <message>
+        <source>The server name as the players&apos; games receive it: %1 bytes kept, colours and unprintable characters removed, capitals, %2 characters shown.</source>
+        <translation>Der Servername, wie ihn die Spiele der Spieler empfangen: %1 Bytes behalten, Farben und nicht druckbare Zeichen entfernt, Großbuchstaben, %2 Zeichen gezeigt.</translation>
+    </message>
+    <message>
+        <source>The engine draws these lines and reads the colour codes by its own rule: eight colours, ^8 is black.</source>
+        <translation>Die Engine zeichnet diese Zeilen und liest die Farbcodes nach ihrer eigenen Regel: acht Farben, ^8 ist Schwarz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) lie past the edge of the screen.</source>
+        <translation>
+            <numerusform>%n Zeichen liegt hinter dem Bildschirmrand.</numerusform>
+            <numerusform>%n Zeichen liegen hinter dem Bildschirmrand.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In game</source>
+        <translation>Im Spiel</translation>
+    </message>
+    <message>
+        <source>The test release&apos;s own code is not public: its places follow Quake III Arena 1.32&apos;s.</source>
+        <translation>Der Code der Testversion ist nicht öffentlich: ihre Stellen folgen denen von Quake III Arena 1.32.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "ui/budget_view.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
+#include "ui/game_look.h"
 #include "ui/game_preview.h"
 #include "ui/latin1.h"
 #include "ui/name_actions.h"
@@ -209,6 +210,7 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     SetUpCredits();
     ConnectButtons();
     actions_ = new NameActions(rtb_, rtb2_, game_, this);
+    look_ = new GameLook(game_, preview_, this);
     connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
     connect(game_, &ChosenGame::NotRemembered, this, &Form1::ShowSettingsNotSaved);
     CreateMenuBar();
@@ -408,6 +410,8 @@ void Form1::CreateGameMenu() {
     }
     ShowTargetChecked(game_->Target());
     connect(game_, &ChosenGame::Changed, this, &Form1::ShowTargetChecked);
+    menu->addSeparator();
+    menu->addActions(look_->MenuActions());
 }
 
 // The menu's items stand in the order of AllTargets.
@@ -471,6 +475,7 @@ void Form1::UpdatePreview() {
     const ServerReport serverReport = AnalyseServerName(target, codes.server);
     preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
     budget_->SetReports(playerReport, serverReport);
+    look_->SetNames(playerReport, serverReport);
 }
 
 NameEditor* Form1::EditTarget() const {

@@ -23,6 +23,7 @@ namespace chromlet::ui {
 
 class BudgetView;
 class ChosenGame;
+class GameLook;
 class GamePreview;
 class NameActions;
 class NameEditor;
@@ -106,6 +107,7 @@ class Form1 : public QWidget {
     QActionGroup* targetActions_ = nullptr;
     ChosenGame* game_ = nullptr;
     NameActions* actions_ = nullptr;
+    GameLook* look_ = nullptr;     // the game's charset, the In game window
     QList<QAction*> editActions_;  // the Edit menu's own commands, in their table's order
     FileChooser chooser_;
     ChooserSettings loadChooser_;

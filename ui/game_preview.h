@@ -2,8 +2,12 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFontMetrics>
 #include <QString>
 
+#include <array>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/memory_styled_text.h"
@@ -11,6 +15,8 @@
 #include "core/target_game.h"
 
 namespace chromlet::ui {
+
+class GameCharset;
 
 /// One row of the preview: a note in the window's font above it (empty for none), then the
 /// styled text in the game's colours.
@@ -25,9 +31,11 @@ struct PreviewRow {
 std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& player,
                                        const ServerReport& server);
 
-/// Draws its rows on a dark, console-like background with the game's drop shadow: characters in
-/// the alternative font are slanted and underlined with dots. A row wider than the preview wraps;
-/// rows that do not fit its height scroll, with a scroll bar as the sign that there is more.
+/// Draws its rows on a dark, console-like background with the game's drop shadow: from the
+/// game's own charset when it has one, else in a bold desktop font with characters in the
+/// alternative font slanted and underlined with dots. A row wider than the preview wraps; rows
+/// that do not fit its height scroll, with a scroll bar as the sign that there is more. Only
+/// the lines in view are drawn, so a long name costs little.
 class GamePreview : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -35,37 +43,72 @@ class GamePreview : public QAbstractScrollArea {
     explicit GamePreview(QWidget* parent = nullptr);
 
     void SetRows(std::vector<PreviewRow> rows);
+    /// Draws from `charset`, or in the desktop's font for null.
+    void SetCharset(std::shared_ptr<const GameCharset> charset);
+    /// A note of ours after the rows (empty for none), such as where the charset was looked for.
+    void SetFooter(const QString& footer);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const MemoryStyledText& Row(int row) const { return rows_.at(row).text; }
     const QString& Note(int row) const { return rows_.at(row).note; }
+    const QString& Footer() const { return footer_; }
+    bool DrawsFromCharset() const { return charset_ != nullptr; }
 
     /// The rectangle, in content coordinates, that holds everything drawn.
     QRect ContentBounds() const { return contentBounds_; }
+    /// Where the first character of `row` is drawn, in content coordinates.
+    QRectF FirstCharRect(int row) const;
+
+    /// The side of a character cell of the game's charset here: 16 units of the game's screen
+    /// at three quarters, which fits both names in the preview's four lines.
+    static constexpr int CharsetCell = 12;
 
     static QColor BackgroundColor() { return QColor(20, 20, 26); }
     static QColor NoteColor() { return QColor(150, 150, 160); }
 
+  signals:
+    /// A click on the preview: the window opens the In game window.
+    void Clicked();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // A piece of one row on one screen line: one style, drawn at `origin` (its baseline).
-    struct Piece {
-        QPoint origin;
-        QString text;
-        CharStyle style;
+    // One screen line: part of a note, or the characters [begin, end) of a row's text.
+    struct Line {
+        int top = 0;
+        int row = -1;  // -1: the footer
         bool isNote = false;
+        QString note;
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        int width = 0;
+
+        static Line At(int top, int row, bool isNote) {
+            Line line;
+            line.top = top;
+            line.row = row;
+            line.isNote = isNote;
+            return line;
+        }
     };
 
     void Relayout();
-    std::vector<Piece> LayOut(int width, QRect& bounds) const;
-    void DrawPiece(QPainter& painter, const Piece& piece) const;
+    std::vector<Line> LayOut(int width);
+    int NameAdvance(unsigned char c, bool q3Font) const;
+    void DrawNameLine(QPainter& painter, const Line& line) const;
 
     std::vector<PreviewRow> rows_;
-    std::vector<Piece> pieces_;
+    QString footer_;
+    std::shared_ptr<const GameCharset> charset_;
+    std::vector<Line> lines_;
     QRect contentBounds_;
+    // The desktop font's advance of each character, standard and alternative, measured the
+    // first time the character is laid out; -1 until then.
+    mutable std::array<std::array<int, 256>, 2> advances_;
+    mutable std::optional<QFontMetrics> metrics_[2];
 };
 
 }  // namespace chromlet::ui

@@ -9,8 +9,10 @@
 
 #include "app/translations.h"
 #include "hex.h"
+#include "ui/charset_source.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
+#include "ui/game_look.h"
 #include "ui/name_editor.h"
 #include "ui/ui_test_support.h"
 
@@ -86,6 +88,7 @@ class TestTranslations : public QObject {
         const Translations translations{QLocale(locale)};
         QCOMPARE(translations.Language().left(2), language);
         Form1 window;
+        window.findChild<GameLook*>()->Charsets()->SetDataFolderFinder(test::NoGameData);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Chromlet"));

@@ -16,8 +16,10 @@
 #include "describe_styles.h"
 #include "hex.h"
 #include "ui/budget_view.h"
+#include "ui/charset_source.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
+#include "ui/game_look.h"
 #include "ui/game_preview.h"
 #include "ui/game_running_check.h"
 #include "ui/latin1.h"
@@ -164,8 +166,9 @@ class TestForm1 : public QObject {
             chooserCalls.append(s);
             return chooserAnswer;
         });
-        // Whatever runs on this machine, no game is running for these tests.
+        // Whatever runs on this machine, no game is running for these tests, nor has it data.
         window->SetRunningGamesFinder([](const QString&) { return std::vector<std::string>(); });
+        window->findChild<GameLook*>()->Charsets()->SetDataFolderFinder(test::NoGameData);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 
 #include "core/styled_text.h"
+#include "system/game_folders.h"
 #include "ui/budget_view.h"
 #include "ui/game_preview.h"
 #include "ui/name_editor.h"
@@ -144,6 +145,11 @@ class ScopedEnv {
     QByteArray old_;
     bool wasSet_;
 };
+
+/// Finds none of the games' data, so that a window under test never reads the machine's games.
+inline DataFolders NoGameData(TargetGame, const std::string&) {
+    return {{}, {"/no/game/data"}};
+}
 
 /// Replaces the editor's whole text, every character white and in the standard font.
 inline void SetEditorText(ui::NameEditor* editor, const QString& text) {

@@ -1,0 +1,112 @@
+// Where players meet the names in the game, and how each place draws and cuts them: the
+// scoreboard, the chat, the console, the crosshair, the frag message, the settings menu's name
+// field and the server browser. Each place follows the game's public code, named at its function
+// in game_places.cpp; drawing the glyphs from the charset picture is the window's business.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/name_rules.h"
+#include "core/styled_text.h"
+#include "core/target_game.h"
+
+namespace chromlet {
+
+/// The places, in the order the In game window shows them.
+enum class GamePlace {
+    Scoreboard,
+    Chat,
+    Console,
+    Crosshair,
+    FragMessage,
+    SettingsField,
+    ServerBrowser,
+};
+
+inline constexpr std::array<GamePlace, 7> AllPlaces{
+    GamePlace::Scoreboard,  GamePlace::Chat,          GamePlace::Console,      GamePlace::Crosshair,
+    GamePlace::FragMessage, GamePlace::SettingsField, GamePlace::ServerBrowser};
+
+/// The game lays out its text on a virtual screen of 640 x 480 units, scaled to the real one.
+inline constexpr int VirtualScreenWidth = 640;
+inline constexpr int VirtualScreenHeight = 480;
+
+/// One character cell on the virtual screen.
+struct CharSize {
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const CharSize&, const CharSize&) = default;
+};
+
+inline constexpr CharSize SmallChar{8, 16};  ///< SMALLCHAR_WIDTH x SMALLCHAR_HEIGHT (q_shared.h)
+inline constexpr CharSize BigChar{16, 16};   ///< BIGCHAR_WIDTH x BIGCHAR_HEIGHT
+
+/// How far right and down the black drop shadow lies under text that has one.
+inline constexpr int ShadowOffset = 2;
+
+/// One character as a place draws it: the charset's cell (row cell >> 4, column cell & 15; a
+/// space draws nothing) and the colour the cell is multiplied by.
+struct Glyph {
+    unsigned char cell = 0;
+    PackedColor color = 0;
+
+    friend bool operator==(const Glyph&, const Glyph&) = default;
+};
+
+/// A line of glyphs, each one cell right of the one before; (x, y) is the top left of the first
+/// cell on the virtual screen.
+struct GlyphLine {
+    int x = 0;
+    int y = 0;
+    std::vector<Glyph> glyphs;
+};
+
+/// A rectangle a place fills before it draws its text.
+struct PlaceFill {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    PackedColor color = 0;
+    std::uint8_t alpha = 255;
+};
+
+/// How one place draws a name, and what it did to it on the way.
+struct PlaceView {
+    GamePlace place = GamePlace::Scoreboard;
+    CharSize size;
+    bool shadow = false;       ///< a black copy ShadowOffset right and down is drawn first
+    std::uint8_t alpha = 255;  ///< of the text and its shadow
+    std::optional<PlaceFill> fill;
+    std::vector<GlyphLine> lines;
+    /// The place's own limit: bytes of the name in the chat (58) and the frag message (29), bytes
+    /// one can type into the settings field (20), characters the browser shows (20, or 30); 0
+    /// for a place without one.
+    std::size_t limit = 0;
+    bool overLimit = false;     ///< the name is longer than that limit
+    std::size_t offScreen = 0;  ///< characters that lie wholly outside the virtual screen
+    /// Whose colour rule read the codes: the engine's, for the lines the engine draws itself.
+    TargetGame colorRules = TargetGame::Q3Test;
+};
+
+/// The chat text every chat line carries after the name.
+inline constexpr std::string_view SampleChat = "gg";
+
+/// How the target's game shows the names in each place, in AllPlaces order. `player` and
+/// `server` are the reports of the two names' codes: the player's own settings field shows the
+/// code as written, the server browser the server name as it arrives, and every other place the
+/// name the game module keeps.
+std::vector<PlaceView> ViewsOf(TargetGame target, const NameReport& player,
+                               const ServerReport& server);
+
+/// The lines the engine's console makes of `text` (CL_ConsolePrint): the engine's own colour
+/// rule, 78 characters a line, a word that would not fit moved to the next line.
+std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, int top);
+
+}  // namespace chromlet

@@ -1,0 +1,39 @@
+// Where each game keeps its data on this machine, and the order in which its engine searches it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/target_game.h"
+#include "system/config_folder.h"
+
+namespace chromlet {
+
+/// The game's data folders on this machine.
+struct DataFolders {
+    /// The folders the engine searches, lowest priority first: the install folder, then the
+    /// player's home folder, whose files win. Only folders that exist.
+    std::vector<std::string> search;
+    /// Every folder looked at, found or not, for a message when nothing is found there.
+    std::vector<std::string> looked;
+};
+
+/// The game data folder's name below an install or home folder: "baseq3", or "baseoa".
+std::string_view GameDirName(TargetGame target);
+
+/// The target's data folders: `chosenFolder` (the game's folder or the install folder above it)
+/// in place of the install folders Chromlet knows, of which the first that holds a .pk3 file
+/// is taken; then the first of the home folders that exists.
+DataFolders DataFoldersFor(TargetGame target, const HomeDirs& dirs,
+                           const std::string& chosenFolder = {});
+
+/// The engines' order of archive names (paksort, FS_PathCmp in qcommon/files.c): letters
+/// compared as capitals, '\' and ':' as '/', and bytes as the C compiler's signed char.
+bool PakNameBefore(std::string_view a, std::string_view b);
+
+/// The folder's .pk3 files (any case of the extension, regular files only) in the order the
+/// engine searches them: last in PakNameBefore's order first.
+std::vector<std::string> ArchivesBySearchOrder(const std::string& folder);
+
+}  // namespace chromlet

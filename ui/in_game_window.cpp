@@ -1,0 +1,358 @@
+#include "ui/in_game_window.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "ui/charset_painter.h"
+#include "ui/charset_source.h"
+#include "ui/packed_color.h"
+#include "ui/ui_font.h"
+
+namespace chromlet::ui {
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int StripPadding = 4;  // units of the game's screen above and below the text
+
+QFont TitleFont() {
+    return UiFont(9, true);
+}
+
+QFont NoteFont() {
+    return UiFont(8.25);
+}
+
+bool Changed(const ServerReport& server, NameChange change) {
+    return std::find(server.changes.begin(), server.changes.end(), change) != server.changes.end();
+}
+
+}  // namespace
+
+QString PlaceTitle(GamePlace place) {
+    switch (place) {
+        case GamePlace::Scoreboard:
+            return InGameWindow::tr("Scoreboard");
+        case GamePlace::Chat:
+            return InGameWindow::tr("Chat");
+        case GamePlace::Console:
+            return InGameWindow::tr("Console");
+        case GamePlace::Crosshair:
+            return InGameWindow::tr("Under the crosshair");
+        case GamePlace::FragMessage:
+            return InGameWindow::tr("Frag message");
+        case GamePlace::SettingsField:
+            return InGameWindow::tr("Name field of the player settings");
+        case GamePlace::ServerBrowser:
+            return InGameWindow::tr("Server browser");
+    }
+    return {};
+}
+
+QString PlaceNote(TargetGame target, const PlaceView& view, const ServerReport& server) {
+    QString note;
+    switch (view.place) {
+        case GamePlace::Scoreboard:
+            note = InGameWindow::tr(
+                "The name the game keeps, after score, ping and time, big with a shadow; your own "
+                "row lies on a bar.");
+            break;
+        case GamePlace::Chat:
+            note = InGameWindow::tr(
+                "The name the game keeps, a white \": \" and the text in green, small without a "
+                "shadow.");
+            if (view.overLimit) {
+                note += QLatin1Char(' ') +
+                        InGameWindow::tr("The chat keeps %1 bytes of the name.").arg(view.limit);
+            }
+            break;
+        case GamePlace::Console:
+            note = InGameWindow::tr(
+                "The name the game keeps and \"connected\", small without a shadow, lines of 78 "
+                "characters.");
+            break;
+        case GamePlace::Crosshair:
+            note = InGameWindow::tr("The name the game keeps, big, centred, half transparent.");
+            break;
+        case GamePlace::FragMessage:
+            note = InGameWindow::tr(
+                       "\"You fragged\" and the first %1 bytes of the name the game keeps, "
+                       "centred, 16 by 24 units.")
+                       .arg(view.limit);
+            if (view.overLimit) {
+                note += QLatin1Char(' ') + InGameWindow::tr("This name is cut there.");
+            }
+            break;
+        case GamePlace::SettingsField:
+            note = InGameWindow::tr(
+                       "Your name as written, not as the game keeps it: black shows white, and "
+                       "while the field has the focus the codes show as typed. One can type %1 "
+                       "bytes there.")
+                       .arg(view.limit);
+            if (view.overLimit) {
+                note += QLatin1Char(' ') + InGameWindow::tr("This name is longer.");
+            }
+            break;
+        case GamePlace::ServerBrowser:
+            if (target == TargetGame::Q3Test) {
+                note = InGameWindow::tr(
+                    "The test release's server browser is not known: the name as written.");
+            } else if (Changed(server, NameChange::RefusedCharacter)) {
+                note = InGameWindow::tr(
+                    "The server refuses this name (\\, ; or \"): the browser shows none.");
+            } else if (RulesOf(target).browser.keepsColors) {
+                note = InGameWindow::tr(
+                           "The server name as the players' games receive it: colours kept, "
+                           "unprintable characters removed, capitals, %1 characters shown.")
+                           .arg(view.limit);
+            } else {
+                note = InGameWindow::tr(
+                           "The server name as the players' games receive it: %1 bytes kept, "
+                           "colours and unprintable characters removed, capitals, %2 characters "
+                           "shown.")
+                           .arg(RulesOf(target).browser.keptBytes)
+                           .arg(view.limit);
+            }
+            if (view.overLimit) {
+                note += QLatin1Char(' ') + InGameWindow::tr("This name is cut there.");
+            }
+            break;
+    }
+    if (view.colorRules != target) {
+        note += QLatin1Char(' ') + InGameWindow::tr(
+                                       "The engine draws these lines and reads the colour codes "
+                                       "by its own rule: eight colours, ^8 is black.");
+    }
+    if (view.offScreen > 0) {
+        note +=
+            QLatin1Char(' ') + InGameWindow::tr("%n character(s) lie past the edge of the screen.",
+                                                nullptr, static_cast<int>(view.offScreen));
+    }
+    return note;
+}
+
+InGameView::InGameView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName(QStringLiteral("InGameView"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Always there, so that the strips' scale does not change when it would come and go.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void InGameView::SetPlaces(std::vector<PlaceView> places, QStringList titles, QStringList notes) {
+    places_ = std::move(places);
+    titles_ = std::move(titles);
+    notes_ = std::move(notes);
+    Relayout();
+    viewport()->update();
+}
+
+void InGameView::SetCharset(std::shared_ptr<const GameCharset> charset) {
+    charset_ = std::move(charset);
+    viewport()->update();
+}
+
+void InGameView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    Relayout();
+}
+
+// The strips take the whole width: the game's 640 units scaled to it. Each strip holds its
+// place's lines, a little of the screen above and below them, and its shadow.
+void InGameView::Relayout() {
+    const int width = viewport()->width();
+    scale_ = std::max(0.25, (width - 2 * Margin) / qreal(VirtualScreenWidth));
+    const QFontMetrics title(TitleFont());
+    const QFontMetrics note(NoteFont());
+    bands_.clear();
+    int y = Margin;
+    for (std::size_t i = 0; i < places_.size(); ++i) {
+        const PlaceView& place = places_[i];
+        Band band;
+        const QRect noteRect =
+            note.boundingRect(QRect(0, 0, std::max(1, width - 2 * Margin), INT_MAX / 2),
+                              Qt::TextWordWrap, notes_.value(static_cast<qsizetype>(i)));
+        band.text = QRect(Margin, y, width - 2 * Margin, title.height() + noteRect.height());
+        y = band.text.bottom() + 1 + StripPadding;
+        int top = INT_MAX;
+        int bottom = INT_MIN;
+        for (const GlyphLine& line : place.lines) {
+            top = std::min(top, line.y);
+            bottom =
+                std::max(bottom, line.y + place.size.height + (place.shadow ? ShadowOffset : 0));
+        }
+        if (place.fill) {
+            top = std::min(top, place.fill->y);
+            bottom = std::max(bottom, place.fill->y + place.fill->height);
+        }
+        if (top > bottom) {
+            top = 0;
+            bottom = place.size.height;
+        }
+        band.top = top - StripPadding;
+        band.strip = QRectF(Margin, y, VirtualScreenWidth * scale_,
+                            (bottom + StripPadding - band.top) * scale_);
+        y += static_cast<int>(std::ceil(band.strip.height())) + 3 * Margin / 2;
+        bands_.push_back(band);
+    }
+    verticalScrollBar()->setRange(0, std::max(0, y - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setSingleStep(title.lineSpacing());
+}
+
+QRectF InGameView::GlyphRect(int place, int line, int glyph) const {
+    const PlaceView& view = places_.at(static_cast<std::size_t>(place));
+    const GlyphLine& at = view.lines.at(static_cast<std::size_t>(line));
+    const Band& band = bands_.at(static_cast<std::size_t>(place));
+    return QRectF(band.strip.left() + (at.x + glyph * view.size.width) * scale_,
+                  band.strip.top() + (at.y - band.top) * scale_ - verticalScrollBar()->value(),
+                  view.size.width * scale_, view.size.height * scale_);
+}
+
+void InGameView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().window());
+    const int scroll = verticalScrollBar()->value();
+    painter.translate(0, -scroll);
+    const QRect visible = viewport()->rect().translated(0, scroll);
+    const QFontMetrics title(TitleFont());
+    for (std::size_t i = 0; i < bands_.size(); ++i) {
+        const Band& band = bands_[i];
+        if (!visible.intersects(band.text.united(band.strip.toAlignedRect()))) {
+            continue;
+        }
+        painter.setPen(palette().windowText().color());
+        painter.setFont(TitleFont());
+        painter.drawText(band.text, Qt::AlignLeft | Qt::AlignTop, titles_.value(qsizetype(i)));
+        painter.setFont(NoteFont());
+        painter.drawText(band.text.adjusted(0, title.height(), 0, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         notes_.value(qsizetype(i)));
+
+        painter.fillRect(band.strip, ScreenColor());
+        painter.save();
+        painter.setClipRect(band.strip);
+        painter.translate(band.strip.topLeft());
+        painter.scale(scale_, scale_);
+        painter.translate(0, -band.top);
+        const PlaceView& place = places_[i];
+        if (place.fill) {
+            QColor color = ToQColor(place.fill->color);
+            color.setAlpha(place.fill->alpha);
+            painter.fillRect(
+                QRect(place.fill->x, place.fill->y, place.fill->width, place.fill->height), color);
+        }
+        const GlyphLook look{QSizeF(place.size.width, place.size.height),
+                             place.shadow ? qreal(ShadowOffset) : 0, place.alpha};
+        for (const GlyphLine& line : place.lines) {
+            // Only what lies on the screen: a name can run far past its edge.
+            const int w = place.size.width;
+            const auto count = static_cast<int>(line.glyphs.size());
+            const int first = std::clamp((-line.x - ShadowOffset) / w, 0, count);
+            const int last = std::clamp((VirtualScreenWidth - line.x) / w + 1, first, count);
+            DrawGlyphs(painter, charset_.get(), QPointF(line.x + first * w, line.y),
+                       std::span(line.glyphs)
+                           .subspan(static_cast<std::size_t>(first),
+                                    static_cast<std::size_t>(last - first)),
+                       look);
+        }
+        painter.restore();
+    }
+}
+
+InGameWindow::InGameWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("InGameWindow"));
+    setWindowTitle(tr("In game"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("InGameStatus"));
+    problems_ = new QLabel(this);
+    problems_->setObjectName(QStringLiteral("InGameProblems"));
+    for (QLabel* label : {status_, problems_}) {
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    problems_->hide();
+    view_ = new InGameView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(status_);
+    layout->addWidget(problems_);
+    layout->addWidget(view_, 1);
+    setMinimumSize(320, 240);
+    resize(720, 680);
+    restoreGeometry(QSettings().value(GeometryKey).toByteArray());
+}
+
+InGameWindow::~InGameWindow() {
+    if (isVisible()) {
+        QSettings().setValue(GeometryKey, saveGeometry());
+    }
+}
+
+void InGameWindow::hideEvent(QHideEvent* event) {
+    QSettings().setValue(GeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
+}
+
+void InGameWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        Refresh();
+    }
+}
+
+void InGameWindow::SetNames(TargetGame target, const NameReport& player,
+                            const ServerReport& server) {
+    target_ = target;
+    player_ = player;
+    server_ = server;
+    stale_ = true;
+    if (isVisible()) {
+        Refresh();
+    }
+}
+
+void InGameWindow::SetCharset(const CharsetState& state) {
+    status_->setText(state.status);
+    problems_->setText(state.problems);
+    problems_->setVisible(!state.problems.isEmpty());
+    view_->SetCharset(state.charset);
+}
+
+QString InGameWindow::Status() const {
+    return status_->text();
+}
+
+QString InGameWindow::Problems() const {
+    return problems_->text();
+}
+
+void InGameWindow::Refresh() {
+    std::vector<PlaceView> places = ViewsOf(target_, player_, server_);
+    QStringList titles;
+    QStringList notes;
+    for (const PlaceView& place : places) {
+        titles << PlaceTitle(place.place);
+        notes << PlaceNote(target_, place, server_);
+    }
+    if (target_ == TargetGame::Q3Test && !notes.isEmpty()) {
+        // Said once, above the first place.
+        notes.front().prepend(
+            tr("The test release's own code is not public: its places follow Quake III Arena "
+               "1.32's.") +
+            QLatin1Char(' '));
+    }
+    view_->SetPlaces(std::move(places), std::move(titles), std::move(notes));
+    stale_ = false;
+}
+
+}  // namespace chromlet::ui
