@@ -129,6 +129,16 @@ GamePreview::GamePreview(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void GamePreview::SetRows(std::vector<PreviewRow> rows) {
     rows_ = std::move(rows);
+    // A screen reader reads what the preview shows: each note and each name, as text.
+    QStringList shown;
+    for (const PreviewRow& row : rows_) {
+        for (const QString& part : {row.note, FromLatin1(row.text.Text())}) {
+            if (!part.isEmpty()) {
+                shown << part;
+            }
+        }
+    }
+    setAccessibleDescription(shown.join(QLatin1Char('\n')));
     Relayout();
     viewport()->update();
 }

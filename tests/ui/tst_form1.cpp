@@ -812,6 +812,8 @@ class TestForm1 : public QObject {
         QCOMPARE(name(window->rtb()), QStringLiteral("Name:"));
         QCOMPARE(name(window->rtb2()), QStringLiteral("Server name:"));
         QCOMPARE(name(window->findChild<GamePreview*>("Preview1")), QStringLiteral("In game"));
+        QCOMPARE(description(window->findChild<GamePreview*>("Preview1")),
+                 QStringLiteral("Player\nnoname"));
         QCOMPARE(name(window->findChild<QLabel*>("PlayerCounts")),
                  window->findChild<BudgetView*>("Budget1")->Counts(0));
     }
