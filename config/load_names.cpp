@@ -24,9 +24,12 @@ MemoryStyledText DecodeName(TargetGame target, std::string_view code) {
     std::string kept;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsNameChar(static_cast<unsigned char>(text[i]))) {
-            kept.push_back(text[i]);
-            styles.push_back(decoded.StyleAt(i));
+        CharStyle style = decoded.StyleAt(i);
+        const NameChar c = AsNameChar({static_cast<unsigned char>(text[i]), style.Q3Font});
+        if (IsNameChar(c.code)) {
+            kept.push_back(static_cast<char>(c.code));
+            style.Q3Font = c.q3Font;
+            styles.push_back(style);
         }
     }
     return MemoryStyledText(std::move(kept), std::move(styles));

@@ -28,12 +28,15 @@ TEST(LoadNames, decodesBothNamesOrSaysWhatIsMissing) {
          "7\"\r" +
              Server,
          "P1s l1a "},
-        // Written back, a quote or a line break would break the line: left out.
-        {"alternative quote and LF",
+        // Written back, a quote or a line break would break the line: left out. In the
+        // alternative font they are bytes no engine ends at (A2, 8A), which the name keeps.
+        {"quote and LF",
          "seta name \"a\xA2"
          "b\nc\x8A\"\r\n" +
              Server,
-         "a7s b7s c7s "},
+         "a7s \xA2"
+         "7s b7s c7s \x8A"
+         "7s "},
         {"no player name", Server, "\"%1\" holds no player name (a line seta name \"...\")."},
         {"neither", "seta name Old\r\n",
          "\"%1\" holds no player name (a line seta name \"...\") and no server name (a line "
