@@ -117,6 +117,9 @@ NameEditor::NameEditor(QWidget* parent)
         emit StyledTextChanged();
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, &NameEditor::RestartCaretBlink);
+    // Whatever changes how the text is laid out (text, styles, marks, font) changes its shadow.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { shadowValid_ = false; });
 }
 
 QSize NameEditor::sizeHint() const {
@@ -546,24 +549,28 @@ void NameEditor::paintEvent(QPaintEvent* event) {
 // as the editor draws it.
 void NameEditor::PaintShadow(const QRect& area) {
     const qreal ratio = viewport()->devicePixelRatioF();
-    QImage layer(viewport()->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QSize size = viewport()->size() * ratio;
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    if (!shadowValid_ || shadow_.size() != size || shadow_.devicePixelRatio() != ratio ||
+        shadowScrolled_ != scrolled) {
+        shadow_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        shadow_.setDevicePixelRatio(ratio);
+        shadow_.fill(Qt::transparent);
+        QPainter painter(&shadow_);
         painter.translate(-scrolled);
         QAbstractTextDocumentLayout::PaintContext context;
         context.palette = palette();
-        context.clip = QRectF(area.translated(scrolled));
+        context.clip = QRectF(viewport()->rect().translated(scrolled));
         document()->documentLayout()->draw(&painter, context);
         painter.resetTransform();
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(QRect(QPoint(), viewport()->size()), Qt::black);
+        painter.fillRect(viewport()->rect(), Qt::black);
+        shadowScrolled_ = scrolled;
+        shadowValid_ = true;
     }
     QPainter painter(viewport());
     painter.setClipRect(area);
-    painter.drawImage(QPoint(1, 1), layer);
+    painter.drawImage(QPoint(1, 1), shadow_);
 }
 
 // White with a dark edge: plain on the grey background and on every palette colour.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QImage>
 #include <QTextEdit>
 
 #include <vector>
@@ -141,6 +142,11 @@ class NameEditor : public QTextEdit, public StyledText {
     bool caretShown_ = false;
     bool arrivesAsDots_ = false;
     ClipboardWatch* clipboard_;
+    // The text's shadow as last drawn: the caret's blink and a new selection repaint the editor
+    // without a change to the text, and need not draw it again.
+    QImage shadow_;
+    QPoint shadowScrolled_;
+    bool shadowValid_ = false;
 };
 
 }  // namespace chromlet::ui
