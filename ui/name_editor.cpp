@@ -119,7 +119,7 @@ NameEditor::NameEditor(QWidget* parent)
     connect(this, &QTextEdit::cursorPositionChanged, this, &NameEditor::RestartCaretBlink);
     // Whatever changes how the text is laid out (text, styles, marks, font) changes its shadow.
     connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-            [this] { shadowValid_ = false; });
+            [this] { layersValid_ = false; });
 }
 
 QSize NameEditor::sizeHint() const {
@@ -534,43 +534,79 @@ void NameEditor::timerEvent(QTimerEvent* event) {
     QTextEdit::timerEvent(event);
 }
 
+// The text is laid out once and drawn once, into a layer; a black copy of it goes one pixel
+// right and down, under the text, as the game draws every character over its shadow so that each
+// colour reads on any background. Where Qt must draw more than the text (a selection, the place
+// a drop would land), it draws the text itself over the shadow.
 void NameEditor::paintEvent(QPaintEvent* event) {
-    PaintShadow(event->rect());
-    QTextEdit::paintEvent(event);
+    DrawLayers();
+    const bool qtDraws = textCursor().hasSelection() || dragging_;
+    {
+        QPainter painter(viewport());
+        painter.setClipRect(event->rect());
+        painter.drawImage(QPoint(1, 1), shadow_);
+        if (!qtDraws) {
+            painter.drawImage(QPoint(0, 0), text_);
+        }
+    }
+    if (qtDraws) {
+        QTextEdit::paintEvent(event);
+    }
     if (caretShown_ && hasFocus()) {
         QPainter painter(viewport());
         PaintCaret(painter);
     }
 }
 
-// The game draws each character over a black copy of itself one pixel right and down, so that
-// every colour reads on any background; the editors do the same on their grey. The text is laid
-// out once and drawn twice: into a layer that is then turned black and laid under the text, and
-// as the editor draws it.
-void NameEditor::PaintShadow(const QRect& area) {
+void NameEditor::DrawLayers() {
     const qreal ratio = viewport()->devicePixelRatioF();
     const QSize size = viewport()->size() * ratio;
     const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    if (!shadowValid_ || shadow_.size() != size || shadow_.devicePixelRatio() != ratio ||
-        shadowScrolled_ != scrolled) {
-        shadow_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        shadow_.setDevicePixelRatio(ratio);
-        shadow_.fill(Qt::transparent);
-        QPainter painter(&shadow_);
+    if (layersValid_ && text_.size() == size && text_.devicePixelRatio() == ratio &&
+        layersScrolled_ == scrolled) {
+        return;
+    }
+    text_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    text_.setDevicePixelRatio(ratio);
+    text_.fill(Qt::transparent);
+    {
+        QPainter painter(&text_);
         painter.translate(-scrolled);
         QAbstractTextDocumentLayout::PaintContext context;
         context.palette = palette();
         context.clip = QRectF(viewport()->rect().translated(scrolled));
         document()->documentLayout()->draw(&painter, context);
-        painter.resetTransform();
+    }
+    shadow_ = text_.copy();
+    {
+        QPainter painter(&shadow_);
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillRect(viewport()->rect(), Qt::black);
-        shadowScrolled_ = scrolled;
-        shadowValid_ = true;
     }
-    QPainter painter(viewport());
-    painter.setClipRect(area);
-    painter.drawImage(QPoint(1, 1), shadow_);
+    layersScrolled_ = scrolled;
+    layersValid_ = true;
+}
+
+void NameEditor::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        layersValid_ = false;
+    }
+    QTextEdit::changeEvent(event);
+}
+
+void NameEditor::dragEnterEvent(QDragEnterEvent* event) {
+    dragging_ = true;
+    QTextEdit::dragEnterEvent(event);
+}
+
+void NameEditor::dragLeaveEvent(QDragLeaveEvent* event) {
+    dragging_ = false;
+    QTextEdit::dragLeaveEvent(event);
+}
+
+void NameEditor::dropEvent(QDropEvent* event) {
+    dragging_ = false;
+    QTextEdit::dropEvent(event);
 }
 
 // White with a dark edge: plain on the grey background and on every palette colour.

@@ -105,6 +105,10 @@ class NameEditor : public QTextEdit, public StyledText {
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -125,7 +129,7 @@ class NameEditor : public QTextEdit, public StyledText {
     void InsertRuns(QTextCursor& cursor, const MemoryStyledText& text);
     void ApplyMarks();
     void RestartCaretBlink();
-    void PaintShadow(const QRect& area);
+    void DrawLayers();
     void PaintCaret(QPainter& painter) const;
     QRect CharacterRect(int position) const;
 
@@ -142,11 +146,13 @@ class NameEditor : public QTextEdit, public StyledText {
     bool caretShown_ = false;
     bool arrivesAsDots_ = false;
     ClipboardWatch* clipboard_;
-    // The text's shadow as last drawn: the caret's blink and a new selection repaint the editor
-    // without a change to the text, and need not draw it again.
+    // The text as last drawn, and its shadow: the caret's blink and a new selection repaint the
+    // editor without a change to the text, and need not draw it again.
+    QImage text_;
     QImage shadow_;
-    QPoint shadowScrolled_;
-    bool shadowValid_ = false;
+    QPoint layersScrolled_;
+    bool layersValid_ = false;
+    bool dragging_ = false;  // a drop would land in the editor, which Qt marks as it draws
 };
 
 }  // namespace chromlet::ui
