@@ -87,9 +87,10 @@ constexpr bool IsAsciiLetterOrDigit(char c) {
 }
 
 /// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
-/// which would end it. Double quotes are the line's own business.
+/// which would end it, and the control characters no name holds. The escape byte stays: the test
+/// release's colour codes are made of it. Double quotes are the line's own business.
 constexpr bool IsConfigLineChar(char32_t c) {
-    return c <= 0xFF && c != U'\r' && c != U'\n';
+    return c <= 0xFF && c != U'\r' && c != U'\n' && (!IsControlChar(c) || c == 0x1B);
 }
 
 /// Whether `line` (bytes) can be written as one configuration line.

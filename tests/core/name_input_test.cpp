@@ -18,6 +18,24 @@ using test::DescribeStyles;
 using test::ToHex;
 using namespace test::styles;
 
+// Every engine ends a value at NUL and a line at CR or LF, the test release reads ESC as a colour
+// code; 80 to 9F and FF reach the game as bytes nobody ends or misreads. A configuration line
+// keeps ESC, of which the test release's codes are made, and nothing else of the controls.
+TEST(CharRules, refuseWhatTheEnginesEndOrMisread) {
+    for (char32_t c : {0x00u, 0x09u, 0x1Bu, 0x1Fu, 0x7Fu}) {
+        EXPECT_EQ(CheckNameChar(c), NameCharFault::Control) << unsigned(c);
+        EXPECT_EQ(IsConfigLineChar(c), c == 0x1B) << unsigned(c);
+    }
+    for (char32_t c : {0x20u, 0x7Eu, 0x80u, 0x9Fu, 0xA0u, 0xFFu}) {
+        EXPECT_EQ(CheckNameChar(c), NameCharFault::None) << unsigned(c);
+        EXPECT_TRUE(IsConfigLineChar(c)) << unsigned(c);
+    }
+    EXPECT_EQ(CheckNameChar(0x85), NameCharFault::LineBreak);
+    EXPECT_EQ(AsNameChar({0x00, false}), (NameChar{0x80, true}));
+    EXPECT_EQ(AsNameChar({'a', false}), (NameChar{'a', false}));
+    EXPECT_EQ(AsNameChar({0x1B, true}), (NameChar{0x1B, true}));
+}
+
 TEST(AcceptText, keepsWhatANameHoldsUpToTheRoom) {
     struct Case {
         std::u16string text;
