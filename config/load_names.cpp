@@ -34,12 +34,14 @@ DecodedValue DecodeValue(TargetGame target, std::string_view value) {
     std::string kept;
     std::vector<CharStyle> styles;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const CharStyle style = decoded.StyleAt(i);
-        // A quote or a line break would break the line written back (the alternative font has
-        // both); every engine ends a value at NUL, and no other control character belongs in a
-        // name either, though the alternative font's characters below 32 do.
-        if (!IsNameChar(c) || (style.Q3Font && (c < 32 || c == 127))) {
+        CharStyle style = decoded.StyleAt(i);
+        // A character the name cannot hold in the alternative font (a decoded 80, A2 or 8A) is
+        // kept as the standard-font character of the same byte, which the game gets alike. What
+        // is left (a quote or a line break would break the line written back, every engine ends a
+        // value at NUL, no other control character belongs in a name) is left out.
+        const NameChar c = AsNameChar({static_cast<unsigned char>(text[i]), style.Q3Font});
+        style.Q3Font = c.q3Font;
+        if (!IsNameChar(c.code)) {
             result.leftOut = true;
             continue;
         }
@@ -47,7 +49,7 @@ DecodedValue DecodeValue(TargetGame target, std::string_view value) {
             result.cut = true;
             break;
         }
-        kept.push_back(text[i]);
+        kept.push_back(static_cast<char>(c.code));
         styles.push_back(style);
     }
     result.name = MemoryStyledText(std::move(kept), std::move(styles));

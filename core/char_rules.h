@@ -18,6 +18,8 @@ enum class NameCharFault {
     NotLatin1,    ///< outside ISO 8859-1: a name is one byte per character
     LineBreak,    ///< would split the configuration line
     DoubleQuote,  ///< would end the quoted value early; the rest would run as console commands
+    Control,      ///< a control character (0 to 31, 127): every engine ends a value at 0, the
+                  ///< test release reads 27 as a colour code, and the editors show none of them
 };
 
 /// The characters an editor treats as a line break: LF, VT, FF, CR, NEL, LS and PS.
@@ -26,8 +28,15 @@ constexpr bool IsLineBreakChar(char32_t c) {
            c == 0x2029;
 }
 
-/// Checks one character (a Unicode code point) for a name: ISO 8859-1, without line breaks and
-/// without the double quote.
+/// The C0 control characters and DEL. Characters 128 to 159 are not among them: no engine ends
+/// or misreads those bytes (the test release draws them from its alternative font, the later
+/// engines send a dot instead), so a name may hold them.
+constexpr bool IsControlChar(char32_t c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+/// Checks one character (a Unicode code point) for a name: ISO 8859-1, without line breaks,
+/// without the double quote and without control characters.
 constexpr NameCharFault CheckNameChar(char32_t c) {
     if (IsLineBreakChar(c)) {
         return NameCharFault::LineBreak;
@@ -38,6 +47,9 @@ constexpr NameCharFault CheckNameChar(char32_t c) {
     if (c == U'"') {
         return NameCharFault::DoubleQuote;
     }
+    if (IsControlChar(c)) {
+        return NameCharFault::Control;
+    }
     return NameCharFault::None;
 }
 
@@ -45,15 +57,40 @@ constexpr bool IsNameChar(char32_t c) {
     return CheckNameChar(c) == NameCharFault::None;
 }
 
+/// One character of a name: its code and its font flag.
+struct NameChar {
+    unsigned char code;
+    bool q3Font;
+
+    friend bool operator==(const NameChar&, const NameChar&) = default;
+};
+
+/// A character in the alternative font reaches the game as the byte 128 above it. Where a name
+/// cannot hold the character itself (a control, the double quote, a line break, as a decoded
+/// 80, A2 or 8A stands for), it holds the standard-font character of that byte, which reaches
+/// the game as the same byte. Every other character stays as it is.
+constexpr NameChar AsNameChar(NameChar c) {
+    if (!c.q3Font && c.code < 0x80 && !IsNameChar(c.code)) {
+        return {static_cast<unsigned char>(c.code + 0x80), true};
+    }
+    return c;
+}
+
+/// The most of a pasted text, a pasted HTML or a pasted code that is read; the rest is left
+/// unread. Room for any name with its markup: a browser's HTML spends a few hundred characters
+/// on each coloured letter.
+inline constexpr std::size_t MaxPastedChars = std::size_t{1} << 20;
+
 /// The C library's isalnum in the "C" locale, which the engines run in.
 constexpr bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 /// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
-/// which would end it. Double quotes are the line's own business.
+/// which would end it, and the control characters no name holds. The escape byte stays: the test
+/// release's colour codes are made of it. Double quotes are the line's own business.
 constexpr bool IsConfigLineChar(char32_t c) {
-    return c <= 0xFF && c != U'\r' && c != U'\n';
+    return c <= 0xFF && c != U'\r' && c != U'\n' && (!IsControlChar(c) || c == 0x1B);
 }
 
 /// Whether `line` (bytes) can be written as one configuration line.

@@ -1,7 +1,6 @@
 #include "core/coded_name.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "core/char_rules.h"
 #include "core/color_code.h"
@@ -116,7 +115,7 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
         const std::string_view candidate = Trimmed(pasted.substr(pos, end - pos));
         if (!line.empty()) {
             if (!candidate.empty()) {
-                found.lineBreaksStripped = true;
+                found.otherLines = true;
                 break;
             }
         } else {
@@ -125,39 +124,22 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
         pos = end + 1;
     }
 
-    const std::optional<std::string_view> code = CodeOfLine(line);
+    std::optional<std::string_view> code = CodeOfLine(line);
     if (!code) {
         return std::nullopt;
     }
-
-    // What the editors refuse never reaches them: a quote, or a byte that reads as a line break
-    // once lowered from the alternative font (8A is a line feed there).
-    const MemoryStyledText decoded = DecodeAnyCode(target, *code);
-    const std::string shown = decoded.Text();
-    std::string text;
-    std::vector<CharStyle> styles;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        switch (CheckNameChar(static_cast<unsigned char>(shown[i]))) {
-            case NameCharFault::None:
-            case NameCharFault::NotLatin1:
-                break;
-            case NameCharFault::DoubleQuote:
-                found.quotesStripped = true;
-                continue;
-            case NameCharFault::LineBreak:
-                found.lineBreaksStripped = true;
-                continue;
-        }
-        text.push_back(shown[i]);
-        styles.push_back(decoded.StyleAt(i));
+    if (code->size() > MaxPastedChars) {
+        code = code->substr(0, MaxPastedChars);
+        found.leftOut.cut = true;
     }
+    MemoryStyledText name = AcceptStyled(DecodeAnyCode(target, *code), MaxNameChars, found.leftOut);
     if (notes) {
         *notes = found;
     }
-    if (text.empty()) {
+    if (name.Length() == 0) {
         return std::nullopt;
     }
-    return MemoryStyledText(std::move(text), std::move(styles));
+    return name;
 }
 
 std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view command,

@@ -7,24 +7,26 @@
 #include <string_view>
 
 #include "core/memory_styled_text.h"
+#include "core/name_input.h"
 #include "core/target_game.h"
 
 namespace chromlet {
 
 /// What ParseCodedName had to leave out of the pasted text.
 struct ParseNotes {
-    bool quotesStripped =
-        false;  ///< double quotes (also A2, a quote in the alternative font) were dropped
-    /// Line breaks were dropped: the text held more than one line that is not blank (only the
-    /// first is read), or a byte read as a line break in the alternative font.
-    bool lineBreaksStripped = false;
+    /// The text held more than one line that is not blank; only the first was read.
+    bool otherLines = false;
+    /// What of the name a name cannot hold, and whether it was longer than MaxNameChars (or its
+    /// code longer than MaxPastedChars).
+    LeftOut leftOut;
 };
 
 /// Decodes pasted text (ISO 8859-1, one byte per character): a bare code (caret codes in every
 /// form the target's engine reads, escape codes in every target), a whole `seta name "..."` or
 /// `seta sv_hostname "..."` line, or a `/name ...`, `\name ...` or `name ...` console command,
-/// quoted or not. Only the first non-blank line is read, a name never holds a double quote, and
-/// `notes` says what was dropped. nullopt when nothing is left to paste.
+/// quoted or not. Only the first non-blank line is read, and the name it gives holds only what
+/// AcceptStyled lets into a name, MaxNameChars characters at most; `notes` says what was left
+/// out. nullopt when nothing is left to paste.
 std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
                                                ParseNotes* notes = nullptr);
 

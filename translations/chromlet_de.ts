@@ -946,10 +946,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Die Zwischenablage enthält keinen Namen zum Einfügen.</translation>
     </message>
     <message>
-        <source>The name&apos;s double quotes were left out: a name cannot hold one.</source>
-        <translation>Die Anführungszeichen des Namens wurden weggelassen: Ein Name kann keine enthalten.</translation>
-    </message>
-    <message>
         <source>Only the first line of the clipboard was pasted.</source>
         <translation>Nur die erste Zeile der Zwischenablage wurde eingefügt.</translation>
     </message>
@@ -1057,6 +1053,33 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>%1: the game&apos;s network turns it into a dot (.), which the game and the other players get instead.</source>
         <translation>%1: Das Netzwerk des Spiels macht daraus einen Punkt (.), den das Spiel und die anderen Spieler stattdessen bekommen.</translation>
+    </message>
+    <message>
+        <source>%1 are control characters, which a name cannot hold (the game ends a name at NUL); they were left out.</source>
+        <translation>%1 sind Steuerzeichen, die ein Name nicht enthalten kann (das Spiel beendet einen Namen bei NUL); sie wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 is a control character, which a name cannot hold (the game ends a name at NUL); it was left out.</source>
+        <translation>%1 ist ein Steuerzeichen, das ein Name nicht enthalten kann (das Spiel beendet einen Namen bei NUL); es wurde weggelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A name holds at most %Ln characters; what did not fit was left out.</source>
+        <translation>
+            <numerusform>Ein Name enthält höchstens %Ln Zeichen; was nicht passte, wurde weggelassen.</numerusform>
+            <numerusform>Ein Name enthält höchstens %Ln Zeichen; was nicht passte, wurde weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The program that holds the clipboard does not answer, so nothing was pasted. Copy the text again, then paste.</source>
+        <translation>Das Programm, dem die Zwischenablage gehört, antwortet nicht; es wurde nichts eingefügt. Kopiere den Text noch einmal und füge ihn dann ein.</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s coloured name is damaged and it holds no text; nothing was pasted.</source>
+        <translation>Der farbige Name in der Zwischenablage ist beschädigt, und sie enthält keinen Text; es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to paste.</source>
+        <translation>Die Zwischenablage enthält keinen Text zum Einfügen.</translation>
     </message>
 </context>
 <context>

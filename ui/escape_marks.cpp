@@ -45,22 +45,76 @@ bool EscapeMarks::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The box tells where its cursor stands; every other position follows from the text's layout
-// in the box's font, measured from there.
+// Each line is asked to end before the next escape; where the box's text has a space there, the
+// line takes it along as trailing space and the escape ends it instead of starting the next one.
+// Either way each position is measured in the line that holds it, and as lines only break the
+// text where it is shaped anyway, the places are exactly those of one line. A tab stops at a
+// multiple of its distance from the start of its line, so a text with a tab stays one line; its
+// marks are then placed for the visible part only.
+void EscapeMarks::LayOut() const {
+    const QString text = box_->text();
+    if (valid_ && text == laidOut_ && box_->font() == laidOutFont_) {
+        return;
+    }
+    laidOut_ = text;
+    laidOutFont_ = box_->font();
+    valid_ = true;
+    layout_.setText(DisplayedText(text));
+    layout_.setFont(laidOutFont_);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    layout_.setTextOption(option);
+    const bool oneLine = text.contains(u'\t');
+    layout_.beginLayout();
+    qreal x = 0;
+    for (int start = 0; start < text.size();) {
+        const qsizetype escape = oneLine ? -1 : text.indexOf(QChar(ColorEscape), start + 1);
+        QTextLine line = layout_.createLine();
+        if (!line.isValid()) {
+            break;
+        }
+        line.setPosition(QPointF(x, 0));
+        if (!oneLine) {  // a line of a given length counts a tab as more than one column
+            line.setNumColumns(static_cast<int>(escape < 0 ? text.size() : escape) - start);
+        }
+        start += std::max(line.textLength(), 1);
+        x = line.cursorToX(start);
+    }
+    layout_.endLayout();
+}
+
+int EscapeMarks::LineOf(int position) const {
+    int line = 0;
+    while (line + 1 < layout_.lineCount() && layout_.lineAt(line + 1).textStart() <= position) {
+        ++line;
+    }
+    return line;
+}
+
+// The left and right edges of the character at `position` on the box's one line, from its start.
+std::pair<qreal, qreal> EscapeMarks::Extent(int line, int position) const {
+    const QTextLine at = layout_.lineAt(line);
+    return {at.cursorToX(position), at.cursorToX(position + 1)};
+}
+
+// Where the box's one line starts, in the box's coordinates: the box tells where its cursor
+// stands, and the cursor rectangle reaches 5 pixels to the left of the cursor itself.
+qreal EscapeMarks::Origin() const {
+    const QRect cursor = box_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int position = box_->cursorPosition();
+    return cursor.left() + 5 -
+           (layout_.lineCount() > 0 ? Extent(LineOf(position), position).first : 0);
+}
+
 QRect EscapeMarks::CharacterRect(int position) const {
-    QTextLayout layout(DisplayedText(box_->text()), box_->font());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid()) {
+    LayOut();
+    if (layout_.lineCount() == 0) {
         return {};
     }
-    // The cursor rectangle reaches 5 pixels to the left of the cursor itself.
     const QRect cursor = box_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const qreal origin = cursor.left() + 5 - line.cursorToX(box_->cursorPosition());
-    const qreal left = origin + line.cursorToX(position);
-    const qreal right = origin + line.cursorToX(position + 1);
-    return QRectF(left, cursor.top(), right - left, cursor.height()).toAlignedRect();
+    const qreal origin = Origin();
+    const auto [left, right] = Extent(LineOf(position), position);
+    return QRectF(origin + left, cursor.top(), right - left, cursor.height()).toAlignedRect();
 }
 
 void EscapeMarks::paintEvent(QPaintEvent*) {
@@ -68,14 +122,30 @@ void EscapeMarks::paintEvent(QPaintEvent*) {
     if (!text.contains(QChar(ColorEscape))) {
         return;
     }
+    LayOut();
+    if (layout_.lineCount() == 0) {
+        return;
+    }
     QPainter painter(this);
     painter.setClipRect(box_->contentsRect().adjusted(2, 1, -2, -1));
     const int ascent = box_->fontMetrics().ascent();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != QChar(ColorEscape)) {
-            continue;
+    const QRect cursor = box_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const qreal origin = Origin();
+    // Escapes and lines both come in order, so each line is found once.
+    const int firstVisible =
+        layout_.lineCount() == 1 ? std::max(0, layout_.lineAt(0).xToCursor(-origin) - 1) : 0;
+    int line = 0;
+    for (qsizetype i = text.indexOf(QChar(ColorEscape), firstVisible); i >= 0;
+         i = text.indexOf(QChar(ColorEscape), i + 1)) {
+        while (line + 1 < layout_.lineCount() && layout_.lineAt(line + 1).textStart() <= i) {
+            ++line;
         }
-        const QRect at = CharacterRect(static_cast<int>(i));
+        const auto [left, right] = Extent(line, static_cast<int>(i));
+        if (origin + left > width()) {
+            break;  // the rest lies beyond the box's right edge
+        }
+        const QRect at =
+            QRectF(origin + left, cursor.top(), right - left, cursor.height()).toAlignedRect();
         // A slim bar as tall as a capital letter, in the space the box leaves for the escape.
         const int top = at.top() + (at.height() - ascent) / 2 + 1;
         painter.fillRect(QRect(at.left(), top, std::max(at.width(), 2), ascent - 1), MarkColor());

@@ -2,7 +2,10 @@
 // blanks. This overlay draws a mark over each, leaving the text itself exactly as it is.
 #pragma once
 
+#include <QTextLayout>
 #include <QWidget>
+
+#include <utility>
 
 class QLineEdit;
 
@@ -25,7 +28,20 @@ class EscapeMarks : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void LayOut() const;
+    int LineOf(int position) const;
+    std::pair<qreal, qreal> Extent(int line, int position) const;
+    qreal Origin() const;
+
     QLineEdit* box_;
+    // The box's text laid out as the box lays it out, in lines that start at the colour escapes,
+    // each placed where the one before it ends: every position is then measured within its own
+    // short line, so that placing all escapes takes time linear in the text. The layout is kept
+    // until the text or the font changes.
+    mutable QTextLayout layout_;
+    mutable QString laidOut_;
+    mutable QFont laidOutFont_;
+    mutable bool valid_ = false;
 };
 
 }  // namespace chromlet::ui

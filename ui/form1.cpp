@@ -21,6 +21,7 @@
 #include "core/name_rules.h"
 #include "system/config_folder.h"
 #include "ui/budget_view.h"
+#include "ui/clipboard_watch.h"
 #include "ui/control_table.h"
 #include "ui/dialog.h"
 #include "ui/game_look.h"
@@ -360,7 +361,7 @@ constexpr EditCommand EditCommands[] = {
     {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "C&opy"), QKeySequence::Copy, &QTextEdit::copy,
      [](const NameEditor& e) { return e.textCursor().hasSelection(); }, false},
     {QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Paste"), QKeySequence::Paste, &QTextEdit::paste,
-     [](const NameEditor& e) { return e.canPaste(); }, true},
+     [](const NameEditor& e) { return e.MayPaste(); }, true},
 };
 
 }  // namespace
@@ -383,6 +384,8 @@ void Form1::CreateEditMenu() {
     menu->addAction(actions_->CopyAsConsoleCommandAction());
     menu->setToolTipsVisible(true);
     connect(menu, &QMenu::aboutToShow, this, &Form1::UpdateEditActions);
+    // Paste follows the clipboard as it changes; nothing here asks the clipboard itself.
+    connect(rtb_->Clipboard(), &ClipboardWatch::Changed, this, &Form1::UpdateEditActions);
 }
 
 // The one-click styles act on the editor used last, like the Edit menu.

@@ -7,9 +7,13 @@
 #include <QMenu>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
+#include "core/char_rules.h"
 #include "core/coded_name.h"
 #include "core/color_code.h"
 #include "core/memory_styled_text.h"
+#include "ui/clipboard_watch.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
 #include "ui/recent_names.h"
@@ -19,12 +23,23 @@ namespace chromlet::ui {
 
 namespace {
 
-// The clipboard's text as bytes; characters a byte cannot hold are left out, so that they can
-// never turn into '?'.
-std::string ClipboardBytes() {
-    QString text = QApplication::clipboard()->text();
-    text.removeIf([](QChar c) { return c.unicode() > 0xFF; });
-    return ToLatin1(text);
+// The clipboard's text as bytes, MaxPastedChars of it at most; a character a byte cannot hold is
+// left out (and noted), so that it can never turn into '?'.
+std::string ClipboardBytes(const QString& text, LeftOut& leftOut) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(std::min<qsizetype>(text.size(), MaxPastedChars)));
+    const QList<uint> chars = text.first(std::min<qsizetype>(text.size(), MaxPastedChars)).toUcs4();
+    for (uint c : chars) {
+        if (c > 0xFF) {
+            LeftOut one;
+            one.notLatin1 = std::u32string(1, static_cast<char32_t>(c));
+            leftOut.Add(one);
+        } else {
+            bytes.push_back(static_cast<char>(c));
+        }
+    }
+    leftOut.cut = leftOut.cut || static_cast<std::size_t>(text.size()) > MaxPastedChars;
+    return bytes;
 }
 
 QString Shown(const QByteArray& code, TargetGame target) {
@@ -108,21 +123,28 @@ void NameActions::Tidy() {
     current_->SetStyles(TidiedStyles(*current_));
 }
 
+// Asks the clipboard for its formats and its text once at most, through the editor's watch: a
+// clipboard whose owner does not answer is not asked again until it changes.
 void NameActions::PasteCodedName() {
+    ClipboardWatch* clipboard = current_->Clipboard();
+    const bool hasText = clipboard->Formats().contains(QStringLiteral("text/plain"));
+    const QString text = hasText ? clipboard->Text() : QString();
+    if (clipboard->Silent()) {
+        current_->ShowNote(NameEditor::NoAnswerNote());
+        return;
+    }
+    LeftOut leftOut;
+    const std::string bytes = ClipboardBytes(text, leftOut);
     ParseNotes notes;
-    const std::optional<MemoryStyledText> name =
-        ParseCodedName(game_->Target(), ClipboardBytes(), &notes);
+    const std::optional<MemoryStyledText> name = ParseCodedName(game_->Target(), bytes, &notes);
     if (!name) {
         current_->ShowNote(tr("The clipboard holds no name to paste."));
         return;
     }
-    current_->InsertStyledText(*name);
-    if (notes.quotesStripped || notes.lineBreaksStripped) {
-        current_->ShowNote(notes.quotesStripped
-                               ? tr("The name's double quotes were left out: a name cannot hold "
-                                    "one.")
-                               : tr("Only the first line of the clipboard was pasted."));
-    }
+    leftOut.Add(notes.leftOut);
+    current_->InsertStyledText(
+        *name, leftOut,
+        notes.otherLines ? tr("Only the first line of the clipboard was pasted.") : QString());
 }
 
 void NameActions::CopyAsConsoleCommand() {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -12,13 +13,15 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QToolTip>
 
 #include <algorithm>
 
 #include "core/char_rules.h"
+#include "core/html_text.h"
 #include "core/memory_styled_text.h"
+#include "core/styled_clip.h"
+#include "ui/clipboard_watch.h"
 #include "ui/latin1.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -29,8 +32,50 @@ namespace {
 
 // How long a note about refused input stays at the caret.
 constexpr int NoteMilliseconds = 5000;
-// At most this many refused characters are named in a note.
-constexpr int NamedCharacters = 3;
+
+// The names of the control characters, for the note that refuses them.
+constexpr const char* ControlNames[] = {
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",
+    "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+    "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",
+};
+
+QString ControlName(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return QLatin1String(code < std::size(ControlNames) ? ControlNames[code] : "DEL");
+}
+
+// Up to NamedLeftOut of `names`, an ellipsis after them when there were more.
+QString Named(QStringList names) {
+    if (static_cast<std::size_t>(names.size()) > NamedLeftOut) {
+        names.resize(static_cast<qsizetype>(NamedLeftOut));
+        names.append(QStringLiteral("\u2026"));
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+std::u16string_view Utf16(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The keys QTextEdit turns into text, by its own rule (QInputControl::isAcceptableInput). Tab
+// is not among them: it moves the focus.
+bool WouldInsert(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) {
+        return false;
+    }
+    const QChar c = text.at(0);
+    if (c.category() == QChar::Other_Format) {
+        return true;
+    }
+    if (event.modifiers() == Qt::ControlModifier ||
+        event.modifiers() == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        return false;
+    }
+    return c.isPrint() || c.category() == QChar::Other_PrivateUse || c == u'\t' ||
+           (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
 
 // How the font flag looks: the alternative font is slanted and underlined with dots.
 void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
@@ -42,7 +87,8 @@ void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
 
 }  // namespace
 
-NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
+NameEditor::NameEditor(QWidget* parent)
+    : QTextEdit(parent), clipboard_(ClipboardWatch::ForApplication()) {
     setAcceptRichText(false);
     setTabChangesFocus(true);
     setLineWrapMode(QTextEdit::NoWrap);
@@ -67,9 +113,13 @@ NameEditor::NameEditor(QWidget* parent) : QTextEdit(parent) {
     // contentsChange also reports format-only changes, which textChanged does not.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) {
         stylesValid_ = false;
+        ApplyMarks();
         emit StyledTextChanged();
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, &NameEditor::RestartCaretBlink);
+    // Whatever changes how the text is laid out (text, styles, marks, font) changes its shadow.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { layersValid_ = false; });
 }
 
 QSize NameEditor::sizeHint() const {
@@ -156,45 +206,57 @@ void NameEditor::SetSelectionQ3Font(bool q3Font) {
     cursor.mergeCharFormat(format);
 }
 
+// What is left of a name's MaxNameChars once the selection is replaced.
+std::size_t NameEditor::Room() const {
+    const std::size_t kept = Length() - GetSelection().length;
+    return kept < MaxNameChars ? MaxNameChars - kept : 0;
+}
+
 void NameEditor::ReplaceStyledText(const StyledText& text) {
+    LeftOut leftOut;
+    const MemoryStyledText accepted = AcceptStyled(text, MaxNameChars, leftOut);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    QStringList notes;
-    InsertRuns(cursor, text, notes);
+    InsertRuns(cursor, accepted);
     cursor.endEditBlock();
     SetSelection({0, 0});
-    if (!notes.isEmpty()) {
-        ShowNote(notes.join(QLatin1Char('\n')));
+    if (leftOut.Any()) {
+        ShowNote(NoteFor(leftOut, LineBreaks::LeftOut));
     }
 }
 
-void NameEditor::InsertStyledText(const StyledText& text) {
+void NameEditor::InsertStyledText(const StyledText& text, const LeftOut& leftOut,
+                                  const QString& first) {
+    LeftOut all = leftOut;
+    const MemoryStyledText accepted = AcceptStyled(text, Room(), all);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    QStringList notes;
-    InsertRuns(cursor, text, notes);
+    InsertRuns(cursor, accepted);
     cursor.endEditBlock();
     setTextCursor(cursor);
+    QStringList notes;
+    if (!first.isEmpty()) {
+        notes << first;
+    }
+    if (all.Any()) {
+        notes << NoteFor(all, LineBreaks::LeftOut);
+    }
     if (!notes.isEmpty()) {
         ShowNote(notes.join(QLatin1Char('\n')));
     }
 }
 
 // Replaces the cursor's selection with `text`, run by run, each in its own style.
-void NameEditor::InsertRuns(QTextCursor& cursor, const StyledText& text, QStringList& notes) {
+void NameEditor::InsertRuns(QTextCursor& cursor, const MemoryStyledText& text) {
     cursor.removeSelectedText();
     const std::string chars = text.Text();
     for (const StyleRun& run : StyleRuns(text)) {
         QTextCharFormat format;
         format.setForeground(ToQColor(run.style.Color));
         SetFontFlagFormat(format, run.style.Q3Font);
-        const Insertable in =
-            InsertableText(FromLatin1(std::string_view(chars).substr(run.start, run.length)));
-        if (!in.note.isEmpty() && !notes.contains(in.note)) {
-            notes << in.note;
-        }
-        cursor.insertText(in.text, format);
+        cursor.insertText(FromLatin1(std::string_view(chars).substr(run.start, run.length)),
+                          format);
     }
 }
 
@@ -233,64 +295,58 @@ void NameEditor::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(event->globalPos());
 }
 
-NameEditor::Insertable NameEditor::InsertableText(const QString& text, bool lineBreaksToSpaces) {
+NameEditor::Insertable NameEditor::InsertableText(const QString& text, LineBreaks lineBreaks,
+                                                  LeftOut leftOut) const {
     Insertable result;
-    result.text.reserve(text.size());
-    QStringList notLatin1;
-    bool quote = false;
-    bool lineBreak = false;
-    const QList<uint> chars = text.toUcs4();
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-        const auto c = static_cast<char32_t>(chars[i]);
-        switch (CheckNameChar(c)) {
-            case NameCharFault::None:
-                result.text.append(QChar(static_cast<char16_t>(c)));
-                break;
-            case NameCharFault::LineBreak:
-                lineBreak = true;
-                // CR LF is one line break, and so one space.
-                if (c == U'\r' && i + 1 < chars.size() && chars[i + 1] == U'\n') {
-                    ++i;
-                }
-                if (lineBreaksToSpaces) {
-                    result.text.append(QLatin1Char(' '));
-                }
-                break;
-            case NameCharFault::DoubleQuote:
-                quote = true;
-                break;
-            case NameCharFault::NotLatin1: {
-                const QString shown = QString::fromUcs4(&c, 1);
-                if (!notLatin1.contains(shown)) {
-                    notLatin1.append(shown);
-                }
-                break;
-            }
-        }
-    }
+    result.text = FromLatin1(AcceptText(Utf16(text), lineBreaks, Room(), leftOut));
+    result.note = NoteFor(leftOut, lineBreaks);
+    return result;
+}
 
+QString NameEditor::NoteFor(const LeftOut& leftOut, LineBreaks lineBreaks) {
     QStringList notes;
-    if (!notLatin1.isEmpty()) {
-        const bool many = notLatin1.size() > 1;
-        QStringList named = notLatin1.mid(0, NamedCharacters);
-        if (notLatin1.size() > NamedCharacters) {
-            named.append(QStringLiteral("\u2026"));
+    if (!leftOut.notLatin1.empty()) {
+        QStringList shown;
+        for (char32_t c : leftOut.notLatin1) {
+            shown << QString::fromUcs4(&c, 1);
         }
-        notes << (many ? tr("%1 are not characters the game can show; they were left out.")
-                       : tr("%1 is not a character the game can show; it was left out."))
-                     .arg(named.join(QStringLiteral(" ")));
+        notes << (shown.size() > 1
+                      ? tr("%1 are not characters the game can show; they were left out.")
+                      : tr("%1 is not a character the game can show; it was left out."))
+                     .arg(Named(shown));
     }
-    if (quote) {
+    if (!leftOut.controls.empty()) {
+        QStringList shown;
+        for (char c : leftOut.controls) {
+            shown << ControlName(c);
+        }
+        notes << (shown.size() > 1 ? tr("%1 are control characters, which a name cannot hold "
+                                        "(the game ends a name at NUL); they were left out.")
+                                   : tr("%1 is a control character, which a name cannot hold "
+                                        "(the game ends a name at NUL); it was left out."))
+                     .arg(Named(shown));
+    }
+    if (leftOut.quotes) {
         notes << tr(
             "A name cannot hold a double quote (\"): it would end the name early in "
             "q3config.cfg. It was left out.");
     }
-    if (lineBreak) {
-        notes << (lineBreaksToSpaces ? tr("A name is one line: each line break became a space.")
-                                     : tr("A name is one line: the line break was left out."));
+    if (leftOut.lineBreaks) {
+        notes << (lineBreaks == LineBreaks::BecomeSpaces
+                      ? tr("A name is one line: each line break became a space.")
+                      : tr("A name is one line: the line break was left out."));
     }
-    result.note = notes.join(QLatin1Char('\n'));
-    return result;
+    if (leftOut.cut) {
+        notes << tr("A name holds at most %Ln characters; what did not fit was left out.", nullptr,
+                    static_cast<int>(MaxNameChars));
+    }
+    return notes.join(QLatin1Char('\n'));
+}
+
+QString NameEditor::NoAnswerNote() {
+    return tr(
+        "The program that holds the clipboard does not answer, so nothing was pasted. Copy "
+        "the text again, then paste.");
 }
 
 void NameEditor::ShowNote(const QString& note) {
@@ -316,14 +372,13 @@ void NameEditor::StartWithInitialStyle() {
 void NameEditor::keyPressEvent(QKeyEvent* event) {
     RestartCaretBlink();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ShowNote(InsertableText(QStringLiteral("\n"), false).note);
+        ShowNote(InsertableText(QStringLiteral("\n"), LineBreaks::LeftOut).note);
         event->ignore();
         return;
     }
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint()) {
+    if (WouldInsert(*event)) {
         StartWithInitialStyle();
-        const Insertable in = InsertableText(text, false);
+        const Insertable in = InsertableText(event->text(), LineBreaks::LeftOut);
         if (!in.note.isEmpty()) {
             event->accept();
             if (!in.text.isEmpty()) {
@@ -337,7 +392,7 @@ void NameEditor::keyPressEvent(QKeyEvent* event) {
 }
 
 void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
-    const Insertable in = InsertableText(event->commitString(), false);
+    const Insertable in = InsertableText(event->commitString(), LineBreaks::LeftOut);
     StartWithInitialStyle();
     if (in.note.isEmpty()) {
         QTextEdit::inputMethodEvent(event);
@@ -349,59 +404,74 @@ void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
     ShowNote(in.note);
 }
 
-bool NameEditor::canInsertFromMimeData(const QMimeData* source) const {
-    return source->hasFormat(QLatin1String(StyledMimeType)) || source->hasText() ||
-           source->hasHtml();
+bool NameEditor::MayPaste() const {
+    return clipboard_->MayPaste();
 }
 
-// Five bytes a character: the character's byte, red, green, blue, and 1 for the standard font.
+// The clipboard's own data is judged by what the watch knows: asking another program's clipboard
+// here would stall the context menu and the Edit menu for as long as that program takes.
+bool NameEditor::canInsertFromMimeData(const QMimeData* source) const {
+    return source == clipboard_->Data() ? clipboard_->MayPaste()
+                                        : ClipboardWatch::HasPasteFormat(source->formats());
+}
+
 QMimeData* NameEditor::createMimeDataFromSelection() const {
     auto* mime = new QMimeData;
-    const QTextCursor cursor = textCursor();
-    const auto start = static_cast<std::size_t>(cursor.selectionStart());
-    const auto end = static_cast<std::size_t>(cursor.selectionEnd());
-    const std::string chars = Text().substr(start, end - start);
-    QByteArray styled;
-    styled.reserve(static_cast<qsizetype>(chars.size() * 5));
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        const CharStyle style = StyleAt(start + i);
-        for (unsigned byte :
-             {static_cast<unsigned>(static_cast<unsigned char>(chars[i])), RedOf(style.Color),
-              GreenOf(style.Color), BlueOf(style.Color), style.Q3Font ? 1u : 0u}) {
-            styled.append(static_cast<char>(byte));
-        }
-    }
-    mime->setData(QLatin1String(StyledMimeType), styled);
-    mime->setText(FromLatin1(chars));  // bytes as they are: no-break spaces stay
+    const Selection selection = GetSelection();
+    const std::string styled = StyledClipOf(*this, selection.start, selection.length);
+    mime->setData(QLatin1String(StyledMimeType),
+                  QByteArray(styled.data(), static_cast<qsizetype>(styled.size())));
+    // Bytes as they are: no-break spaces stay.
+    mime->setText(FromLatin1(Text().substr(selection.start, selection.length)));
     return mime;
 }
 
-bool NameEditor::InsertStyledMime(const QMimeData* source) {
-    const QByteArray styled = source->data(QLatin1String(StyledMimeType));
-    if (styled.isEmpty() || styled.size() % 5 != 0) {
-        return false;  // not ours, or damaged: fall back to the plain text
-    }
-    std::string chars;
-    std::vector<CharStyle> styles;
-    for (qsizetype i = 0; i < styled.size(); i += 5) {
-        const auto byte = [&](qsizetype k) { return static_cast<unsigned char>(styled[i + k]); };
-        chars.push_back(static_cast<char>(byte(0)));
-        styles.push_back({PackColor(byte(1), byte(2), byte(3)), byte(4) != 0});
-    }
-    InsertStyledText(MemoryStyledText(chars, styles));
-    return true;
-}
-
+// Each format is asked for once at most, the formats once per change of the clipboard: another
+// program's clipboard answers every question through that program.
 void NameEditor::insertFromMimeData(const QMimeData* source) {
-    if (source->hasFormat(QLatin1String(StyledMimeType)) && InsertStyledMime(source)) {
+    const bool fromClipboard = source == clipboard_->Data();
+    const QStringList formats = fromClipboard ? clipboard_->Formats() : source->formats();
+    const auto read = [&](const QString& format) {
+        return fromClipboard ? clipboard_->Read(format) : source->data(format);
+    };
+    LeftOut leftOut;
+    bool damaged = false;
+    const QString styledType = QLatin1String(StyledMimeType);
+    if (formats.contains(styledType)) {
+        const QByteArray data = read(styledType);
+        bool cut = false;
+        const std::optional<MemoryStyledText> styled = ReadStyledClip(
+            std::string_view(data.constData(), static_cast<std::size_t>(data.size())), MaxNameChars,
+            cut);
+        if (styled) {
+            leftOut.cut = cut;
+            InsertStyledText(*styled, leftOut);
+            return;
+        }
+        damaged = true;  // not ours after all: fall back to the text
+    }
+    QString plain;
+    if (formats.contains(QStringLiteral("text/plain")) ||
+        formats.contains(QStringLiteral("text/uri-list"))) {
+        plain = fromClipboard ? clipboard_->Text() : source->text();
+    } else if (formats.contains(QStringLiteral("text/html"))) {
+        bool unread = false;
+        const std::u16string text =
+            HtmlText(Utf16(fromClipboard ? clipboard_->Html() : source->html()), &unread);
+        plain = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        leftOut.cut = unread;
+    }
+    if (fromClipboard && clipboard_->Silent()) {
+        ShowNote(NoAnswerNote());
         return;
     }
-    // A clipboard that holds only HTML still has text in it.
-    const QString plain = source->hasText() ? source->text()
-                          : source->hasHtml()
-                              ? QTextDocumentFragment::fromHtml(source->html()).toRawText()
-                              : QString();
-    const Insertable in = InsertableText(plain);
+    if (plain.isEmpty()) {
+        ShowNote(damaged ? tr("The clipboard's coloured name is damaged and it holds no text; "
+                              "nothing was pasted.")
+                         : tr("The clipboard holds no text to paste."));
+        return;
+    }
+    const Insertable in = InsertableText(plain, LineBreaks::BecomeSpaces, leftOut);
     if (!in.text.isEmpty()) {
         StartWithInitialStyle();
         QTextCursor cursor = textCursor();
@@ -464,13 +534,79 @@ void NameEditor::timerEvent(QTimerEvent* event) {
     QTextEdit::timerEvent(event);
 }
 
+// The text is laid out once and drawn once, into a layer; a black copy of it goes one pixel
+// right and down, under the text, as the game draws every character over its shadow so that each
+// colour reads on any background. Where Qt must draw more than the text (a selection, the place
+// a drop would land), it draws the text itself over the shadow.
 void NameEditor::paintEvent(QPaintEvent* event) {
-    QTextEdit::paintEvent(event);
-    QPainter painter(viewport());
-    PaintHighCharacterMarks(painter);
+    DrawLayers();
+    const bool qtDraws = textCursor().hasSelection() || dragging_;
+    {
+        QPainter painter(viewport());
+        painter.setClipRect(event->rect());
+        painter.drawImage(QPoint(1, 1), shadow_);
+        if (!qtDraws) {
+            painter.drawImage(QPoint(0, 0), text_);
+        }
+    }
+    if (qtDraws) {
+        QTextEdit::paintEvent(event);
+    }
     if (caretShown_ && hasFocus()) {
+        QPainter painter(viewport());
         PaintCaret(painter);
     }
+}
+
+void NameEditor::DrawLayers() {
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const QSize size = viewport()->size() * ratio;
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    if (layersValid_ && text_.size() == size && text_.devicePixelRatio() == ratio &&
+        layersScrolled_ == scrolled) {
+        return;
+    }
+    text_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    text_.setDevicePixelRatio(ratio);
+    text_.fill(Qt::transparent);
+    {
+        QPainter painter(&text_);
+        painter.translate(-scrolled);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = palette();
+        context.clip = QRectF(viewport()->rect().translated(scrolled));
+        document()->documentLayout()->draw(&painter, context);
+    }
+    shadow_ = text_.copy();
+    {
+        QPainter painter(&shadow_);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(viewport()->rect(), Qt::black);
+    }
+    layersScrolled_ = scrolled;
+    layersValid_ = true;
+}
+
+void NameEditor::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+        layersValid_ = false;
+    }
+    QTextEdit::changeEvent(event);
+}
+
+void NameEditor::dragEnterEvent(QDragEnterEvent* event) {
+    dragging_ = true;
+    QTextEdit::dragEnterEvent(event);
+}
+
+void NameEditor::dragLeaveEvent(QDragLeaveEvent* event) {
+    dragging_ = false;
+    QTextEdit::dragLeaveEvent(event);
+}
+
+void NameEditor::dropEvent(QDropEvent* event) {
+    dragging_ = false;
+    QTextEdit::dropEvent(event);
 }
 
 // White with a dark edge: plain on the grey background and on every palette colour.
@@ -483,6 +619,7 @@ void NameEditor::PaintCaret(QPainter& painter) const {
 void NameEditor::SetArrivesAsDots(bool arrivesAsDots) {
     if (arrivesAsDots != arrivesAsDots_) {
         arrivesAsDots_ = arrivesAsDots;
+        ApplyMarks();
         viewport()->update();
     }
 }
@@ -500,16 +637,45 @@ bool NameEditor::Marks(unsigned char code, bool q3Font) const {
 
 // A thin line under each marked character: in the test release the game draws characters 128 to
 // 255 from its alternative font, whatever the editor shows for them; the later engines' network
-// turns them into dots (the alternative font's own dotted line stays).
-void NameEditor::PaintHighCharacterMarks(QPainter& painter) const {
-    const std::string chars = Text();
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        if (!Marks(static_cast<unsigned char>(chars[i]), StyleAt(i).Q3Font)) {
-            continue;
+// turns them into dots (the alternative font keeps its own dotted line, in the mark's colour).
+// The lines are formats the text layout draws with the text, in the same pass, so that they cost
+// no more than the text.
+void NameEditor::ApplyMarks() {
+    QTextCharFormat underlined;
+    underlined.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+    underlined.setUnderlineColor(MarkColor());
+    QTextCharFormat dotted;
+    dotted.setUnderlineColor(MarkColor());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        QTextLayout* layout = block.layout();
+        if (!layout || !layout->preeditAreaText().isEmpty()) {
+            continue;  // an input method is composing there and has formats of its own
         }
-        const QRect at = CharacterRect(static_cast<int>(i));
-        painter.fillRect(QRect(at.left(), at.bottom() - 1, std::max(at.width(), 2), 1),
-                         QColor(230, 230, 230));
+        QList<QTextLayout::FormatRange> marks;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const bool q3Font = StyleOf(fragment.charFormat()).Q3Font;
+            const QTextCharFormat& mark = q3Font ? underlined : dotted;
+            const QString text = fragment.text();
+            const int start = fragment.position() - block.position();
+            for (qsizetype k = 0; k < text.size(); ++k) {
+                if (text[k].unicode() > 0xFF ||
+                    !Marks(static_cast<uchar>(text[k].unicode()), q3Font)) {
+                    continue;
+                }
+                const int at = start + static_cast<int>(k);
+                QTextLayout::FormatRange* last = marks.isEmpty() ? nullptr : &marks.last();
+                if (last && last->start + last->length == at && last->format == mark) {
+                    ++last->length;
+                } else {
+                    marks.append({at, 1, mark});
+                }
+            }
+        }
+        if (layout->formats() != marks) {
+            layout->setFormats(marks);
+            document()->markContentsDirty(block.position(), block.length());
+        }
     }
 }
 

@@ -2,19 +2,24 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QImage>
 #include <QTextEdit>
 
 #include <vector>
 
+#include "core/name_input.h"
 #include "core/styled_text.h"
 
 namespace chromlet::ui {
 
+class ClipboardWatch;
+
 /// Every character's colour is its foreground; the font flag is a user property of its format,
 /// shown as italic with a dotted underline for the alternative font. Style changes go through
 /// QTextCursor, so they undo together with typing. Only what a name may hold gets in (ISO
-/// 8859-1, no line breaks, no double quote), and whatever is refused or changed on the way in
-/// is said in a short note at the caret.
+/// 8859-1 without line breaks, double quotes and control characters, MaxNameChars characters at
+/// most), and whatever is refused, cut or changed on the way in is said in a short note at the
+/// caret. Every character is drawn over a black shadow, as the game draws it.
 class NameEditor : public QTextEdit, public StyledText {
     Q_OBJECT
 
@@ -28,6 +33,8 @@ class NameEditor : public QTextEdit, public StyledText {
     /// The selection's colour, focused or not: a style button takes the focus when clicked and
     /// acts on the selection, so the user must still see what is selected.
     static QColor SelectionColor() { return QColor(40, 70, 160); }
+    /// The line under the characters the game will not show as typed.
+    static QColor MarkColor() { return QColor(230, 230, 230); }
 
     explicit NameEditor(QWidget* parent = nullptr);
 
@@ -40,11 +47,15 @@ class NameEditor : public QTextEdit, public StyledText {
     void SetSelectionQ3Font(bool q3Font) override;
 
     /// Replaces the whole text and its styles in one undoable step, leaving the caret at 0 and
-    /// nothing selected. Characters a name cannot hold are left out.
+    /// nothing selected. Characters a name cannot hold are left out, and so is what lies past
+    /// MaxNameChars, with a note.
     void ReplaceStyledText(const StyledText& text);
-    /// Puts `text` with its styles at the caret, in place of the selection, in one undoable
-    /// step; characters a name cannot hold are left out, with a note.
-    void InsertStyledText(const StyledText& text);
+    /// Puts `text` with its styles at the caret, in place of the selection, in one undoable step;
+    /// characters a name cannot hold and what does not fit are left out. One note says what was
+    /// left out here, together with `leftOut` (what the caller left out on the way) and `first`
+    /// (a sentence of the caller's own), unless all three are empty.
+    void InsertStyledText(const StyledText& text, const LeftOut& leftOut = {},
+                          const QString& first = {});
     /// Gives every character the style at its position in `styles` (one per character), in one
     /// undoable step, without moving the caret or the selection. Only runs that change are
     /// touched, each with one format merge.
@@ -60,14 +71,17 @@ class NameEditor : public QTextEdit, public StyledText {
     /// Actions the context menu offers below the standard ones.
     void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
-    /// What a string becomes on its way into a name, and what the user is told about it.
-    struct Insertable {
-        QString text;
-        QString note;  ///< empty when nothing was refused or changed
-    };
-    /// Characters a name cannot hold are left out; line breaks become one space each when
-    /// `lineBreaksToSpaces` (pasted text), else they are left out too (typed Enter).
-    static Insertable InsertableText(const QString& text, bool lineBreaksToSpaces = true);
+    /// The note that says what was left out of a text on its way into a name: one sentence for
+    /// each kind of character refused and for a cut; empty when nothing was.
+    static QString NoteFor(const LeftOut& leftOut, LineBreaks lineBreaks);
+    /// The note for a clipboard whose owner does not answer.
+    static QString NoAnswerNote();
+
+    /// Where pastes from the clipboard are read; the application's clipboard unless set.
+    void SetClipboardWatch(ClipboardWatch* watch) { clipboard_ = watch; }
+    ClipboardWatch* Clipboard() const { return clipboard_; }
+    /// Whether Paste may find something on the clipboard, without asking it.
+    bool MayPaste() const;
 
     /// Shows a short note at the caret, never a box.
     void ShowNote(const QString& note);
@@ -91,20 +105,32 @@ class NameEditor : public QTextEdit, public StyledText {
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    /// What a string becomes on its way into a name, and what the user is told about it.
+    struct Insertable {
+        QString text;
+        QString note;  ///< empty when nothing was refused, changed or cut
+    };
+    Insertable InsertableText(const QString& text, LineBreaks lineBreaks,
+                              LeftOut leftOut = {}) const;
+    std::size_t Room() const;
     CharStyle StyleOf(const QTextCharFormat& format) const;
     bool Marks(unsigned char code, bool q3Font) const;
     const std::vector<CharStyle>& Styles() const;
     void StartWithInitialStyle();
-    bool InsertStyledMime(const QMimeData* source);
-    void InsertRuns(QTextCursor& cursor, const StyledText& text, QStringList& notes);
+    void InsertRuns(QTextCursor& cursor, const MemoryStyledText& text);
+    void ApplyMarks();
     void RestartCaretBlink();
+    void DrawLayers();
     void PaintCaret(QPainter& painter) const;
-    void PaintHighCharacterMarks(QPainter& painter) const;
     QRect CharacterRect(int position) const;
 
     // Every character's style, read from the document's fragments in one sweep the first time
@@ -119,6 +145,14 @@ class NameEditor : public QTextEdit, public StyledText {
     QBasicTimer caretBlink_;
     bool caretShown_ = false;
     bool arrivesAsDots_ = false;
+    ClipboardWatch* clipboard_;
+    // The text as last drawn, and its shadow: the caret's blink and a new selection repaint the
+    // editor without a change to the text, and need not draw it again.
+    QImage text_;
+    QImage shadow_;
+    QPoint layersScrolled_;
+    bool layersValid_ = false;
+    bool dragging_ = false;  // a drop would land in the editor, which Qt marks as it draws
 };
 
 }  // namespace chromlet::ui

@@ -41,20 +41,24 @@ TEST(LoadNames, decodesThePlayerNameLeavingOutWhatANameCannotHold) {
          "P1s l1a ", ""},
         // A quote ends the value, as the engines' tokenizer reads it.
         {"a quote ends the value", "a\"b", "a7s ", ""},
-        // Written back, a quote or a line break would break the line; NUL ends a value in every
-        // engine, and no other control character belongs in a name.
+        // A quote or a line break in the alternative font is a byte no engine ends at (A2, 8A):
+        // the name keeps it as that byte in the standard font, which the game gets alike.
         {"alternative quote and line feed",
          "a\xA2"
          "b\x8A"
          "c",
-         "a7s b7s c7s ", LeftOut},
-        {"NUL, VT, FF and DEL", std::string("a\0b\vc\fd\x7f", 8), "a7s b7s c7s d7s ", LeftOut},
-        {"alternative font below 32, 85 among them", "\x81\x85\x9F",
-         "\x01"
-         "7a \x05"
-         "7a \x1F"
-         "7a ",
+         "a7s \xA2"
+         "7s b7s \x8A"
+         "7s c7s ",
          ""},
+        // NUL ends a value in every engine, and no other control character belongs in a name.
+        {"NUL, VT, FF and DEL", std::string("a\0b\vc\fd\x7f", 8), "a7s b7s c7s d7s ", LeftOut},
+        // 85 is a line break (NEL) to the editors.
+        {"alternative font below 32, 85 among them", "\x81\x85\x9F",
+         "\x81"
+         "7s \x9F"
+         "7s ",
+         LeftOut},
         {"longest name", std::string(1024, 'x'), "", ""},
         {"cut to the longest name", std::string(1025, 'x'), "",
          "The player name was cut to 1024 characters, the longest name the game keeps."},

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/char_rules.h"
+
 #include "describe_styles.h"
 #include "hex.h"
 
@@ -12,46 +14,65 @@ namespace {
 
 using test::DescribeStyles;
 using test::ToHex;
+using namespace std::string_literals;
+
+// What ParseNotes says, in short: o other lines, q quotes, l line breaks, c controls, x cut.
+std::string Noted(const ParseNotes& notes) {
+    std::string out;
+    out += notes.otherLines ? "o" : "";
+    out += notes.leftOut.quotes ? "q" : "";
+    out += notes.leftOut.lineBreaks ? "l" : "";
+    out += notes.leftOut.controls.empty() ? "" : "c";
+    out += notes.leftOut.cut ? "x" : "";
+    return out;
+}
 
 TEST(ParseCodedName, readsCodesLinesAndCommands) {
     struct Case {
         TargetGame target;
         std::string pasted;
         const char* styles;  // nullptr: nothing to paste
-        bool quotesStripped;
-        bool linesLeftOut;
+        const char* noted;
     };
     const char* player = "P1s l1s a7s y7s e7s r7s ";
     const Case cases[] = {
-        {TargetGame::Quake3, "^1Pl^7ayer", player, false, false},
-        {TargetGame::Quake3, "seta name \"^1Pl^7ayer^7\"\r\n", player, false, false},
-        {TargetGame::IoQuake3, "  /name \"^1Pl^7ayer^7\"", player, false, false},
-        {TargetGame::Quake3, "\\name ^1Pl^7ayer", player, false, false},
-        {TargetGame::Quake3, "SETA Name \"^1Pl^7ayer\"", player, false, false},
-        {TargetGame::Quake3, "name ^1Big Bob", "B1s i1s g1s  1s B1s o1s b1s ", false, false},
-        {TargetGame::Quake3, "seta sv_hostname \"^2Srv^7\"", "S2s r2s v2s ", false, false},
-        {TargetGame::Quake3, "\n\n^3Yo\n  \nseta name \"x\"", "Y3s o3s ", false, true},
-        {TargetGame::Quake3, "Bob\"by", "B7s o7s b7s b7s y7s ", true, false},
-        {TargetGame::Quake3, "/name \"^1a\"b\"", "a1s ", false, false},
+        {TargetGame::Quake3, "^1Pl^7ayer", player, ""},
+        {TargetGame::Quake3, "seta name \"^1Pl^7ayer^7\"\r\n", player, ""},
+        {TargetGame::IoQuake3, "  /name \"^1Pl^7ayer^7\"", player, ""},
+        {TargetGame::Quake3, "\\name ^1Pl^7ayer", player, ""},
+        {TargetGame::Quake3, "SETA Name \"^1Pl^7ayer\"", player, ""},
+        {TargetGame::Quake3, "name ^1Big Bob", "B1s i1s g1s  1s B1s o1s b1s ", ""},
+        {TargetGame::Quake3, "seta sv_hostname \"^2Srv^7\"", "S2s r2s v2s ", ""},
+        {TargetGame::Quake3, "\n\n^3Yo\n  \nseta name \"x\"", "Y3s o3s ", "o"},
+        {TargetGame::Quake3, "Bob\"by", "B7s o7s b7s b7s y7s ", "q"},
+        {TargetGame::Quake3, "/name \"^1a\"b\"", "a1s ", ""},
         {TargetGame::Quake3,
          "\x1b"
          "1Pl\x1b"
          "7ayer",
-         player, false, false},
-        {TargetGame::Quake3, "^1\xE1", "a1a ", false, false},
-        {TargetGame::Quake3, "\x1bx^1a\x1b", "x7s a1s ", false, false},  // lone escapes drop
+         player, ""},
+        {TargetGame::Quake3, "^1\xE1", "a1a ", ""},
+        {TargetGame::Quake3, "\x1bx^1a\x1b", "x7s a1s ", ""},  // lone escapes drop
+        // A2, 8A and 80 are a quote, a line feed and NUL in the alternative font, which no name
+        // holds; the game gets the bytes, which the name keeps as they are. 85 ends the line.
         {TargetGame::Quake3,
-         "a\xA2\x8A"
+         "a\xA2\x8A\x80\x85"
          "b",
-         "a7s b7s ", true, true},
-        {TargetGame::Quake3, "^!a", "a1s ", false, false},
-        {TargetGame::IoQuake3, "^!a", "^7s !7s a7s ", false, false},
-        {TargetGame::Q3Test, "^1Pl^7ayer", player, false, false},
-        {TargetGame::Q3Test, "^!a", "^7s !7s a7s ", false, false},
-        {TargetGame::Quake3, "seta r_mode \"3\"", nullptr, false, false},
-        {TargetGame::Quake3, "seta name \"\"", nullptr, false, false},
-        {TargetGame::Quake3, "/name", nullptr, false, false},
-        {TargetGame::Quake3, " \r\n ", nullptr, false, false},
+         "a7s \xA2"
+         "7s \x8A"
+         "7s \x80"
+         "7s ",
+         "o"},
+        {TargetGame::Quake3, "^1a\0b\x7F\x1b"s, "a1s b1s ", "c"},
+        {TargetGame::Quake3, "^!a", "a1s ", ""},
+        {TargetGame::IoQuake3, "^!a", "^7s !7s a7s ", ""},
+        {TargetGame::Q3Test, "^1Pl^7ayer", player, ""},
+        {TargetGame::Q3Test, "^!a", "^7s !7s a7s ", ""},
+        {TargetGame::Quake3, "seta r_mode \"3\"", nullptr, ""},
+        {TargetGame::Quake3, "seta name \"\"", nullptr, ""},
+        {TargetGame::Quake3, "/name", nullptr, ""},
+        {TargetGame::Quake3, " \r\n ", nullptr, ""},
+        {TargetGame::Quake3, "\t\0\""s, nullptr, "qc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(ToHex(c.pasted));
@@ -60,10 +81,26 @@ TEST(ParseCodedName, readsCodesLinesAndCommands) {
         ASSERT_EQ(text.has_value(), c.styles != nullptr);
         if (text) {
             EXPECT_EQ(DescribeStyles(*text), c.styles);
-            EXPECT_EQ(notes.quotesStripped, c.quotesStripped);
-            EXPECT_EQ(notes.lineBreaksStripped, c.linesLeftOut);
         }
+        EXPECT_EQ(Noted(notes), c.noted);
     }
+}
+
+// A name stops at MaxNameChars, however long the paste; so does a code too long to read whole.
+TEST(ParseCodedName, cutsAtTheBoundOfAName) {
+    for (const std::string& pasted :
+         {std::string(MaxNameChars + 1, 'a'), "^1" + std::string(1'000'000, '^'),
+          std::string(MaxPastedChars, '\0') + "a"}) {
+        ParseNotes notes;
+        const std::optional<MemoryStyledText> text =
+            ParseCodedName(TargetGame::Quake3, pasted, &notes);
+        EXPECT_TRUE(notes.leftOut.cut);
+        EXPECT_EQ(text ? text->Length() : 0, pasted[0] == '\0' ? 0 : MaxNameChars);
+    }
+    ParseNotes notes;
+    EXPECT_EQ(ParseCodedName(TargetGame::Quake3, std::string(MaxNameChars, 'a'), &notes)->Length(),
+              MaxNameChars);
+    EXPECT_FALSE(notes.leftOut.cut);
 }
 
 TEST(QuotedValue, readsUpToTheNextQuoteAsTheEnginesDo) {

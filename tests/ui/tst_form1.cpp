@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -653,6 +654,34 @@ class TestForm1 : public QObject {
         QCOMPARE(window->rtb()->Text(), std::string("Player"));
         menuAction("EditMenu", "&Undo")->trigger();
         QCOMPARE(window->rtb2()->Text(), std::string("noname"));
+    }
+
+    // Opening the Edit menu never asks the clipboard, whose owner may take seconds to answer or
+    // never answer; Paste follows what a paste found there and each change of the clipboard.
+    void editMenuFollowsTheClipboardWithoutAskingIt() {
+        struct Image : QMimeData {  // nothing to paste; counts the questions
+            int asked = 0;
+            QStringList formats() const override {
+                ++const_cast<Image*>(this)->asked;
+                return {QStringLiteral("image/png")};
+            }
+        };
+        auto* image = new Image;
+        QApplication::clipboard()->setMimeData(image);
+        auto* edit = window->findChild<QMenu*>("EditMenu");
+        QAction* paste = menuAction("EditMenu", "&Paste");
+        emit edit->aboutToShow();
+        QVERIFY(paste->isEnabled());  // not known yet: a paste says what it finds
+        QCOMPARE(image->asked, 0);
+        window->rtb()->setFocus();
+        paste->trigger();
+        QCOMPARE(window->rtb()->LastNote(),
+                 QStringLiteral("The clipboard holds no text to paste."));
+        emit edit->aboutToShow();
+        QVERIFY(!paste->isEnabled());
+        QCOMPARE(image->asked, 1);
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        QVERIFY(paste->isEnabled());
     }
 
     // A black part, an alternative-font part and far more than the game keeps.

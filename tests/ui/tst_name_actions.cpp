@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "core/char_rules.h"
+#include "ui/clipboard_watch.h"
 #include "ui/name_actions.h"
 #include "ui/name_editor.h"
 #include "ui/recent_names.h"
@@ -119,9 +122,53 @@ class TestNameActions : public QObject {
         QCOMPARE(player->Text(), std::string("Player Rocket"));
         QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
         QCOMPARE(player->StyleAt(2).Color, 0xFFFFFFu);
+        QCOMPARE(player->LastNote(),
+                 QStringLiteral("\u20AC is not a character the game can show; it was left out."));
+        // Everything left out is named, each once, in one note.
+        QApplication::clipboard()->setText(QStringLiteral("^1a\"b\0\nsecond line"));
+        actions->PasteCodedNameAction()->trigger();
+        QCOMPARE(
+            player->LastNote(),
+            QStringLiteral("Only the first line of the clipboard was pasted.\nNUL is a control "
+                           "character, which a name cannot hold (the game ends a name at "
+                           "NUL); it was left out.\nA name cannot hold a double quote (\"): "
+                           "it would end the name early in q3config.cfg. It was left out."));
+        QCOMPARE(player->Text(), std::string("Playerab Rocket"));
         QApplication::clipboard()->setText(QStringLiteral("\u20AC"));
         actions->PasteCodedNameAction()->trigger();
         QVERIFY(player->LastNote().contains("no name"));
+        QApplication::clipboard()->setText(QString(100'000, u'^'));
+        actions->PasteCodedNameAction()->trigger();
+        QCOMPARE(player->Length(), MaxNameChars);
+        QVERIFY(player->LastNote().contains("at most 1,024 characters"));
+    }
+
+    // Paste coded name asks a clipboard whose owner never answers once, says so, and asks no
+    // more until the clipboard changes.
+    void pasteCodedNameAsksASilentClipboardOnce() {
+        qint64 now = 0;
+        ClipboardWatch watch(QApplication::clipboard(), [&now] { return now; });
+        player->SetClipboardWatch(&watch);
+        int asked = 0;
+        struct Silent : QMimeData {
+            qint64& clock;
+            int& count;
+            Silent(qint64& c, int& n) : clock(c), count(n) {}
+            QStringList formats() const override {
+                ++count;
+                clock += 5000;
+                return {};
+            }
+        };
+        QApplication::clipboard()->setMimeData(new Silent(now, asked));
+        player->setFocus();
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(player, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        QCOMPARE(asked, 1);
+        QVERIFY2(player->LastNote().contains("does not answer"), qPrintable(player->LastNote()));
+        QCOMPARE(player->Text(), std::string("Red Rocket"));
+        player->SetClipboardWatch(ClipboardWatch::ForApplication());
     }
 
     // Each outcome says so at the caret: not in the test release, copied, or too long.

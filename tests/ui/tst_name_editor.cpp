@@ -1,10 +1,15 @@
 // The name editor as the styled text the encoder reads, and as an editor the user types in.
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QToolTip>
 #include <QtTest>
 
+#include "core/char_rules.h"
 #include "core/color_code.h"
+#include "core/memory_styled_text.h"
+#include "ui/clipboard_watch.h"
 #include "ui/name_editor.h"
 #include "ui_test_support.h"
 
@@ -17,6 +22,29 @@ namespace {
 class PastableEditor : public NameEditor {
   public:
     using NameEditor::insertFromMimeData;
+};
+
+// A clipboard whose owner never answers: each question costs Qt its five seconds of waiting,
+// on the test's clock, and brings nothing.
+class SilentOwner : public QMimeData {
+  public:
+    explicit SilentOwner(qint64& clock) : clock_(clock) {}
+    QStringList formats() const override {
+        ++asked;
+        clock_ += 5000;
+        return {};
+    }
+    mutable int asked = 0;
+
+  protected:
+    QVariant retrieveData(const QString&, QMetaType) const override {
+        ++asked;
+        clock_ += 5000;
+        return {};
+    }
+
+  private:
+    qint64& clock_;
 };
 
 }  // namespace
@@ -101,31 +129,37 @@ class TestNameEditor : public QObject {
         QCOMPARE(editor->StyleAt(0).Color, 0xFFFFFFu);
     }
 
-    // Typed characters a name cannot hold are refused, each with a note at the caret.
+    // Typed characters a name cannot hold are refused, each with a note at the caret. Each entry
+    // of `typed` is the text of one key; a key's text may hold more than one character.
     void typedCharactersANameCannotHoldAreRefusedAndNoted_data() {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QByteArray>("result");
         QTest::addColumn<QString>("note");
-        QTest::newRow("ISO 8859-1 kept") << "\u00E9\u00A0x" << QByteArray("Player\xE9\xA0x") << "";
+        QTest::newRow("ISO 8859-1 kept")
+            << QStringList{"\u00E9", "\u00A0", "x"} << QByteArray("Player\xE9\xA0x") << "";
         QTest::newRow("euro sign")
-            << "a\u20ACb" << QByteArray("Playerab")
+            << QStringList{"a", "\u20AC", "b"} << QByteArray("Playerab")
             << "\u20AC is not a character the game can show; it was left out.";
-        QTest::newRow("double quote")
-            << "Mr \"Q\"" << QByteArray("PlayerMr Q") << "cannot hold a double quote";
-        QTest::newRow("Enter") << "\n" << QByteArray("Player") << "A name is one line";
+        QTest::newRow("double quote") << QStringList{"M", "r", " ", "\"", "Q", "\""}
+                                      << QByteArray("PlayerMr Q") << "cannot hold a double quote";
+        QTest::newRow("control characters in a key's text")
+            << QStringList{QStringLiteral("x\u0000y\u0001"), QStringLiteral("\u00AD")}
+            << QByteArray("Playerxy\xAD")
+            << "NUL SOH are control characters, which a name cannot hold";
+        QTest::newRow("Enter") << QStringList{"\n"} << QByteArray("Player") << "A name is one line";
     }
     void typedCharactersANameCannotHoldAreRefusedAndNoted() {
-        QFETCH(QString, typed);
+        QFETCH(QStringList, typed);
         QFETCH(QByteArray, result);
         QFETCH(QString, note);
         QSignalSpy notes(editor, &NameEditor::InputNoted);
         editor->SetSelection({6, 0});
-        for (QChar c : typed) {
-            if (c == u'\n') {
+        for (const QString& key : typed) {
+            if (key == "\n") {
                 QTest::keyClick(editor, Qt::Key_Return);
                 QTest::keyClick(editor, Qt::Key_Enter);
             } else {
-                QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), {});
+                QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, key, {});
             }
         }
         QCOMPARE(QByteArray::fromStdString(editor->Text()), result);
@@ -157,16 +191,23 @@ class TestNameEditor : public QObject {
             << "\u20AC \u0416 \U0001F600 are not characters the game can show";
         QTest::newRow("double quote dropped")
             << "a\"b" << QString() << QByteArray("Plabayer") << "double quote";
-        QTest::newRow("tab and non-breaking space kept") << "\t\u00A0" << QString()
-                                                         << QByteArray(
-                                                                "Pl\t\xA0"
-                                                                "ayer")
-                                                         << "";
+        QTest::newRow("no-break space and C1 kept, control characters left out")
+            << QStringLiteral("\t\u00A0\u0000\u0081") << QString()
+            << QByteArray(
+                   "Pl\xA0\x81"
+                   "ayer")
+            << "TAB NUL are control characters";
         QTest::newRow("rich text arrives as plain")
             << "red"
             << "<span style='color:#00ff00'>red</span>" << QByteArray("Plredayer") << "";
         QTest::newRow("HTML alone gives its text")
             << QString() << "<b>bold</b>" << QByteArray("Plboldayer") << "";
+        QTest::newRow("HTML table") << QString() << "<table><tr><td>A</td><td>B</td></tr></table>"
+                                    << QByteArray("PlA Bayer") << "";
+        QTest::newRow("HTML references and blocks")
+            << QString() << "&eacute;&#0;<p>x</p><p>y</p>" << QByteArray("Pl\xE9 x yayer")
+            << "\uFFFD is not a character the game can show; it was left out.\nA name is one "
+               "line: each line break became a space.";
     }
     void pastedTextIsPlainAndOnOneLine() {
         QFETCH(QString, pasted);
@@ -186,6 +227,7 @@ class TestNameEditor : public QObject {
         QCOMPARE(editor->document()->blockCount(), 1);
         QVERIFY2(editor->LastNote().contains(note), qPrintable(editor->LastNote()));
         QCOMPARE(editor->LastNote().isEmpty(), note.isEmpty());
+        QVERIFY(note.isEmpty() || editor->LastNote().count(note) == 1);
         // Pasted characters take the style around them, never the pasted colours.
         for (std::size_t i = 0; i < editor->Length(); ++i) {
             QCOMPARE(editor->StyleAt(i).Color, 0xFFFFFFu);
@@ -218,6 +260,129 @@ class TestNameEditor : public QObject {
         damaged.setText("t");
         second->insertFromMimeData(&damaged);
         QCOMPARE(second->Text(), std::string("atb"));
+    }
+
+    // However a name comes in, it stops at MaxNameChars characters, with a note that says so;
+    // the whole of a huge paste is never read or laid out.
+    void everyWayInStopsAtTheBound_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("before");
+        QTest::newRow("typed") << 0 << 1024;
+        QTest::newRow("input method") << 1 << 1024;
+        QTest::newRow("10 MB of text pasted") << 2 << 1000;
+        QTest::newRow("styled clipboard") << 3 << 1000;
+        QTest::newRow("HTML nested 200,000 deep") << 4 << 0;
+        QTest::newRow("styled text inserted") << 5 << 1020;
+        QTest::newRow("styled text replacing the name") << 6 << 0;
+    }
+    void everyWayInStopsAtTheBound() {
+        QFETCH(int, way);
+        QFETCH(int, before);
+        chromlet::test::SetEditorText(editor, QString(before, u'a'));
+        editor->moveCursor(QTextCursor::End);
+        QMimeData mime;
+        const MemoryStyledText long2000(std::string(2000, 'b'), CharStyle{0xFF, false});
+        switch (way) {
+            case 0:
+                QTest::keyClick(editor, Qt::Key_X);
+                break;
+            case 1: {
+                QInputMethodEvent commit;
+                commit.setCommitString(QStringLiteral("x"));
+                QApplication::sendEvent(editor, &commit);
+                break;
+            }
+            case 2:
+                mime.setText(QString(10'000'000, u'b'));
+                break;
+            case 3:
+                mime.setData(NameEditor::StyledMimeType,
+                             QByteArray("b\xFF\0\0\1", 5).repeated(100));
+                break;
+            case 4:
+                mime.setHtml(QStringLiteral("<b>").repeated(200'000) + QString(2000, u'b'));
+                break;
+            case 5:
+                editor->InsertStyledText(long2000);
+                break;
+            case 6:
+                editor->ReplaceStyledText(long2000);
+                break;
+        }
+        if (!mime.formats().isEmpty()) {
+            editor->insertFromMimeData(&mime);
+        }
+        QCOMPARE(editor->Length(), MaxNameChars);
+        QVERIFY2(editor->LastNote().contains("A name holds at most 1,024 characters"),
+                 qPrintable(editor->LastNote()));
+    }
+
+    // A paste that brings nothing says why, never nothing at all.
+    void clipboardWithoutTextSaysSo() {
+        QMimeData damaged;
+        damaged.setData(NameEditor::StyledMimeType, "1234");
+        editor->insertFromMimeData(&damaged);
+        QVERIFY2(editor->LastNote().contains("damaged"), qPrintable(editor->LastNote()));
+        QMimeData image;
+        image.setData(QStringLiteral("image/png"), "\x89PNG");
+        editor->insertFromMimeData(&image);
+        QCOMPARE(editor->LastNote(), QStringLiteral("The clipboard holds no text to paste."));
+        QCOMPARE(editor->Text(), std::string("Player"));
+    }
+
+    // A program that holds the clipboard and never answers makes Qt wait seconds for each
+    // question: it is asked once, said so, and not asked again until the clipboard changes.
+    void silentClipboardOwnerIsAskedOnce() {
+        qint64 now = 0;
+        ClipboardWatch watch(QApplication::clipboard(), [&now] { return now; });
+        editor->SetClipboardWatch(&watch);
+        auto* owner = new SilentOwner(now);
+        QApplication::clipboard()->setMimeData(owner);
+        QVERIFY(editor->MayPaste() && editor->canPaste());  // nothing asked to know that
+        QCOMPARE(owner->asked, 0);
+        editor->paste();
+        QCOMPARE(owner->asked, 1);
+        QVERIFY2(editor->LastNote().contains("does not answer"), qPrintable(editor->LastNote()));
+        editor->paste();
+        std::unique_ptr<QMenu>(editor->createStandardContextMenu()).reset();
+        QVERIFY(!editor->MayPaste());
+        QCOMPARE(owner->asked, 1);
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        QVERIFY(editor->MayPaste());
+        editor->moveCursor(QTextCursor::End);
+        editor->paste();
+        QCOMPARE(editor->Text(), std::string("Playerx"));
+        editor->SetClipboardWatch(ClipboardWatch::ForApplication());
+    }
+
+    // The game draws each character over a black copy one pixel right and down; so do the
+    // editors, so that red, blue and magenta read on the grey.
+    void drawsEachCharacterOverABlackShadow() {
+        chromlet::test::SetEditorText(editor, "IIII");
+        editor->SetSelection({0, 4});
+        editor->SetSelectionColor(PackColor(255, 0, 0));
+        editor->SetSelection({0, 0});
+        other->setFocus();
+        const QImage image = editor->viewport()->grab().toImage();
+        QPointF red, black;
+        int reds = 0;
+        int blacks = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c(image.pixel(x, y));
+                if (c.red() > 200 && c.green() < 60) {
+                    red += QPointF(x, y);
+                    ++reds;
+                } else if (c.red() < 40 && c.green() < 40 && c.blue() < 40) {
+                    black += QPointF(x, y);
+                    ++blacks;
+                }
+            }
+        }
+        QVERIFY(reds > 10 && blacks > 10);
+        const QPointF offset = black / blacks - red / reds;
+        QVERIFY2(offset.x() >= 0.5 && offset.x() <= 2 && offset.y() >= 0.5 && offset.y() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void emptiedEditorTypesWhiteInTheStandardFont() {

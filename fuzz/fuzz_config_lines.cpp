@@ -1,0 +1,80 @@
+// Configuration lines as the game reads them: the line splitter fed in chunks of every size
+// gives the same lines as a plain reading of the whole, and reading the name lines out of a file
+// (ReadSetaLines, both ways of ending lines) keeps no line longer than MaxSetaLineSize.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "config/line_splitter.h"
+#include "config/seta_reader.h"
+#include "fuzz_check.h"
+#include "fuzz_file.h"
+
+using namespace chromlet;
+using chromlet::fuzz::Check;
+
+namespace {
+
+struct Lines {
+    std::vector<std::string> lines;
+    std::string current;
+    void Bytes(std::string_view bytes) {
+        Check(!bytes.empty() && bytes.find('\r') == std::string_view::npos, "a run of a line");
+        current.append(bytes);
+    }
+    void LineEnd() {
+        lines.push_back(current);
+        current.clear();
+    }
+};
+
+// The game's rule read straight: a line ends at CR or CR LF.
+std::vector<std::string> SplitWhole(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    bool inLine = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            line.push_back(text[i]);
+            inLine = true;
+            continue;
+        }
+        lines.push_back(line);
+        line.clear();
+        inLine = false;
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    if (inLine) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const std::size_t chunk = in.ConsumeIntegralInRange<std::size_t>(1, 64);
+    const std::string text = in.ConsumeRemainingBytesAsString();
+    LineSplitter splitter;
+    Lines sink;
+    for (std::size_t at = 0; at < text.size(); at += chunk) {
+        splitter.Feed(std::string_view(text).substr(at, chunk), sink);
+    }
+    splitter.Finish(sink);
+    Check(sink.current.empty() && sink.lines == SplitWhole(text), "the same lines in any chunks");
+
+    const QString file = chromlet::fuzz::InputFile(data, size);
+    for (LineEnds ends : {LineEnds::CrOrCrLf, LineEnds::AlsoLf}) {
+        const StoredSetaLines read = ReadSetaLines(file, ends);
+        Check(read.Readable(), "a regular file is readable");
+        for (const auto& line : {read.nameLine, read.serverLine}) {
+            Check(!line || line->size() <= MaxSetaLineSize, "no line longer than the bound");
+        }
+    }
+    return 0;
+}
