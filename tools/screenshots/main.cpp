@@ -4,6 +4,7 @@
 //   chromlet-screenshots OUTDIR [--dark] [--language de]
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,8 +26,10 @@
 #include "core/target_game.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
+#include "ui/game_look.h"
 #include "ui/game_preview.h"
 #include "ui/game_running_check.h"
+#include "ui/in_game_window.h"
 #include "ui/name_editor.h"
 
 using namespace chromlet;
@@ -109,13 +112,33 @@ void MainWindow(Form1& window) {
     }
 }
 
+// The In game window for each game, with the game's charset where its data is installed.
+void InGame(Form1& window) {
+    auto* look = window.findChild<GameLook*>();
+    for (TargetGame target : AllTargets) {
+        window.SetTarget(target);
+        SetText(window.rtb(), QStringLiteral("Red Rocket"));
+        window.rtb()->SetSelection({0, 3});
+        window.rtb()->SetSelectionColor(0x0000FF);
+        SetText(window.rtb2(), QStringLiteral("Frag Fest"));
+        look->ShowWindow();
+        QApplication::processEvents();
+        Save(look->Window(),
+             QStringLiteral("in-game-") + QString::fromLatin1(TargetKey(target).data()));
+        Save(&window,
+             QStringLiteral("form1-charset-") + QString::fromLatin1(TargetKey(target).data()));
+    }
+    look->Window()->close();
+}
+
 void Notes(Form1& window) {
     // A refused character's note at the caret, and a mark under a character that arrives as a dot.
     window.SetTarget(TargetGame::IoQuake3);
     SetText(window.rtb(), QStringLiteral("Pl\u00E9yer"));
     window.rtb()->setFocus();
     window.rtb()->SetSelection({6, 0});
-    window.rtb()->ShowNote(NameEditor::InsertableText(QStringLiteral("\u20AC")).note);
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u20AC"));
+    QApplication::sendEvent(window.rtb(), &euro);
     Save(window.rtb(), QStringLiteral("name-editor"));
     SaveToolTip(QStringLiteral("name-editor-note"));
 
@@ -222,6 +245,7 @@ int main(int argc, char* argv[]) {
     window.show();
     QTimer::singleShot(0, [&] {
         MainWindow(window);
+        InGame(window);
         Notes(window);
         Dialogs(window);
         QApplication::quit();
