@@ -346,31 +346,17 @@
         <translation>Innerhalb der %1 Bytes der Einstellungszeichenkette des Spiels.</translation>
     </message>
     <message>
-        <source>The game&apos;s network turns é, ü, % and every character of the alternative font into a dot (.): the game and the other players get a dot there.</source>
-        <translation>Das Netzwerk des Spiels macht aus é, ü, % und jedem Zeichen der alternativen Schrift einen Punkt (.): Das Spiel und die anderen Spieler bekommen dort einen Punkt.</translation>
-    </message>
-    <message>
         <source>Name: %1 bytes, %2 visible</source>
-        <extracomment>The counts&apos; line: the name&apos;s length in bytes (colour codes included) and in characters drawn; with &quot;%n as dots&quot;, how many of them the game&apos;s network turns into dots.</extracomment>
+        <extracomment>The counts&apos; line: the name&apos;s length in bytes (colour codes included) and in characters drawn.</extracomment>
         <translation>Name: %1 Bytes, %2 sichtbar</translation>
     </message>
     <message>
         <source>Server: %1 bytes, %2 visible</source>
         <translation>Server: %1 Bytes, %2 sichtbar</translation>
     </message>
-    <message numerus="yes">
-        <source>Name: %1 bytes, %2 visible, %n as dots</source>
-        <translation>
-            <numerusform>Name: %1 Bytes, %2 sichtbar, %n als Punkt</numerusform>
-            <numerusform>Name: %1 Bytes, %2 sichtbar, %n als Punkte</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Server: %1 bytes, %2 visible, %n as dots</source>
-        <translation>
-            <numerusform>Server: %1 Bytes, %2 sichtbar, %n als Punkt</numerusform>
-            <numerusform>Server: %1 Bytes, %2 sichtbar, %n als Punkte</numerusform>
-        </translation>
+    <message>
+        <source>Arriving as dots: %1. The game&apos;s network turns é, ü, % and every character of the alternative font into a dot (.), which the game and the other players get.</source>
+        <translation>Als Punkt kommen an: %1. Das Netzwerk des Spiels macht aus é, ü, % und jedem Zeichen der alternativen Schrift einen Punkt (.), den das Spiel und die anderen Spieler bekommen.</translation>
     </message>
 </context>
 <context>

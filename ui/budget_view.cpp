@@ -111,8 +111,13 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
                                                : QStringLiteral("ServerCounts"));
         grid->addWidget(lines_[i].counts, i, 0);
         auto* marks = new QHBoxLayout;
-        marks->setSpacing(5);
+        marks->setSpacing(3);
         marks->addStretch();
+        lines_[i].dots = new QLabel(this);
+        lines_[i].dots->setObjectName(i == 0 ? QStringLiteral("PlayerDots")
+                                             : QStringLiteral("ServerDots"));
+        lines_[i].dots->hide();
+        marks->addWidget(lines_[i].dots);
         // Enough marks for the player name's three limits and the server name's two, and one
         // for the settings string.
         for (int m = 0; m < 4; ++m) {
@@ -124,7 +129,7 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
         grid->addLayout(marks, i, 1);
     }
     grid->setColumnStretch(1, 1);
-    setFont(UiFont(8.25));
+    setFont(UiFont(7.5));
 }
 
 void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
@@ -144,16 +149,20 @@ void BudgetView::ShowLine(Line& line, bool player, std::size_t bytes, std::size_
                           std::size_t dots, const std::vector<CountLimit>& limits,
                           const CutTextOf& cutText) {
     //: The counts' line: the name's length in bytes (colour codes included) and in characters
-    //: drawn; with "%n as dots", how many of them the game's network turns into dots.
+    //: drawn.
     const QString counts =
-        dots == 0 ? (player ? tr("Name: %1 bytes, %2 visible") : tr("Server: %1 bytes, %2 visible"))
-        : player  ? tr("Name: %1 bytes, %2 visible, %n as dots", "", static_cast<int>(dots))
-                  : tr("Server: %1 bytes, %2 visible, %n as dots", "", static_cast<int>(dots));
+        player ? tr("Name: %1 bytes, %2 visible") : tr("Server: %1 bytes, %2 visible");
     line.counts->setText(counts.arg(bytes).arg(visible));
-    line.counts->setToolTip(
-        dots == 0 ? QString()
-                  : tr("The game's network turns é, ü, % and every character of the alternative "
-                       "font into a dot (.): the game and the other players get a dot there."));
+    // The characters that arrive as dots get a mark of their own, first, as short as a limit's.
+    line.dots->setVisible(dots > 0);
+    line.dots->setText(QStringLiteral("%1\u00D7.").arg(dots));
+    line.dots->setToolTip(
+        tr("Arriving as dots: %1. The game's network turns é, ü, % and every character of the "
+           "alternative font into a dot (.), which the game and the other players get.")
+            .arg(dots));
+    QPalette dotsPalette = line.dots->palette();
+    dotsPalette.setColor(QPalette::WindowText, WarningColor());
+    line.dots->setPalette(dotsPalette);
     // The whole settings string's bound is far above every other limit; it is only worth a
     // mark where a name goes over it.
     std::vector<CountLimit> shown;

@@ -37,6 +37,7 @@ class BudgetView : public QWidget {
   private:
     struct Line {
         QLabel* counts = nullptr;
+        QLabel* dots = nullptr;  ///< how many characters arrive as dots, where any do
         std::vector<QLabel*> marks;
     };
 

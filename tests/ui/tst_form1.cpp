@@ -723,6 +723,14 @@ class TestForm1 : public QObject {
 
             // 40 + 5 characters; black (two codes) and white around it, and the final white.
             QCOMPARE(budget->Counts(0).contains(" 45 visible"), true);
+            // Three characters in the alternative font, which the later engines send as dots.
+            auto* dots = budget->findChild<QLabel*>("PlayerDots");
+            QCOMPARE(dots->isVisible(), caret);
+            if (caret) {
+                QCOMPARE(dots->text(), QStringLiteral("3\u00D7."));
+                QVERIFY2(dots->toolTip().startsWith("Arriving as dots: 3."),
+                         qPrintable(dots->toolTip()));
+            }
             QCOMPARE(budget->Marks(0).empty(), !caret);
             if (caret) {
                 QLabel* kept = budget->Marks(0).front();
