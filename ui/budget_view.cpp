@@ -154,12 +154,15 @@ void BudgetView::ShowLine(Line& line, bool player, std::size_t bytes, std::size_
         player ? tr("Name: %1 bytes, %2 visible") : tr("Server: %1 bytes, %2 visible");
     line.counts->setText(counts.arg(bytes).arg(visible));
     // The characters that arrive as dots get a mark of their own, first, as short as a limit's.
+    // A hidden mark says nothing, to a screen reader either.
     line.dots->setVisible(dots > 0);
-    line.dots->setText(QStringLiteral("%1\u00D7.").arg(dots));
+    line.dots->setText(dots > 0 ? QStringLiteral("%1\u00D7.").arg(dots) : QString());
     line.dots->setToolTip(
-        tr("Arriving as dots: %1. The game's network turns é, ü, % and every character of the "
-           "alternative font into a dot (.), which the game and the other players get.")
-            .arg(dots));
+        dots > 0 ? tr("Arriving as dots: %1. The game's network turns é, ü, % and every character "
+                      "of the alternative font into a dot (.), which the game and the other "
+                      "players get.")
+                       .arg(dots)
+                 : QString());
     QPalette dotsPalette = line.dots->palette();
     dotsPalette.setColor(QPalette::WindowText, WarningColor());
     line.dots->setPalette(dotsPalette);
