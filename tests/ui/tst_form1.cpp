@@ -381,9 +381,7 @@ class TestForm1 : public QObject {
     }
 
     void exitAndWindowCloseEndTheProgram_data() {
-        QTest::addColumn<bool>("byExitButton");
-        QTest::newRow("Exit") << true;
-        QTest::newRow("close box") << false;
+        test::AddBothWays("byExitButton", "Exit", "close box");
     }
     void exitAndWindowCloseEndTheProgram() {
         QFETCH(bool, byExitButton);
@@ -891,9 +889,7 @@ class TestForm1 : public QObject {
     }
 
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("a browser opens") << true;
-        QTest::newRow("no browser") << false;
+        test::AddBothWays("opens", "a browser opens", "no browser");
     }
     void creditsLinkThatNoBrowserOpensShowsTheAddress() {
         QFETCH(bool, opens);
