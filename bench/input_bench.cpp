@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,18 @@ void BM_Paint(benchmark::State& state) {
     state.SetComplexityN(state.range(1));
 }
 
+// Ctrl+V of what the clipboard holds into the emptied editor of `window`, for a name of `n`.
+template <typename On>
+void TimePaste(benchmark::State& state, On& window, std::int64_t n) {
+    Settle();
+    for (auto _ : state) {
+        window.editor->clear();
+        window.editor->paste();
+        Settle();
+    }
+    state.SetComplexityN(n);
+}
+
 // Ctrl+V into the emptied editor: the styled format for coloured and alternative-font names,
 // plain text for the others.
 template <typename On>
@@ -167,13 +180,7 @@ void BM_Paste(benchmark::State& state) {
     } else {
         QApplication::clipboard()->setText(QString::fromLatin1(CharsOf(kind, n)));
     }
-    Settle();
-    for (auto _ : state) {
-        window.editor->clear();
-        window.editor->paste();
-        Settle();
-    }
-    state.SetComplexityN(state.range(1));
+    TimePaste(state, window, state.range(1));
 }
 
 // Ctrl+V of a clipboard that holds only HTML: `depth` nested <b> around one letter.
@@ -184,13 +191,7 @@ void BM_HtmlPaste(benchmark::State& state) {
     mime->setHtml(QStringLiteral("<b>").repeated(depth) + QStringLiteral("x") +
                   QStringLiteral("</b>").repeated(depth));
     QApplication::clipboard()->setMimeData(mime);
-    Settle();
-    for (auto _ : state) {
-        window.editor->clear();
-        window.editor->paste();
-        Settle();
-    }
-    state.SetComplexityN(state.range(0));
+    TimePaste(state, window, state.range(0));
 }
 
 // Paste coded name (Ctrl+Shift+V) of `carets` carets, which every later engine shows as they are.
@@ -252,21 +253,17 @@ void BM_EscapeMarksPaint(benchmark::State& state) {
 
 constexpr int Bound = static_cast<int>(chromlet::MaxNameChars);
 
-BENCHMARK_TEMPLATE(BM_Keystroke, Window)
-    ->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Keystroke, LoneEditor)
-    ->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Paint)
-    ->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Paste, Window)
-    ->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Paste, LoneEditor)
-    ->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
-    ->Unit(benchmark::kMillisecond);
+// Each kind of name, at lengths up to the bound.
+void EveryKindUpToTheBound(benchmark::internal::Benchmark* b) {
+    b->ArgsProduct({{Plain, Coloured, AllE, AltFont}, {100, 1000, Bound}})
+        ->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK_TEMPLATE(BM_Keystroke, Window)->Apply(EveryKindUpToTheBound);
+BENCHMARK_TEMPLATE(BM_Keystroke, LoneEditor)->Apply(EveryKindUpToTheBound);
+BENCHMARK(BM_Paint)->Apply(EveryKindUpToTheBound);
+BENCHMARK_TEMPLATE(BM_Paste, Window)->Apply(EveryKindUpToTheBound);
+BENCHMARK_TEMPLATE(BM_Paste, LoneEditor)->Apply(EveryKindUpToTheBound);
 // Far past the bound: what a hostile or careless clipboard costs.
 BENCHMARK_TEMPLATE(BM_Paste, Window)
     ->ArgsProduct({{Plain, Coloured}, {100'000, 10'000'000}})

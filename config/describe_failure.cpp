@@ -27,60 +27,50 @@ QString FolderOf(const QString& path) {
     return Shown(QFileInfo(path).absolutePath());
 }
 
-// What went wrong, with %1 the file (by its name) and %2 the reason.
+// What went wrong, with %1 the file (by its name) and %2 the reason. A step missing here says
+// only that the file could not be updated.
+struct StepHeadline {
+    UpdateStep step;
+    const char* text;
+};
+constexpr StepHeadline Headlines[] = {
+    {UpdateStep::CheckPath,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1: %2.")},
+    {UpdateStep::OpenConfigForReading,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not open %1 (%2).")},
+    {UpdateStep::LockConfig,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not create the lock file %1 (%2).")},
+    {UpdateStep::CreateSideFile,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not create the copy %1 (%2).")},
+    {UpdateStep::ReadConfig,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not read %1 (%2).")},
+    {UpdateStep::WriteSideFile,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not write the copy %1 (%2).")},
+    {UpdateStep::OpenSideForReading,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not read back the copy %1 (%2).")},
+    {UpdateStep::ReadSideFile,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not read back the copy %1 (%2).")},
+    {UpdateStep::OpenConfigForWriting,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not make the new version of %1 (%2).")},
+    {UpdateStep::WriteConfig,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not write the new version of %1 (%2).")},
+    {UpdateStep::ReplaceSideFile,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not save the copy %1 (%2).")},
+    {UpdateStep::CheckConfigUnchanged,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                       "Another program changed %1 during the update (%2).")},
+    {UpdateStep::ReplaceConfig,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
+                       "Could not replace %1 with its new version (%2).")},
+};
+
 QString Headline(UpdateStep step) {
     const char* text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1 (%2).");
-    switch (step) {
-        case UpdateStep::None:
-        case UpdateStep::CheckLines:
-        case UpdateStep::ConfigReadOnly:
+    for (const StepHeadline& headline : Headlines) {
+        if (headline.step == step) {
+            text = headline.text;
             break;
-        case UpdateStep::CheckPath:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1: %2.");
-            break;
-        case UpdateStep::OpenConfigForReading:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not open %1 (%2).");
-            break;
-        case UpdateStep::LockConfig:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not create the lock file %1 (%2).");
-            break;
-        case UpdateStep::CreateSideFile:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not create the copy %1 (%2).");
-            break;
-        case UpdateStep::ReadConfig:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not read %1 (%2).");
-            break;
-        case UpdateStep::WriteSideFile:
-            text =
-                QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not write the copy %1 (%2).");
-            break;
-        case UpdateStep::OpenSideForReading:
-        case UpdateStep::ReadSideFile:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not read back the copy %1 (%2).");
-            break;
-        case UpdateStep::OpenConfigForWriting:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not make the new version of %1 (%2).");
-            break;
-        case UpdateStep::WriteConfig:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not write the new version of %1 (%2).");
-            break;
-        case UpdateStep::CheckConfigUnchanged:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Another program changed %1 during the update (%2).");
-            break;
-        case UpdateStep::ReplaceSideFile:
-            text =
-                QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not save the copy %1 (%2).");
-            break;
-        case UpdateStep::ReplaceConfig:
-            text = QT_TRANSLATE_NOOP("chromlet::DescribeFailure",
-                                     "Could not replace %1 with its new version (%2).");
-            break;
+        }
     }
     return QCoreApplication::translate("chromlet::DescribeFailure", text);
 }

@@ -8,59 +8,6 @@
 
 namespace chromlet {
 
-/// The test release's reader. Splits a stream of chunks into lines without holding a line. A sink
-/// receives `Bytes(std::string_view)` for each run of a line's bytes (never empty, never holding
-/// CR, one line possibly in many runs) and `LineEnd()` after the last run of each line.
-class LineSplitter {
-  public:
-    template <class Sink>
-    void Feed(std::string_view chunk, Sink& sink) {
-        if (afterCr_ && !chunk.empty()) {
-            afterCr_ = false;
-            // The LF of a CR LF that was cut in two by the chunk boundary.
-            if (chunk.front() == '\n') {
-                chunk.remove_prefix(1);
-            }
-        }
-        while (!chunk.empty()) {
-            const void* cr = std::memchr(chunk.data(), '\r', chunk.size());
-            if (cr == nullptr) {
-                sink.Bytes(chunk);
-                inLine_ = true;
-                return;
-            }
-            const auto length =
-                static_cast<std::size_t>(static_cast<const char*>(cr) - chunk.data());
-            if (length > 0) {
-                sink.Bytes(chunk.substr(0, length));
-            }
-            sink.LineEnd();
-            inLine_ = false;
-            chunk.remove_prefix(length + 1);
-            if (chunk.empty()) {
-                afterCr_ = true;
-            } else if (chunk.front() == '\n') {
-                chunk.remove_prefix(1);
-            }
-        }
-    }
-
-    /// Ends the stream. A last line without a line end is still a line; a line end that is the
-    /// last thing in the stream starts no further line, so an empty stream holds no line at all.
-    template <class Sink>
-    void Finish(Sink& sink) {
-        if (inLine_) {
-            sink.LineEnd();
-            inLine_ = false;
-        }
-        afterCr_ = false;
-    }
-
-  private:
-    bool inLine_ = false;   // bytes of a line have been passed on since the last line end
-    bool afterCr_ = false;  // the previous chunk ended with a CR
-};
-
 /// How a line ends for the later engines, whose command buffer ends a line at LF and at CR
 /// (ioquake3's Cbuf_Execute); CR LF counts as one line end here, since the empty line between the
 /// two executes nothing. None: the end of the file ends the line.
@@ -79,6 +26,77 @@ constexpr std::string_view BytesOf(LineEnd end) {
     }
     return {};
 }
+
+/// A CR at the end of a chunk, whose line end the next chunk decides: CR LF when it starts with
+/// an LF, else CR.
+class CutCr {
+  public:
+    void Wait() { waiting_ = true; }
+    bool Waiting() const { return waiting_; }
+    void Drop() { waiting_ = false; }
+
+    /// Once `chunk` brings the byte after the CR: takes off the LF that makes it a CR LF and says
+    /// how the CR ended its line. None while no CR waits.
+    LineEnd Settle(std::string_view& chunk) {
+        if (!waiting_ || chunk.empty()) {
+            return LineEnd::None;
+        }
+        waiting_ = false;
+        const bool lf = chunk.front() == '\n';
+        chunk.remove_prefix(lf ? 1 : 0);
+        return lf ? LineEnd::CrLf : LineEnd::Cr;
+    }
+
+  private:
+    bool waiting_ = false;
+};
+
+/// The test release's reader. Splits a stream of chunks into lines without holding a line. A sink
+/// receives `Bytes(std::string_view)` for each run of a line's bytes (never empty, never holding
+/// CR, one line possibly in many runs) and `LineEnd()` after the last run of each line.
+class LineSplitter {
+  public:
+    template <class Sink>
+    void Feed(std::string_view chunk, Sink& sink) {
+        cutCr_.Settle(chunk);  // its line ended at the CR
+        while (!chunk.empty()) {
+            const void* cr = std::memchr(chunk.data(), '\r', chunk.size());
+            if (cr == nullptr) {
+                sink.Bytes(chunk);
+                inLine_ = true;
+                return;
+            }
+            const auto length =
+                static_cast<std::size_t>(static_cast<const char*>(cr) - chunk.data());
+            if (length > 0) {
+                sink.Bytes(chunk.substr(0, length));
+            }
+            sink.LineEnd();
+            inLine_ = false;
+            chunk.remove_prefix(length + 1);
+            if (chunk.empty()) {
+                cutCr_.Wait();
+            } else if (chunk.front() == '\n') {
+                chunk.remove_prefix(1);
+            }
+        }
+    }
+
+    /// Ends the stream. A last line without a line end is still a line; a line end that is the
+    /// last thing in the stream starts no further line, so an empty stream holds no line at all.
+    template <class Sink>
+    void Finish(Sink& sink) {
+        if (inLine_) {
+            sink.LineEnd();
+            inLine_ = false;
+        }
+        cutCr_.Drop();
+    }
+
+  private:
+    bool inLine_ = false;  // bytes of a line have been passed on since the last line end
+    CutCr cutCr_;
+};
 
 /// How many lines of a file end in each way; a last line without a line end is not counted.
 struct LineEndCounts {
@@ -109,12 +127,8 @@ class AnyLineEndSplitter {
   public:
     template <class Sink>
     void Feed(std::string_view chunk, Sink& sink) {
-        if (afterCr_ && !chunk.empty()) {
-            // The line end that the chunk boundary cut after a CR.
-            afterCr_ = false;
-            const bool lf = chunk.front() == '\n';
-            sink.LineEnd(lf ? LineEnd::CrLf : LineEnd::Cr);
-            chunk.remove_prefix(lf ? 1 : 0);
+        if (const LineEnd cut = cutCr_.Settle(chunk); cut != LineEnd::None) {
+            sink.LineEnd(cut);
         }
         // The next CR and LF are each looked for once and kept while the lines before them go
         // by, so that a file of CR lines is not searched to the chunk's end for an LF per line.
@@ -138,7 +152,7 @@ class AnyLineEndSplitter {
             if (chunk[end] == '\n') {
                 sink.LineEnd(LineEnd::Lf);
             } else if (pos == chunk.size()) {
-                afterCr_ = true;
+                cutCr_.Wait();
             } else if (chunk[pos] == '\n') {
                 sink.LineEnd(LineEnd::CrLf);
                 ++pos;
@@ -152,12 +166,13 @@ class AnyLineEndSplitter {
     /// is still a line. An empty stream holds no line at all.
     template <class Sink>
     void Finish(Sink& sink) {
-        if (afterCr_) {
+        if (cutCr_.Waiting()) {
             sink.LineEnd(LineEnd::Cr);
         } else if (inLine_) {
             sink.LineEnd(LineEnd::None);
         }
-        afterCr_ = inLine_ = false;
+        cutCr_.Drop();
+        inLine_ = false;
     }
 
   private:
@@ -169,8 +184,8 @@ class AnyLineEndSplitter {
                    : static_cast<std::size_t>(static_cast<const char*>(at) - chunk.data());
     }
 
-    bool inLine_ = false;   // bytes of a line have been passed on since the last line end
-    bool afterCr_ = false;  // the previous chunk ended with a CR
+    bool inLine_ = false;  // bytes of a line have been passed on since the last line end
+    CutCr cutCr_;
 };
 
 /// Feeds `in` chunk by chunk through `lines` (a LineSplitter or an AnyLineEndSplitter) to `sink`,

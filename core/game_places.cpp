@@ -69,6 +69,22 @@ std::size_t OffScreen(const PlaceView& view) {
     return count;
 }
 
+// A place's view before anything is drawn: the place, its characters' size, and whose colour rule
+// reads the codes.
+PlaceView StartView(GamePlace place, CharSize size, TargetGame colorRules) {
+    PlaceView view;
+    view.place = place;
+    view.size = size;
+    view.colorRules = colorRules;
+    return view;
+}
+
+// The place keeps `limit` bytes of a name of `nameBytes`.
+void LimitTo(PlaceView& view, std::size_t limit, std::size_t nameBytes) {
+    view.limit = limit;
+    view.overLimit = nameBytes > limit;
+}
+
 // cgame/cg_scoreboard.c, CG_DrawClientScore: "%5i %4i %4i %s" (score, ping, minutes, name) into
 // a buffer of 1024 bytes, drawn with CG_DrawBigString at SB_SCORELINE_X + SB_RATING_WIDTH / 2
 // (160) from SB_TOP (118); the player's own row lies on a bar of the rank's colour, blue and
@@ -79,13 +95,10 @@ PlaceView Scoreboard(TargetGame target, std::string_view name) {
     std::string line = numbers;
     line.append(name);
     line.resize(std::min<std::size_t>(line.size(), 1023));
-    PlaceView view;
-    view.place = GamePlace::Scoreboard;
-    view.size = BigChar;
+    PlaceView view = StartView(GamePlace::Scoreboard, BigChar, target);
     view.shadow = true;
     view.fill = PlaceFill{176, 118, 512, BigChar.height + 1, PackColor(0, 0, 178), 178};
     view.lines.push_back({160, 118, GlyphsOf(target, line, White)});
-    view.colorRules = target;
     return view;
 }
 
@@ -101,25 +114,18 @@ PlaceView Chat(TargetGame target, std::string_view name) {
     text += ColorCode(target, PaletteColor::Green) + std::string(SampleChat);
     text.resize(std::min<std::size_t>(text.size(), 149));
     std::erase(text, '\x19');
-    PlaceView view;
-    view.place = GamePlace::Chat;
-    view.size = SmallChar;
-    view.limit = 63 - white.size() - 3;
-    view.overLimit = name.size() > view.limit;
+    PlaceView view = StartView(GamePlace::Chat, SmallChar, RulesOf(target).engine);
+    LimitTo(view, 63 - white.size() - 3, name.size());
     view.lines = ConsoleLines(target, text + "\n", 0);
-    view.colorRules = RulesOf(target).engine;
     return view;
 }
 
 // game/g_client.c, ClientConnect: "print" of the name, a switch to white and " connected",
 // which cgame hands to the engine's console.
 PlaceView Console(TargetGame target, std::string_view name) {
-    PlaceView view;
-    view.place = GamePlace::Console;
-    view.size = SmallChar;
+    PlaceView view = StartView(GamePlace::Console, SmallChar, RulesOf(target).engine);
     view.lines = ConsoleLines(
         target, std::string(name) + ColorCode(target, PaletteColor::White) + " connected\n", 0);
-    view.colorRules = RulesOf(target).engine;
     return view;
 }
 
@@ -127,15 +133,12 @@ PlaceView Console(TargetGame target, std::string_view name) {
 // fading colour's alpha halved: 0.5 while the name shows fully, 127 once the renderer makes a
 // byte of it.
 PlaceView Crosshair(TargetGame target, std::string_view name) {
-    PlaceView view;
-    view.place = GamePlace::Crosshair;
-    view.size = BigChar;
+    PlaceView view = StartView(GamePlace::Crosshair, BigChar, target);
     view.shadow = true;
     view.alpha = 127;
     std::vector<Glyph> glyphs = GlyphsOf(target, name, White);
     const int width = static_cast<int>(glyphs.size()) * BigChar.width;
     view.lines.push_back({320 - width / 2, 170, std::move(glyphs)});
-    view.colorRules = target;
     return view;
 }
 
@@ -144,12 +147,10 @@ PlaceView Crosshair(TargetGame target, std::string_view name) {
 // in blue). cgame/cg_draw.c, CG_DrawCenterString: each line's first 50 bytes, centred, at
 // SCREEN_HEIGHT * 0.30 less half the lines' height, BIGCHAR_WIDTH wide and 1.5 times as high.
 PlaceView FragMessage(TargetGame target, std::string_view name) {
-    PlaceView view;
-    view.place = GamePlace::FragMessage;
-    view.size = {BigChar.width, BigChar.width * 3 / 2};
+    PlaceView view =
+        StartView(GamePlace::FragMessage, {BigChar.width, BigChar.width * 3 / 2}, target);
     view.shadow = true;
-    view.limit = 29;
-    view.overLimit = name.size() > view.limit;
+    LimitTo(view, 29, name.size());
     const std::string white = ColorCode(target, PaletteColor::White);
     std::string message = "You fragged " + std::string(name.substr(0, view.limit)) + white + "\n" +
                           ColorCode(target, PaletteColor::Blue) + "1st" + white + " place with " +
@@ -169,7 +170,6 @@ PlaceView FragMessage(TargetGame target, std::string_view name) {
         }
         rest.remove_prefix(end + 1);
     }
-    view.colorRules = target;
     return view;
 }
 
@@ -178,13 +178,9 @@ PlaceView FragMessage(TargetGame target, std::string_view name) {
 // have the focus each colour code sets its colour, black shown as white. Typing stops at
 // MAX_NAMELENGTH (20) bytes, codes included.
 PlaceView SettingsField(TargetGame target, std::string_view code) {
-    PlaceView view;
-    view.place = GamePlace::SettingsField;
-    view.size = SmallChar;
-    view.limit = SettingsFieldChars;
-    view.overLimit = code.size() > view.limit;
+    PlaceView view = StartView(GamePlace::SettingsField, SmallChar, target);
+    LimitTo(view, SettingsFieldChars, code.size());
     view.lines.push_back({256, 171, GlyphsOf(target, code.substr(0, 255), White, true)});
-    view.colorRules = target;
     return view;
 }
 
@@ -192,10 +188,7 @@ PlaceView SettingsField(TargetGame target, std::string_view code) {
 // colour, at 72 in id's (and ioquake3's) menu; OpenArena's puts "^7" before it and draws from 22.
 // The test release's browser is not known: the name shows whole.
 PlaceView ServerBrowser(TargetGame target, const ServerReport& server) {
-    PlaceView view;
-    view.place = GamePlace::ServerBrowser;
-    view.size = SmallChar;
-    view.colorRules = target;
+    PlaceView view = StartView(GamePlace::ServerBrowser, SmallChar, target);
     if (target == TargetGame::Q3Test) {
         view.lines.push_back({72, 192, GlyphsOf(target, server.code, White)});
         return view;

@@ -1,6 +1,7 @@
 // Configuration lines as the game reads them: the line splitter fed in chunks of every size
 // gives the same lines as a plain reading of the whole, and reading the name lines out of a file
-// (ReadSetaLines, both ways of ending lines) keeps no line longer than MaxSetaLineSize.
+// (ReadSetaLines, which takes LF, CR LF and CR as line ends) keeps no line longer than
+// MaxSetaLineSize.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "config/seta_reader.h"
 #include "fuzz_check.h"
 #include "fuzz_file.h"
+#include "game_lines.h"
 
 using namespace chromlet;
 using chromlet::fuzz::Check;
@@ -30,30 +32,6 @@ struct Lines {
     }
 };
 
-// The game's rule read straight: a line ends at CR or CR LF.
-std::vector<std::string> SplitWhole(std::string_view text) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool inLine = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') {
-            line.push_back(text[i]);
-            inLine = true;
-            continue;
-        }
-        lines.push_back(line);
-        line.clear();
-        inLine = false;
-        if (i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-    }
-    if (inLine) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -66,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         splitter.Feed(std::string_view(text).substr(at, chunk), sink);
     }
     splitter.Finish(sink);
-    Check(sink.current.empty() && sink.lines == SplitWhole(text), "the same lines in any chunks");
+    Check(sink.current.empty() && sink.lines == chromlet::test::GameLines(text),
+          "the same lines in any chunks");
 
-    const QString file = chromlet::fuzz::InputFile(data, size);
-    const StoredSetaLines read = ReadSetaLines(file);
+    const StoredSetaLines read = ReadSetaLines(chromlet::fuzz::InputFile(data, size));
     Check(read.Readable(), "a regular file is readable");
     for (const auto& line : {read.nameLine, read.serverLine}) {
         Check(!line || line->size() <= MaxSetaLineSize, "no line longer than the bound");

@@ -460,10 +460,6 @@
         <source>%1 is read-only</source>
         <translation>%1 ist schreibgeschützt</translation>
     </message>
-    <message>
-        <source>Write anyway</source>
-        <translation>Trotzdem eintragen</translation>
-    </message>
 </context>
 <context>
     <name>chromlet::ui::FileChooser</name>

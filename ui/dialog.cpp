@@ -14,6 +14,7 @@
 #include "core/char_rules.h"
 #include "ui/control_table.h"
 #include "ui/escape_marks.h"
+#include "ui/game_running_check.h"
 #include "ui/latin1.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -175,13 +176,7 @@ bool Dialog::AskToWriteReadOnly(const UpdateResult& refusal) {
                     tr("%1 is read-only").arg(QFileInfo(refusal.configPath).fileName()),
                     DescribeFailure(refusal), QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("ReadOnlyQuestion"));
-    QPushButton* write = box.addButton(tr("Write anyway"), QMessageBox::AcceptRole);
-    write->setObjectName(QStringLiteral("WriteAnyway"));
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == write;
+    return AskToWriteAnyway(box);
 }
 
 void Dialog::OKButton_Click() {

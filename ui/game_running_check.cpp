@@ -14,6 +14,18 @@ std::vector<std::string> RunningGamesNow(const QString& configPath) {
     return RunningGames(ConfigOwner(QFile::encodeName(configPath).toStdString()));
 }
 
+bool AskToWriteAnyway(QMessageBox& box) {
+    QPushButton* write =
+        box.addButton(QCoreApplication::translate("chromlet::ui::GameRunningCheck", "Write anyway"),
+                      QMessageBox::AcceptRole);
+    write->setObjectName(QStringLiteral("WriteAnyway"));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == write;
+}
+
 bool ConfirmWriteWhileGameRuns(QWidget* parent, const QString& configPath,
                                const RunningGamesFinder& runningGames) {
     const std::vector<std::string> games = runningGames(configPath);
@@ -40,15 +52,7 @@ bool ConfirmWriteWhileGameRuns(QWidget* parent, const QString& configPath,
     box.setInformativeText(QCoreApplication::translate(
         "chromlet::ui::GameRunningCheck",
         "Quit the game first, or write now and set the names again in the game."));
-    QPushButton* write =
-        box.addButton(QCoreApplication::translate("chromlet::ui::GameRunningCheck", "Write anyway"),
-                      QMessageBox::AcceptRole);
-    write->setObjectName(QStringLiteral("WriteAnyway"));
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == write;
+    return AskToWriteAnyway(box);
 }
 
 }  // namespace chromlet::ui

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace chromlet::ui {
@@ -17,6 +18,11 @@ using RunningGamesFinder = std::function<std::vector<std::string>(const QString&
 
 /// The live games of the user who owns `configPath`, from the system's process list.
 std::vector<std::string> RunningGamesNow(const QString& configPath);
+
+/// Shows `box`, a question about writing the configuration file, with the buttons "Write anyway"
+/// and Cancel; Cancel, which writes nothing, is what Enter and Escape choose. True when the user
+/// chose to write anyway.
+bool AskToWriteAnyway(QMessageBox& box);
 
 /// When a game that would rewrite `configPath` is running, asks whether to write anyway, saying
 /// that the game will overwrite the file when it quits. True when nothing runs or the user chose

@@ -37,105 +37,109 @@ bool Changed(const ServerReport& server, NameChange change) {
 }  // namespace
 
 QString PlaceTitle(GamePlace place) {
-    switch (place) {
-        case GamePlace::Scoreboard:
-            return InGameWindow::tr("Scoreboard");
-        case GamePlace::Chat:
-            return InGameWindow::tr("Chat");
-        case GamePlace::Console:
-            return InGameWindow::tr("Console");
-        case GamePlace::Crosshair:
-            return InGameWindow::tr("Under the crosshair");
-        case GamePlace::FragMessage:
-            return InGameWindow::tr("Frag message");
-        case GamePlace::SettingsField:
-            return InGameWindow::tr("Name field of the player settings");
-        case GamePlace::ServerBrowser:
-            return InGameWindow::tr("Server browser");
-    }
-    return {};
+    // In the order of GamePlace.
+    static constexpr const char* Titles[] = {
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Scoreboard"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Chat"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Console"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Under the crosshair"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Frag message"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Name field of the player settings"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Server browser"),
+    };
+    static_assert(std::size(Titles) == AllPlaces.size());
+    const auto index = static_cast<std::size_t>(place);
+    return index < std::size(Titles) ? InGameWindow::tr(Titles[index]) : QString();
 }
 
-QString PlaceNote(TargetGame target, const PlaceView& view, const ServerReport& server) {
-    QString note;
+namespace {
+
+// What a place shows of the name.
+QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& server) {
     switch (view.place) {
         case GamePlace::Scoreboard:
-            note = InGameWindow::tr(
+            return InGameWindow::tr(
                 "The name the game keeps, after score, ping and time, big with a shadow; your own "
                 "row lies on a bar.");
-            break;
         case GamePlace::Chat:
-            note = InGameWindow::tr(
+            return InGameWindow::tr(
                 "The name the game keeps, a white \": \" and the text in green, small without a "
                 "shadow.");
-            if (view.overLimit) {
-                note += QLatin1Char(' ') +
-                        InGameWindow::tr("The chat keeps %1 bytes of the name.").arg(view.limit);
-            }
-            break;
         case GamePlace::Console:
-            note = InGameWindow::tr(
+            return InGameWindow::tr(
                 "The name the game keeps and \"connected\", small without a shadow, lines of 78 "
                 "characters.");
-            break;
         case GamePlace::Crosshair:
-            note = InGameWindow::tr("The name the game keeps, big, centred, half transparent.");
-            break;
+            return InGameWindow::tr("The name the game keeps, big, centred, half transparent.");
         case GamePlace::FragMessage:
-            note = InGameWindow::tr(
+            return InGameWindow::tr(
                        "\"You fragged\" and the first %1 bytes of the name the game keeps, "
                        "centred, 16 by 24 units.")
-                       .arg(view.limit);
-            if (view.overLimit) {
-                note += QLatin1Char(' ') + InGameWindow::tr("This name is cut there.");
-            }
-            break;
+                .arg(view.limit);
         case GamePlace::SettingsField:
-            note = InGameWindow::tr(
+            return InGameWindow::tr(
                        "Your name as written, not as the game keeps it: black shows white, and "
                        "while the field has the focus the codes show as typed. One can type %1 "
                        "bytes there.")
-                       .arg(view.limit);
-            if (view.overLimit) {
-                note += QLatin1Char(' ') + InGameWindow::tr("This name is longer.");
-            }
-            break;
+                .arg(view.limit);
         case GamePlace::ServerBrowser:
-            if (target == TargetGame::Q3Test) {
-                note = InGameWindow::tr(
-                    "The test release's server browser is not known: the name as written.");
-            } else if (Changed(server, NameChange::RefusedCharacter)) {
-                note = InGameWindow::tr(
-                    "The server refuses this name (\\, ; or \"): the browser shows none.");
-            } else if (RulesOf(target).browser.keepsColors) {
-                note = InGameWindow::tr(
-                           "The server name as the players' games receive it: colours kept, "
-                           "unprintable characters removed, capitals, %1 characters shown.")
-                           .arg(view.limit);
-            } else {
-                note = InGameWindow::tr(
-                           "The server name as the players' games receive it: %1 bytes kept, "
-                           "colours and unprintable characters removed, capitals, %2 characters "
-                           "shown.")
-                           .arg(RulesOf(target).browser.keptBytes)
-                           .arg(view.limit);
-            }
-            if (view.overLimit) {
-                note += QLatin1Char(' ') + InGameWindow::tr("This name is cut there.");
-            }
             break;
+    }
+    if (target == TargetGame::Q3Test) {
+        return InGameWindow::tr(
+            "The test release's server browser is not known: the name as written.");
+    }
+    if (Changed(server, NameChange::RefusedCharacter)) {
+        return InGameWindow::tr(
+            "The server refuses this name (\\, ; or \"): the browser shows none.");
+    }
+    if (RulesOf(target).browser.keepsColors) {
+        return InGameWindow::tr(
+                   "The server name as the players' games receive it: colours kept, "
+                   "unprintable characters removed, capitals, %1 characters shown.")
+            .arg(view.limit);
+    }
+    return InGameWindow::tr(
+               "The server name as the players' games receive it: %1 bytes kept, "
+               "colours and unprintable characters removed, capitals, %2 characters "
+               "shown.")
+        .arg(RulesOf(target).browser.keptBytes)
+        .arg(view.limit);
+}
+
+// What a place does to a name over its limit; nothing for a place without one.
+QString WhatCuts(const PlaceView& view) {
+    switch (view.place) {
+        case GamePlace::Chat:
+            return InGameWindow::tr("The chat keeps %1 bytes of the name.").arg(view.limit);
+        case GamePlace::SettingsField:
+            return InGameWindow::tr("This name is longer.");
+        case GamePlace::FragMessage:
+        case GamePlace::ServerBrowser:
+            return InGameWindow::tr("This name is cut there.");
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+QString PlaceNote(TargetGame target, const PlaceView& view, const ServerReport& server) {
+    QStringList sentences{WhatShows(target, view, server)};
+    if (view.overLimit) {
+        sentences << WhatCuts(view);
     }
     if (view.colorRules != target) {
-        note += QLatin1Char(' ') + InGameWindow::tr(
-                                       "The engine draws these lines and reads the colour codes "
-                                       "by its own rule: eight colours, ^8 is black.");
+        sentences << InGameWindow::tr(
+            "The engine draws these lines and reads the colour codes by its own rule: eight "
+            "colours, ^8 is black.");
     }
     if (view.offScreen > 0) {
-        note +=
-            QLatin1Char(' ') + InGameWindow::tr("%n character(s) lie past the edge of the screen.",
-                                                nullptr, static_cast<int>(view.offScreen));
+        sentences << InGameWindow::tr("%n character(s) lie past the edge of the screen.", nullptr,
+                                      static_cast<int>(view.offScreen));
     }
-    return note;
+    sentences.removeAll(QString());
+    return sentences.join(QLatin1Char(' '));
 }
 
 InGameView::InGameView(QWidget* parent) : QAbstractScrollArea(parent) {

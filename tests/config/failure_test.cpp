@@ -105,41 +105,32 @@ void MakeFolder(const QString& path) {
 using S = UpdateStep;
 using F = SideFileState;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Failure,
-    ::testing::Values(
-        FailureCase{"folderGivenAsTheFile", S::OpenConfigForReading, 0, false, F::Untouched,
-                    NoState, [](const ConfigFolder& f) { MakeFolder(f.Config()); }},
-        FailureCase{"folderWhereTheSideFileGoes", S::CreateSideFile, 0, false, F::Untouched,
-                    BothUnchanged, [](const ConfigFolder& f) { MakeFolder(f.Side()); }},
-        FailureCase{"openForReading", S::OpenConfigForReading, 1, false, F::Untouched, NoState, {}},
-        FailureCase{"createSideFile", S::CreateSideFile, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{"lock", S::LockConfig, 1, false, F::Untouched, NoState, {}},
-        FailureCase{"firstRead", S::ReadConfig, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{"laterRead", S::ReadConfig, 3, true, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "firstWriteOfSideFile", S::WriteSideFile, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "laterWriteOfSideFile", S::WriteSideFile, 3, true, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "readBackSideFile", S::OpenSideForReading, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "openReplacement", S::OpenConfigForWriting, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "firstReadOfSideFile", S::ReadSideFile, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "laterReadOfSideFile", S::ReadSideFile, 2, true, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "firstWriteOfReplacement", S::WriteConfig, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "laterWriteOfReplacement", S::WriteConfig, 3, true, F::Untouched, BothUnchanged, {}},
-        FailureCase{
-            "checkUnchanged", S::CheckConfigUnchanged, 1, false, F::Untouched, NothingWritten, {}},
-        FailureCase{
-            "replaceSideFile", S::ReplaceSideFile, 1, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{"syncOfReplacement", S::WriteConfig, 2, false, F::Untouched, BothUnchanged, {}},
-        FailureCase{"replace", S::ReplaceConfig, 1, false, F::CompleteCopy, CopyMade, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const FailureCase FailureCases[] = {
+    {"folderGivenAsTheFile", S::OpenConfigForReading, 0, false, F::Untouched, NoState,
+     [](const ConfigFolder& f) { MakeFolder(f.Config()); }},
+    {"folderWhereTheSideFileGoes", S::CreateSideFile, 0, false, F::Untouched, BothUnchanged,
+     [](const ConfigFolder& f) { MakeFolder(f.Side()); }},
+    {"openForReading", S::OpenConfigForReading, 1, false, F::Untouched, NoState, {}},
+    {"createSideFile", S::CreateSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+    {"lock", S::LockConfig, 1, false, F::Untouched, NoState, {}},
+    {"firstRead", S::ReadConfig, 1, false, F::Untouched, BothUnchanged, {}},
+    {"laterRead", S::ReadConfig, 3, true, F::Untouched, BothUnchanged, {}},
+    {"firstWriteOfSideFile", S::WriteSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+    {"laterWriteOfSideFile", S::WriteSideFile, 3, true, F::Untouched, BothUnchanged, {}},
+    {"readBackSideFile", S::OpenSideForReading, 1, false, F::Untouched, BothUnchanged, {}},
+    {"openReplacement", S::OpenConfigForWriting, 1, false, F::Untouched, BothUnchanged, {}},
+    {"firstReadOfSideFile", S::ReadSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+    {"laterReadOfSideFile", S::ReadSideFile, 2, true, F::Untouched, BothUnchanged, {}},
+    {"firstWriteOfReplacement", S::WriteConfig, 1, false, F::Untouched, BothUnchanged, {}},
+    {"laterWriteOfReplacement", S::WriteConfig, 3, true, F::Untouched, BothUnchanged, {}},
+    {"checkUnchanged", S::CheckConfigUnchanged, 1, false, F::Untouched, NothingWritten, {}},
+    {"replaceSideFile", S::ReplaceSideFile, 1, false, F::Untouched, BothUnchanged, {}},
+    {"syncOfReplacement", S::WriteConfig, 2, false, F::Untouched, BothUnchanged, {}},
+    {"replace", S::ReplaceConfig, 1, false, F::CompleteCopy, CopyMade, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Failure, ::testing::ValuesIn(FailureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Failure, missingFileOrFolderCreatesNothing) {
     ConfigFolder folder;

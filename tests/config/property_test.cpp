@@ -10,38 +10,15 @@
 #include "config/filter_pass.h"
 #include "config/line_end_pass.h"
 #include "config_test_support.h"
+#include "game_lines.h"
 
 namespace chromlet::test {
 namespace {
 
-// The game's lines: split at CR, drop the LF of each CR LF; nothing after a last line end.
-std::vector<std::string> ReadLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool inLine = false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r') {
-            line += bytes[i];
-            inLine = true;
-            continue;
-        }
-        lines.push_back(line);
-        line.clear();
-        inLine = false;
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            ++i;
-        }
-    }
-    if (inLine) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::string ModelSide(const std::string& before) {
     std::string side;
     bool lastWasLf = false;
-    for (const std::string& line : ReadLines(before)) {
+    for (const std::string& line : GameLines(before)) {
         if (line.empty()) {
             side += lastWasLf ? "" : "\r\n";
             continue;
@@ -72,7 +49,7 @@ bool ModelOldLine(const std::string& line) {
 
 std::string ModelKept(const std::string& side) {
     std::string kept;
-    for (const std::string& line : ReadLines(side)) {
+    for (const std::string& line : GameLines(side)) {
         if (!ModelOldLine(line)) {
             kept += line + "\r\n";
         }
@@ -149,9 +126,10 @@ struct Rewrite {
     std::string config;
 };
 
-// Both passes and the new lines, as an update puts them together, over in-memory devices.
-std::string RunPass(bool (*pass)(ChunkReader&, ChunkWriter&), const std::string& input,
-                    qint64 chunkSize, const std::string& append = {}) {
+// One pass over in-memory devices, and the lines it appends after it.
+template <class Pass>
+std::string RunPass(Pass pass, const std::string& input, qint64 chunkSize,
+                    const std::string& append = {}) {
     QByteArray in = QByteArray::fromStdString(input);
     QByteArray out;
     QBuffer inDevice(&in);
@@ -166,21 +144,14 @@ std::string RunPass(bool (*pass)(ChunkReader&, ChunkWriter&), const std::string&
     return out.toStdString();
 }
 
-// The later engines' second pass over in-memory devices.
+// The later engines' second pass.
 std::string KeepInMemory(const std::string& input, qint64 chunkSize) {
-    QByteArray in = QByteArray::fromStdString(input);
-    QByteArray out;
-    QBuffer inDevice(&in);
-    QBuffer outDevice(&out);
-    EXPECT_TRUE(inDevice.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(outDevice.open(QIODevice::WriteOnly));
-    ChunkReader reader(inDevice, UpdateStep::None, chunkSize);
-    ChunkWriter writer(outDevice, UpdateStep::None, chunkSize);
-    EXPECT_TRUE(CopyWithoutOldLinesAsTheyEnd(reader, writer).copied);
-    EXPECT_TRUE(writer.Flush());
-    return out.toStdString();
+    return RunPass([](ChunkReader& in,
+                      ChunkWriter& out) { return CopyWithoutOldLinesAsTheyEnd(in, out).copied; },
+                   input, chunkSize);
 }
 
+// Both passes and the new lines, as an update puts them together.
 Rewrite UpdateInMemory(const std::string& before, qint64 chunkSize) {
     const std::string side = RunPass(NormaliseLineEnds, before, chunkSize);
     return {side, RunPass(CopyWithoutOldLines, side, chunkSize, NewLines())};

@@ -220,9 +220,7 @@ class TestDialog : public QObject {
 
     // A running game rewrites the file when it quits: the user is asked first.
     void asksBeforeWritingWhileTheGameRuns_data() {
-        QTest::addColumn<bool>("writeAnyway");
-        QTest::newRow("cancel") << false;
-        QTest::newRow("write anyway") << true;
+        chromlet::test::AddBothWays("writeAnyway", "write anyway", "cancel");
     }
     void asksBeforeWritingWhileTheGameRuns() {
         QFETCH(bool, writeAnyway);

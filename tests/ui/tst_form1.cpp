@@ -49,32 +49,13 @@ struct MainControl {
     int tab = 0;
 };
 
+// Every control but the style buttons.
 // clang-format off
-const MainControl MainWindowTable[] = {
+const MainControl OtherControls[] = {
     {"Label1", "label", "Name:", 120, 60, 1140, 240},
     {"rtb", "editor", "Player", 105, 330, 3060, 330, "", -1, -1, 1},
-    {"Command1", "button", "&Black", 120, 705, 930, 330, "rtb", 0x000000, -1, 2},
-    {"Command2", "button", "&Red", 1035, 705, 930, 330, "rtb", 0x0000FF, -1, 3},
-    {"Command19", "button", "Q3 Font", 2160, 705, 975, 330, "rtb", -1, 1, 21},
-    {"Command4", "button", "&Green", 120, 1020, 930, 330, "rtb", 0x00FF00, -1, 5},
-    {"Command5", "button", "&Yellow", 1035, 1020, 930, 330, "rtb", 0x00FFFF, -1, 6},
-    {"Command21", "button", "Alt. Font", 2160, 1020, 975, 330, "rtb", -1, 0, 22},
-    {"Command3", "button", "&Blue", 120, 1335, 930, 330, "rtb", 0xFF0000, -1, 4},
-    {"Command7", "button", "&Cyan", 1035, 1335, 930, 330, "rtb", 0xFFFF00, -1, 8},
-    {"Command6", "button", "&Magenta", 120, 1650, 930, 330, "rtb", 0xFF00FF, -1, 7},
-    {"Command8", "button", "&White", 1035, 1650, 930, 330, "rtb", 0xFFFFFF, -1, 9},
     {"Label5", "label", "Server name:", 120, 2055, 1140, 240},
     {"rtb2", "editor", "noname", 105, 2325, 3060, 330, "", -1, -1, 20},
-    {"Command18", "button", "&Black", 120, 2700, 930, 330, "rtb2", 0x000000, -1, 19},
-    {"Command17", "button", "&Red", 1035, 2700, 930, 330, "rtb2", 0x0000FF, -1, 18},
-    {"Command20", "button", "Q3 Font", 2160, 2715, 975, 330, "rtb2", -1, 1, 23},
-    {"Command16", "button", "&Green", 120, 3015, 930, 330, "rtb2", 0x00FF00, -1, 17},
-    {"Command15", "button", "&Yellow", 1035, 3015, 930, 330, "rtb2", 0x00FFFF, -1, 16},
-    {"Command22", "button", "Alt. Font", 2160, 3030, 975, 330, "rtb2", -1, 0, 24},
-    {"Command14", "button", "&Blue", 120, 3330, 930, 330, "rtb2", 0xFF0000, -1, 15},
-    {"Command12", "button", "&Cyan", 1035, 3330, 930, 330, "rtb2", 0xFFFF00, -1, 13},
-    {"Command13", "button", "&Magenta", 120, 3645, 930, 330, "rtb2", 0xFF00FF, -1, 14},
-    {"Command11", "button", "&White", 1035, 3645, 930, 330, "rtb2", 0xFFFFFF, -1, 12},
     {"Frame3", "hline", "", 90, 4065, 3225, 30},
     {"Command9", "button", "&Show code", 1035, 4170, 1080, 345, "", -1, -1, 10},
     {"Command10", "button", "&Exit", 2205, 4170, 1080, 345, "", -1, -1, 11},
@@ -89,6 +70,68 @@ const MainControl MainWindowTable[] = {
     {"Command23", "button", "&Load from q3config.cfg...", 3495, 3510, 2400, 345, "", -1, -1, 25},
 };
 // clang-format on
+
+// A style button of the grid, in the player group and in the server group: the caption, what it
+// applies, and each group's button with its place in the focus order.
+struct StyleCell {
+    const char* caption = nullptr;  // none: no button in this cell
+    int color = -1;
+    int font = -1;
+    const char* player = "";
+    int playerTab = 0;
+    const char* server = "";
+    int serverTab = 0;
+};
+
+// The style buttons row by row: Black and Red; Green and Yellow; Blue and Cyan; Magenta and
+// White; the font buttons in a third column.
+// clang-format off
+const StyleCell StyleGrid[4][3] = {
+    {{"&Black", 0x000000, -1, "Command1", 2, "Command18", 19},
+     {"&Red", 0x0000FF, -1, "Command2", 3, "Command17", 18},
+     {"Q3 Font", -1, 1, "Command19", 21, "Command20", 23}},
+    {{"&Green", 0x00FF00, -1, "Command4", 5, "Command16", 17},
+     {"&Yellow", 0x00FFFF, -1, "Command5", 6, "Command15", 16},
+     {"Alt. Font", -1, 0, "Command21", 22, "Command22", 24}},
+    {{"&Blue", 0xFF0000, -1, "Command3", 4, "Command14", 15},
+     {"&Cyan", 0xFFFF00, -1, "Command7", 8, "Command12", 13}},
+    {{"&Magenta", 0xFF00FF, -1, "Command6", 7, "Command13", 14},
+     {"&White", 0xFFFFFF, -1, "Command8", 9, "Command11", 12}},
+};
+// clang-format on
+
+// The grid's columns and rows in twips, for both groups; the server group's font buttons stand 15
+// lower than its colour buttons.
+constexpr int ColumnLeft[] = {120, 1035, 2160};
+constexpr int ColumnWidth[] = {930, 930, 975};
+constexpr int PlayerGridTop = 705;
+constexpr int ServerGridTop = 2700;
+constexpr int RowPitch = 315;
+constexpr int ServerFontDrop = 15;
+constexpr int StyleButtonHeight = 330;
+
+// Every control of the main window, one row each: the style grid spelled out control by control.
+std::vector<MainControl> MainWindowTable() {
+    std::vector<MainControl> table(std::begin(OtherControls), std::end(OtherControls));
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const StyleCell& cell = StyleGrid[row][column];
+            if (!cell.caption) {
+                continue;
+            }
+            const int left = ColumnLeft[column];
+            const int width = ColumnWidth[column];
+            const int top = row * RowPitch;
+            const int serverDrop = cell.font >= 0 ? ServerFontDrop : 0;
+            table.push_back({cell.player, "button", cell.caption, left, PlayerGridTop + top, width,
+                             StyleButtonHeight, "rtb", cell.color, cell.font, cell.playerTab});
+            table.push_back({cell.server, "button", cell.caption, left,
+                             ServerGridTop + top + serverDrop, width, StyleButtonHeight, "rtb2",
+                             cell.color, cell.font, cell.serverTab});
+        }
+    }
+    return table;
+}
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -338,9 +381,7 @@ class TestForm1 : public QObject {
     }
 
     void exitAndWindowCloseEndTheProgram_data() {
-        QTest::addColumn<bool>("byExitButton");
-        QTest::newRow("Exit") << true;
-        QTest::newRow("close box") << false;
+        test::AddBothWays("byExitButton", "Exit", "close box");
     }
     void exitAndWindowCloseEndTheProgram() {
         QFETCH(bool, byExitButton);
@@ -382,7 +423,7 @@ class TestForm1 : public QObject {
         QTest::addColumn<QString>("editor");
         QTest::addColumn<int>("color");
         QTest::addColumn<int>("font");
-        for (const MainControl& c : MainWindowTable) {
+        for (const MainControl& c : MainWindowTable()) {
             QTest::newRow(c.name) << QString(c.kind) << QString(c.caption)
                                   << QRect(c.left, c.top, c.width, c.height) << QString(c.editor)
                                   << c.color << c.font;
@@ -432,7 +473,7 @@ class TestForm1 : public QObject {
     // group, the fonts, then the controls of our own.
     void tabGoesRoundInTheTablesOrder() {
         QMap<int, QString> expected;
-        for (const MainControl& c : MainWindowTable) {
+        for (const MainControl& c : MainWindowTable()) {
             if (c.tab > 0) {
                 expected.insert(c.tab, c.name);
             }
@@ -856,9 +897,7 @@ class TestForm1 : public QObject {
     }
 
     void creditsLinkThatNoBrowserOpensShowsTheAddress_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("a browser opens") << true;
-        QTest::newRow("no browser") << false;
+        test::AddBothWays("opens", "a browser opens", "no browser");
     }
     void creditsLinkThatNoBrowserOpensShowsTheAddress() {
         QFETCH(bool, opens);

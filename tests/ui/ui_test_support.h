@@ -54,6 +54,14 @@ class ModalWatcher {
     bool fired_ = false;
 };
 
+/// A test run both ways of a yes-or-no: a column `column` and a row for each answer, `whenTrue`
+/// and `whenFalse` the rows' tags.
+inline void AddBothWays(const char* column, const char* whenTrue, const char* whenFalse) {
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenTrue) << true;
+    QTest::newRow(whenFalse) << false;
+}
+
 /// The columns of a layout table test: a control's kind, its caption and its rectangle in twips.
 inline void AddLayoutColumns() {
     QTest::addColumn<QString>("kind");
