@@ -227,8 +227,11 @@ void Form1::SetUpWindow() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFont());
+    // The title bar and the task switcher take these; menus and software centres take the larger
+    // ones from the icon theme by the desktop file's name. Each file is decoded here, before the
+    // window first shows, so the larger ones would only slow the start.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/chromlet-%1.png").arg(size), QSize(size, size));
     }
     setWindowIcon(icon);
