@@ -214,6 +214,14 @@ void UseDarkPalette() {
     dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
     dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
     dark.setColor(QPalette::ToolTipText, QColor(220, 220, 220));
+    // A dark theme's own link and selection colours, as Breeze Dark and the like give them.
+    dark.setColor(QPalette::Link, QColor(61, 174, 233));
+    dark.setColor(QPalette::LinkVisited, QColor(155, 89, 182));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::HighlightedText, QColor(20, 20, 22));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 124));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 124));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 124));
     QApplication::setPalette(dark);
 }
 
