@@ -2,6 +2,8 @@
 // the game, the menus, the notes and messages, the control-code dialog), for a person to look at.
 // scripts/screenshot runs it; it checks nothing.
 //   chromlet-screenshots OUTDIR [--dark] [--language de]
+#include <utility>
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -205,23 +207,24 @@ void Dialogs(Form1& window) {
 
 void UseDarkPalette() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QColor text(220, 220, 220);
+    const QColor disabled(120, 120, 124);
+    // A dark theme's colours, its link and selection colours as Breeze Dark and the like give them.
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, QColor(45, 45, 48)},     {QPalette::WindowText, text},
+        {QPalette::Base, QColor(30, 30, 32)},       {QPalette::Text, text},
+        {QPalette::Button, QColor(55, 55, 58)},     {QPalette::ButtonText, text},
+        {QPalette::ToolTipBase, QColor(60, 60, 64)}, {QPalette::ToolTipText, text},
+        {QPalette::Link, QColor(61, 174, 233)},     {QPalette::LinkVisited, QColor(155, 89, 182)},
+        {QPalette::Highlight, QColor(61, 174, 233)}, {QPalette::HighlightedText, QColor(20, 20, 22)},
+    };
     QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
-    dark.setColor(QPalette::Base, QColor(30, 30, 32));
-    dark.setColor(QPalette::Text, QColor(220, 220, 220));
-    dark.setColor(QPalette::Button, QColor(55, 55, 58));
-    dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
-    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
-    dark.setColor(QPalette::ToolTipText, QColor(220, 220, 220));
-    // A dark theme's own link and selection colours, as Breeze Dark and the like give them.
-    dark.setColor(QPalette::Link, QColor(61, 174, 233));
-    dark.setColor(QPalette::LinkVisited, QColor(155, 89, 182));
-    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
-    dark.setColor(QPalette::HighlightedText, QColor(20, 20, 22));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 124));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 124));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 124));
+    for (const auto& [role, color] : roles) {
+        dark.setColor(role, color);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        dark.setColor(QPalette::Disabled, role, disabled);
+    }
     QApplication::setPalette(dark);
 }
 
