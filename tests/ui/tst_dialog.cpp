@@ -1,4 +1,5 @@
 // The control-code dialog: its layout, its text boxes and the update button.
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -102,6 +103,13 @@ class TestDialog : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order, QStringList({"OKButton", "Text1", "Text2", "Command1", "OKButton"}));
+        // The boxes have no label a screen reader could read out for them.
+        const auto name = [this](const char* box) {
+            return QAccessible::queryAccessibleInterface(dialog->findChild<QLineEdit*>(box))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name("Text1"), QStringLiteral("Player name line"));
+        QCOMPARE(name("Text2"), QStringLiteral("Server name line"));
     }
 
     void textBoxesKeepEveryByte() {
