@@ -11,12 +11,11 @@
 #include "app/translations.h"
 #include "chromlet/product.h"
 #include "ui/form1.h"
+#include "ui/latin1.h"
 
 namespace {
 
-QString FromAscii(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+using chromlet::ui::FromLatin1;
 
 // Qt's own options, which QGuiApplication, QApplication and the X11 platform plugin take out of
 // the arguments as they start (Qt 6.4). The parser knows them too, hidden from --help, so that
@@ -30,7 +29,7 @@ constexpr std::string_view QtFlagOptions[] = {"reverse", "testability", "widgetc
                                               "dograb",  "qdevel",      "qdebug"};
 
 void AddHiddenOption(QCommandLineParser& parser, std::string_view name, bool takesValue) {
-    QCommandLineOption option(FromAscii(name));
+    QCommandLineOption option(FromLatin1(name));
     if (takesValue) {
         option.setValueName(QStringLiteral("value"));
     }
@@ -125,10 +124,10 @@ void ExitWithoutWindow(QtMsgType type, const QMessageLogContext& context, const 
 
 int main(int argc, char* argv[]) {
     // The target game and the recent names are kept in ~/.config/Chromlet/Chromlet.conf.
-    QCoreApplication::setOrganizationName(FromAscii(chromlet::product::Name));
-    QCoreApplication::setApplicationName(FromAscii(chromlet::product::Name));
-    QCoreApplication::setApplicationVersion(FromAscii(chromlet::product::Version));
-    QGuiApplication::setDesktopFileName(FromAscii(chromlet::product::AppId));
+    QCoreApplication::setOrganizationName(FromLatin1(chromlet::product::Name));
+    QCoreApplication::setApplicationName(FromLatin1(chromlet::product::Name));
+    QCoreApplication::setApplicationVersion(FromLatin1(chromlet::product::Version));
+    QGuiApplication::setDesktopFileName(FromLatin1(chromlet::product::AppId));
     {
         QCoreApplication core(argc, argv);
         chromlet::Translations translations(QLocale::system());

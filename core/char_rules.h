@@ -81,6 +81,11 @@ constexpr NameChar AsNameChar(NameChar c) {
 /// on each coloured letter.
 inline constexpr std::size_t MaxPastedChars = std::size_t{1} << 20;
 
+/// What an engine reads of a value: a C string ends at its first zero byte.
+constexpr std::string_view AsCString(std::string_view s) {
+    return s.substr(0, s.find('\0'));
+}
+
 /// The C library's isalnum in the "C" locale, which the engines run in.
 constexpr bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

@@ -214,14 +214,7 @@ NameCodes EncodeNames(TargetGame target, const StyledText& playerName,
 }
 
 bool IsColorCodeAt(TargetGame target, std::string_view code, std::size_t pos) {
-    if (pos + 1 >= code.size()) {
-        return false;
-    }
-    const ColorCodeRule rule = RulesOf(target).colorCodes;
-    if (rule == ColorCodeRule::EscapeDigit) {
-        return code[pos] == ColorEscape && PaletteEntryForDigit(code[pos + 1]) != nullptr;
-    }
-    return CaretCodeAt(rule, code, pos).length > 0;
+    return ReadCodeAt(target, code, pos).length == 2;
 }
 
 PaletteColor ColorOfCodeChar(char c) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/char_rules.h"
 #include "core/color_code.h"
 
 namespace chromlet {
@@ -24,11 +25,6 @@ constexpr int SampleMinutes = 12;
 // 0.58).
 constexpr PackedColor MenuOrange = PackColor(255, 109, 0);
 constexpr PackedColor OpenArenaMenuBlue = PackColor(76, 114, 147);
-
-// A C string ends at its first zero byte.
-std::string_view AsCString(std::string_view s) {
-    return s.substr(0, std::min(s.find('\0'), s.size()));
-}
 
 // The code that switches to a palette colour in the target's form ("^7", or the escape and 7).
 std::string ColorCode(TargetGame target, PaletteColor color) {
@@ -195,8 +191,7 @@ PlaceView ServerBrowser(TargetGame target, const ServerReport& server) {
     }
     const BrowserRule& rule = RulesOf(target).browser;
     view.limit = rule.shownChars;
-    view.overLimit = std::find(server.changes.begin(), server.changes.end(),
-                               NameChange::CutToLength) != server.changes.end();
+    view.overLimit = server.Has(NameChange::CutToLength);
     if (rule.keepsColors) {
         view.lines.push_back(
             {22, 192,

@@ -25,11 +25,6 @@ struct CleanTrace {
     bool unnamed = false;
 };
 
-// A C string ends at its first zero byte.
-std::string_view AsCString(std::string_view in) {
-    return in.substr(0, std::min(in.find('\0'), in.size()));
-}
-
 std::string Clean132(std::string_view in, CleanTrace& trace) {
     in = AsCString(in);
     const int outSize = static_cast<int>(MaxNetName) - 1;  // room for the final zero byte
@@ -87,10 +82,6 @@ std::string Clean132(std::string_view in, CleanTrace& trace) {
         out = UnnamedPlayer;
     }
     return out;
-}
-
-constexpr bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 constexpr bool IsPrintable(char c) {
@@ -161,7 +152,7 @@ std::string CleanIoq3(TargetGame target, std::string_view in, CleanTrace& trace)
         } else {
             spaces = 0;
             ++colorlessLen;
-            if (!black && (IsAsciiLetter(in[i]) || (in[i] >= '0' && in[i] <= '9'))) {
+            if (!black && IsAsciiLetterOrDigit(in[i])) {
                 ++notBlack;
             }
         }
@@ -286,10 +277,6 @@ Report CountedReport(TargetGame target, std::string_view code) {
     report.visible = VisibleLength(target, code);
     return report;
 }
-
-}  // namespace
-
-namespace {
 
 // Counts the bytes that arrive as dots although they were something else.
 std::size_t DotsIn(std::string_view code, std::string_view arrived) {

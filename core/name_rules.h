@@ -3,6 +3,7 @@
 // shows of a server name. Ported from the engines' public engine, game and user-interface code.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -108,6 +109,10 @@ struct ServerReport {
     std::string browserView;
     /// ArrivedAsDots, RefusedCharacter, CutToLength (the browser's cut)
     std::vector<NameChange> changes;
+
+    bool Has(NameChange change) const {
+        return std::find(changes.begin(), changes.end(), change) != changes.end();
+    }
 };
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code);

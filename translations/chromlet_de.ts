@@ -882,10 +882,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Die Serverliste der Testversion ist nicht bekannt: der Name, wie er geschrieben ist.</translation>
     </message>
     <message>
-        <source>The server refuses this name (\, ; or &quot;): the browser shows none.</source>
-        <translation>Der Server lehnt diesen Namen ab (\, ; oder &quot;): Die Serverliste zeigt keinen.</translation>
-    </message>
-    <message>
         <source>The server name as the players&apos; games receive it: colours kept, unprintable characters removed, capitals, %1 characters shown.</source>
         <translation>Der Servername, wie ihn die Spiele der Spieler empfangen: Farben bleiben, nicht druckbare Zeichen entfernt, Großbuchstaben, %1 Zeichen gezeigt.</translation>
     </message>

@@ -46,10 +46,14 @@ constexpr std::string_view Cap(C c) {
     return Palette(c).caption;
 }
 
+// The names the window starts with.
+constexpr std::string_view StartPlayerName = "Player";
+constexpr std::string_view StartServerName = "noname";
+
 // Left, top, width and height in twips, from the top left corner of the client area.
 constexpr ControlSpec Layout[] = {
     {"Label1", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Name:"), 120, 60, 1140, 240},
-    {"rtb", K::Editor, "Player", 105, 330, 3060, 330},
+    {"rtb", K::Editor, StartPlayerName, 105, 330, 3060, 330},
     {"Command1", K::Button, Cap(C::Black), 120, 705, 930, 330},
     {"Command2", K::Button, Cap(C::Red), 1035, 705, 930, 330},
     {"Command19", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Q3 Font"), 2160, 705, 975,
@@ -64,7 +68,7 @@ constexpr ControlSpec Layout[] = {
     {"Command8", K::Button, Cap(C::White), 1035, 1650, 930, 330},
     {"Label5", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Server name:"), 120, 2055, 1140,
      240},
-    {"rtb2", K::Editor, "noname", 105, 2325, 3060, 330},
+    {"rtb2", K::Editor, StartServerName, 105, 2325, 3060, 330},
     {"Command18", K::Button, Cap(C::Black), 120, 2700, 930, 330},
     {"Command17", K::Button, Cap(C::Red), 1035, 2700, 930, 330},
     {"Command20", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Q3 Font"), 2160, 2715, 975,
@@ -569,7 +573,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         }
         return true;
     };
-    if (!untouched(*rtb_, "Player") || !untouched(*rtb2_, "noname")) {
+    if (!untouched(*rtb_, StartPlayerName) || !untouched(*rtb2_, StartServerName)) {
         const NameCodes codes = EncodeNames(game_->Target(), *rtb_, *rtb2_);
         if (!KeepUnwrittenNames(game_->Target(), codes.player, codes.server)) {
             qWarning("Chromlet could not keep the names in %s", qPrintable(QSettings().fileName()));

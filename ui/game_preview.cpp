@@ -81,10 +81,6 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
              DecodeCode(target, player.cleaned)});
     }
     rows.push_back({QString(), DecodeCode(target, server.code)});
-    const auto serverChanged = [&](NameChange change) {
-        return std::find(server.changes.begin(), server.changes.end(), change) !=
-               server.changes.end();
-    };
     if (server.dots > 0) {
         rows.push_back({QCoreApplication::translate(
                             "chromlet::ui::GamePreview",
@@ -92,13 +88,10 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
                             "font arrive as dots):"),
                         DecodeCode(target, server.arrived)});
     }
-    if (serverChanged(NameChange::RefusedCharacter)) {
-        rows.push_back({QCoreApplication::translate(
-                            "chromlet::ui::GamePreview",
-                            "The server refuses this name (\\, ; or \"): the browser shows none."),
-                        MemoryStyledText()});
+    if (server.Has(NameChange::RefusedCharacter)) {
+        rows.push_back({RefusedServerNameNote(), MemoryStyledText()});
     } else if (!server.browserView.empty()) {
-        rows.push_back({serverChanged(NameChange::CutToLength)
+        rows.push_back({server.Has(NameChange::CutToLength)
                             ? QCoreApplication::translate("chromlet::ui::GamePreview",
                                                           "In the game's server browser (cut to %1 "
                                                           "characters):")
@@ -108,6 +101,12 @@ std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& play
                         DecodeCode(target, server.browserView)});
     }
     return rows;
+}
+
+QString RefusedServerNameNote() {
+    return QCoreApplication::translate(
+        "chromlet::ui::GamePreview",
+        "The server refuses this name (\\, ; or \"): the browser shows none.");
 }
 
 GamePreview::GamePreview(QWidget* parent) : QAbstractScrollArea(parent) {

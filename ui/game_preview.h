@@ -31,6 +31,9 @@ struct PreviewRow {
 std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& player,
                                        const ServerReport& server);
 
+/// Said wherever the server browser would show a server name the server refuses.
+QString RefusedServerNameNote();
+
 /// Draws its rows on a dark, console-like background with the game's drop shadow: from the
 /// game's own charset when it has one, else in a bold desktop font with characters in the
 /// alternative font slanted and underlined with dots. A row wider than the preview wraps; rows

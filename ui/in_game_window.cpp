@@ -12,6 +12,7 @@
 
 #include "ui/charset_painter.h"
 #include "ui/charset_source.h"
+#include "ui/game_preview.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
 
@@ -28,10 +29,6 @@ QFont TitleFont() {
 
 QFont NoteFont() {
     return UiFont(8.25);
-}
-
-bool Changed(const ServerReport& server, NameChange change) {
-    return std::find(server.changes.begin(), server.changes.end(), change) != server.changes.end();
 }
 
 }  // namespace
@@ -89,9 +86,8 @@ QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& 
         return InGameWindow::tr(
             "The test release's server browser is not known: the name as written.");
     }
-    if (Changed(server, NameChange::RefusedCharacter)) {
-        return InGameWindow::tr(
-            "The server refuses this name (\\, ; or \"): the browser shows none.");
+    if (server.Has(NameChange::RefusedCharacter)) {
+        return RefusedServerNameNote();
     }
     if (RulesOf(target).browser.keepsColors) {
         return InGameWindow::tr(

@@ -3,15 +3,14 @@
 #include <QSettings>
 
 #include "core/coded_name.h"
+#include "ui/latin1.h"
 
 namespace chromlet::ui {
 
 namespace {
 
 QString GroupOf(TargetGame target) {
-    const std::string_view key = TargetKey(target);
-    return QStringLiteral("recentNames/") +
-           QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    return QStringLiteral("recentNames/") + FromLatin1(TargetKey(target));
 }
 
 QByteArray Bytes(std::string_view s) {
