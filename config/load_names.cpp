@@ -7,12 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "config/seta_reader.h"
 #include "core/char_rules.h"
 #include "core/coded_name.h"
 #include "core/color_code.h"
+#include "core/name_input.h"
 
 namespace chromlet {
 
@@ -24,35 +24,18 @@ struct DecodedValue {
     bool cut = false;      ///< the name was longer than MaxNameChars (core/char_rules.h)
 };
 
-// The one place where a stored value becomes styled text: decoded as Paste coded name decodes a
-// pasted name, so that both code forms read alike in every target, and without what a name
-// cannot hold.
+// A stored value decoded as Paste coded name decodes a pasted name, so that both code forms read
+// alike in every target, and let into the name as the editors let anything in: what a name
+// cannot hold (a quote or a line break would break the line written back, every engine ends a
+// value at NUL) is left out, and an alternative-font character only the standard font can carry
+// keeps its byte.
 DecodedValue DecodeValue(TargetGame target, std::string_view value) {
-    const MemoryStyledText decoded = DecodeAnyCode(target, value);
-    const std::string text = decoded.Text();
+    LeftOut leftOut;
     DecodedValue result;
-    std::string kept;
-    std::vector<CharStyle> styles;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        CharStyle style = decoded.StyleAt(i);
-        // A character the name cannot hold in the alternative font (a decoded 80, A2 or 8A) is
-        // kept as the standard-font character of the same byte, which the game gets alike. What
-        // is left (a quote or a line break would break the line written back, every engine ends a
-        // value at NUL, no other control character belongs in a name) is left out.
-        const NameChar c = AsNameChar({static_cast<unsigned char>(text[i]), style.Q3Font});
-        style.Q3Font = c.q3Font;
-        if (!IsNameChar(c.code)) {
-            result.leftOut = true;
-            continue;
-        }
-        if (kept.size() == MaxNameChars) {
-            result.cut = true;
-            break;
-        }
-        kept.push_back(static_cast<char>(c.code));
-        styles.push_back(style);
-    }
-    result.name = MemoryStyledText(std::move(kept), std::move(styles));
+    result.name = AcceptStyled(DecodeAnyCode(target, value), MaxNameChars, leftOut);
+    result.cut = leftOut.cut;
+    leftOut.cut = false;
+    result.leftOut = leftOut.Any();
     return result;
 }
 
