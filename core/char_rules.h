@@ -91,6 +91,11 @@ constexpr bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+/// The C library's toupper in the "C" locale: a to z become A to Z, every other byte stays.
+constexpr char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 /// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
 /// which would end it, and the control characters no name holds. The escape byte stays: the test
 /// release's colour codes are made of it. Double quotes are the line's own business.

@@ -214,8 +214,7 @@ std::string BrowserView(TargetGame target, std::string_view arrived, std::size_t
             }
             ++i;
         } else if (IsPrintable(cut[i])) {
-            const char c = cut[i];
-            view.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+            view.push_back(AsciiUpper(cut[i]));
             ++shown;
         }
     }

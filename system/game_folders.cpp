@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/char_rules.h"
+
 namespace chromlet {
 
 namespace {
@@ -43,20 +45,14 @@ bool IsFolder(const std::string& path) {
 }
 
 bool HasExtensionPk3(std::string_view name) {
-    if (name.size() < 4) {
-        return false;
-    }
-    std::string ext(name.substr(name.size() - 4));
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return ext == ".pk3";
+    constexpr std::string_view Extension = ".PK3";
+    return name.size() >= Extension.size() &&
+           std::equal(Extension.begin(), Extension.end(), name.end() - Extension.size(),
+                      [](char ext, char c) { return ext == AsciiUpper(c); });
 }
 
 int PathChar(char c) {
-    int v = static_cast<signed char>(c);
-    if (v >= 'a' && v <= 'z') {
-        v -= 'a' - 'A';
-    }
+    const int v = static_cast<signed char>(AsciiUpper(c));
     return v == '\\' || v == ':' ? '/' : v;
 }
 
