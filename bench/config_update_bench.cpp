@@ -122,7 +122,8 @@ void Time(Timing& best, const std::function<void()>& work) {
 }
 
 bool Update(const QString& path, chromlet::TargetGame target = chromlet::TargetGame::Q3Test) {
-    const chromlet::UpdateResult result = ConfigUpdater(path, NameLine, ServerLine, {target});
+    const chromlet::UpdateResult result =
+        ConfigUpdater(path, NameLine, ServerLine, {target, false, true});
     if (!result.Ok()) {
         std::fprintf(stderr, "%s\n", qPrintable(chromlet::DescribeFailure(result)));
     }

@@ -84,6 +84,15 @@ void ChunkWriter::WriteOut(const char* data, qint64 size) {
         reason_ = SystemReason(injected);
         return;
     }
+    // Looked at a chunk at a time, not a piece at a time: the engines stop reading a file at its
+    // first zero byte.
+    if (!firstZero_) {
+        if (const void* zero = std::memchr(data, 0, static_cast<std::size_t>(size))) {
+            firstZero_ =
+                written_ + static_cast<std::uint64_t>(static_cast<const char*>(zero) - data);
+        }
+    }
+    written_ += static_cast<std::uint64_t>(size);
     // A write that takes only part (a disk filling up) is repeated with the rest: the repeat
     // either goes through or fails with the system's reason, where the short write has none.
     while (size > 0) {

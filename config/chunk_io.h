@@ -5,7 +5,9 @@
 #include <QIODevice>
 #include <QString>
 
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -63,6 +65,11 @@ class ChunkWriter {
     /// Writes what is still collected; false if this or any earlier write failed.
     bool Flush();
 
+    /// The bytes handed to the device so far; after Flush, all of them.
+    std::uint64_t Written() const { return written_; }
+    /// Where the first zero byte among them stands; nullopt while there is none.
+    std::optional<std::uint64_t> FirstZero() const { return firstZero_; }
+
     bool Failed() const { return !reason_.isEmpty(); }
     /// The reason the write failed, as the system gave it; empty while none has.
     const QString& Reason() const { return reason_; }
@@ -77,6 +84,8 @@ class ChunkWriter {
     UpdateStep step_;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
+    std::uint64_t written_ = 0;
+    std::optional<std::uint64_t> firstZero_;
     QString reason_;
     int errorNumber_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 
 #include <cerrno>
@@ -18,18 +19,15 @@
 
 #include "config/chunk_io.h"
 #include "config/fault_seam.h"
-#include "config/filter_pass.h"
-#include "config/line_end_pass.h"
 #include "config/new_file.h"
 #include "config/regular_file.h"
+#include "config/update_passes.h"
 #include "core/char_rules.h"
+#include "core/config_limits.h"
 
 namespace chromlet {
 
 namespace {
-
-// How the test release's new lines end: like lines that came from a file with LF line ends.
-constexpr std::string_view TestReleaseNewLineEnd = "\n\r\n";
 
 // A second copy of the program waits this long for the lock, then gives up. An update of even a
 // huge file takes well under a second.
@@ -44,9 +42,6 @@ constexpr qint64 RecheckChunkSize = 256 * 1024;
 // Files made beside the configuration file are named after it with up to this many bytes more:
 // the replacement's ".XXXXXX" and the side copy's "_" and six letters.
 constexpr qsizetype LongestSuffix = 7;
-
-// The first pass, which copies the file to the side copy.
-using FirstPass = bool (*)(ChunkReader&, ChunkWriter&);
 
 bool Fail(UpdateResult& result, UpdateStep step, const QString& file, const QString& reason,
           int errorNumber = 0) {
@@ -269,28 +264,35 @@ Change WhatChanged(const QString& path, const RegularFile& config, const Recheck
     return {};
 }
 
-// The second pass and the new lines: the file rebuilt from the side copy.
-void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out, const std::string& nameLine,
-             const std::string& serverLine) {
-    std::string_view end = TestReleaseNewLineEnd;
-    if (CodeFormOf(target) == CodeForm::Escape) {
-        if (!CopyWithoutOldLines(in, out)) {
-            return;
-        }
-    } else {
-        const KeptLines kept = CopyWithoutOldLinesAsTheyEnd(in, out);
-        if (!kept.copied) {
-            return;
-        }
-        end = BytesOf(kept.ends.Most());
-        if (kept.lastLineOpen) {
-            out.Write(end);
-        }
+// Whether the game reads the rewritten file whole at start-up; else fails saying why.
+bool ReadWholeByTheGame(UpdateResult& result, TargetGame target, const struct stat& status,
+                        const ChunkWriter& out) {
+    result.oldBytes = static_cast<std::uint64_t>(status.st_size);
+    result.newBytes = out.Written();
+    result.fileLimit = MaxConfigFileBytes(target);
+    result.fileFault = CheckConfigFile(target, out.Written(), out.FirstZero());
+    switch (result.fileFault) {
+        case FileFault::None:
+            return true;
+        case FileFault::TooLarge:
+            //: %1 and %2 are numbers of bytes.
+            return Fail(result, UpdateStep::CheckFile, result.configPath,
+                        QCoreApplication::translate(
+                            "chromlet::ConfigUpdater",
+                            "with the new names it would hold %1 bytes, but the game reads a "
+                            "configuration file of at most %2 bytes and ignores a longer one "
+                            "entirely")
+                            .arg(QLocale().toString(quint64(result.newBytes)))
+                            .arg(QLocale().toString(quint64(result.fileLimit))));
+        case FileFault::ZeroByte:
+            return Fail(result, UpdateStep::CheckFile, result.configPath,
+                        QCoreApplication::translate(
+                            "chromlet::ConfigUpdater",
+                            "it holds a zero byte at byte %1, where the game stops reading it, so "
+                            "the game would never read the new names")
+                            .arg(QLocale().toString(quint64(*out.FirstZero() + 1))));
     }
-    out.Write(nameLine);
-    out.Write(end);
-    out.Write(serverLine);
-    out.Write(end);
+    return true;
 }
 
 // Both passes, and the replacement of the side file and of the configuration file.
@@ -346,8 +348,7 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
                          QFileDevice::DontCloseHandle)) {
         return Fail(result, UpdateStep::ReadConfig, path, configFile.errorString());
     }
-    const FirstPass firstPass =
-        CodeFormOf(options.target) == CodeForm::Escape ? NormaliseLineEnds : CopyUnchanged;
+    const FirstPass firstPass = FirstPassOf(options.target);
     {
         ChunkReader in(configFile, UpdateStep::ReadConfig);
         ChunkWriter out(side.Device(), UpdateStep::WriteSideFile);
@@ -397,6 +398,9 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
     if (const Change change = WhatChanged(path, config, recheck.get()); !change.what.isEmpty()) {
         return Fail(result, UpdateStep::CheckConfigUnchanged, path, change.what, change.error);
     }
+    if (!options.writeUnreadFile && !ReadWholeByTheGame(result, options.target, status, out)) {
+        return false;
+    }
     if (!side.Publish()) {
         return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Reason(),
                     side.ErrorNumber());
@@ -410,6 +414,39 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
 }
 
 }  // namespace
+
+UpdateResult CheckNewLines(const std::string& nameLine, const std::string& serverLine) {
+    UpdateResult result;
+    // A line break would split a new line in two, and the second half would survive every later
+    // update, since it no longer starts like a name or server-name line.
+    if (!IsConfigLine(nameLine) || !IsConfigLine(serverLine)) {
+        Fail(result, UpdateStep::CheckLines, QString(),
+             !IsConfigLine(nameLine)
+                 ? QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The name line holds a line break.")
+                 : QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The server-name line holds a line break."));
+        return result;
+    }
+    // The engine would cut a longer line and run the rest of it as console commands.
+    if (!IsLineReadWhole(nameLine) || !IsLineReadWhole(serverLine)) {
+        const bool name = !IsLineReadWhole(nameLine);
+        const QString text =
+            name ? QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The name line has %L1 bytes, but the game reads "
+                                               "at most %L2 bytes of a line and runs the rest of "
+                                               "it as console commands.")
+                 : QCoreApplication::translate("chromlet::ConfigUpdater",
+                                               "The server-name line has %L1 bytes, but the game "
+                                               "reads at most %L2 bytes of a line and runs the "
+                                               "rest of it as console commands.");
+        Fail(result, UpdateStep::CheckLineLength, QString(),
+             text.arg((name ? nameLine : serverLine).size()).arg(MaxConfigLineBytes));
+        return result;
+    }
+
+    return result;
+}
 
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
                            const std::string& serverLine, const UpdateOptions& options) {
@@ -430,15 +467,9 @@ UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
     result.sideFileExisted =
         lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0;
 
-    // A line break would split a new line in two, and the second half would survive every later
-    // update, since it no longer starts like a name or server-name line.
-    if (!IsConfigLine(nameLine) || !IsConfigLine(serverLine)) {
-        Fail(result, UpdateStep::CheckLines, QString(),
-             !IsConfigLine(nameLine)
-                 ? QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The name line holds a line break.")
-                 : QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The server-name line holds a line break."));
+    if (const UpdateResult refused = CheckNewLines(nameLine, serverLine); !refused.Ok()) {
+        result.failedStep = refused.failedStep;
+        result.reason = refused.reason;
         return result;
     }
 

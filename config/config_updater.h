@@ -7,6 +7,7 @@
 #include <string>
 
 #include "config/update_step.h"
+#include "core/config_limits.h"
 #include "core/target_game.h"
 
 namespace chromlet {
@@ -25,6 +26,9 @@ struct UpdateOptions {
     /// Writes a read-only file (one its owner may not write) anyway, and leaves it read-only.
     /// Without it such a file is refused before anything is written (UpdateStep::ConfigReadOnly).
     bool writeReadOnly = false;
+    /// Writes the file even where the target's engine would not read it whole (CheckFile). Only
+    /// the benchmarks set it, which time the updater on files far larger than any engine reads.
+    bool writeUnreadFile = false;
 };
 
 /// The outcome of ConfigUpdater. It never throws; every failure is described here.
@@ -39,6 +43,12 @@ struct UpdateResult {
     int errorNumber = 0;  ///< the system's error number (errno) of the failure, where there was one
     SideFileState sideFile = SideFileState::Untouched;
     bool sideFileExisted = false;  ///< something stood at the side file's name before the update
+    /// For CheckFile: why the game would not read the new file whole, how long the file is now
+    /// and how long it would have been.
+    FileFault fileFault = FileFault::None;
+    std::uint64_t oldBytes = 0;
+    std::uint64_t newBytes = 0;
+    std::uint64_t fileLimit = 0;  ///< MaxConfigFileBytes of the target
 
     bool Ok() const { return failedStep == UpdateStep::None; }
     /// The file is read-only and nothing was written: ask whether to write it anyway
@@ -59,6 +69,11 @@ struct UpdateResult {
 /// lines, and on a tie LF before CR LF before CR); a last line without a line end gets that line
 /// end before them.
 ///
+/// Nothing is written that the game would not read as written: a line longer than the engine
+/// runs whole (IsLineReadWhole) is refused before any file is touched (CheckLineLength), and a
+/// new file the target's engine would not read whole at start-up (CheckConfigFile: too large for
+/// its command buffer, or holding a zero byte) before it is put in place (CheckFile).
+///
 /// Only a regular file is read or replaced, and a read-only one only with
 /// UpdateOptions::writeReadOnly. The copy is made under a new name and renamed over path + "_",
 /// so whatever stood there (a link to another file, the file itself) is replaced, never written
@@ -69,6 +84,11 @@ struct UpdateResult {
 /// size.
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
                            const std::string& serverLine, const UpdateOptions& options = {});
+
+/// The check ConfigUpdater makes of the two lines before it touches any file: a line break
+/// (CheckLines) or a line longer than the engine reads whole (CheckLineLength) refuses them. Ok
+/// when both lines may be written.
+UpdateResult CheckNewLines(const std::string& nameLine, const std::string& serverLine);
 
 /// A message for the user in two or three short sentences: what failed, what to do, and the state
 /// of the files where it is not plain. For a read-only file (IsReadOnlyRefusal) a question whether

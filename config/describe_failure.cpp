@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 #include <cerrno>
@@ -35,6 +36,8 @@ struct StepHeadline {
 };
 constexpr StepHeadline Headlines[] = {
     {UpdateStep::CheckPath,
+     QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1: %2.")},
+    {UpdateStep::CheckFile,
      QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not update %1: %2.")},
     {UpdateStep::OpenConfigForReading,
      QT_TRANSLATE_NOOP("chromlet::DescribeFailure", "Could not open %1 (%2).")},
@@ -75,8 +78,37 @@ QString Headline(UpdateStep step) {
     return QCoreApplication::translate("chromlet::DescribeFailure", text);
 }
 
+// What to do about a file the game would not read whole.
+QString FileAdvice(const UpdateResult& result) {
+    if (result.fileFault == FileFault::ZeroByte) {
+        return QCoreApplication::translate(
+            "chromlet::DescribeFailure",
+            "Remove the zero byte (the game never writes one), then try again.");
+    }
+    if (result.oldBytes > result.fileLimit) {
+        //: %1 is a number of bytes.
+        return QCoreApplication::translate(
+                   "chromlet::DescribeFailure",
+                   "It holds %1 bytes already, so the game ignores it as it is: remove lines it "
+                   "does not need (old binds and aliases), then try again.")
+            .arg(QLocale().toString(quint64(result.oldBytes)));
+    }
+    return QCoreApplication::translate(
+        "chromlet::DescribeFailure",
+        "Shorten the names or use fewer colour changes, or remove lines the file does not need "
+        "(old binds and aliases), then try again.");
+}
+
 // What to do about it; empty where there is nothing the user can do but try again.
 QString Advice(const UpdateResult& result) {
+    if (result.failedStep == UpdateStep::CheckLineLength) {
+        return QCoreApplication::translate(
+            "chromlet::DescribeFailure",
+            "Shorten the name, or use fewer colour changes: each one takes two bytes.");
+    }
+    if (result.failedStep == UpdateStep::CheckFile) {
+        return FileAdvice(result);
+    }
     if (result.failedStep == UpdateStep::CheckConfigUnchanged) {
         return QCoreApplication::translate(
             "chromlet::DescribeFailure",
@@ -129,6 +161,7 @@ QString FileState(const UpdateResult& result) {
         case UpdateStep::None:
         case UpdateStep::CheckPath:
         case UpdateStep::CheckLines:
+        case UpdateStep::CheckLineLength:
         case UpdateStep::OpenConfigForReading:
         case UpdateStep::ConfigReadOnly:
         case UpdateStep::LockConfig:
@@ -164,6 +197,11 @@ QString DescribeFailure(const UpdateResult& result) {
                              "chromlet::DescribeFailure",
                              "%1 A configuration line must be a single line; nothing was written.")
                              .arg(result.reason);
+            break;
+        case UpdateStep::CheckLineLength:
+            sentences << result.reason
+                      << QCoreApplication::translate("chromlet::DescribeFailure",
+                                                     "Nothing was written.");
             break;
         case UpdateStep::ConfigReadOnly:
             //: The question of a box whose buttons write the file anyway or cancel.

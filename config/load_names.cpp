@@ -12,6 +12,8 @@
 #include "core/char_rules.h"
 #include "core/coded_name.h"
 #include "core/color_code.h"
+#include "core/config_limits.h"
+#include "core/name_fit.h"
 #include "core/name_input.h"
 
 namespace chromlet {
@@ -21,19 +23,22 @@ namespace {
 struct DecodedValue {
     MemoryStyledText name;
     bool leftOut = false;  ///< characters a name cannot hold were left out
-    bool cut = false;      ///< the name was longer than MaxNameChars (core/char_rules.h)
+    bool cut = false;      ///< the name did not fit its configuration line (core/name_fit.h)
 };
 
 // A stored value decoded as Paste coded name decodes a pasted name, so that both code forms read
 // alike in every target, and let into the name as the editors let anything in: what a name
 // cannot hold (a quote or a line break would break the line written back, every engine ends a
-// value at NUL) is left out, and an alternative-font character only the standard font can carry
-// keeps its byte.
-DecodedValue DecodeValue(TargetGame target, std::string_view value) {
+// value at NUL) is left out, an alternative-font character only the standard font can carry
+// keeps its byte, and the name is cut where its line, written back, would be longer than the
+// game reads whole.
+DecodedValue DecodeValue(const NameLine& line, std::string_view value) {
     LeftOut leftOut;
     DecodedValue result;
-    result.name = AcceptStyled(DecodeAnyCode(target, value), MaxNameChars, leftOut);
-    result.cut = leftOut.cut;
+    MemoryStyledText name = AcceptStyled(DecodeAnyCode(line.target, value), MaxNameChars, leftOut);
+    const std::size_t fits = FittingLength(line, MemoryStyledText(), {}, name);
+    result.cut = fits < name.Length();
+    result.name = AcceptStyled(name, fits, leftOut);
     leftOut.cut = false;
     result.leftOut = leftOut.Any();
     return result;
@@ -103,8 +108,11 @@ LoadedNames LoadNames(const QString& path, TargetGame target) {
     if (!loaded.Ok()) {
         return loaded;
     }
-    const DecodedValue playerName = DecodeValue(target, *player);
-    const DecodedValue serverName = DecodeValue(target, *server);
+    const DecodedValue playerName = DecodeValue({target, NameLineStart, {}}, *player);
+    NameLine serverLine{target, ServerLineStart, {}};
+    MemoryStyledText encoded = playerName.name;
+    BuildCode(target, encoded, serverLine.digitBefore);
+    const DecodedValue serverName = DecodeValue(serverLine, *server);
     loaded.playerName = playerName.name;
     loaded.serverName = serverName.name;
 
@@ -112,18 +120,20 @@ LoadedNames LoadNames(const QString& path, TargetGame target) {
     if (QString form = FormNote(target, *player, *server, stored.ends); !form.isEmpty()) {
         notes << form;
     }
-    const int bound = static_cast<int>(MaxNameChars);
+    //: %1 is a number of bytes.
     if (playerName.cut) {
         notes << QCoreApplication::translate(
-            "chromlet::LoadNames",
-            "The player name was cut to %n characters, the longest name the game keeps.", nullptr,
-            bound);
+                     "chromlet::LoadNames",
+                     "The player name was cut where its configuration line reaches %L1 bytes, "
+                     "the most the game reads of a line.")
+                     .arg(MaxConfigLineBytes);
     }
     if (serverName.cut) {
         notes << QCoreApplication::translate(
-            "chromlet::LoadNames",
-            "The server name was cut to %n characters, the longest name the game keeps.", nullptr,
-            bound);
+                     "chromlet::LoadNames",
+                     "The server name was cut where its configuration line reaches %L1 bytes, "
+                     "the most the game reads of a line.")
+                     .arg(MaxConfigLineBytes);
     }
     if (playerName.leftOut) {
         notes << QCoreApplication::translate(

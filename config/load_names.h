@@ -25,8 +25,8 @@ struct LoadedNames {
     MemoryStyledText serverName;  ///< the decoded server name, when both were found
     /// For the window, beside the loaded names: one short sentence for each thing the user
     /// should know, translated; empty when there is none. It says that the file was written for
-    /// another game than the one chosen, that a name was cut to the longest name the game keeps,
-    /// and that characters a name cannot hold were left out.
+    /// another game than the one chosen, that a name was cut where its configuration line would be
+    /// longer than the game reads whole, and that characters a name cannot hold were left out.
     QString note;
 
     bool Ok() const {
@@ -41,7 +41,8 @@ struct LoadedNames {
 /// Paste coded name decodes a pasted name: escape codes and the caret codes `target`'s engine
 /// reads, in every target. A name holds only characters a name may hold: a control character
 /// (codes 0 to 31 and 127, NUL among them) or a quote or line break of the alternative font is
-/// left out with its style, and a name is cut to the longest the game keeps; the note says so.
+/// left out with its style, and a name is cut where its configuration line, written back for
+/// `target`, would be longer than the game reads whole; the note says so.
 ///
 /// The file's form, for the note: the colour codes in the two values, where they hold codes of
 /// one form only (the escape and a digit: the test release; a caret and a digit: a later engine);

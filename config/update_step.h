@@ -9,6 +9,7 @@ enum class UpdateStep {
     None,                  ///< nothing failed
     CheckPath,             ///< the path cannot name a file (a NUL in it, a name too long)
     CheckLines,            ///< a new line holds CR or LF; refused before any file was touched
+    CheckLineLength,       ///< a new line is longer than the engine reads whole; refused likewise
     OpenConfigForReading,  ///< the configuration file is missing, unreadable or no regular file
     ConfigReadOnly,        ///< the file is read-only (its owner may not write it); nothing written
     LockConfig,            ///< another update of the same file holds its lock, or it cannot be made
@@ -19,6 +20,7 @@ enum class UpdateStep {
     OpenConfigForWriting,  ///< the replacement file cannot be made, or the file may not be replaced
     ReadSideFile,          ///< reading the side copy back while filtering it
     WriteConfig,           ///< writing the replacement file
+    CheckFile,             ///< the new file would not be read whole by the game; nothing published
     CheckConfigUnchanged,  ///< another program changed the configuration file during the update
     ReplaceSideFile,       ///< the new side copy cannot take the side file's name
     ReplaceConfig,         ///< the finished replacement cannot take the configuration file's place

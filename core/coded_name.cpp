@@ -4,6 +4,7 @@
 
 #include "core/char_rules.h"
 #include "core/color_code.h"
+#include "core/config_limits.h"
 
 namespace chromlet {
 
@@ -157,7 +158,7 @@ std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view co
     line.push_back(CaretEscape);
     line.push_back(Palette(PaletteColor::White).digit);
     line.push_back('"');
-    if (line.size() > MaxConsoleLine) {
+    if (line.size() > MaxConsoleLine || !IsLineReadWhole(line)) {
         return std::nullopt;
     }
     return line;

@@ -36,6 +36,7 @@ void LeftOut::Add(const LeftOut& other) {
     lineBreaks = lineBreaks || other.lineBreaks;
     quotes = quotes || other.quotes;
     cut = cut || other.cut;
+    lineFull = lineFull || other.lineFull;
 }
 
 std::string AcceptText(std::u16string_view text, LineBreaks lineBreaks, std::size_t room,

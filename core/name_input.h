@@ -26,9 +26,12 @@ struct LeftOut {
     bool quotes = false;      ///< double quotes were left out
     /// More came than the name had room for, or than is read of a pasted text (MaxPastedChars).
     bool cut = false;
+    /// What came would have made the name's configuration line longer than the engine reads
+    /// whole (MaxConfigLineBytes); the rest was left out.
+    bool lineFull = false;
 
     bool Any() const {
-        return !notLatin1.empty() || !controls.empty() || lineBreaks || quotes || cut;
+        return !notLatin1.empty() || !controls.empty() || lineBreaks || quotes || cut || lineFull;
     }
     /// Adds what `other` left out.
     void Add(const LeftOut& other);

@@ -5,6 +5,7 @@
 
 #include "core/char_rules.h"
 #include "core/color_code.h"
+#include "core/config_limits.h"
 
 namespace chromlet {
 
@@ -196,7 +197,15 @@ constexpr std::size_t InfoValueLimit(std::string_view key) {
 }
 
 CountLimit Limit(std::size_t count, std::size_t limit, CountLimit::Kind kind) {
-    return {limit, kind, count > limit};
+    return {limit, kind, count > limit, count};
+}
+
+// The info string pair \sv_hostname\value of a default server, beside its other settings, must
+// stay below MaxInfoString bytes (Info_SetValueForKey); a setting that no longer fits is left out.
+std::size_t ServerInfoRoom(TargetGame target) {
+    const std::size_t others = RulesOf(target).serverInfoOthers;
+    const std::size_t pair = std::string_view("\\sv_hostname\\").size();
+    return others + pair < MaxInfoString - 1 ? MaxInfoString - 1 - others - pair : 0;
 }
 
 // The browser keeps the first bytes, then Q_CleanStr (or OpenArena's Q_CleanStrWithColor, which
@@ -288,20 +297,35 @@ std::size_t DotsIn(std::string_view code, std::string_view arrived) {
 
 }  // namespace
 
+bool IsWorthAMark(const CountLimit& limit) {
+    switch (limit.kind) {
+        case CountLimit::Kind::InfoString:
+            return limit.over;
+        case CountLimit::Kind::ConfigLine:
+        case CountLimit::Kind::ServerInfoRoom:
+            return limit.over || limit.count * 10 >= limit.limit * 9;
+        default:
+            return true;
+    }
+}
+
 NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
     NameReport report = CountedReport<NameReport>(target, code);
     report.cleaned = report.code;
     report.arrived = AsArrived(target, code);
+    using Kind = CountLimit::Kind;
+    const CountLimit line = Limit(report.bytes, MaxValueBytes(NameLineStart), Kind::ConfigLine);
     if (target == TargetGame::Q3Test) {
+        report.limits = {line};
         return report;
     }
 
-    using Kind = CountLimit::Kind;
     report.limits = {
         Limit(report.bytes, MaxNetName - 1, Kind::KeptByGame),
         Limit(report.bytes, MaxNameLength - 1, Kind::SeenByOthers),
         Limit(report.bytes, SettingsFieldChars, Kind::SettingsField),
         Limit(report.bytes, InfoValueLimit("name"), Kind::InfoString),
+        line,
     };
 
     if (HasRefusedCharacter(code)) {
@@ -339,22 +363,29 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
 ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
     ServerReport report = CountedReport<ServerReport>(target, code);
     report.arrived = AsArrived(target, code);
+    using Kind = CountLimit::Kind;
+    const CountLimit line = Limit(report.bytes, MaxValueBytes(ServerLineStart), Kind::ConfigLine);
     if (target == TargetGame::Q3Test) {
+        report.limits = {line};
         return report;
     }
 
-    using Kind = CountLimit::Kind;
     const BrowserRule& browser = RulesOf(target).browser;
     const std::string whole =
         BrowserView(target, report.arrived, std::string::npos, std::string::npos);
     report.browserView = BrowserView(target, report.arrived, browser.keptBytes, browser.shownChars);
     const bool cut = VisibleLength(target, report.browserView) < VisibleLength(target, whole);
-    report.limits.push_back({browser.shownChars, Kind::InGameBrowser, cut});
+    report.limits.push_back(
+        {browser.shownChars, Kind::InGameBrowser, cut, VisibleLength(target, whole)});
     if (RulesOf(target).cleaning != NameCleaning::Q3_132) {
         // ioquake3's engine, which OpenArena runs too
         report.limits.push_back(Limit(report.bytes, IoQ3ServerListBytes, Kind::IoQ3ServerList));
     }
     report.limits.push_back(Limit(report.bytes, InfoValueLimit("sv_hostname"), Kind::InfoString));
+    if (const std::size_t room = ServerInfoRoom(target); room > 0) {
+        report.limits.push_back(Limit(report.bytes, room, Kind::ServerInfoRoom));
+    }
+    report.limits.push_back(line);
 
     if (HasRefusedCharacter(code)) {
         report.browserView.clear();

@@ -72,19 +72,32 @@ struct CountLimit {
         InfoString,      ///< bytes of the value an info string takes whole (1017 for a name, 1010
                          ///< for a server name); other settings share the string, so it is
                          ///< the most there can be
+        ConfigLine,      ///< bytes of the value its configuration line holds for the engine to
+                         ///< read the line whole (1011 for a name, 1004 for a server name); the
+                         ///< engine runs the rest of a longer line as console commands
+        ServerInfoRoom,  ///< bytes of a server name a default server's settings string has room
+                         ///< for beside its other settings (609 in ioquake3, 222 in OpenArena);
+                         ///< a longer name pushes settings such as the game type out of it
     } kind;
-    bool over;  ///< something of the name is lost there
+    bool over;              ///< something of the name is lost there
+    std::size_t count = 0;  ///< what is held against the limit: the value's bytes
 };
+
+/// Whether a limit is worth a mark beside the counts. The places of the game always are; the
+/// engine's large buffers only where a name comes within a tenth of them or over, and the info
+/// string, which the configuration line's bound lies within, only where a name is over it.
+bool IsWorthAMark(const CountLimit& limit);
 
 /// What the target's engine makes of a player name.
 struct NameReport {
     std::string code;         ///< the bytes as written, inside the quotes, the final code included
     std::size_t bytes = 0;    ///< code.size(): the length as the game stores it
     std::size_t visible = 0;  ///< characters drawn (colour codes not counted)
-    std::vector<CountLimit> limits;  ///< empty for Q3Test: no limits are known there
-    std::string arrived;             ///< the name as the server receives it (AsArrived)
-    std::size_t dots = 0;            ///< bytes that arrive as '.' although they were something else
-    std::string cleaned;             ///< what the game keeps; equal to code when nothing changes
+    /// For Q3Test only the configuration line's: nothing else is known there.
+    std::vector<CountLimit> limits;
+    std::string arrived;   ///< the name as the server receives it (AsArrived)
+    std::size_t dots = 0;  ///< bytes that arrive as '.' although they were something else
+    std::string cleaned;   ///< what the game keeps; equal to code when nothing changes
     std::vector<NameChange> changes;  ///< in the order they apply; empty when nothing changes
     /// The first 31 bytes of the name as it arrives (caret targets; else empty): the server keeps
     /// that copy, before the game module cleans it, for server browsers and status queries.
@@ -93,7 +106,8 @@ struct NameReport {
 };
 
 /// `code` is the name's code as a configuration line holds it (BuildCode's output and the
-/// closing switch back to white). For Q3Test only the counts are filled in.
+/// closing switch back to white). For Q3Test only the counts and the configuration line's limit
+/// are filled in.
 NameReport AnalysePlayerName(TargetGame target, std::string_view code);
 
 /// What the target makes of a server name.
@@ -101,7 +115,7 @@ struct ServerReport {
     std::string code;
     std::size_t bytes = 0;
     std::size_t visible = 0;
-    std::vector<CountLimit> limits;  ///< empty for Q3Test
+    std::vector<CountLimit> limits;  ///< for Q3Test only the configuration line's
     std::string arrived;             ///< the name as the players' games receive it
     std::size_t dots = 0;            ///< bytes that arrive as '.'
     /// The in-game browser's view of the name as it arrives: cut, its colour codes removed (kept

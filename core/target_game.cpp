@@ -12,6 +12,16 @@ using enum TargetGame;
 // ArenaServers_Insert and its list line (q3_ui/ui_servers2.c: 21 bytes kept and 20 shown, codes
 // removed; OpenArena keeps 30 with their colours). The engine's own rule is that of the engine
 // a target runs on: Debian's OpenArena is ioquake3's engine with OpenArena's game modules.
+// MAX_CMD_BUFFER stands in code/qcommon/cmd.c: 16384 in id's 1.32 (the test release's source is
+// not public; it is taken to be 1.32's), 128*1024 in ioquake3 and OpenArena's engine, 65536 in
+// Quake3e, whose row shares 1.32's smaller one. At start-up 1.32's Com_Init queues "exec
+// default.cfg", "exec q3config.cfg" and "exec autoexec.cfg" before it runs them, so the last
+// stands behind the file (18 bytes); ioquake3's and OpenArena's Com_ExecuteCfg run each at once
+// (EXEC_NOW), with nothing behind it, and so does Quake3e's. A default server's other settings were
+// counted in getstatus replies of Debian 12's servers on the map aggressor: ioq3ded 1.36 with
+// ioquake3's own baseq3 game module 401 bytes, openarena-server 0.8.8 788 bytes; 1.32 runs the same
+// baseq3 cvars as ioquake3's module, with a shorter "version" and "protocol" for "com_protocol", so
+// ioquake3's count stands for it.
 constexpr TargetRules Targets[] = {
     {Q3Test,
      "q3test",
@@ -21,7 +31,10 @@ constexpr TargetRules Targets[] = {
      false,
      NameCleaning::None,
      "",
-     {}},
+     {},
+     16384,
+     18,
+     0},
     {Quake3,
      "quake3",
      CodeForm::Caret,
@@ -30,7 +43,10 @@ constexpr TargetRules Targets[] = {
      true,
      NameCleaning::Q3_132,
      "UnnamedPlayer",
-     {21, 20, false}},
+     {21, 20, false},
+     16384,
+     18,
+     401},
     {IoQuake3,
      "ioquake3",
      CodeForm::Caret,
@@ -39,7 +55,10 @@ constexpr TargetRules Targets[] = {
      true,
      NameCleaning::Ioq3,
      "UnnamedPlayer",
-     {21, 20, false}},
+     {21, 20, false},
+     128 * 1024,
+     0,
+     401},
     // "Nameless" and the player's slot number, which the first player on a server gets as 0.
     {OpenArena,
      "openarena",
@@ -49,7 +68,10 @@ constexpr TargetRules Targets[] = {
      true,
      NameCleaning::OpenArena,
      "Nameless0",
-     {30, 30, true}},
+     {30, 30, true},
+     128 * 1024,
+     0,
+     788},
 };
 
 static_assert(std::size(Targets) == AllTargets.size());

@@ -60,6 +60,15 @@ struct TargetRules {
     /// What the game module calls a player whose name has nothing visible left.
     std::string_view unnamed;
     BrowserRule browser;
+    /// MAX_CMD_BUFFER of the engine the target stands for, where it reads its configuration.
+    std::size_t commandBuffer;
+    /// The bytes of other commands in that buffer behind the configuration file while the engine
+    /// reads it at start-up.
+    std::size_t startupPending;
+    /// The bytes a default server's settings string spends on every setting but its name, as the
+    /// target's engine and game module make it (0: not known). The string holds at most
+    /// MaxInfoString - 1 bytes, so a longer name pushes settings out.
+    std::size_t serverInfoOthers;
 };
 
 /// The rules of a target.

@@ -64,6 +64,23 @@
         <source>it is read-only</source>
         <translation>sie ist schreibgeschützt</translation>
     </message>
+    <message>
+        <source>with the new names it would hold %1 bytes, but the game reads a configuration file of at most %2 bytes and ignores a longer one entirely</source>
+        <extracomment>%1 and %2 are numbers of bytes.</extracomment>
+        <translation>mit den neuen Namen hätte sie %1 Bytes, aber das Spiel liest eine Konfigurationsdatei von höchstens %2 Bytes und übergeht eine längere ganz</translation>
+    </message>
+    <message>
+        <source>it holds a zero byte at byte %1, where the game stops reading it, so the game would never read the new names</source>
+        <translation>sie enthält bei Byte %1 ein Nullbyte, an dem das Spiel zu lesen aufhört, sodass es die neuen Namen nie lesen würde</translation>
+    </message>
+    <message>
+        <source>The name line has %L1 bytes, but the game reads at most %L2 bytes of a line and runs the rest of it as console commands.</source>
+        <translation>Die Namenszeile hat %L1 Bytes, aber das Spiel liest höchstens %L2 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
+    </message>
+    <message>
+        <source>The server-name line has %L1 bytes, but the game reads at most %L2 bytes of a line and runs the rest of it as console commands.</source>
+        <translation>Die Servernamen-Zeile hat %L1 Bytes, aber das Spiel liest höchstens %L2 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::DescribeFailure</name>
@@ -172,6 +189,23 @@
         <extracomment>The question of a box whose buttons write the file anyway or cancel.</extracomment>
         <translation>%1 ist schreibgeschützt, oft mit Absicht, damit das Spiel die Datei nicht ändert. Die Namen trotzdem hineinschreiben und den Schreibschutz lassen?</translation>
     </message>
+    <message>
+        <source>Remove the zero byte (the game never writes one), then try again.</source>
+        <translation>Entferne das Nullbyte (das Spiel schreibt nie eines) und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>It holds %1 bytes already, so the game ignores it as it is: remove lines it does not need (old binds and aliases), then try again.</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>Sie hat schon jetzt %1 Bytes, das Spiel übergeht sie also bereits: Entferne Zeilen, die sie nicht braucht (alte Tastenbelegungen und Aliasse), und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Shorten the names or use fewer colour changes, or remove lines the file does not need (old binds and aliases), then try again.</source>
+        <translation>Kürze die Namen, nimm weniger Farbwechsel oder entferne Zeilen, die die Datei nicht braucht (alte Tastenbelegungen und Aliasse), und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Shorten the name, or use fewer colour changes: each one takes two bytes.</source>
+        <translation>Kürze den Namen oder nimm weniger Farbwechsel: Jeder kostet zwei Bytes.</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::LoadNames</name>
@@ -191,20 +225,6 @@
     <message>
         <source>This file was written for a later engine (its lines end in LF alone).</source>
         <translation>Diese Datei wurde für eine spätere Engine geschrieben (ihre Zeilen enden nur mit LF).</translation>
-    </message>
-    <message numerus="yes">
-        <source>The player name was cut to %n characters, the longest name the game keeps.</source>
-        <translation>
-            <numerusform>Der Spielername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
-            <numerusform>Der Spielername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The server name was cut to %n characters, the longest name the game keeps.</source>
-        <translation>
-            <numerusform>Der Servername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
-            <numerusform>Der Servername wurde auf %n Zeichen gekürzt, den längsten Namen, den das Spiel behält.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Characters a name cannot hold (control characters such as NUL, double quotes, line breaks) were left out of the player name.</source>
@@ -251,6 +271,15 @@
     <message>
         <source>The names in the editors were left as they were.</source>
         <translation>Die Namen in den Eingabefeldern bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>The player name was cut where its configuration line reaches %L1 bytes, the most the game reads of a line.</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
+        <translation>Der Spielername wurde dort gekürzt, wo seine Konfigurationszeile %L1 Bytes erreicht, das Meiste, was das Spiel von einer Zeile liest.</translation>
+    </message>
+    <message>
+        <source>The server name was cut where its configuration line reaches %L1 bytes, the most the game reads of a line.</source>
+        <translation>Der Servername wurde dort gekürzt, wo seine Konfigurationszeile %L1 Bytes erreicht, das Meiste, was das Spiel von einer Zeile liest.</translation>
     </message>
 </context>
 <context>
@@ -358,6 +387,43 @@
         <source>Arriving as dots: %1. The game&apos;s network turns é, ü, % and every character of the alternative font into a dot (.), which the game and the other players get.</source>
         <translation>Als Punkt kommen an: %1. Das Netzwerk des Spiels macht aus é, ü, % und jedem Zeichen der alternativen Schrift einen Punkt (.), den das Spiel und die anderen Spieler bekommen.</translation>
     </message>
+    <message>
+        <source>Its configuration line holds up to %1 bytes of the name, colour codes included: the game reads 1,023 bytes of a line.</source>
+        <translation>Seine Konfigurationszeile fasst bis zu %1 Bytes des Namens, Farbcodes mitgezählt: Das Spiel liest 1.023 Bytes einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Its configuration line holds only %1 bytes of the name: the game reads 1,023 bytes of a line and runs the rest as console commands, so Chromlet will not write it. Shorten the name, or use fewer colour changes.</source>
+        <translation>Seine Konfigurationszeile fasst nur %1 Bytes des Namens: Das Spiel liest 1.023 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus, daher schreibt Chromlet ihn nicht. Kürze den Namen oder nimm weniger Farbwechsel.</translation>
+    </message>
+    <message>
+        <source>A server keeps its name in one settings string of 1,023 bytes with all its other settings; a default server leaves %1 bytes for the name.</source>
+        <translation>Ein Server hält seinen Namen mit all seinen anderen Einstellungen in einer Einstellungszeichenkette von 1.023 Bytes; ein Server mit Standardeinstellungen lässt dem Namen %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>A server keeps its name in one settings string of 1,023 bytes with all its other settings; a default server leaves %1 bytes for the name. A longer name pushes settings out of it, first the version, then limits, the game type and the map (players&apos; games then take the game type for free for all). A name set on the command line or kept in the server&apos;s q3config.cfg is left out itself instead.</source>
+        <translation>Ein Server hält seinen Namen mit all seinen anderen Einstellungen in einer Einstellungszeichenkette von 1.023 Bytes; ein Server mit Standardeinstellungen lässt dem Namen %1 Bytes. Ein längerer Name drängt Einstellungen hinaus, zuerst die Version, dann Grenzen, den Spieltyp und die Karte (die Spiele der Spieler halten den Spieltyp dann für Jeder gegen jeden). Ein auf der Befehlszeile gesetzter oder in der q3config.cfg des Servers gehaltener Name fällt stattdessen selbst heraus.</translation>
+    </message>
+    <message>
+        <source>%1 holds a zero byte at byte %2: the game stops reading the file there, so Chromlet will not write the names into it. Remove the zero byte.</source>
+        <translation>%1 enthält bei Byte %2 ein Nullbyte: Dort hört das Spiel auf, die Datei zu lesen, daher schreibt Chromlet die Namen nicht hinein. Entferne das Nullbyte.</translation>
+    </message>
+    <message>
+        <source>With these names %1 would hold %2 bytes, but the game reads a configuration file of at most %3 bytes and ignores a longer one entirely, so Chromlet will not write it. Shorten the names, use fewer colour changes or remove lines the file does not need.</source>
+        <translation>Mit diesen Namen hätte %1 %2 Bytes, aber das Spiel liest eine Konfigurationsdatei von höchstens %3 Bytes und übergeht eine längere ganz, daher schreibt Chromlet sie nicht. Kürze die Namen, nimm weniger Farbwechsel oder entferne Zeilen, die die Datei nicht braucht.</translation>
+    </message>
+    <message>
+        <source>With these names %1 will hold %2 bytes; the game reads a configuration file of at most %3 bytes.</source>
+        <translation>Mit diesen Namen wird %1 %2 Bytes haben; das Spiel liest eine Konfigurationsdatei von höchstens %3 Bytes.</translation>
+    </message>
+    <message>
+        <source>Name: %1 bytes</source>
+        <extracomment>The counts&apos; line where the whole does not fit beside the marks.</extracomment>
+        <translation>Name: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Server: %1 bytes</source>
+        <translation>Server: %1 Bytes</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::CharsetSource</name>
@@ -459,6 +525,26 @@
     <message>
         <source>%1 is read-only</source>
         <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>This line has %L1 bytes, but the game reads at most %L2 bytes of a line and runs the rest as console commands: it cannot be written. Shorten the name, or use fewer colour changes.</source>
+        <translation>Diese Zeile hat %L1 Bytes, aber das Spiel liest höchstens %L2 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus: Sie lässt sich nicht schreiben. Kürze den Namen oder nimm weniger Farbwechsel.</translation>
+    </message>
+    <message>
+        <source>Could not write the lines</source>
+        <translation>Die Zeilen konnten nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::FileBudgetView</name>
+    <message>
+        <source>file &gt;%1</source>
+        <extracomment>The configuration file&apos;s mark: at most (or more than) so many bytes.</extracomment>
+        <translation>Datei &gt;%1</translation>
+    </message>
+    <message>
+        <source>file ≤%1</source>
+        <translation>Datei ≤%1</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1083,26 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <extracomment>A recent pair of names the window was closed with, never written to a config.</extracomment>
         <translation>%1 (nicht geschrieben)</translation>
     </message>
+    <message>
+        <source>the %1 bytes the game keeps of a name</source>
+        <translation>die %1 Bytes, die das Spiel von einem Namen behält</translation>
+    </message>
+    <message>
+        <source>the %1 bytes a default server&apos;s settings string has room for</source>
+        <translation>die %1 Bytes, für die die Einstellungszeichenkette eines Servers mit Standardeinstellungen Platz hat</translation>
+    </message>
+    <message>
+        <source>the %1 bytes its configuration line holds</source>
+        <translation>die %1 Bytes, die seine Konfigurationszeile fasst</translation>
+    </message>
+    <message>
+        <source>This style does not fit: even in one colour the name would take more than %1. Nothing was changed.</source>
+        <translation>Dieser Stil passt nicht: Selbst in einer Farbe bräuchte der Name mehr als %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>In full this style takes %1 bytes, more than %2, so the last colours share one: the game shows the whole name as you see it. Ctrl+Z undoes the style.</source>
+        <translation>Vollständig bräuchte dieser Stil %1 Bytes, mehr als %2, daher teilen sich die letzten Farben eine: Das Spiel zeigt den ganzen Namen so, wie du ihn siehst. Strg+Z macht den Stil rückgängig.</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::NameEditor</name>
@@ -1058,6 +1164,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>The clipboard holds no text to paste.</source>
         <translation>Die Zwischenablage enthält keinen Text zum Einfügen.</translation>
+    </message>
+    <message>
+        <source>A name&apos;s configuration line holds at most %L1 bytes, colour codes included: the game runs the rest of a longer line as console commands. What did not fit was left out.</source>
+        <translation>Die Konfigurationszeile eines Namens fasst höchstens %L1 Bytes, Farbcodes mitgezählt: Von einer längeren Zeile führt das Spiel den Rest als Konsolenbefehle aus. Was nicht passte, wurde weggelassen.</translation>
     </message>
 </context>
 <context>

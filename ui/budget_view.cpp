@@ -1,9 +1,10 @@
 #include "ui/budget_view.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 
 #include "ui/latin1.h"
 #include "ui/ui_font.h"
@@ -32,72 +33,107 @@ QString Printable(const std::string& bytes) {
 
 }  // namespace
 
+namespace {
+
+// What each limit says: within it, and over it (%1 the limit, %2 what is left there).
+struct LimitTexts {
+    CountLimit::Kind kind;
+    const char* within;
+    const char* over;
+};
+
+constexpr LimitTexts LimitTable[] = {
+    {CountLimit::Kind::KeptByGame,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The game keeps up to %1 bytes of a name, colour codes included."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The game keeps only the first %1 bytes of a name, colour codes "
+                       "included: %2")},
+    {CountLimit::Kind::SeenByOthers,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Other players and server lists see up to %1 bytes."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Other players and server lists see only the first %1 bytes: %2")},
+    {CountLimit::Kind::SettingsField,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Fits the %1 characters of the game's Player Settings field."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The game's Player Settings field holds only %1 characters, codes "
+                       "included: editing the name there cuts it.")},
+    {CountLimit::Kind::InGameBrowser,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The in-game server browser shows up to %1 bytes."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The in-game server browser shows only the first %1 bytes, without "
+                       "colours and in capitals: %2")},
+    {CountLimit::Kind::IoQ3ServerList,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView", "ioquake3's server list shows up to %1 bytes."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "ioquake3's server list shows only the first %1 bytes.")},
+    {CountLimit::Kind::InfoString,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Within the %1 bytes of the game's settings string."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "The game's settings string holds at most %1 bytes: the game refuses this "
+                       "name.")},
+    {CountLimit::Kind::ConfigLine,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Its configuration line holds up to %1 bytes of the name, colour codes "
+                       "included: the game reads 1,023 bytes of a line."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "Its configuration line holds only %1 bytes of the name: the game reads "
+                       "1,023 bytes of a line and runs the rest as console commands, so Chromlet "
+                       "will not write it. Shorten the name, or use fewer colour changes.")},
+    {CountLimit::Kind::ServerInfoRoom,
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "A server keeps its name in one settings string of 1,023 bytes with all "
+                       "its other settings; a default server leaves %1 bytes for the name."),
+     QT_TRANSLATE_NOOP("chromlet::ui::BudgetView",
+                       "A server keeps its name in one settings string of 1,023 bytes with all "
+                       "its other settings; a default server leaves %1 bytes for the name. A "
+                       "longer name pushes settings out of it, first the version, then limits, "
+                       "the game type and the map (players' games then take the game type for "
+                       "free for all). A name set on the command line or kept in the server's "
+                       "q3config.cfg is left out itself instead.")},
+};
+
+}  // namespace
+
 QString LimitToolTip(const CountLimit& limit, const QString& cutText) {
-    using K = CountLimit::Kind;
-    const QString n = QString::number(limit.limit);
-    switch (limit.kind) {
-        case K::KeptByGame:
-            return limit.over
-                       ? QCoreApplication::translate(
-                             "chromlet::ui::BudgetView",
-                             "The game keeps only the first %1 bytes of a name, colour codes "
-                             "included: %2")
-                             .arg(n, cutText)
-                       : QCoreApplication::translate(
-                             "chromlet::ui::BudgetView",
-                             "The game keeps up to %1 bytes of a name, colour codes included.")
-                             .arg(n);
-        case K::SeenByOthers:
-            return limit.over
-                       ? QCoreApplication::translate(
-                             "chromlet::ui::BudgetView",
-                             "Other players and server lists see only the first %1 bytes: %2")
-                             .arg(n, cutText)
-                       : QCoreApplication::translate(
-                             "chromlet::ui::BudgetView",
-                             "Other players and server lists see up to %1 bytes.")
-                             .arg(n);
-        case K::SettingsField:
-            return limit.over ? QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "The game's Player Settings field holds only %1 characters, "
-                                    "codes included: editing the name there cuts it.")
-                                    .arg(n)
-                              : QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "Fits the %1 characters of the game's Player Settings field.")
-                                    .arg(n);
-        case K::InGameBrowser:
-            return limit.over ? QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "The in-game server browser shows only the first %1 bytes, "
-                                    "without colours and in capitals: %2")
-                                    .arg(n, cutText)
-                              : QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "The in-game server browser shows up to %1 bytes.")
-                                    .arg(n);
-        case K::IoQ3ServerList:
-            return limit.over
-                       ? QCoreApplication::translate(
-                             "chromlet::ui::BudgetView",
-                             "ioquake3's server list shows only the first %1 bytes.")
-                             .arg(n)
-                       : QCoreApplication::translate("chromlet::ui::BudgetView",
-                                                     "ioquake3's server list shows up to %1 bytes.")
-                             .arg(n);
-        case K::InfoString:
-            return limit.over ? QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "The game's settings string holds at most %1 bytes: the game "
-                                    "refuses this name.")
-                                    .arg(n)
-                              : QCoreApplication::translate(
-                                    "chromlet::ui::BudgetView",
-                                    "Within the %1 bytes of the game's settings string.")
-                                    .arg(n);
+    for (const LimitTexts& texts : LimitTable) {
+        if (texts.kind == limit.kind) {
+            QString text = BudgetView::tr(limit.over ? texts.over : texts.within)
+                               .arg(QString::number(limit.limit));
+            return text.contains(QLatin1String("%2")) ? text.arg(cutText) : text;
+        }
     }
     return {};
+}
+
+QString FileToolTip(const FileBudget& file) {
+    const QString name = QDir::toNativeSeparators(file.path);
+    const std::uint64_t limit = MaxConfigFileBytes(file.target);
+    const QLocale locale;
+    switch (CheckConfigFile(file.target, file.bytes, file.firstZero)) {
+        case FileFault::ZeroByte:
+            return BudgetView::tr(
+                       "%1 holds a zero byte at byte %2: the game stops reading the file there, "
+                       "so Chromlet will not write the names into it. Remove the zero byte.")
+                .arg(name, locale.toString(quint64(*file.firstZero + 1)));
+        case FileFault::TooLarge:
+            return BudgetView::tr(
+                       "With these names %1 would hold %2 bytes, but the game reads a "
+                       "configuration file of at most %3 bytes and ignores a longer one "
+                       "entirely, so Chromlet will not write it. Shorten the names, use fewer "
+                       "colour changes or remove lines the file does not need.")
+                .arg(name, locale.toString(quint64(file.bytes)), locale.toString(quint64(limit)));
+        case FileFault::None:
+            break;
+    }
+    return BudgetView::tr(
+               "With these names %1 will hold %2 bytes; the game reads a configuration file of "
+               "at most %3 bytes.")
+        .arg(name, locale.toString(quint64(file.bytes)), locale.toString(quint64(limit)));
 }
 
 BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
@@ -109,6 +145,8 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
         lines_[i].counts = new QLabel(this);
         lines_[i].counts->setObjectName(i == 0 ? QStringLiteral("PlayerCounts")
                                                : QStringLiteral("ServerCounts"));
+        // The counts take what the marks leave them (FitCounts).
+        lines_[i].counts->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         grid->addWidget(lines_[i].counts, i, 0);
         auto* marks = new QHBoxLayout;
         marks->setSpacing(3);
@@ -118,17 +156,17 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
                                              : QStringLiteral("ServerDots"));
         lines_[i].dots->hide();
         marks->addWidget(lines_[i].dots);
-        // Enough marks for the player name's three limits and the server name's two, and one
-        // for the settings string.
-        for (int m = 0; m < 4; ++m) {
+        // Enough marks for every limit a name has.
+        for (int m = 0; m < 5; ++m) {
             auto* mark = new QLabel(this);
             mark->hide();
             marks->addWidget(mark);
             lines_[i].marks.push_back(mark);
         }
         grid->addLayout(marks, i, 1);
+        lines_[i].row = marks;
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 1);
     setFont(UiFont(7.5));
 }
 
@@ -152,7 +190,8 @@ void BudgetView::ShowLine(Line& line, bool player, std::size_t bytes, std::size_
     //: drawn.
     const QString counts =
         player ? tr("Name: %1 bytes, %2 visible") : tr("Server: %1 bytes, %2 visible");
-    line.counts->setText(counts.arg(bytes).arg(visible));
+    //: The counts' line where the whole does not fit beside the marks.
+    const QString shorter = player ? tr("Name: %1 bytes") : tr("Server: %1 bytes");
     // The characters that arrive as dots get a mark of their own, first, as short as a limit's.
     // A hidden mark says nothing, to a screen reader either.
     line.dots->setVisible(dots > 0);
@@ -166,37 +205,79 @@ void BudgetView::ShowLine(Line& line, bool player, std::size_t bytes, std::size_
     QPalette dotsPalette = line.dots->palette();
     dotsPalette.setColor(QPalette::WindowText, WarningColor());
     line.dots->setPalette(dotsPalette);
-    // The whole settings string's bound is far above every other limit; it is only worth a
-    // mark where a name goes over it.
     std::vector<CountLimit> shown;
     for (const CountLimit& limit : limits) {
-        if (limit.kind != CountLimit::Kind::InfoString || limit.over) {
+        if (IsWorthAMark(limit)) {
             shown.push_back(limit);
         }
     }
     for (std::size_t m = 0; m < line.marks.size(); ++m) {
-        QLabel* mark = line.marks[m];
         if (m >= shown.size()) {
-            mark->hide();
+            line.marks[m]->hide();
             continue;
         }
         const CountLimit& limit = shown[m];
-        mark->setText(MarkText(limit));
-        mark->setToolTip(LimitToolTip(limit, cutText(limit.kind)));
-        QPalette palette = mark->palette();
-        palette.setColor(QPalette::WindowText,
-                         limit.over ? WarningColor() : this->palette().color(QPalette::WindowText));
-        mark->setPalette(palette);
-        QFont font = mark->font();
-        font.setBold(limit.over);
-        mark->setFont(font);
-        mark->show();
+        ShowMark(line.marks[m], MarkText(limit), LimitToolTip(limit, cutText(limit.kind)),
+                 limit.over);
     }
+    FitCounts(line, counts.arg(bytes).arg(visible), shorter.arg(bytes));
+}
+
+// The marks keep their room; the counts take what the layout leaves them, in full where they fit.
+void BudgetView::FitCounts(Line& line, const QString& full, const QString& shorter) {
+    line.counts->setText(full);
+    line.counts->setToolTip(QString());
+    line.counts->setAccessibleName(full);
+    layout()->activate();
+    const int room = line.counts->width();
+    const QFontMetrics metrics(line.counts->font());
+    if (metrics.horizontalAdvance(full) <= room) {
+        return;
+    }
+    line.counts->setText(metrics.elidedText(shorter, Qt::ElideRight, room));
+    line.counts->setToolTip(full);
+}
+
+void ShowMark(QLabel* mark, const QString& text, const QString& toolTip, bool over) {
+    mark->setText(text);
+    mark->setToolTip(toolTip);
+    QPalette palette = mark->palette();
+    palette.setColor(
+        QPalette::WindowText,
+        over ? WarningColorOf(*mark) : mark->parentWidget()->palette().color(QPalette::WindowText));
+    mark->setPalette(palette);
+    QFont font = mark->font();
+    font.setBold(over);
+    mark->setFont(font);
+    mark->show();
+}
+
+FileBudgetView::FileBudgetView(QWidget* parent) : QLabel(parent) {
+    setFont(UiFont(7.5));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hide();
+}
+
+void FileBudgetView::SetFile(const std::optional<FileBudget>& file) {
+    if (!file || !IsFileWorthAMark(file->target, file->bytes, file->firstZero)) {
+        hide();
+        return;
+    }
+    const bool over =
+        CheckConfigFile(file->target, file->bytes, file->firstZero) != FileFault::None;
+    //: The configuration file's mark: at most (or more than) so many bytes.
+    ShowMark(this,
+             (over ? tr("file >%1") : tr("file \u2264%1")).arg(MaxConfigFileBytes(file->target)),
+             FileToolTip(*file), over);
+}
+
+QColor WarningColorOf(const QWidget& widget) {
+    return widget.palette().color(QPalette::Window).lightness() < 128 ? QColor(255, 120, 110)
+                                                                      : QColor(190, 0, 0);
 }
 
 QColor BudgetView::WarningColor() const {
-    return palette().color(QPalette::Window).lightness() < 128 ? QColor(255, 120, 110)
-                                                               : QColor(190, 0, 0);
+    return WarningColorOf(*this);
 }
 
 QString BudgetView::Counts(int line) const {

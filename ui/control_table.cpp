@@ -88,6 +88,9 @@ QWidget* CreateControl(const ControlSpec& control, QWidget* parent) {
         case ControlKind::Budget:
             widget = new BudgetView(parent);
             break;
+        case ControlKind::FileBudget:
+            widget = new FileBudgetView(parent);
+            break;
     }
     widget->setObjectName(FromLatin1(control.name));
     widget->setGeometry(control.Rect());

@@ -19,8 +19,9 @@ enum class ControlKind {
     Button,
     HorizontalDivider,  ///< an etched line, a captionless frame
     VerticalDivider,
-    Preview,  ///< a GamePreview
-    Budget,   ///< a BudgetView
+    Preview,     ///< a GamePreview
+    Budget,      ///< a BudgetView
+    FileBudget,  ///< a FileBudgetView
 };
 
 struct ControlSpec {

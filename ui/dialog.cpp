@@ -12,6 +12,7 @@
 
 #include "config/config_updater.h"
 #include "core/char_rules.h"
+#include "core/config_limits.h"
 #include "ui/control_table.h"
 #include "ui/escape_marks.h"
 #include "ui/game_running_check.h"
@@ -78,6 +79,8 @@ Dialog::Dialog(FileChooser chooser, QWidget* parent)
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setValidator(new ConfigLineValidator(box));
         new EscapeMarks(box);
+        normalPalette_ = box->palette();
+        connect(box, &QLineEdit::textChanged, this, [this, box] { ShowLineLength(box); });
     }
     auto* command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"));
@@ -116,7 +119,32 @@ std::string Dialog::Text2() const {
     return ToLatin1(text2_->text());
 }
 
+// A line the game would cut turns red, with a tool tip that says why, as soon as it is there:
+// the update refuses it.
+void Dialog::ShowLineLength(QLineEdit* box) {
+    const std::size_t bytes = ToLatin1(box->text()).size();
+    if (IsLineReadWhole(ToLatin1(box->text()))) {
+        box->setPalette(normalPalette_);
+        box->setToolTip(QString());
+        return;
+    }
+    QPalette warning = normalPalette_;
+    warning.setColor(QPalette::Base, QColor(255, 214, 214));
+    warning.setColor(QPalette::Text, Qt::black);
+    box->setPalette(warning);
+    box->setToolTip(tr("This line has %L1 bytes, but the game reads at most %L2 bytes of a line "
+                       "and runs the rest as console commands: it cannot be written. Shorten "
+                       "the name, or use fewer colour changes.")
+                        .arg(bytes)
+                        .arg(MaxConfigLineBytes));
+}
+
 void Dialog::Command1_Click() {
+    // Lines the game would not read as written are refused before a file is asked for.
+    if (const UpdateResult refused = CheckNewLines(Text1(), Text2()); !refused.Ok()) {
+        ShowFailure(refused, tr("Could not write the lines"));
+        return;
+    }
     const QString path = ChooseExistingFile(chooser_, this, cmd_);
     if (path.isEmpty()) {
         return;  // cancelled: nothing is written
@@ -135,16 +163,18 @@ void Dialog::Command1_Click() {
         result = ConfigUpdater(path, Text1(), Text2(), options);
     }
     if (!result.Ok()) {
-        EndConfirmation();
-        QMessageBox box(QMessageBox::Warning,
-                        tr("Could not update %1").arg(QFileInfo(path).fileName()),
-                        DescribeFailure(result), QMessageBox::Close, this);
-        box.setObjectName(QStringLiteral("UpdateFailedNote"));
-        box.exec();
+        ShowFailure(result, tr("Could not update %1").arg(QFileInfo(path).fileName()));
         return;
     }
     Confirm(result);
     emit LinesWritten(path, Text1(), Text2());
+}
+
+void Dialog::ShowFailure(const UpdateResult& result, const QString& title) {
+    EndConfirmation();
+    QMessageBox box(QMessageBox::Warning, title, DescribeFailure(result), QMessageBox::Close, this);
+    box.setObjectName(QStringLiteral("UpdateFailedNote"));
+    box.exec();
 }
 
 // Success needs no box to click away: for a moment the button itself says that the file was

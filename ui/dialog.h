@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPalette>
 #include <QTimer>
 
 #include <string>
@@ -49,9 +50,11 @@ class Dialog : public QDialog {
                       const std::string& serverLine);
 
   private:
+    void ShowLineLength(QLineEdit* box);
     void Command1_Click();
     void OKButton_Click();
     void Confirm(const UpdateResult& result);
+    void ShowFailure(const UpdateResult& result, const QString& title);
     bool AskToWriteReadOnly(const UpdateResult& refusal);
     void EndConfirmation();
 
@@ -59,6 +62,7 @@ class Dialog : public QDialog {
     QLineEdit* text2_ = nullptr;
     QPushButton* command1_ = nullptr;
     QString updateCaption_;
+    QPalette normalPalette_;
     QTimer confirmation_;
     QString confirmationNote_;
     FileChooser chooser_;

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 
+#include "config/config_size.h"
 #include "config/load_names.h"
 #include "core/color_code.h"
 #include "core/name_rules.h"
@@ -99,6 +101,7 @@ constexpr ControlSpec Layout[] = {
     {"Budget1", K::Budget, "", 3495, 3075, 3420, 390},
     {"Command23", K::Button, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Load from q3config.cfg..."),
      3495, 3510, 2400, 345},
+    {"Budget2", K::FileBudget, "", 5940, 3510, 975, 345},
 };
 
 constexpr int ClientWidth = 7065;
@@ -261,6 +264,7 @@ void Form1::FindControls() {
     rtb2_ = findChild<NameEditor*>(QStringLiteral("rtb2"));
     preview_ = findChild<GamePreview*>(QStringLiteral("Preview1"));
     budget_ = findChild<BudgetView*>(QStringLiteral("Budget1"));
+    fileBudget_ = findChild<FileBudgetView*>(QStringLiteral("Budget2"));
 }
 
 // The link is opened here rather than by the label, so that a machine without a browser gets a
@@ -461,6 +465,9 @@ void Form1::FollowTarget(TargetGame target) {
     for (NameEditor* editor : {rtb_, rtb2_}) {
         editor->SetArrivesAsDots(dots);
     }
+    rtb_->SetNameLine(target, NameLineStart);
+    rtb2_->SetNameLine(target, ServerLineStart, rtb_);
+    MeasureConfigFile();
     for (const char* name : {"Command21", "Command22"}) {
         findChild<QPushButton*>(QLatin1String(name))
             ->setToolTip(dots ? AltFontOnlineNote() : QString());
@@ -485,7 +492,42 @@ void Form1::UpdatePreview() {
     const ServerReport serverReport = AnalyseServerName(target, codes.server);
     preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
     budget_->SetReports(playerReport, serverReport);
+    std::optional<FileBudget> file;
+    if (configSize_.Ok() && !configPath_.isEmpty()) {
+        file = FileBudget{configPath_, target, configSize_.AfterValues(codes.player, codes.server),
+                          configSize_.firstZero};
+    }
+    fileBudget_->SetFile(file);
     look_->SetNames(playerReport, serverReport);
+}
+
+// The file the names will go into: the one chosen last for this game, else the game's own
+// q3config.cfg where there is one. Measured again whenever the window comes back to the front,
+// as the game may have rewritten it meanwhile.
+void Form1::MeasureConfigFile() {
+    const TargetGame target = game_->Target();
+    QString path = chosenConfig_.value(target);
+    if (path.isEmpty()) {
+        const QString own =
+            QFile::decodeName(ConfigFolderFor(target).c_str()) + QStringLiteral("/q3config.cfg");
+        path = QFileInfo(own).isFile() ? own : QString();
+    }
+    configPath_ = path;
+    configSize_ = path.isEmpty() ? ConfigSize{} : MeasureConfig(path, target);
+}
+
+void Form1::ChoseConfigFile(const QString& path) {
+    chosenConfig_.insert(game_->Target(), path);
+    MeasureConfigFile();
+    UpdatePreview();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        MeasureConfigFile();
+        UpdatePreview();
+    }
+    QWidget::changeEvent(event);
 }
 
 NameEditor* Form1::EditTarget() const {
@@ -549,10 +591,11 @@ void Form1::Command9_Click() {
     dialog.SetText1(lines.name);
     dialog.SetText2(lines.server);
     connect(&dialog, &Dialog::LinesWritten, this,
-            [this](const QString&, const std::string& name, const std::string& server) {
+            [this](const QString& path, const std::string& name, const std::string& server) {
                 if (!actions_->RememberWritten(name, server)) {
                     ShowSettingsNotSaved(QSettings().fileName());
                 }
+                ChoseConfigFile(path);
             });
     dialog.exec();
 }
@@ -611,12 +654,15 @@ void Form1::Command23_Click() {
         QMessageBox::warning(this, tr("Could not load the names"), DescribeLoadFailure(loaded));
         return;
     }
-    rtb_->ReplaceStyledText(loaded.playerName);
-    rtb2_->ReplaceStyledText(loaded.serverName);
+    QStringList notes{loaded.note};
+    notes << rtb_->ReplaceStyledText(loaded.playerName)
+          << rtb2_->ReplaceStyledText(loaded.serverName);
+    ChoseConfigFile(path);
     // What the names lost on the way in, or that the file was written for another game, is said
     // beside them.
-    if (!loaded.note.isEmpty()) {
-        rtb_->ShowNote(loaded.note);
+    notes.removeAll(QString());
+    if (!notes.isEmpty()) {
+        rtb_->ShowNote(notes.join(QLatin1Char('\n')));
     }
 }
 

@@ -4,12 +4,14 @@
 // game's limits and a button that loads the names back from a configuration file.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QUrl>
 #include <QWidget>
 
 #include <functional>
 
+#include "config/config_size.h"
 #include "core/target_game.h"
 #include "ui/file_chooser.h"
 #include "ui/game_running_check.h"
@@ -22,6 +24,7 @@ class QPushButton;
 namespace chromlet::ui {
 
 class BudgetView;
+class FileBudgetView;
 class ChosenGame;
 class GameLook;
 class GamePreview;
@@ -64,6 +67,7 @@ class Form1 : public QWidget {
     /// Exit, Alt+E and the close box end the program at once; names that were never written are
     /// kept first in Recent names, so that a slip of the key loses nothing.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct StyleButton;
@@ -87,6 +91,8 @@ class Form1 : public QWidget {
     void Command10_Click();
     void Command23_Click();
     void UpdatePreview();
+    void MeasureConfigFile();
+    void ChoseConfigFile(const QString& path);
     void FollowTarget(TargetGame target);
     void ShowTargetChecked(TargetGame target);
     void UpdateEditActions();
@@ -104,6 +110,7 @@ class Form1 : public QWidget {
     NameEditor* rtb2_ = nullptr;
     GamePreview* preview_ = nullptr;
     BudgetView* budget_ = nullptr;
+    FileBudgetView* fileBudget_ = nullptr;
     QActionGroup* targetActions_ = nullptr;
     ChosenGame* game_ = nullptr;
     NameActions* actions_ = nullptr;
@@ -114,6 +121,10 @@ class Form1 : public QWidget {
     UrlOpener urlOpener_ = DefaultUrlOpener;
     bool settingsWarningShown_ = false;
     RunningGamesFinder runningGames_ = RunningGamesNow;
+    // The configuration file chosen last for each game, and the one the budget measures.
+    QHash<TargetGame, QString> chosenConfig_;
+    QString configPath_;
+    ConfigSize configSize_;
 };
 
 }  // namespace chromlet::ui

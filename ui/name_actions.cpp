@@ -13,6 +13,7 @@
 #include "core/coded_name.h"
 #include "core/color_code.h"
 #include "core/memory_styled_text.h"
+#include "core/name_fit.h"
 #include "ui/clipboard_watch.h"
 #include "ui/latin1.h"
 #include "ui/name_editor.h"
@@ -115,8 +116,52 @@ bool NameActions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// A style never makes the game do more to a name than it did before: where the whole style
+// would take more bytes than the game keeps (or a server has room for, or the configuration line
+// holds), the last colours share one, and a note says so.
 void NameActions::ApplyStyle(QuickStyle style) {
-    current_->SetStyles(QuickStyled(*current_, style, QRandomGenerator::global()->generate()));
+    const NameLine line = current_->Line();
+    const StyleBound bound = StyleBudget(LimitsOf(line, *current_));
+    Selection range = current_->GetSelection();
+    if (range.length == 0) {
+        range = {0, current_->Length()};
+    }
+    const std::optional<FittedStyles> fitted = FitStyles(
+        line, *current_, QuickStyled(*current_, style, QRandomGenerator::global()->generate()),
+        range, bound.bytes);
+    if (!fitted) {
+        current_->ShowNote(StyleNote(bound, false, 0));
+        return;
+    }
+    current_->SetStyles(fitted->styles);
+    if (fitted->colorsGivenBack > 0) {
+        current_->ShowNote(StyleNote(bound, true, fitted->fullBytes));
+    }
+}
+
+QString NameActions::StyleNote(const StyleBound& bound, bool fitted, std::size_t fullBytes) {
+    QString where;
+    switch (bound.kind) {
+        case CountLimit::Kind::KeptByGame:
+            where = tr("the %1 bytes the game keeps of a name").arg(bound.bytes);
+            break;
+        case CountLimit::Kind::ServerInfoRoom:
+            where =
+                tr("the %1 bytes a default server's settings string has room for").arg(bound.bytes);
+            break;
+        default:
+            where = tr("the %1 bytes its configuration line holds").arg(bound.bytes);
+            break;
+    }
+    if (!fitted) {
+        return tr("This style does not fit: even in one colour the name would take more than %1. "
+                  "Nothing was changed.")
+            .arg(where);
+    }
+    return tr("In full this style takes %1 bytes, more than %2, so the last colours share one: "
+              "the game shows the whole name as you see it. Ctrl+Z undoes the style.")
+        .arg(fullBytes)
+        .arg(where);
 }
 
 void NameActions::Tidy() {
@@ -218,8 +263,14 @@ void NameActions::FillRecentNamesMenu() {
         QAction* item = recentMenu_->addAction(QString(text).replace('&', QStringLiteral("&&")));
         item->setToolTip(tr("%1 on %2").arg(name.left(300), server.left(300)));
         connect(item, &QAction::triggered, this, [this, target, recent] {
-            player_->ReplaceStyledText(DecodeCode(target, recent.nameCode.toStdString()));
-            server_->ReplaceStyledText(DecodeCode(target, recent.serverCode.toStdString()));
+            QStringList notes;
+            notes << player_->ReplaceStyledText(DecodeCode(target, recent.nameCode.toStdString()))
+                  << server_->ReplaceStyledText(
+                         DecodeCode(target, recent.serverCode.toStdString()));
+            notes.removeAll(QString());
+            if (!notes.isEmpty()) {
+                player_->ShowNote(notes.join(QLatin1Char('\n')));
+            }
         });
     }
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/name_fit.h"
 #include "core/quick_styles.h"
 
 class QAction;
@@ -54,6 +55,7 @@ class NameActions : public QObject {
                             const std::function<void()>& act);
     void FillRecentNamesMenu();
     static QString TestReleaseConsoleNote();
+    static QString StyleNote(const StyleBound& bound, bool fitted, std::size_t fullBytes);
     void UpdateCommandAction();
 
     NameEditor* player_;

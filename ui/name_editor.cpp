@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "core/char_rules.h"
+#include "core/config_limits.h"
 #include "core/html_text.h"
 #include "core/memory_styled_text.h"
 #include "core/styled_clip.h"
@@ -75,6 +76,16 @@ bool WouldInsert(const QKeyEvent& event) {
     }
     return c.isPrint() || c.category() == QChar::Other_PrivateUse || c == u'\t' ||
            (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
+// The first `count` characters of `text`, with their styles.
+MemoryStyledText Prefix(const MemoryStyledText& text, std::size_t count) {
+    if (count >= text.Length()) {
+        return text;
+    }
+    const std::vector<CharStyle>& styles = text.Styles();
+    return MemoryStyledText(text.Text().substr(0, count),
+                            std::vector<CharStyle>(styles.begin(), styles.begin() + count));
 }
 
 // How the font flag looks: the alternative font is slanted and underlined with dots.
@@ -212,24 +223,51 @@ std::size_t NameEditor::Room() const {
     return kept < MaxNameChars ? MaxNameChars - kept : 0;
 }
 
-void NameEditor::ReplaceStyledText(const StyledText& text) {
+void NameEditor::SetNameLine(TargetGame target, std::string_view lineStart,
+                             const StyledText* encodedBefore) {
+    target_ = target;
+    lineStart_ = lineStart;
+    encodedBefore_ = encodedBefore;
+}
+
+NameLine NameEditor::Line() const {
+    NameLine line{target_, lineStart_, {}};
+    if (encodedBefore_) {
+        MemoryStyledText before = MemoryStyledText::CopyOf(*encodedBefore_);
+        BuildCode(target_, before, line.digitBefore);
+    }
+    return line;
+}
+
+std::size_t NameEditor::FitToLine(const StyledText& insert, Selection replaced,
+                                  LeftOut& leftOut) const {
+    const std::size_t fits = FittingLength(Line(), *this, replaced, insert);
+    if (fits < insert.Length()) {
+        leftOut.lineFull = true;
+    }
+    return fits;
+}
+
+QString NameEditor::ReplaceStyledText(const StyledText& text) {
     LeftOut leftOut;
-    const MemoryStyledText accepted = AcceptStyled(text, MaxNameChars, leftOut);
+    MemoryStyledText accepted = AcceptStyled(text, MaxNameChars, leftOut);
+    const std::size_t fits = FitToLine(accepted, {0, Length()}, leftOut);
+    accepted = Prefix(accepted, fits);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     InsertRuns(cursor, accepted);
     cursor.endEditBlock();
     SetSelection({0, 0});
-    if (leftOut.Any()) {
-        ShowNote(NoteFor(leftOut, LineBreaks::LeftOut));
-    }
+    return leftOut.Any() ? NoteFor(leftOut, LineBreaks::LeftOut) : QString();
 }
 
 void NameEditor::InsertStyledText(const StyledText& text, const LeftOut& leftOut,
                                   const QString& first) {
     LeftOut all = leftOut;
-    const MemoryStyledText accepted = AcceptStyled(text, Room(), all);
+    MemoryStyledText accepted = AcceptStyled(text, Room(), all);
+    const std::size_t fits = FitToLine(accepted, GetSelection(), all);
+    accepted = Prefix(accepted, fits);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     InsertRuns(cursor, accepted);
@@ -298,7 +336,11 @@ void NameEditor::contextMenuEvent(QContextMenuEvent* event) {
 NameEditor::Insertable NameEditor::InsertableText(const QString& text, LineBreaks lineBreaks,
                                                   LeftOut leftOut) const {
     Insertable result;
-    result.text = FromLatin1(AcceptText(Utf16(text), lineBreaks, Room(), leftOut));
+    std::string bytes = AcceptText(Utf16(text), lineBreaks, Room(), leftOut);
+    // Typed and plain pasted text takes the style the cursor gives it.
+    const MemoryStyledText insert(bytes, StyleOf(textCursor().charFormat()));
+    bytes.resize(FitToLine(insert, GetSelection(), leftOut));
+    result.text = FromLatin1(bytes);
     result.note = NoteFor(leftOut, lineBreaks);
     return result;
 }
@@ -336,7 +378,12 @@ QString NameEditor::NoteFor(const LeftOut& leftOut, LineBreaks lineBreaks) {
                       ? tr("A name is one line: each line break became a space.")
                       : tr("A name is one line: the line break was left out."));
     }
-    if (leftOut.cut) {
+    if (leftOut.lineFull) {
+        notes << tr("A name's configuration line holds at most %L1 bytes, colour codes "
+                    "included: the game runs the rest of a longer line as console commands. "
+                    "What did not fit was left out.")
+                     .arg(MaxConfigLineBytes);
+    } else if (leftOut.cut) {
         notes << tr("A name holds at most %Ln characters; what did not fit was left out.", nullptr,
                     static_cast<int>(MaxNameChars));
     }

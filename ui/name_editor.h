@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "core/name_fit.h"
 #include "core/name_input.h"
 #include "core/styled_text.h"
 
@@ -17,9 +18,10 @@ class ClipboardWatch;
 /// Every character's colour is its foreground; the font flag is a user property of its format,
 /// shown as italic with a dotted underline for the alternative font. Style changes go through
 /// QTextCursor, so they undo together with typing. Only what a name may hold gets in (ISO
-/// 8859-1 without line breaks, double quotes and control characters, MaxNameChars characters at
-/// most), and whatever is refused, cut or changed on the way in is said in a short note at the
-/// caret. Every character is drawn over a black shadow, as the game draws it.
+/// 8859-1 without line breaks, double quotes and control characters, no more than its
+/// configuration line holds for the game to read it whole), and whatever is refused, cut or
+/// changed on the way in is said in a short note at the caret. Every character is drawn over a
+/// black shadow, as the game draws it.
 class NameEditor : public QTextEdit, public StyledText {
     Q_OBJECT
 
@@ -47,9 +49,10 @@ class NameEditor : public QTextEdit, public StyledText {
     void SetSelectionQ3Font(bool q3Font) override;
 
     /// Replaces the whole text and its styles in one undoable step, leaving the caret at 0 and
-    /// nothing selected. Characters a name cannot hold are left out, and so is what lies past
-    /// MaxNameChars, with a note.
-    void ReplaceStyledText(const StyledText& text);
+    /// nothing selected. Characters a name cannot hold are left out, and so is what does not fit
+    /// its configuration line; the note that says so is returned, not shown (empty when nothing
+    /// was left out), so that a caller that fills both editors can say it once.
+    QString ReplaceStyledText(const StyledText& text);
     /// Puts `text` with its styles at the caret, in place of the selection, in one undoable step;
     /// characters a name cannot hold and what does not fit are left out. One note says what was
     /// left out here, together with `leftOut` (what the caller left out on the way) and `first`
@@ -67,6 +70,13 @@ class NameEditor : public QTextEdit, public StyledText {
     void SetArrivesAsDots(bool arrivesAsDots);
     /// Whether the character at `position` carries a mark, and so a tool tip of its own.
     bool IsMarked(std::size_t position) const;
+    /// The configuration line the name goes into: its game and its start, and the editor
+    /// encoded before this one in a show-code run (null for none), whose digit this one carries
+    /// on with. Nothing gets in that would make the line longer than the game reads whole.
+    void SetNameLine(TargetGame target, std::string_view lineStart,
+                     const StyledText* encodedBefore = nullptr);
+    /// The line as it stands, with the digit the editor encoded before leaves.
+    NameLine Line() const;
 
     /// Actions the context menu offers below the standard ones.
     void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
@@ -122,6 +132,9 @@ class NameEditor : public QTextEdit, public StyledText {
     Insertable InsertableText(const QString& text, LineBreaks lineBreaks,
                               LeftOut leftOut = {}) const;
     std::size_t Room() const;
+    /// How much of `insert`, put in place of the selection, the configuration line has room for;
+    /// notes in `leftOut` when that is not all of it.
+    std::size_t FitToLine(const StyledText& insert, Selection replaced, LeftOut& leftOut) const;
     CharStyle StyleOf(const QTextCharFormat& format) const;
     bool Marks(unsigned char code, bool q3Font) const;
     const std::vector<CharStyle>& Styles() const;
@@ -145,6 +158,9 @@ class NameEditor : public QTextEdit, public StyledText {
     QBasicTimer caretBlink_;
     bool caretShown_ = false;
     bool arrivesAsDots_ = false;
+    TargetGame target_ = TargetGame::Q3Test;
+    std::string_view lineStart_ = NameLineStart;
+    const StyledText* encodedBefore_ = nullptr;
     ClipboardWatch* clipboard_;
     // The text as last drawn, and its shadow: the caret's blink and a new selection repaint the
     // editor without a change to the text, and need not draw it again.

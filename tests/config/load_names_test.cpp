@@ -59,16 +59,18 @@ TEST(LoadNames, decodesThePlayerNameLeavingOutWhatANameCannotHold) {
          "7s \x9F"
          "7s ",
          LeftOut},
-        {"longest name", std::string(1024, 'x'), "", ""},
-        {"cut to the longest name", std::string(1025, 'x'), "",
-         "The player name was cut to 1024 characters, the longest name the game keeps."},
+        // "seta name \"", the escape and "7", the name, the escape and "7", "\"": 1,023 bytes.
+        {"longest name", std::string(1007, 'x'), "", ""},
+        {"cut where its line would be too long", std::string(1008, 'x'), "",
+         "The player name was cut where its configuration line reaches 1,023 bytes, the most "
+         "the game reads of a line."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const LoadedNames loaded = Load("seta name \"" + c.value + "\"\r\n" + Server);
         ASSERT_TRUE(loaded.Ok()) << DescribeLoadFailure(loaded).toStdString();
-        if (c.value.size() >= 1024) {
-            EXPECT_EQ(loaded.playerName.Text(), std::string(1024, 'x'));
+        if (c.value.size() >= 1007) {
+            EXPECT_EQ(loaded.playerName.Text(), std::string(1007, 'x'));
         } else {
             EXPECT_EQ(DescribeStyles(loaded.playerName), c.player);
         }

@@ -63,32 +63,37 @@ TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
         TargetGame target;
         std::string code;
         std::size_t visible;
-        std::string over;  // per limit: kept 35, seen 31, settings field 20, info string 1017
+        // per limit: kept 35, seen 31, settings field 20, info string 1017, line 1011
+        std::string over;
         std::string cleaned;
         std::vector<NameChange> changes;
         std::string seen;
     };
-    const std::string a34(34, 'a'), n1018(1018, 'n');
+    const std::string a34(34, 'a'), n1018(1018, 'n'), n1011(1011, 'n');
     // clang-format off
     const Case cases[] = {
-        {TargetGame::Quake3, "^1Pl^7ayer^7", 6, "----", "^1Pl^7ayer^7", {}, "^1Pl^7ayer^7"},
-        {TargetGame::Quake3, a34 + "^7", 34, "xxx-", a34, {CutToLength}, std::string(31, 'a')},
-        {TargetGame::IoQuake3, a34 + "^7", 34, "xxx-", a34 + "^", {CutToLength}, std::string(31, 'a')},
-        {TargetGame::Quake3, "^0 Bob   x^7", 8, "----", "Bob   x^7", {LeadingSpacesDropped, BlackRemoved}, "^0 Bob   x^7"},
-        {TargetGame::IoQuake3, "^0 Bob    x^7", 9, "----", " Bob   x^7", {BlackRemoved, SpacesCollapsed}, "^0 Bob    x^7"},
-        {TargetGame::IoQuake3, "^0^7", 0, "----", "UnnamedPlayer", {BlackRemoved, BecameUnnamedPlayer}, "^0^7"},
-        {TargetGame::Quake3, "a;b^7", 3, "----", "UnnamedPlayer", {RefusedCharacter, BecameUnnamedPlayer}, ""},
-        {TargetGame::Quake3, n1018, 1018, "xxxx", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
-        {TargetGame::Q3Test, "\x1b" "1Pl\x1b" "7", 2, "", "\x1b" "1Pl\x1b" "7", {}, ""},
-        {TargetGame::IoQuake3, "^5\xC5" "b^7", 2, "----", "^5.b^7", {ArrivedAsDots}, "^5.b^7"},
-        {TargetGame::OpenArena, "^5\xC5^7", 1, "----", ".", {ArrivedAsDots, ColorsRemoved}, "^5.^7"},
-        {TargetGame::OpenArena, "^0Black^1Red  x     y^7", 17, "--x-", "^0Black^1Red  x   y^7", {SpacesCollapsed}, "^0Black^1Red  x     y^7"},
-        {TargetGame::OpenArena, "^9;^7", 3, "----", "Nameless0", {RefusedCharacter, BecameUnnamedPlayer}, ""},
+        {TargetGame::Quake3, "^1Pl^7ayer^7", 6, "-----", "^1Pl^7ayer^7", {}, "^1Pl^7ayer^7"},
+        {TargetGame::Quake3, a34 + "^7", 34, "xxx--", a34, {CutToLength}, std::string(31, 'a')},
+        {TargetGame::IoQuake3, a34 + "^7", 34, "xxx--", a34 + "^", {CutToLength}, std::string(31, 'a')},
+        {TargetGame::Quake3, "^0 Bob   x^7", 8, "-----", "Bob   x^7", {LeadingSpacesDropped, BlackRemoved}, "^0 Bob   x^7"},
+        {TargetGame::IoQuake3, "^0 Bob    x^7", 9, "-----", " Bob   x^7", {BlackRemoved, SpacesCollapsed}, "^0 Bob    x^7"},
+        {TargetGame::IoQuake3, "^0^7", 0, "-----", "UnnamedPlayer", {BlackRemoved, BecameUnnamedPlayer}, "^0^7"},
+        {TargetGame::Quake3, "a;b^7", 3, "-----", "UnnamedPlayer", {RefusedCharacter, BecameUnnamedPlayer}, ""},
+        {TargetGame::Quake3, n1018, 1018, "xxxxx", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
+        {TargetGame::Q3Test, "\x1b" "1Pl\x1b" "7", 2, "-", "\x1b" "1Pl\x1b" "7", {}, ""},
+        // The configuration line holds 1011 bytes of a name: "seta name ", the quotes, 1011 bytes.
+        {TargetGame::Quake3, n1011, 1011, "xxx--", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
+        {TargetGame::Quake3, n1011 + "n", 1012, "xxx-x", std::string(35, 'n'), {CutToLength}, std::string(31, 'n')},
+        {TargetGame::Q3Test, n1011 + "n", 1012, "x", n1011 + "n", {}, ""},
+        {TargetGame::IoQuake3, "^5\xC5" "b^7", 2, "-----", "^5.b^7", {ArrivedAsDots}, "^5.b^7"},
+        {TargetGame::OpenArena, "^5\xC5^7", 1, "-----", ".", {ArrivedAsDots, ColorsRemoved}, "^5.^7"},
+        {TargetGame::OpenArena, "^0Black^1Red  x     y^7", 17, "--x--", "^0Black^1Red  x   y^7", {SpacesCollapsed}, "^0Black^1Red  x     y^7"},
+        {TargetGame::OpenArena, "^9;^7", 3, "-----", "Nameless0", {RefusedCharacter, BecameUnnamedPlayer}, ""},
     };
     // clang-format on
     const CountLimit::Kind kinds[] = {Kind::KeptByGame, Kind::SeenByOthers, Kind::SettingsField,
-                                      Kind::InfoString};
-    const std::size_t values[] = {35, 31, 20, 1017};
+                                      Kind::InfoString, Kind::ConfigLine};
+    const std::size_t values[] = {35, 31, 20, 1017, 1011};
     for (const Case& c : cases) {
         SCOPED_TRACE(ToHex(c.code.substr(0, 40)));
         const NameReport r = AnalysePlayerName(c.target, c.code);
@@ -96,9 +101,11 @@ TEST(AnalysePlayerName, countsHoldsTheLimitsAndSaysWhatChanged) {
         EXPECT_EQ(r.bytes, c.code.size());
         EXPECT_EQ(r.visible, c.visible);
         ASSERT_EQ(r.limits.size(), c.over.size());
+        // The test release knows only the configuration line's limit.
+        const std::size_t first = c.target == TargetGame::Q3Test ? 4 : 0;
         for (std::size_t i = 0; i < c.over.size(); ++i) {
-            EXPECT_EQ(r.limits[i].kind, kinds[i]);
-            EXPECT_EQ(r.limits[i].limit, values[i]);
+            EXPECT_EQ(r.limits[i].kind, kinds[first + i]);
+            EXPECT_EQ(r.limits[i].limit, values[first + i]);
             EXPECT_EQ(r.limits[i].over, c.over[i] == 'x') << i;
         }
         EXPECT_EQ(r.cleaned, c.cleaned);
@@ -113,24 +120,29 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
         TargetGame target;
         std::string code;
         std::string view;
-        std::string
-            over;  // per limit: in-game browser 20 (30), [ioquake3's list 79,] info string 1010
+        // per limit: in-game browser 20 (30), [ioquake3's list 79,] info string 1010, a default
+        // server's room 609 (222), line 1004
+        std::string over;
         std::vector<NameChange> changes;
     };
-    const std::string a20(20, 'a');
+    const std::string a20(20, 'a'), s222(222, 's'), s1004(1004, 's');
     // clang-format off
     const Case cases[] = {
-        {TargetGame::Quake3, "^1My ^2cool server^7", "MY COOL SERVER", "--", {}},
-        {TargetGame::IoQuake3, "^1abcdefghij^2klmnopqrstuv^7", "ABCDEFGHIJKLMNOPQ", "x--", {CutToLength}},
-        {TargetGame::Quake3, a20 + "^1x", std::string(20, 'A'), "x-", {CutToLength}},
-        {TargetGame::Quake3, a20 + "a", std::string(20, 'A'), "x-", {CutToLength}},  // 21 kept, 20 shown
-        {TargetGame::Quake3, "^!x\xE1y%\x1b", "X.Y.", "--", {ArrivedAsDots}},  // any character after a caret is a colour
-        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "---", {}},
-        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz0^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "x--", {CutToLength}},
-        {TargetGame::OpenArena, "^9\xE9t\xE9^7", "^9.T.^7", "---", {ArrivedAsDots}},
-        {TargetGame::IoQuake3, "^!x", "^!X", "---", {}},
-        {TargetGame::Quake3, "a\\b", "", "--", {RefusedCharacter}},
-        {TargetGame::Q3Test, "\x1b" "1abc", "", "", {}},
+        {TargetGame::Quake3, "^1My ^2cool server^7", "MY COOL SERVER", "----", {}},
+        {TargetGame::IoQuake3, "^1abcdefghij^2klmnopqrstuv^7", "ABCDEFGHIJKLMNOPQ", "x----", {CutToLength}},
+        {TargetGame::Quake3, a20 + "^1x", std::string(20, 'A'), "x---", {CutToLength}},
+        {TargetGame::Quake3, a20 + "a", std::string(20, 'A'), "x---", {CutToLength}},  // 21 kept, 20 shown
+        {TargetGame::Quake3, "^!x\xE1y%\x1b", "X.Y.", "----", {ArrivedAsDots}},  // any character after a caret is a colour
+        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "-----", {}},
+        {TargetGame::OpenArena, "^1abcdefghij^8klmnopqrstuvwxyz0^7", "^1ABCDEFGHIJ^8KLMNOPQRSTUVWXYZ", "x----", {CutToLength}},
+        {TargetGame::OpenArena, "^9\xE9t\xE9^7", "^9.T.^7", "-----", {ArrivedAsDots}},
+        {TargetGame::IoQuake3, "^!x", "^!X", "-----", {}},
+        {TargetGame::Quake3, "a\\b", "", "----", {RefusedCharacter}},
+        {TargetGame::Q3Test, "\x1b" "1abc", "", "-", {}},
+        {TargetGame::OpenArena, s222, std::string(30, 'S'), "xx---", {CutToLength}},
+        {TargetGame::OpenArena, s222 + "s", std::string(30, 'S'), "xx-x-", {CutToLength}},
+        {TargetGame::IoQuake3, s1004, std::string(20, 'S'), "xx-x-", {CutToLength}},
+        {TargetGame::IoQuake3, s1004 + "s", std::string(20, 'S'), "xx-xx", {CutToLength}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -151,6 +163,10 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
     EXPECT_EQ(io.limits[1].limit, 79u);
     EXPECT_EQ(io.limits[2].kind, Kind::InfoString);
     EXPECT_EQ(io.limits[2].limit, 1010u);
+    EXPECT_EQ(io.limits[3].kind, Kind::ServerInfoRoom);
+    EXPECT_EQ(io.limits[3].limit, 609u);
+    EXPECT_EQ(io.limits[4].kind, Kind::ConfigLine);
+    EXPECT_EQ(io.limits[4].limit, 1004u);
     EXPECT_EQ(AnalyseServerName(TargetGame::Q3Test,
                                 "\x1b"
                                 "1abc")

@@ -29,6 +29,19 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
+// Closes the next message box that shows up, keeping its text.
+struct NextBoxText {
+    QString text;
+    ModalWatcher watch;
+    explicit NextBoxText(QWidget* notThis)
+        : watch(
+              [this](QWidget* modal) {
+                  text = qobject_cast<QMessageBox*>(modal)->text();
+                  modal->close();
+              },
+              notThis) {}
+};
+
 }  // namespace
 
 class TestDialog : public QObject {
@@ -347,18 +360,36 @@ class TestDialog : public QObject {
     }
 
     void missingFileIsReported() {
-        QString text;
-        ModalWatcher boxWatch(
-            [&](QWidget* modal) {
-                text = qobject_cast<QMessageBox*>(modal)->text();
-                modal->close();
-            },
-            dialog.get());
+        NextBoxText box(dialog.get());
         answer = dir.filePath("gone/q3config.cfg");
         QTest::mouseClick(command1(), Qt::LeftButton);
-        QVERIFY2(text.contains(QDir::toNativeSeparators(answer)), qPrintable(text));
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(answer)), qPrintable(box.text));
         QVERIFY(!QFile::exists(answer + "_"));
         QVERIFY(dialog->isVisible());
+    }
+
+    // A line the game would cut, edited there or not, turns red as it is typed and is refused
+    // before a file is asked for.
+    void lineTheGameWouldCutIsMarkedAndRefusedBeforeAnyFileIsChosen() {
+        auto* text1 = dialog->findChild<QLineEdit*>("Text1");
+        const QColor normal = text1->palette().color(QPalette::Base);
+        dialog->SetText1("seta name \"" + std::string(1011, 'a') + "\"");
+        QCOMPARE(text1->palette().color(QPalette::Base), normal);
+        text1->end(false);
+        QTest::keyClick(text1, Qt::Key_B);
+        QVERIFY(text1->palette().color(QPalette::Base) != normal);
+        QVERIFY2(text1->toolTip().startsWith("This line has 1,024 bytes"),
+                 qPrintable(text1->toolTip()));
+        NextBoxText box(dialog.get());
+        answer = config;
+        const QByteArray before = ReadAll(config);
+        QTest::mouseClick(command1(), Qt::LeftButton);
+        QVERIFY(calls.isEmpty());
+        QVERIFY2(box.text.startsWith("The name line has 1,024 bytes"), qPrintable(box.text));
+        QCOMPARE(ReadAll(config), before);
+        QTest::keyClick(text1, Qt::Key_Backspace);
+        QCOMPARE(text1->palette().color(QPalette::Base), normal);
+        QVERIFY(text1->toolTip().isEmpty());
     }
 };
 

@@ -68,6 +68,7 @@ const MainControl OtherControls[] = {
     {"Preview1", "preview", "", 3495, 1995, 3420, 1065},
     {"Budget1", "budget", "", 3495, 3075, 3420, 390},
     {"Command23", "button", "&Load from q3config.cfg...", 3495, 3510, 2400, 345, "", -1, -1, 25},
+    {"Budget2", "file budget", "", 5940, 3510, 975, 345},
 };
 // clang-format on
 
@@ -186,9 +187,13 @@ class TestForm1 : public QObject {
     }
 
     QTemporaryDir settingsDir;
+    QTemporaryDir homeDir;
 
   private slots:
     void initTestCase() {
+        // No q3config.cfg of this machine's user reaches the budget.
+        qputenv("HOME", homeDir.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
         // The remembered target goes into a folder of the test's own.
         QCoreApplication::setOrganizationName(QStringLiteral("ChromletTests"));
         QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -490,7 +495,7 @@ class TestForm1 : public QObject {
 
     void additionsLieInTheFreeAreaOfTheRightHalf() {
         const QRect free(Twips(3480), Twips(1710), Twips(3435), Twips(3900 - 1710));
-        for (const char* name : {"Label6", "Preview1", "Budget1", "Command23"}) {
+        for (const char* name : {"Label6", "Preview1", "Budget1", "Command23", "Budget2"}) {
             QVERIFY2(free.contains(window->findChild<QWidget*>(name)->geometry()), name);
         }
     }
@@ -825,6 +830,50 @@ class TestForm1 : public QObject {
         // No ~/.openarena here: the home folder itself.
         QCOMPARE(folders, (QStringList{home.path() + "/.q3a/baseq3", home.path() + "/.q3a/baseq3",
                                        home.path() + "/.config/Quake3/baseq3", home.path()}));
+    }
+
+    // The budget holds the configuration line and, where the game's command buffer is small,
+    // the file against what the game reads, while the names change.
+    void budgetHoldsTheLineAndTheFileAgainstWhatTheGameReads() {
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.path() + "/.q3a/baseq3"));
+        const QString config = home.path() + "/.q3a/baseq3/q3config.cfg";
+        {
+            QFile file(config);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            for (int i = 0; file.size() < 15500; ++i) {
+                file.write(QStringLiteral("seta setting_%1 \"1\"\r\n").arg(i).toLatin1());
+            }
+        }
+        const chromlet::test::ScopedEnv homeSet("HOME", home.path().toLocal8Bit());
+        window->SetTarget(TargetGame::Quake3);
+        auto* budget = window->findChild<BudgetView*>("Budget1");
+        QLabel* file = window->findChild<FileBudgetView*>("Budget2");
+        QVERIFY(file->isVisible());
+        QCOMPARE(file->text(), QStringLiteral("file \u226416365"));
+        QVERIFY2(file->toolTip().contains(QDir::toNativeSeparators(config)),
+                 qPrintable(file->toolTip()));
+        // A long server name makes the file too long for 1.32.
+        SetEditorText(window->rtb2(), QString(900, 's'));
+        QCOMPARE(file->text(), QStringLiteral("file >16365"));
+        QCOMPARE(file->palette().color(QPalette::WindowText), budget->WarningColor());
+        QVERIFY2(file->toolTip().contains("will not write it"), qPrintable(file->toolTip()));
+        // ioquake3 reads eight times as much: far within, no mark.
+        window->SetTarget(TargetGame::IoQuake3);
+        QVERIFY(!file->isVisible());
+        // The line's own mark appears as a name comes near its 1,011 bytes, and turns red
+        // past them.
+        window->SetTarget(TargetGame::Q3Test);
+        SetEditorText(window->rtb(), QString(900, 'p'));
+        QVERIFY(budget->Marks(0).empty());
+        SetEditorText(window->rtb(), QString(1005, 'p'));
+        QCOMPARE(budget->Marks(0).size(), 1u);
+        QCOMPARE(budget->Marks(0).front()->text(), QStringLiteral("\u22641011"));
+        window->rtb()->SetSelection({0, 1005});
+        window->rtb()->SetSelectionColor(0x0000FF);
+        window->rtb()->SetSelection({500, 1});
+        window->rtb()->SetSelectionColor(0xFFFFFF);
+        QCOMPARE(budget->Marks(0).front()->text(), QStringLiteral(">1011"));
     }
 
     void aboutNamesTheVersionAndTheWebAddress() {

@@ -119,6 +119,8 @@ inline void CheckLayoutControl(QWidget* w, const QString& kind, const QString& c
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
     } else if (kind == "budget") {
         QVERIFY(qobject_cast<ui::BudgetView*>(w));
+    } else if (kind == "file budget") {
+        QVERIFY(qobject_cast<ui::FileBudgetView*>(w));
     } else {
         auto* f = qobject_cast<QFrame*>(w);
         QVERIFY(f);

@@ -205,18 +205,70 @@ void Dialogs(Form1& window) {
                               [](const QString&) { return std::vector<std::string>{"quake3e"}; });
 }
 
+// What the game reads: a q3config.cfg near 1.32's 16,365 bytes that a long server name pushes
+// over, a one-click style that gives back a colour, and a line too long in the dialog.
+void Limits(Form1& window) {
+    QTemporaryDir home;
+    QDir().mkpath(home.filePath(QStringLiteral(".q3a/baseq3")));
+    QFile config(home.filePath(QStringLiteral(".q3a/baseq3/q3config.cfg")));
+    if (config.open(QIODevice::WriteOnly)) {
+        for (int i = 0; config.size() < 15500; ++i) {
+            config.write(QStringLiteral("seta setting_%1 \"1\"\r\n").arg(i).toLatin1());
+        }
+        config.close();
+    }
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    window.SetTarget(TargetGame::Q3Test);
+    window.SetTarget(TargetGame::Quake3);
+    SetText(window.rtb(), QStringLiteral("Player"));
+    SetText(window.rtb2(), QStringLiteral("noname"));
+    Save(&window, QStringLiteral("limits-file-within"));
+    SetText(window.rtb2(), QString(900, 's'));
+    Save(&window, QStringLiteral("limits-file-over"));
+    SetText(window.rtb(), QString(1003, 'p'));
+    Save(&window, QStringLiteral("limits-line-near"));
+    qputenv("HOME", realHome);
+
+    window.SetTarget(TargetGame::OpenArena);
+    SetText(window.rtb(), QStringLiteral("Rocket Rider"));
+    SetText(window.rtb2(), QStringLiteral("noname"));
+    window.rtb()->setFocus();
+    const QString rainbow = QCoreApplication::translate("chromlet::ui::NameActions", "Ra&inbow");
+    if (QAction* action = MenuAction(window, "StyleMenu", rainbow)) {
+        action->trigger();
+    }
+    Save(&window, QStringLiteral("limits-style-fitted"));
+    SaveToolTip(QStringLiteral("limits-style-fitted-note"));
+
+    Dialog dialog([](QWidget*, const ChooserSettings&) { return QString(); }, &window);
+    dialog.SetText1("seta name \"" + std::string(1012, 'a') + "\"");
+    dialog.SetText2("seta sv_hostname \"noname\"");
+    dialog.show();
+    Save(&dialog, QStringLiteral("dialog-line-too-long"));
+    WhenModalShows(QStringLiteral("line-too-long"));
+    dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    dialog.close();
+}
+
 void UseDarkPalette() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QColor text(220, 220, 220);
     const QColor disabled(120, 120, 124);
     // A dark theme's colours, its link and selection colours as Breeze Dark and the like give them.
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, QColor(45, 45, 48)},     {QPalette::WindowText, text},
-        {QPalette::Base, QColor(30, 30, 32)},       {QPalette::Text, text},
-        {QPalette::Button, QColor(55, 55, 58)},     {QPalette::ButtonText, text},
-        {QPalette::ToolTipBase, QColor(60, 60, 64)}, {QPalette::ToolTipText, text},
-        {QPalette::Link, QColor(61, 174, 233)},     {QPalette::LinkVisited, QColor(155, 89, 182)},
-        {QPalette::Highlight, QColor(61, 174, 233)}, {QPalette::HighlightedText, QColor(20, 20, 22)},
+        {QPalette::Window, QColor(45, 45, 48)},
+        {QPalette::WindowText, text},
+        {QPalette::Base, QColor(30, 30, 32)},
+        {QPalette::Text, text},
+        {QPalette::Button, QColor(55, 55, 58)},
+        {QPalette::ButtonText, text},
+        {QPalette::ToolTipBase, QColor(60, 60, 64)},
+        {QPalette::ToolTipText, text},
+        {QPalette::Link, QColor(61, 174, 233)},
+        {QPalette::LinkVisited, QColor(155, 89, 182)},
+        {QPalette::Highlight, QColor(61, 174, 233)},
+        {QPalette::HighlightedText, QColor(20, 20, 22)},
     };
     QPalette dark;
     for (const auto& [role, color] : roles) {
@@ -259,6 +311,7 @@ int main(int argc, char* argv[]) {
         InGame(window);
         Notes(window);
         Dialogs(window);
+        Limits(window);
         QApplication::quit();
     });
     return QApplication::exec();

@@ -1,0 +1,42 @@
+#include "config/update_passes.h"
+
+#include "config/filter_pass.h"
+#include "config/line_end_pass.h"
+
+namespace chromlet {
+
+namespace {
+
+// How the test release's new lines end: like lines that came from a file with LF line ends.
+constexpr std::string_view TestReleaseNewLineEnd = "\n\r\n";
+
+}  // namespace
+
+FirstPass FirstPassOf(TargetGame target) {
+    return CodeFormOf(target) == CodeForm::Escape ? NormaliseLineEnds : CopyUnchanged;
+}
+
+void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out, std::string_view nameLine,
+             std::string_view serverLine) {
+    std::string_view end = TestReleaseNewLineEnd;
+    if (CodeFormOf(target) == CodeForm::Escape) {
+        if (!CopyWithoutOldLines(in, out)) {
+            return;
+        }
+    } else {
+        const KeptLines kept = CopyWithoutOldLinesAsTheyEnd(in, out);
+        if (!kept.copied) {
+            return;
+        }
+        end = BytesOf(kept.ends.Most());
+        if (kept.lastLineOpen) {
+            out.Write(end);
+        }
+    }
+    out.Write(nameLine);
+    out.Write(end);
+    out.Write(serverLine);
+    out.Write(end);
+}
+
+}  // namespace chromlet
