@@ -1,27 +1,11 @@
 #include "config/config_size.h"
 
-#include <QBuffer>
 #include <QFile>
 
-#include "config/chunk_io.h"
+#include "config/passes/update_passes.h"
 #include "config/regular_file.h"
-#include "config/update_passes.h"
 
 namespace chromlet {
-
-namespace {
-
-// Takes what is written and keeps none of it: the writer counts.
-class Discard final : public QIODevice {
-  public:
-    Discard() { open(QIODevice::WriteOnly); }
-
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override { return size; }
-};
-
-}  // namespace
 
 ConfigSize MeasureConfig(const QString& path, TargetGame target) {
     ConfigSize size;
@@ -40,27 +24,16 @@ ConfigSize MeasureConfig(const QString& path, TargetGame target) {
         size.error = file.errorString();
         return size;
     }
-    QByteArray bytes = file.read(static_cast<qint64>(MaxMeasuredBytes) + 1);
-    QByteArray copy;
-    QBuffer in(&bytes);
-    QBuffer side(&copy);
-    Discard rewritten;
-    in.open(QIODevice::ReadOnly);
-    side.open(QIODevice::WriteOnly);
-    {
-        ChunkReader reader(in);
-        ChunkWriter writer(side);
-        FirstPassOf(target)(reader, writer);
-        writer.Flush();
+    const QByteArray bytes = file.read(static_cast<qint64>(MaxMeasuredBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        size.error = file.errorString();
+        return size;
     }
-    side.close();
-    side.open(QIODevice::ReadOnly);
-    ChunkReader reader(side);
-    ChunkWriter writer(rewritten);
-    Rewrite(target, reader, writer, {}, {});
-    writer.Flush();
-    size.withoutNames = writer.Written();
-    size.firstZero = writer.FirstZero();
+    const RewrittenSize rewritten = RewrittenSizeOf(
+        target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), {},
+        {});
+    size.withoutNames = rewritten.bytes;
+    size.firstZero = rewritten.firstZero;
     return size;
 }
 

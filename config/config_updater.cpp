@@ -17,11 +17,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config/chunk_io.h"
-#include "config/fault_seam.h"
+#include "config/device_stream.h"
 #include "config/new_file.h"
+#include "config/passes/chunk_io.h"
+#include "config/passes/fault_seam.h"
+#include "config/passes/update_passes.h"
 #include "config/regular_file.h"
-#include "config/update_passes.h"
 #include "core/char_rules.h"
 #include "core/config_limits.h"
 
@@ -141,9 +142,9 @@ bool TakeLock(UpdateResult& result, QLockFile& lock) {
 // Takes what a pass writes and compares it with a file's bytes from its start, read with pread,
 // which moves no file position that a pass on the same file might use. A write that differs
 // fails, so the pass stops at the first difference.
-class Comparison final : public QIODevice {
+class Comparison final : public ByteSink {
   public:
-    explicit Comparison(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    explicit Comparison(int fd) : fd_(fd) {}
 
     bool Differs() const { return differs_; }
     /// After the last write: whether the file holds nothing beyond what was compared.
@@ -152,11 +153,9 @@ class Comparison final : public QIODevice {
         return pread(fd_, &byte, 1, offset_) == 0;
     }
 
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
+    std::int64_t Write(const char* data, std::int64_t size) override {
         buffer_.resize(static_cast<std::size_t>(size));
-        qint64 got = 0;
+        std::int64_t got = 0;
         while (got < size) {
             const ssize_t n = pread(fd_, buffer_.data() + got, static_cast<std::size_t>(size - got),
                                     offset_ + got);
@@ -164,7 +163,7 @@ class Comparison final : public QIODevice {
                 continue;
             }
             if (n < 0) {
-                setErrorString(SystemReason(errno));
+                error_ = SystemMessage(errno);
                 return -1;
             }
             if (n == 0) {
@@ -174,17 +173,19 @@ class Comparison final : public QIODevice {
         }
         if (got < size || std::memcmp(buffer_.data(), data, static_cast<std::size_t>(size)) != 0) {
             differs_ = true;
-            setErrorString(QStringLiteral("differs"));
+            error_ = "differs";
             return -1;
         }
         offset_ += size;
         return size;
     }
+    std::string Error() const override { return error_; }
 
   private:
     int fd_;
     off_t offset_ = 0;
     std::vector<char> buffer_;
+    std::string error_;
     bool differs_ = false;
 };
 
@@ -206,15 +207,16 @@ Recheck CompareWithSide(int configFd, int sideFd, FirstPass firstPass) {
         return {false, config.errorString()};
     }
     Comparison side(sideFd);
+    DeviceSource source(config);
     // Larger reads than the passes': nothing is written meanwhile, so fewer calls pay off.
-    ChunkReader in(config, UpdateStep::None, RecheckChunkSize);
+    ChunkReader in(source, UpdateStep::None, RecheckChunkSize);
     ChunkWriter out(side, UpdateStep::None, RecheckChunkSize);
     const bool passed = firstPass(in, out) && out.Flush();
     if (in.Failed()) {
-        return {false, in.Reason()};
+        return {false, FromSystem(in.Reason())};
     }
     if (!passed && !side.Differs()) {
-        return {false, out.Reason()};
+        return {false, FromSystem(out.Reason())};
     }
     return {passed && side.AtFileEnd(), {}};
 }
@@ -350,13 +352,15 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
     }
     const FirstPass firstPass = FirstPassOf(options.target);
     {
-        ChunkReader in(configFile, UpdateStep::ReadConfig);
-        ChunkWriter out(side.Device(), UpdateStep::WriteSideFile);
+        DeviceSource source(configFile);
+        DeviceSink copy(side.Device());
+        ChunkReader in(source, UpdateStep::ReadConfig);
+        ChunkWriter out(copy, UpdateStep::WriteSideFile);
         if (!firstPass(in, out) || !out.Flush()) {
-            return in.Failed()
-                       ? Fail(result, UpdateStep::ReadConfig, path, in.Reason(), in.ErrorNumber())
-                       : Fail(result, UpdateStep::WriteSideFile, result.sidePath, out.Reason(),
-                              out.ErrorNumber());
+            return in.Failed() ? Fail(result, UpdateStep::ReadConfig, path, FromSystem(in.Reason()),
+                                      in.ErrorNumber())
+                               : Fail(result, UpdateStep::WriteSideFile, result.sidePath,
+                                      FromSystem(out.Reason()), out.ErrorNumber());
         }
     }
 
@@ -378,15 +382,18 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
         return Fail(result, UpdateStep::OpenConfigForWriting, path, replacement.Reason(),
                     replacement.ErrorNumber());
     }
-    ChunkReader in(side.Device(), UpdateStep::ReadSideFile);
-    ChunkWriter out(replacement.Device(), UpdateStep::WriteConfig);
+    DeviceSource copy(side.Device());
+    DeviceSink rewritten(replacement.Device());
+    ChunkReader in(copy, UpdateStep::ReadSideFile);
+    ChunkWriter out(rewritten, UpdateStep::WriteConfig);
     Rewrite(options.target, in, out, nameLine, serverLine);
     if (in.Failed()) {
-        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, in.Reason(),
+        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, FromSystem(in.Reason()),
                     in.ErrorNumber());
     }
     if (!out.Flush()) {
-        return Fail(result, UpdateStep::WriteConfig, path, out.Reason(), out.ErrorNumber());
+        return Fail(result, UpdateStep::WriteConfig, path, FromSystem(out.Reason()),
+                    out.ErrorNumber());
     }
     replacement.TakeOwnerAndMode(status, 07777);
     if (!replacement.Sync(UpdateStep::WriteConfig)) {
@@ -417,34 +424,36 @@ bool Update(UpdateResult& result, const std::string& nameLine, const std::string
 
 UpdateResult CheckNewLines(const std::string& nameLine, const std::string& serverLine) {
     UpdateResult result;
-    // A line break would split a new line in two, and the second half would survive every later
-    // update, since it no longer starts like a name or server-name line.
-    if (!IsConfigLine(nameLine) || !IsConfigLine(serverLine)) {
-        Fail(result, UpdateStep::CheckLines, QString(),
-             !IsConfigLine(nameLine)
-                 ? QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The name line holds a line break.")
-                 : QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The server-name line holds a line break."));
-        return result;
+    const NewLinesCheck check = CheckNewLineBytes(nameLine, serverLine);
+    switch (check.fault) {
+        case LineFault::None:
+            break;
+        // A line break would split a new line in two, and the second half would survive every
+        // later update, since it no longer starts like a name or server-name line.
+        case LineFault::LineBreak:
+            Fail(result, UpdateStep::CheckLines, QString(),
+                 check.serverLine
+                     ? QCoreApplication::translate("chromlet::ConfigUpdater",
+                                                   "The server-name line holds a line break.")
+                     : QCoreApplication::translate("chromlet::ConfigUpdater",
+                                                   "The name line holds a line break."));
+            break;
+        // The engine would cut a longer line and run the rest of it as console commands.
+        case LineFault::TooLong:
+            Fail(result, UpdateStep::CheckLineLength, QString(),
+                 (check.serverLine
+                      ? QCoreApplication::translate(
+                            "chromlet::ConfigUpdater",
+                            "The server-name line has %L1 bytes, but the game reads at most %L2 "
+                            "bytes of a line and runs the rest of it as console commands.")
+                      : QCoreApplication::translate(
+                            "chromlet::ConfigUpdater",
+                            "The name line has %L1 bytes, but the game reads at most %L2 bytes of "
+                            "a line and runs the rest of it as console commands."))
+                     .arg(check.bytes)
+                     .arg(MaxConfigLineBytes));
+            break;
     }
-    // The engine would cut a longer line and run the rest of it as console commands.
-    if (!IsLineReadWhole(nameLine) || !IsLineReadWhole(serverLine)) {
-        const bool name = !IsLineReadWhole(nameLine);
-        const QString text =
-            name ? QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The name line has %L1 bytes, but the game reads "
-                                               "at most %L2 bytes of a line and runs the rest of "
-                                               "it as console commands.")
-                 : QCoreApplication::translate("chromlet::ConfigUpdater",
-                                               "The server-name line has %L1 bytes, but the game "
-                                               "reads at most %L2 bytes of a line and runs the "
-                                               "rest of it as console commands.");
-        Fail(result, UpdateStep::CheckLineLength, QString(),
-             text.arg((name ? nameLine : serverLine).size()).arg(MaxConfigLineBytes));
-        return result;
-    }
-
     return result;
 }
 

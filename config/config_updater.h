@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "config/update_step.h"
+#include "config/passes/update_step.h"
 #include "core/config_limits.h"
 #include "core/target_game.h"
 

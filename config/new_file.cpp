@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include "config/fault_seam.h"
+#include "config/passes/fault_seam.h"
 #include "config/regular_file.h"
 
 namespace chromlet {

@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-#include "config/update_step.h"
+#include "config/passes/update_step.h"
 
 namespace chromlet {
 

@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "config/fault_seam.h"
+#include "config/passes/fault_seam.h"
 
 namespace chromlet {
 

@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "config/chunk_io.h"
-#include "config/old_lines.h"
+#include "config/device_stream.h"
+#include "config/passes/chunk_io.h"
+#include "config/passes/old_lines.h"
 #include "config/regular_file.h"
 
 namespace chromlet {
@@ -95,7 +96,8 @@ StoredSetaLines ReadSetaLines(const QString& path) {
         found.error = file.errorString();
         return found;
     }
-    ChunkReader in(file);
+    DeviceSource source(file);
+    ChunkReader in(source);
     SetaSink sink(found);
     AnyLineEndSplitter lines;
     for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
@@ -104,7 +106,7 @@ StoredSetaLines ReadSetaLines(const QString& path) {
     lines.Finish(sink);
     if (in.Failed()) {
         StoredSetaLines failed;
-        failed.error = in.Reason();
+        failed.error = FromSystem(in.Reason());
         return failed;
     }
     return found;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "config/line_splitter.h"
+#include "config/passes/line_splitter.h"
 
 namespace chromlet {
 

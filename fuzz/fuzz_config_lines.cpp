@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "config/line_splitter.h"
+#include "config/passes/line_splitter.h"
 #include "config/seta_reader.h"
 #include "fuzz_check.h"
 #include "fuzz_file.h"

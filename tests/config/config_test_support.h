@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "config/config_updater.h"
-#include "config/fault_seam.h"
+#include "config/passes/fault_seam.h"
 #include "hex.h"
 
 namespace chromlet {

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config/chunk_io.h"
+#include "config/passes/chunk_io.h"
 #include "config_test_support.h"
 
 namespace chromlet::test {

@@ -1,14 +1,13 @@
 // Generated files against a plain model of the two passes: in memory, cut into chunks at every
 // place, and on disk.
-#include <QBuffer>
-
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "config/chunk_io.h"
-#include "config/filter_pass.h"
-#include "config/line_end_pass.h"
+#include "config/passes/chunk_io.h"
+#include "config/passes/filter_pass.h"
+#include "config/passes/line_end_pass.h"
+#include "config/passes/update_passes.h"
 #include "config_test_support.h"
 #include "game_lines.h"
 
@@ -126,33 +125,30 @@ struct Rewrite {
     std::string config;
 };
 
-// One pass over in-memory devices, and the lines it appends after it.
+// One pass over bytes in memory, and the lines it appends after it.
 template <class Pass>
-std::string RunPass(Pass pass, const std::string& input, qint64 chunkSize,
+std::string RunPass(Pass pass, const std::string& input, std::int64_t chunkSize,
                     const std::string& append = {}) {
-    QByteArray in = QByteArray::fromStdString(input);
-    QByteArray out;
-    QBuffer inDevice(&in);
-    QBuffer outDevice(&out);
-    EXPECT_TRUE(inDevice.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(outDevice.open(QIODevice::WriteOnly));
-    ChunkReader reader(inDevice, UpdateStep::None, chunkSize);
-    ChunkWriter writer(outDevice, UpdateStep::None, chunkSize);
+    std::string out;
+    StringSource source(input);
+    StringSink sink(out);
+    ChunkReader reader(source, UpdateStep::None, chunkSize);
+    ChunkWriter writer(sink, UpdateStep::None, chunkSize);
     EXPECT_TRUE(pass(reader, writer));
     writer.Write(append);
     EXPECT_TRUE(writer.Flush());
-    return out.toStdString();
+    return out;
 }
 
 // The later engines' second pass.
-std::string KeepInMemory(const std::string& input, qint64 chunkSize) {
+std::string KeepInMemory(const std::string& input, std::int64_t chunkSize) {
     return RunPass([](ChunkReader& in,
                       ChunkWriter& out) { return CopyWithoutOldLinesAsTheyEnd(in, out).copied; },
                    input, chunkSize);
 }
 
 // Both passes and the new lines, as an update puts them together.
-Rewrite UpdateInMemory(const std::string& before, qint64 chunkSize) {
+Rewrite UpdateInMemory(const std::string& before, std::int64_t chunkSize) {
     const std::string side = RunPass(NormaliseLineEnds, before, chunkSize);
     return {side, RunPass(CopyWithoutOldLines, side, chunkSize, NewLines())};
 }
@@ -174,7 +170,7 @@ TEST(Property, generatedFilesFollowTheModelWhereverTheChunksEnd) {
             const std::string config = ModelKept(side) + NewLines();
             ASSERT_TRUE(config.ends_with(NewLines()));
             const std::string kept = ModelLaterEngine(before).kept;
-            for (const qint64 chunk : {1, 2, 3, 9, 16, 17, 4096}) {
+            for (const std::int64_t chunk : {1, 2, 3, 9, 16, 17, 4096}) {
                 const Rewrite first = UpdateInMemory(before, chunk);
                 ASSERT_EQ(ToHex(first.side), ToHex(side)) << chunk;
                 ASSERT_EQ(ToHex(first.config), ToHex(config)) << chunk;
@@ -212,6 +208,10 @@ TEST(Property, generatedFilesFollowTheModelOnDisk) {
         ASSERT_TRUE(Update(folder.Config()).Ok());
         ASSERT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(side));
         ASSERT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(config));
+        // In memory, the same passes give the same bytes.
+        const RewrittenText text = RewriteText(TargetGame::Q3Test, before, NewName, NewServer);
+        ASSERT_EQ(text.side, side);
+        ASSERT_EQ(text.config, config);
         ASSERT_TRUE(Update(folder.Config()).Ok());
         if (IsFixedPoint(config)) {
             ASSERT_EQ(ReadBytes(folder.Side()), config);
@@ -222,13 +222,16 @@ TEST(Property, generatedFilesFollowTheModelOnDisk) {
         ASSERT_TRUE(Update(folder.Config(), {}, {TargetGame::IoQuake3}).Ok());
         ASSERT_EQ(ToHex(ReadBytes(folder.Side())), ToHex(before));
         ASSERT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(ModelLaterEngine(before).config));
+        ASSERT_EQ(RewriteText(TargetGame::IoQuake3, before, NewName, NewServer).config,
+                  ModelLaterEngine(before).config);
     }
 }
 
 // At the real chunk size, on disk: a CR LF and a name line's prefix cut by a chunk's end.
 TEST(Property, chunkBoundaryOnDiskSplitsNeitherALineEndNorAPrefix) {
     // The first chunk ends between CR and LF; after "seta"; after "seta name".
-    for (const qint64 fill : {DefaultChunkSize - 1, DefaultChunkSize - 6, DefaultChunkSize - 11}) {
+    for (const std::int64_t fill :
+         {DefaultChunkSize - 1, DefaultChunkSize - 6, DefaultChunkSize - 11}) {
         const std::string filler(static_cast<std::size_t>(fill), 'x');
         const std::string before =
             filler + "\r\n" + "seta name \"Old\"\r\n" + "seta a 1\r\nseta sv_hostname \"O\"";

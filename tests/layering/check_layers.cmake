@@ -1,20 +1,24 @@
 # Refuses every include that points the wrong way. Dependencies point down only:
 # app -> ui -> config, system -> core. core is plain C++ without Qt; config and system use Qt Core
-# and nothing of Qt above it. The tests in tests/<folder> keep to their folder's rules (i18n's to
-# app's), and no include climbs out of its folder with "..".
+# and nothing of Qt above it; config/passes, which a page in a browser compiles too, no Qt at all.
+# The tests in tests/<folder> keep to their folder's rules (i18n's to app's), and no include climbs
+# out of its folder with "..".
 #   cmake -DSOURCE_DIR=<tree> -DQT_CORE_DIRS=<dir>|<dir>... -P check_layers.cmake
 cmake_minimum_required(VERSION 3.21)
 
-set(layers core config system ui app)
+# Each layer is a folder; a folder below another is a layer of its own.
+set(layers core config/passes config system ui app)
 # What each layer may include of the project; "chromlet" is the generated chromlet/product.h.
 set(uses_core core)
-set(uses_config config core)
+set(uses_config/passes config/passes core)
+set(uses_config config config/passes core)
 set(uses_system system core)
-set(uses_ui ui config system core chromlet)
-set(uses_app app ui config system core chromlet)
+set(uses_ui ui config config/passes system core chromlet)
+set(uses_app app ui config config/passes system core chromlet)
 set(project_folders ${layers} chromlet)
 # How much of Qt each layer may include.
 set(qt_core none)
+set(qt_config/passes none)
 set(qt_config core)
 set(qt_system core)
 set(qt_ui all)
@@ -47,14 +51,21 @@ foreach(layer ${layers})
             endif()
             set(bracket "${CMAKE_MATCH_1}")
             set(header "${CMAKE_MATCH_2}")
+            # The folder a header lies in: "config/passes/chunk_io.h" is in config/passes.
             set(folder "")
-            if(header MATCHES "^([^/]+)/")
+            if(header MATCHES "^(.+)/[^/]+$")
                 set(folder ${CMAKE_MATCH_1})
+            endif()
+            set(top "")
+            if(header MATCHES "^([^/]+)/")
+                set(top ${CMAKE_MATCH_1})
             endif()
             if(header MATCHES "\\.\\.")
                 refuse(${file} "climbs out of its folder")
-            elseif(folder IN_LIST project_folders)
-                if(NOT folder IN_LIST uses_${layer})
+            elseif(top IN_LIST project_folders)
+                if(NOT folder IN_LIST project_folders)
+                    refuse(${file} "${folder} is no folder of the project's layers")
+                elseif(NOT folder IN_LIST uses_${layer})
                     string(REPLACE ";" ", " uses "${uses_${layer}}")
                     refuse(${file} "${layer} may include only ${uses}")
                 endif()

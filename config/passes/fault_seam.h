@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "config/update_step.h"
+#include "config/passes/update_step.h"
 
 namespace chromlet {
 

@@ -2,8 +2,8 @@
 // server-name lines.
 #pragma once
 
-#include "config/chunk_io.h"
-#include "config/line_splitter.h"
+#include "config/passes/chunk_io.h"
+#include "config/passes/line_splitter.h"
 
 namespace chromlet {
 

@@ -1,47 +1,36 @@
-#include "config/chunk_io.h"
+#include "config/passes/chunk_io.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-#include "config/fault_seam.h"
-#include "config/regular_file.h"
+#include "config/passes/fault_seam.h"
 
 namespace chromlet {
 
-namespace {
-
-// A device's failure: the system's error number where the device is a file, whose system call
-// leaves it in errno (a buffer in memory has none); the device's own message, which for a file is
-// the system's message for that number.
-int LastErrorNumber(const QIODevice& device) {
-    return device.inherits("QFileDevice") ? errno : 0;
-}
-
-}  // namespace
-
-ChunkReader::ChunkReader(QIODevice& device, UpdateStep step, qint64 chunkSize)
-    : device_(device), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
+ChunkReader::ChunkReader(ByteSource& source, UpdateStep step, std::int64_t chunkSize)
+    : source_(source), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
 
 std::string_view ChunkReader::Next() {
     if (Failed()) {
         return {};
     }
     if (const int injected = InjectedFault(step_)) {
+        failed_ = true;
         errorNumber_ = injected;
-        reason_ = SystemReason(injected);
+        reason_ = SystemMessage(injected);
         return {};
     }
     // A read may return less than was asked for before the end (a signal, a file that grows);
     // only a read that returns nothing is the end.
-    const auto size = static_cast<qint64>(buffer_.size());
-    qint64 filled = 0;
+    const auto size = static_cast<std::int64_t>(buffer_.size());
+    std::int64_t filled = 0;
     while (filled < size) {
-        errno = 0;
-        const qint64 got = device_.read(buffer_.data() + filled, size - filled);
+        const std::int64_t got = source_.Read(buffer_.data() + filled, size - filled);
         if (got < 0) {
-            errorNumber_ = LastErrorNumber(device_);
-            reason_ = device_.errorString();
+            failed_ = true;
+            errorNumber_ = source_.ErrorNumber();
+            reason_ = source_.Error();
             return {};
         }
         if (got == 0) {
@@ -52,8 +41,8 @@ std::string_view ChunkReader::Next() {
     return {buffer_.data(), static_cast<std::size_t>(filled)};
 }
 
-ChunkWriter::ChunkWriter(QIODevice& device, UpdateStep step, qint64 chunkSize)
-    : device_(device), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
+ChunkWriter::ChunkWriter(ByteSink& sink, UpdateStep step, std::int64_t chunkSize)
+    : sink_(sink), step_(step), buffer_(static_cast<std::size_t>(chunkSize)) {}
 
 void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
     // Only whole chunks leave the buffer here, so a file is written in equal parts and a write
@@ -64,7 +53,7 @@ void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
         used_ += n;
         bytes.remove_prefix(n);
         if (used_ == buffer_.size()) {
-            WriteOut(buffer_.data(), static_cast<qint64>(used_));
+            WriteOut(buffer_.data(), static_cast<std::int64_t>(used_));
             used_ = 0;
         }
     }
@@ -72,16 +61,17 @@ void ChunkWriter::WriteAcrossChunks(std::string_view bytes) {
 
 bool ChunkWriter::Flush() {
     if (used_ > 0 && !Failed()) {
-        WriteOut(buffer_.data(), static_cast<qint64>(used_));
+        WriteOut(buffer_.data(), static_cast<std::int64_t>(used_));
     }
     used_ = 0;
     return !Failed();
 }
 
-void ChunkWriter::WriteOut(const char* data, qint64 size) {
+void ChunkWriter::WriteOut(const char* data, std::int64_t size) {
     if (const int injected = InjectedFault(step_)) {
+        failed_ = true;
         errorNumber_ = injected;
-        reason_ = SystemReason(injected);
+        reason_ = SystemMessage(injected);
         return;
     }
     // Looked at a chunk at a time, not a piece at a time: the engines stop reading a file at its
@@ -96,11 +86,11 @@ void ChunkWriter::WriteOut(const char* data, qint64 size) {
     // A write that takes only part (a disk filling up) is repeated with the rest: the repeat
     // either goes through or fails with the system's reason, where the short write has none.
     while (size > 0) {
-        errno = 0;
-        const qint64 written = device_.write(data, size);
+        const std::int64_t written = sink_.Write(data, size);
         if (written <= 0) {
-            errorNumber_ = LastErrorNumber(device_);
-            reason_ = device_.errorString();
+            failed_ = true;
+            errorNumber_ = sink_.ErrorNumber();
+            reason_ = sink_.Error();
             return;
         }
         data += written;

@@ -2,7 +2,7 @@
 // normalised for the test release, unchanged for the later engines.
 #pragma once
 
-#include "config/chunk_io.h"
+#include "config/passes/chunk_io.h"
 
 namespace chromlet {
 

@@ -1,6 +1,6 @@
-#include "config/line_end_pass.h"
+#include "config/passes/line_end_pass.h"
 
-#include "config/line_splitter.h"
+#include "config/passes/line_splitter.h"
 
 namespace chromlet {
 

@@ -1,4 +1,4 @@
-#include "config/fault_seam.h"
+#include "config/passes/fault_seam.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
-#include "config/filter_pass.h"
+#include "config/passes/filter_pass.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "config/old_lines.h"
+#include "config/passes/old_lines.h"
 #include "core/color_code.h"
 
 namespace chromlet {
