@@ -476,10 +476,6 @@
         <translation>Der eigene Zeichensatz des Spiels: %1</translation>
     </message>
     <message>
-        <source>The game&apos;s charset %1 needs Qt&apos;s TGA image plugin (Debian package qt6-image-formats-plugins); until it is installed the desktop&apos;s font stands in.</source>
-        <translation>Der Zeichensatz des Spiels %1 braucht das TGA-Bild-Plugin von Qt (Debian-Paket qt6-image-formats-plugins); bis es installiert ist, steht die Schrift des Desktops dafür.</translation>
-    </message>
-    <message>
         <source>The game&apos;s charset %1 is no picture Chromlet can read; the desktop&apos;s font stands in.</source>
         <translation>Der Zeichensatz des Spiels %1 ist kein Bild, das Chromlet lesen kann; die Schrift des Desktops steht dafür.</translation>
     </message>

@@ -6,8 +6,8 @@
 #include <QPen>
 
 #include <algorithm>
-#include <string_view>
 
+#include "system/charset_picture.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
 
@@ -24,84 +24,25 @@ constexpr unsigned MultiplyByte(unsigned a, unsigned b) {
     return (a * b + 127) / 255;
 }
 
-// Far more than a charset of 1024 x 1024 pixels needs.
-constexpr std::size_t MaxPlainBytes = 64u << 20;
-
-// Qt's TGA reader takes uncompressed true colour with the TGA 2.0 footer only. The engines also
-// read files without the footer, greyscale ones and run-length encoded ones (LoadTGA in
-// renderer/tr_image_tga.c: types 2, 3 and 10), so such a file goes to Qt as the uncompressed
-// true-colour file it stands for, with the footer. Anything else goes as it is, for Qt to refuse.
-std::string AsPlainTga(const std::string& tga) {
-    constexpr std::string_view Footer("\0\0\0\0\0\0\0\0TRUEVISION-XFILE.\0", 26);
-    if (tga.size() < 18 || tga.ends_with(Footer)) {
-        return tga;
-    }
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(tga[i]); };
-    const unsigned type = byte(2);
-    const unsigned depth = byte(16);
-    const bool gray = type == 3 && depth == 8;
-    const bool color = (type == 2 || type == 10) && (depth == 24 || depth == 32);
-    if (byte(1) != 0 || !(gray || color)) {
-        return tga;
-    }
-    const std::size_t in = depth / 8;
-    const std::size_t out = gray ? 3 : in;
-    const std::size_t pixels = std::size_t(byte(12) | byte(13) << 8) * (byte(14) | byte(15) << 8);
-    if (pixels > MaxPlainBytes / out) {
-        return tga;  // no charset is that large; a header that claims so is damaged
-    }
-    std::string plain = tga.substr(0, 18);
-    plain[0] = 0;  // no image id
-    plain[2] = 2;
-    plain[16] = static_cast<char>(out * 8);
-    plain[17] = static_cast<char>(gray ? byte(17) & 0x30 : byte(17));
-    plain.reserve(18 + pixels * out + Footer.size());
-    const auto put = [&](std::size_t at) {
-        if (gray) {
-            plain.append(3, tga[at]);
-        } else {
-            plain.append(tga, at, in);
-        }
-    };
-    std::size_t pos = 18 + byte(0);
-    for (std::size_t done = 0; done < pixels;) {
-        std::size_t count = 1;
-        bool repeat = false;
-        if (type == 10) {
-            if (pos >= tga.size()) {
-                return tga;
-            }
-            count = (byte(pos) & 127u) + 1;
-            repeat = byte(pos++) & 128u;
-        }
-        count = std::min(count, pixels - done);
-        if (pos + (repeat ? 1 : count) * in > tga.size()) {
-            return tga;
-        }
-        for (std::size_t i = 0; i < count; ++i) {
-            put(repeat ? pos : pos + i * in);
-        }
-        pos += (repeat ? 1 : count) * in;
-        done += count;
-    }
-    plain.append(Footer);
-    return plain;
-}
-
 }  // namespace
 
 GameCharset::GameCharset(const QImage& picture)
     : picture_(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
+// A TGA is decoded as the renderer decodes it; a JPEG, which the renderer reads with libjpeg, by
+// Qt's own reader.
 std::shared_ptr<const GameCharset> GameCharset::Decode(const std::string& bytes,
                                                        const std::string& name) {
-    const bool jpeg = name.ends_with(".jpg") || name.ends_with(".jpeg");
-    const std::string data = jpeg ? bytes : AsPlainTga(bytes);
     QImage picture;
-    if (!picture.loadFromData(
-            QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size())),
-            jpeg ? "JPG" : "TGA") ||
-        picture.width() < Cells || picture.height() < Cells) {
+    if (name.ends_with(".jpg") || name.ends_with(".jpeg")) {
+        picture.loadFromData(
+            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), "JPG");
+    } else if (const std::optional<chromlet::Picture> tga = DecodeTga(bytes)) {
+        picture = QImage(tga->rgba.data(), tga->width, tga->height, tga->width * 4,
+                         QImage::Format_RGBA8888)
+                      .copy();
+    }
+    if (picture.width() < Cells || picture.height() < Cells) {
         return nullptr;
     }
     return std::make_shared<const GameCharset>(picture);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QImageReader>
 #include <QSettings>
 
 #include "system/game_archive.h"
@@ -133,11 +132,6 @@ CharsetState CharsetSource::Find(TargetGame target) const {
     state.charset = GameCharset::Decode(search.found->bytes, search.found->name);
     if (state.charset) {
         state.status = tr("The game's own charset: %1").arg(where);
-    } else if (!QImageReader::supportedImageFormats().contains("tga")) {
-        state.status = tr("The game's charset %1 needs Qt's TGA image plugin (Debian package "
-                          "qt6-image-formats-plugins); until it is installed the desktop's font "
-                          "stands in.")
-                           .arg(where);
     } else {
         state.status = tr("The game's charset %1 is no picture Chromlet can read; the desktop's "
                           "font stands in.")
