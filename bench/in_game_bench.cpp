@@ -82,13 +82,14 @@ void BM_OpenInGameWindow(benchmark::State& state) {
         state.SkipWithError("OpenArena's data is not installed");
         return;
     }
-    const auto player = chromlet::AnalysePlayerName(TargetGame::OpenArena, "^1Chrom^4let^7");
-    const auto server = chromlet::AnalyseServerName(TargetGame::OpenArena, "^3A server^7");
+    const auto names = std::make_shared<const chromlet::NamesReport>(chromlet::NamesReport{
+        TargetGame::OpenArena, chromlet::AnalysePlayerName(TargetGame::OpenArena, "^1Chrom^4let^7"),
+        chromlet::AnalyseServerName(TargetGame::OpenArena, "^3A server^7")});
     for (auto _ : state) {
         CharsetSource source;  // a new session: nothing read yet
         source.SetDataFolderFinder([&](TargetGame, const std::string&) { return Only(folder); });
         InGameWindow window;
-        window.SetNames(TargetGame::OpenArena, player, server);
+        window.SetNames(names);
         window.SetCharset(source.StateFor(TargetGame::OpenArena));
         if (!window.View()->DrawsFromCharset()) {
             state.SkipWithError("no charset found");

@@ -76,6 +76,20 @@ constexpr NameChar AsNameChar(NameChar c) {
     return c;
 }
 
+/// The byte the game gets for a character: its own code in the standard font, 128 above it in
+/// the alternative font. A character already 128 or above cannot be raised further; it keeps its
+/// own code rather than wrapping round to a low, unrelated one.
+constexpr unsigned char GameByte(unsigned char code, bool q3Font) {
+    return q3Font || code >= 0x80 ? code : static_cast<unsigned char>(code + 0x80);
+}
+
+/// The character the game draws for a byte: the byte itself in the standard font up to 127, the
+/// character 128 below it in the alternative font from 128 on.
+constexpr NameChar CharOfByte(unsigned char byte) {
+    return byte >= 0x80 ? NameChar{static_cast<unsigned char>(byte - 0x80), false}
+                        : NameChar{byte, true};
+}
+
 /// The most of a pasted text, a pasted HTML or a pasted code that is read; the rest is left
 /// unread. Room for any name with its markup: a browser's HTML spends a few hundred characters
 /// on each coloured letter.

@@ -27,16 +27,6 @@ const CodeWriter& WriterOf(TargetGame target) {
     return CodeFormOf(target) == CodeForm::Caret ? CaretWriter : EscapeWriter;
 }
 
-// The alternative font lives in the upper half of the game's character set. A character that is
-// already up there cannot be raised any further; it is written with its own code rather than
-// wrapped round to a low, unrelated character.
-char RaisedForFont(unsigned char code, bool q3Font) {
-    if (q3Font || code >= 128) {
-        return static_cast<char>(code);
-    }
-    return static_cast<char>(code + 128);
-}
-
 std::string ScanToCode(StyledText& text, CodeDigit& currentDigit, const CodeWriter& writer) {
     const std::string chars = text.Text();
     std::string code;
@@ -61,7 +51,8 @@ std::string ScanToCode(StyledText& text, CodeDigit& currentDigit, const CodeWrit
                 code.push_back(writer.escape);
             }
         }
-        const char out = RaisedForFont(static_cast<unsigned char>(chars[p]), style.Q3Font);
+        const auto out =
+            static_cast<char>(GameByte(static_cast<unsigned char>(chars[p]), style.Q3Font));
         if (writer.guardsLiteralEscape) {
             // Two carets in a row are no code, so only a caret before anything else needs it.
             if (afterLiteralEscape && !wroteCode && out != writer.escape) {
@@ -166,10 +157,9 @@ MemoryStyledText DecodeWith(std::string_view code, CodeAtFn codeAt) {
             i += at.length;
             continue;
         }
-        const auto byte = static_cast<unsigned char>(code[i]);
-        const bool alternative = byte >= 128;
-        text.push_back(static_cast<char>(alternative ? byte - 128 : byte));
-        styles.push_back(CharStyle{color, !alternative});
+        const NameChar drawn = CharOfByte(static_cast<unsigned char>(code[i]));
+        text.push_back(static_cast<char>(drawn.code));
+        styles.push_back(CharStyle{color, drawn.q3Font});
         ++i;
     }
     return MemoryStyledText(std::move(text), std::move(styles));

@@ -206,7 +206,7 @@ PlaceView ServerBrowser(TargetGame target, const ServerReport& server) {
 }  // namespace
 
 std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, int top) {
-    constexpr std::size_t Width = VirtualScreenWidth / SmallChar.width - 2;
+    constexpr std::size_t Width = ConsoleLineChars;
     const TargetGame engine = RulesOf(target).engine;
     text = AsCString(text);
     // Rows of Width cells, blank and white until written, as con.text keeps them.
@@ -262,8 +262,10 @@ std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, in
     return lines;
 }
 
-std::vector<PlaceView> ViewsOf(TargetGame target, const NameReport& player,
-                               const ServerReport& server) {
+std::vector<PlaceView> ViewsOf(const NamesReport& names) {
+    const TargetGame target = names.target;
+    const NameReport& player = names.player;
+    const ServerReport& server = names.server;
     const std::string_view kept = AsCString(player.cleaned);
     std::vector<PlaceView> views{
         Scoreboard(target, kept),      Chat(target, kept),

@@ -47,6 +47,10 @@ struct CharSize {
 inline constexpr CharSize SmallChar{8, 16};  ///< SMALLCHAR_WIDTH x SMALLCHAR_HEIGHT (q_shared.h)
 inline constexpr CharSize BigChar{16, 16};   ///< BIGCHAR_WIDTH x BIGCHAR_HEIGHT
 
+/// The characters of a line of the engine's console (CL_ConsolePrint): the screen's width in
+/// small characters, less one at each side.
+inline constexpr std::size_t ConsoleLineChars = VirtualScreenWidth / SmallChar.width - 2;
+
 /// How far right and down the black drop shadow lies under text that has one.
 inline constexpr int ShadowOffset = 2;
 
@@ -98,15 +102,13 @@ struct PlaceView {
 /// The chat text every chat line carries after the name.
 inline constexpr std::string_view SampleChat = "gg";
 
-/// How the target's game shows the names in each place, in AllPlaces order. `player` and
-/// `server` are the reports of the two names' codes: the player's own settings field shows the
-/// code as written, the server browser the server name as it arrives, and every other place the
-/// name the game module keeps.
-std::vector<PlaceView> ViewsOf(TargetGame target, const NameReport& player,
-                               const ServerReport& server);
+/// How the target's game shows the names in each place, in AllPlaces order: the player's own
+/// settings field shows the code as written, the server browser the server name as it arrives,
+/// and every other place the name the game module keeps.
+std::vector<PlaceView> ViewsOf(const NamesReport& names);
 
 /// The lines the engine's console makes of `text` (CL_ConsolePrint): the engine's own colour
-/// rule, 78 characters a line, a word that would not fit moved to the next line.
+/// rule, ConsoleLineChars a line, a word that would not fit moved to the next line.
 std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, int top);
 
 }  // namespace chromlet

@@ -251,7 +251,7 @@ std::string AsArrived(TargetGame target, std::string_view code) {
     std::string arrived(AsCString(code));
     if (RulesOf(target).networkDots) {
         for (char& c : arrived) {
-            if (c == '%' || static_cast<unsigned char>(c) > 127) {
+            if (ArrivesAsDot(static_cast<unsigned char>(c))) {
                 c = '.';
             }
         }
@@ -296,6 +296,19 @@ std::size_t DotsIn(std::string_view code, std::string_view arrived) {
 }
 
 }  // namespace
+
+CharMark MarkOf(TargetGame target, unsigned char code, bool q3Font) {
+    if (RulesOf(target).networkDots) {
+        return ArrivesAsDot(GameByte(code, q3Font)) ? CharMark::ArrivesAsDot : CharMark::None;
+    }
+    return code >= 0x80 && q3Font ? CharMark::FromAlternativeFont : CharMark::None;
+}
+
+NamesReport AnalyseNames(TargetGame target, const StyledText& player, const StyledText& server) {
+    const NameCodes codes = EncodeNames(target, player, server);
+    return {target, AnalysePlayerName(target, codes.player),
+            AnalyseServerName(target, codes.server)};
+}
 
 bool IsWorthAMark(const CountLimit& limit) {
     switch (limit.kind) {

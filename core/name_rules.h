@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/styled_text.h"
 #include "core/target_game.h"
 
 namespace chromlet {
@@ -88,17 +89,25 @@ struct CountLimit {
 /// string, which the configuration line's bound lies within, only where a name is over it.
 bool IsWorthAMark(const CountLimit& limit);
 
-/// What the target's engine makes of a player name.
-struct NameReport {
+/// What the target's engine makes of a name's code, player name or server name alike.
+struct CodeReport {
     std::string code;         ///< the bytes as written, inside the quotes, the final code included
     std::size_t bytes = 0;    ///< code.size(): the length as the game stores it
     std::size_t visible = 0;  ///< characters drawn (colour codes not counted)
     /// For Q3Test only the configuration line's: nothing else is known there.
     std::vector<CountLimit> limits;
-    std::string arrived;   ///< the name as the server receives it (AsArrived)
+    std::string arrived;   ///< the name as the server (or the players' games) receive it
     std::size_t dots = 0;  ///< bytes that arrive as '.' although they were something else
-    std::string cleaned;   ///< what the game keeps; equal to code when nothing changes
     std::vector<NameChange> changes;  ///< in the order they apply; empty when nothing changes
+
+    bool Has(NameChange change) const {
+        return std::find(changes.begin(), changes.end(), change) != changes.end();
+    }
+};
+
+/// What the target's engine makes of a player name.
+struct NameReport : CodeReport {
+    std::string cleaned;  ///< what the game keeps; equal to code when nothing changes
     /// The first 31 bytes of the name as it arrives (caret targets; else empty): the server keeps
     /// that copy, before the game module cleans it, for server browsers and status queries.
     /// Empty when the info string refuses the name.
@@ -110,26 +119,41 @@ struct NameReport {
 /// are filled in.
 NameReport AnalysePlayerName(TargetGame target, std::string_view code);
 
-/// What the target makes of a server name.
-struct ServerReport {
-    std::string code;
-    std::size_t bytes = 0;
-    std::size_t visible = 0;
-    std::vector<CountLimit> limits;  ///< for Q3Test only the configuration line's
-    std::string arrived;             ///< the name as the players' games receive it
-    std::size_t dots = 0;            ///< bytes that arrive as '.'
+/// What the target makes of a server name. Its changes: ArrivedAsDots, RefusedCharacter,
+/// CutToLength (the browser's cut).
+struct ServerReport : CodeReport {
     /// The in-game browser's view of the name as it arrives: cut, its colour codes removed (kept
     /// in OpenArena), unprintable bytes removed, capitals. Empty for Q3Test.
     std::string browserView;
-    /// ArrivedAsDots, RefusedCharacter, CutToLength (the browser's cut)
-    std::vector<NameChange> changes;
-
-    bool Has(NameChange change) const {
-        return std::find(changes.begin(), changes.end(), change) != changes.end();
-    }
 };
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code);
+
+/// What the target's game makes of both names: the one value every front end shows.
+struct NamesReport {
+    TargetGame target = TargetGame::Q3Test;
+    NameReport player;
+    ServerReport server;
+};
+
+/// Encodes copies of both styled names as a show-code run does (the texts' selections stay) and
+/// analyses the codes.
+NamesReport AnalyseNames(TargetGame target, const StyledText& player, const StyledText& server);
+
+/// Whether the later engines' network turns `byte` into '.' (MSG_ReadString): '%' and every
+/// byte over 127.
+constexpr bool ArrivesAsDot(unsigned char byte) {
+    return byte == '%' || byte > 127;
+}
+
+/// What the game does with one character of a name that is worth a mark in an editor.
+enum class CharMark {
+    None,
+    ArrivesAsDot,         ///< the later engines' network turns its byte into a dot
+    FromAlternativeFont,  ///< the test release draws this standard-font character 128 to 255
+                          ///< from its alternative font
+};
+CharMark MarkOf(TargetGame target, unsigned char code, bool q3Font);
 
 /// The visible characters of `code` in the target's engine (colour codes not counted).
 std::size_t VisibleLength(TargetGame target, std::string_view code);

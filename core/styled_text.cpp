@@ -38,4 +38,16 @@ void SetFontFlag(StyledText& text, bool q3Font) {
     text.SetSelectionQ3Font(q3Font);
 }
 
+bool IsUntouched(const StyledText& text, std::string_view startName) {
+    if (text.Text() != startName) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.Length(); ++i) {
+        if (text.StyleAt(i) != CharStyle{PackedOf(PaletteColor::White), true}) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace chromlet

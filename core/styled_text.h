@@ -135,9 +135,17 @@ struct StyleRun {
 /// The text's characters grouped, in order, into the longest runs of one style each.
 std::vector<StyleRun> StyleRuns(const StyledText& text);
 
+/// The names the main window starts with.
+inline constexpr std::string_view StartPlayerName = "Player";
+inline constexpr std::string_view StartServerName = "noname";
+
 /// The styling every editor gets when the main window loads: the whole text white and in the
 /// standard font, then nothing selected with the caret at 0.
 void InitialStyling(StyledText& text);
+
+/// Whether `text` is still `startName` as the window starts with it: the same characters, every
+/// one white and in the standard font.
+bool IsUntouched(const StyledText& text, std::string_view startName);
 
 /// The colour buttons' operation. If the character just before the selection is a space (code
 /// 32, nothing else), the selection is first extended over it; then every selected character

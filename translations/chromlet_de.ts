@@ -936,16 +936,8 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Der Chat behält %1 Bytes des Namens.</translation>
     </message>
     <message>
-        <source>The name the game keeps and &quot;connected&quot;, small without a shadow, lines of 78 characters.</source>
-        <translation>Der Name, den das Spiel behält, und &quot;connected&quot;, klein ohne Schatten, Zeilen zu 78 Zeichen.</translation>
-    </message>
-    <message>
         <source>The name the game keeps, big, centred, half transparent.</source>
         <translation>Der Name, den das Spiel behält, groß, mittig, halb durchsichtig.</translation>
-    </message>
-    <message>
-        <source>&quot;You fragged&quot; and the first %1 bytes of the name the game keeps, centred, 16 by 24 units.</source>
-        <translation>&quot;You fragged&quot; und die ersten %1 Bytes des Namens, den das Spiel behält, mittig, 16 mal 24 Einheiten.</translation>
     </message>
     <message>
         <source>This name is cut there.</source>
@@ -989,6 +981,14 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>The test release&apos;s own code is not public: its places follow Quake III Arena 1.32&apos;s.</source>
         <translation>Der Code der Testversion ist nicht öffentlich: ihre Stellen folgen denen von Quake III Arena 1.32.</translation>
+    </message>
+    <message>
+        <source>The name the game keeps and &quot;connected&quot;, small without a shadow, lines of %1 characters.</source>
+        <translation>Der Name, den das Spiel behält, und &quot;connected&quot;, klein ohne Schatten, Zeilen zu %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;You fragged&quot; and the first %1 bytes of the name the game keeps, centred, %2 by %3 units.</source>
+        <translation>&quot;You fragged&quot; und die ersten %1 Bytes des Namens, den das Spiel behält, mittig, %2 mal %3 Einheiten.</translation>
     </message>
 </context>
 <context>

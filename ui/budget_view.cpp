@@ -170,7 +170,9 @@ BudgetView::BudgetView(QWidget* parent) : QWidget(parent) {
     setFont(UiFont(7.5));
 }
 
-void BudgetView::SetReports(const NameReport& player, const ServerReport& server) {
+void BudgetView::SetReports(const NamesReport& names) {
+    const NameReport& player = names.player;
+    const ServerReport& server = names.server;
     ShowLine(lines_[0], true, player.bytes, player.visible, player.dots, player.limits,
              [&](CountLimit::Kind kind) {
                  return Printable(kind == CountLimit::Kind::SeenByOthers ? player.seenByOthers

@@ -33,7 +33,7 @@ class BudgetView : public QWidget {
   public:
     explicit BudgetView(QWidget* parent = nullptr);
 
-    void SetReports(const NameReport& player, const ServerReport& server);
+    void SetReports(const NamesReport& names);
 
     /// The counts' text of a line (0 the player name, 1 the server name).
     QString Counts(int line) const;

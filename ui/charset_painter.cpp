@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "core/char_rules.h"
 #include "system/charset_picture.h"
 #include "ui/packed_color.h"
 #include "ui/ui_font.h"
@@ -87,14 +88,15 @@ namespace {
 // slanted one, sized for the square.
 void DrawInFont(QPainter& painter, const QFont (&fonts)[2], QRectF cell, const Glyph& glyph,
                 PackedColor color) {
-    const bool alternative = glyph.cell >= 128;
+    const NameChar drawn = CharOfByte(glyph.cell);
+    const bool alternative = !drawn.q3Font;
     const qreal side = cell.height();
     painter.save();
     painter.translate(cell.topLeft());
     painter.scale(cell.width() / side, 1);
     painter.setFont(fonts[alternative ? 1 : 0]);
     painter.setPen(ToQColor(color));
-    painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, QString(QChar(glyph.cell & 127)));
+    painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, QString(QChar(drawn.code)));
     if (alternative) {
         QPen dots(ToQColor(color));
         dots.setStyle(Qt::DotLine);

@@ -48,10 +48,6 @@ constexpr std::string_view Cap(C c) {
     return Palette(c).caption;
 }
 
-// The names the window starts with.
-constexpr std::string_view StartPlayerName = "Player";
-constexpr std::string_view StartServerName = "noname";
-
 // Left, top, width and height in twips, from the top left corner of the client area.
 constexpr ControlSpec Layout[] = {
     {"Label1", K::Label, QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Name:"), 120, 60, 1140, 240},
@@ -462,9 +458,6 @@ void Form1::Form_Load() {
 // does not show online, for the game chosen.
 void Form1::FollowTarget(TargetGame target) {
     const bool dots = RulesOf(target).networkDots;
-    for (NameEditor* editor : {rtb_, rtb2_}) {
-        editor->SetArrivesAsDots(dots);
-    }
     rtb_->SetNameLine(target, NameLineStart);
     rtb2_->SetNameLine(target, ServerLineStart, rtb_);
     MeasureConfigFile();
@@ -487,18 +480,17 @@ void Form1::SetTarget(TargetGame target) {
 // copies.
 void Form1::UpdatePreview() {
     const TargetGame target = game_->Target();
-    const NameCodes codes = EncodeNames(target, *rtb_, *rtb2_);
-    const NameReport playerReport = AnalysePlayerName(target, codes.player);
-    const ServerReport serverReport = AnalyseServerName(target, codes.server);
-    preview_->SetRows(PreviewRowsFor(target, playerReport, serverReport));
-    budget_->SetReports(playerReport, serverReport);
+    auto names = std::make_shared<const NamesReport>(AnalyseNames(target, *rtb_, *rtb2_));
+    preview_->SetRows(PreviewRowsFor(*names));
+    budget_->SetReports(*names);
     std::optional<FileBudget> file;
     if (configSize_.Ok() && !configPath_.isEmpty()) {
-        file = FileBudget{configPath_, target, configSize_.AfterValues(codes.player, codes.server),
+        file = FileBudget{configPath_, target,
+                          configSize_.AfterValues(names->player.code, names->server.code),
                           configSize_.firstZero};
     }
     fileBudget_->SetFile(file);
-    look_->SetNames(playerReport, serverReport);
+    look_->SetNames(std::move(names));
 }
 
 // The file the names will go into: the one chosen last for this game, else the game's own
@@ -605,18 +597,7 @@ void Form1::Command10_Click() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const auto untouched = [](const NameEditor& editor, std::string_view startName) {
-        if (editor.Text() != startName) {
-            return false;
-        }
-        for (std::size_t i = 0; i < editor.Length(); ++i) {
-            if (editor.StyleAt(i) != CharStyle{PackedOf(PaletteColor::White), true}) {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (!untouched(*rtb_, StartPlayerName) || !untouched(*rtb2_, StartServerName)) {
+    if (!IsUntouched(*rtb_, StartPlayerName) || !IsUntouched(*rtb2_, StartServerName)) {
         const NameCodes codes = EncodeNames(game_->Target(), *rtb_, *rtb2_);
         if (!KeepUnwrittenNames(game_->Target(), codes.player, codes.server)) {
             qWarning("Chromlet could not keep the names in %s", qPrintable(QSettings().fileName()));

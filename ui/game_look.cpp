@@ -50,18 +50,17 @@ bool GameLook::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void GameLook::SetNames(const NameReport& player, const ServerReport& server) {
-    player_ = player;
-    server_ = server;
+void GameLook::SetNames(std::shared_ptr<const NamesReport> names) {
+    names_ = std::move(names);
     if (window_) {
-        window_->SetNames(game_->Target(), player_, server_);
+        window_->SetNames(names_);
     }
 }
 
 void GameLook::ShowWindow() {
     if (!window_) {
         window_ = new InGameWindow(owner_);
-        window_->SetNames(game_->Target(), player_, server_);
+        window_->SetNames(names_);
         window_->SetCharset(charsets_->StateFor(game_->Target()));
     }
     // The keyboard stays in the editor, so that the window follows the typing at once.
@@ -82,7 +81,6 @@ void GameLook::ApplyCharset() {
     preview_->SetCharset(state.charset);
     preview_->SetFooter(state.charset ? QString() : state.status);
     if (window_) {
-        window_->SetNames(game_->Target(), player_, server_);
         window_->SetCharset(state);
     }
 }

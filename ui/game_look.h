@@ -6,6 +6,8 @@
 #include <QList>
 #include <QObject>
 
+#include <memory>
+
 #include "core/name_rules.h"
 
 class QAction;
@@ -29,7 +31,7 @@ class GameLook : public QObject {
     QList<QAction*> MenuActions() const { return {showWindow_, chooseFolder_}; }
 
     /// The names as they are now, for the chosen game.
-    void SetNames(const NameReport& player, const ServerReport& server);
+    void SetNames(std::shared_ptr<const NamesReport> names);
 
     CharsetSource* Charsets() const { return charsets_; }
     /// The In game window; null until it was first opened.
@@ -50,8 +52,7 @@ class GameLook : public QObject {
     InGameWindow* window_ = nullptr;
     QAction* showWindow_;
     QAction* chooseFolder_;
-    NameReport player_;
-    ServerReport server_;
+    std::shared_ptr<const NamesReport> names_;
     bool applyPending_ = false;
 };
 

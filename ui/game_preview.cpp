@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "core/char_rules.h"
 #include "core/color_code.h"
 #include "ui/charset_painter.h"
 #include "ui/latin1.h"
@@ -65,8 +66,10 @@ QString ChangeText(NameChange change, const QString& unnamed) {
 
 }  // namespace
 
-std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& player,
-                                       const ServerReport& server) {
+std::vector<PreviewRow> PreviewRowsFor(const NamesReport& names) {
+    const TargetGame target = names.target;
+    const NameReport& player = names.player;
+    const ServerReport& server = names.server;
     std::vector<PreviewRow> rows;
     rows.push_back({QString(), DecodeCode(target, player.code)});
     if (!player.changes.empty()) {
@@ -341,8 +344,7 @@ void GamePreview::DrawNameLine(QPainter& painter, const Line& line) const {
         glyphs.reserve(line.end - line.begin);
         for (std::size_t i = line.begin; i < line.end; ++i) {
             const auto c = static_cast<unsigned char>(chars[i]);
-            glyphs.push_back(
-                {static_cast<unsigned char>(styles[i].Q3Font ? c : c | 0x80), styles[i].Color});
+            glyphs.push_back({GameByte(c, styles[i].Q3Font), styles[i].Color});
         }
         DrawGlyphs(painter, charset_.get(), QPointF(MarginX, line.top), glyphs,
                    GlyphLook{QSizeF(CharsetCell, CharsetCell),

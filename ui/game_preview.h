@@ -28,8 +28,7 @@ struct PreviewRow {
 /// The rows for both names: the player name, what the game keeps of it where that differs
 /// (with the reasons), the server name, and the in-game browser's view of it where the target
 /// has one.
-std::vector<PreviewRow> PreviewRowsFor(TargetGame target, const NameReport& player,
-                                       const ServerReport& server);
+std::vector<PreviewRow> PreviewRowsFor(const NamesReport& names);
 
 /// Said wherever the server browser would show a server name the server refuses.
 QString RefusedServerNameNote();

@@ -64,15 +64,18 @@ QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& 
                 "shadow.");
         case GamePlace::Console:
             return InGameWindow::tr(
-                "The name the game keeps and \"connected\", small without a shadow, lines of 78 "
-                "characters.");
+                       "The name the game keeps and \"connected\", small without a shadow, lines "
+                       "of %1 characters.")
+                .arg(ConsoleLineChars);
         case GamePlace::Crosshair:
             return InGameWindow::tr("The name the game keeps, big, centred, half transparent.");
         case GamePlace::FragMessage:
             return InGameWindow::tr(
                        "\"You fragged\" and the first %1 bytes of the name the game keeps, "
-                       "centred, 16 by 24 units.")
-                .arg(view.limit);
+                       "centred, %2 by %3 units.")
+                .arg(view.limit)
+                .arg(view.size.width)
+                .arg(view.size.height);
         case GamePlace::SettingsField:
             return InGameWindow::tr(
                        "Your name as written, not as the game keeps it: black shows white, and "
@@ -120,8 +123,9 @@ QString WhatCuts(const PlaceView& view) {
 
 }  // namespace
 
-QString PlaceNote(TargetGame target, const PlaceView& view, const ServerReport& server) {
-    QStringList sentences{WhatShows(target, view, server)};
+QString PlaceNote(const NamesReport& names, const PlaceView& view) {
+    const TargetGame target = names.target;
+    QStringList sentences{WhatShows(target, view, names.server)};
     if (view.overLimit) {
         sentences << WhatCuts(view);
     }
@@ -310,11 +314,8 @@ void InGameWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void InGameWindow::SetNames(TargetGame target, const NameReport& player,
-                            const ServerReport& server) {
-    target_ = target;
-    player_ = player;
-    server_ = server;
+void InGameWindow::SetNames(std::shared_ptr<const NamesReport> names) {
+    names_ = std::move(names);
     stale_ = true;
     if (isVisible()) {
         Refresh();
@@ -337,14 +338,17 @@ QString InGameWindow::Problems() const {
 }
 
 void InGameWindow::Refresh() {
-    std::vector<PlaceView> places = ViewsOf(target_, player_, server_);
+    if (!names_) {
+        return;
+    }
+    std::vector<PlaceView> places = ViewsOf(*names_);
     QStringList titles;
     QStringList notes;
     for (const PlaceView& place : places) {
         titles << PlaceTitle(place.place);
-        notes << PlaceNote(target_, place, server_);
+        notes << PlaceNote(*names_, place);
     }
-    if (target_ == TargetGame::Q3Test && !notes.isEmpty()) {
+    if (names_->target == TargetGame::Q3Test && !notes.isEmpty()) {
         // Said once, above the first place.
         notes.front().prepend(
             tr("The test release's own code is not public: its places follow Quake III Arena "

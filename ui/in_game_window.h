@@ -72,7 +72,8 @@ class InGameWindow : public QWidget {
     explicit InGameWindow(QWidget* parent = nullptr);
     ~InGameWindow() override;
 
-    void SetNames(TargetGame target, const NameReport& player, const ServerReport& server);
+    /// Both names; the window keeps the very report the main window made, not a copy.
+    void SetNames(std::shared_ptr<const NamesReport> names);
     void SetCharset(const CharsetState& state);
 
     InGameView* View() const { return view_; }
@@ -92,14 +93,12 @@ class InGameWindow : public QWidget {
     QLabel* status_ = nullptr;
     QLabel* problems_ = nullptr;
     InGameView* view_ = nullptr;
-    TargetGame target_ = TargetGame::Q3Test;
-    NameReport player_;
-    ServerReport server_;
+    std::shared_ptr<const NamesReport> names_;
     bool stale_ = true;
 };
 
 /// The title of a place, and the line that says what it cuts or changes of this name.
 QString PlaceTitle(GamePlace place);
-QString PlaceNote(TargetGame target, const PlaceView& view, const ServerReport& server);
+QString PlaceNote(const NamesReport& names, const PlaceView& view);
 
 }  // namespace chromlet::ui

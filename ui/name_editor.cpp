@@ -225,9 +225,13 @@ std::size_t NameEditor::Room() const {
 
 void NameEditor::SetNameLine(TargetGame target, std::string_view lineStart,
                              const StyledText* encodedBefore) {
-    target_ = target;
     lineStart_ = lineStart;
     encodedBefore_ = encodedBefore;
+    if (target != target_) {
+        target_ = target;
+        ApplyMarks();
+        viewport()->update();
+    }
 }
 
 NameLine NameEditor::Line() const {
@@ -663,23 +667,9 @@ void NameEditor::PaintCaret(QPainter& painter) const {
     painter.fillRect(QRect(at.left(), at.top() + 1, 2, at.height() - 2), Qt::white);
 }
 
-void NameEditor::SetArrivesAsDots(bool arrivesAsDots) {
-    if (arrivesAsDots != arrivesAsDots_) {
-        arrivesAsDots_ = arrivesAsDots;
-        ApplyMarks();
-        viewport()->update();
-    }
-}
-
 bool NameEditor::IsMarked(std::size_t position) const {
-    return Marks(static_cast<unsigned char>(Text()[position]), StyleAt(position).Q3Font);
-}
-
-bool NameEditor::Marks(unsigned char code, bool q3Font) const {
-    if (arrivesAsDots_) {
-        return code >= 0x80 || code == '%' || !q3Font;
-    }
-    return code >= 0x80 && q3Font;
+    return MarkOf(target_, static_cast<unsigned char>(Text()[position]),
+                  StyleAt(position).Q3Font) != CharMark::None;
 }
 
 // A thin line under each marked character: in the test release the game draws characters 128 to
@@ -707,7 +697,8 @@ void NameEditor::ApplyMarks() {
             const int start = fragment.position() - block.position();
             for (qsizetype k = 0; k < text.size(); ++k) {
                 if (text[k].unicode() > 0xFF ||
-                    !Marks(static_cast<uchar>(text[k].unicode()), q3Font)) {
+                    MarkOf(target_, static_cast<uchar>(text[k].unicode()), q3Font) ==
+                        CharMark::None) {
                     continue;
                 }
                 const int at = start + static_cast<int>(k);
@@ -742,7 +733,8 @@ bool NameEditor::event(QEvent* event) {
         return true;
     }
     const auto code = static_cast<unsigned char>(chars[static_cast<std::size_t>(position)]);
-    if (arrivesAsDots_) {
+    if (MarkOf(target_, code, StyleAt(static_cast<std::size_t>(position)).Q3Font) ==
+        CharMark::ArrivesAsDot) {
         QToolTip::showText(help->globalPos(),
                            tr("%1: the game's network turns it into a dot (.), which the game "
                               "and the other players get instead.")
@@ -750,9 +742,10 @@ bool NameEditor::event(QEvent* event) {
                            this);
         return true;
     }
-    const QChar drawn(static_cast<char16_t>(code - 0x80));
+    const NameChar glyph = CharOfByte(code);
+    const QChar drawn(static_cast<char16_t>(glyph.code));
     const QString shown = drawn.isPrint() ? QStringLiteral("\u201C%1\u201D").arg(drawn)
-                                          : tr("character %1").arg(code - 0x80);
+                                          : tr("character %1").arg(glyph.code);
     QToolTip::showText(help->globalPos(),
                        tr("%1 (code %2): the game draws it from its alternative font, as %3.")
                            .arg(QChar(static_cast<char16_t>(code)))

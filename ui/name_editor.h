@@ -63,16 +63,13 @@ class NameEditor : public QTextEdit, public StyledText {
     /// undoable step, without moving the caret or the selection. Only runs that change are
     /// touched, each with one format merge.
     void SetStyles(const std::vector<CharStyle>& styles);
-    /// Whether the game the name is made for turns '%', characters 128 to 255 and the whole
-    /// alternative font into dots on the network (the later engines). Those characters are then
-    /// marked; otherwise the characters 128 to 255 in the standard font are, which the test
-    /// release draws from its alternative font.
-    void SetArrivesAsDots(bool arrivesAsDots);
-    /// Whether the character at `position` carries a mark, and so a tool tip of its own.
+    /// Whether the character at `position` carries a mark, and so a tool tip of its own: what
+    /// the game does with it (MarkOf), where that is not what the editor shows.
     bool IsMarked(std::size_t position) const;
     /// The configuration line the name goes into: its game and its start, and the editor
     /// encoded before this one in a show-code run (null for none), whose digit this one carries
-    /// on with. Nothing gets in that would make the line longer than the game reads whole.
+    /// on with. Nothing gets in that would make the line longer than the game reads whole, and
+    /// the characters the game does not show as typed are marked.
     void SetNameLine(TargetGame target, std::string_view lineStart,
                      const StyledText* encodedBefore = nullptr);
     /// The line as it stands, with the digit the editor encoded before leaves.
@@ -136,7 +133,6 @@ class NameEditor : public QTextEdit, public StyledText {
     /// notes in `leftOut` when that is not all of it.
     std::size_t FitToLine(const StyledText& insert, Selection replaced, LeftOut& leftOut) const;
     CharStyle StyleOf(const QTextCharFormat& format) const;
-    bool Marks(unsigned char code, bool q3Font) const;
     const std::vector<CharStyle>& Styles() const;
     void StartWithInitialStyle();
     void InsertRuns(QTextCursor& cursor, const MemoryStyledText& text);
@@ -157,7 +153,6 @@ class NameEditor : public QTextEdit, public StyledText {
     // gives mid-grey; the editor draws its own and blinks it itself.
     QBasicTimer caretBlink_;
     bool caretShown_ = false;
-    bool arrivesAsDots_ = false;
     TargetGame target_ = TargetGame::Q3Test;
     std::string_view lineStart_ = NameLineStart;
     const StyledText* encodedBefore_ = nullptr;

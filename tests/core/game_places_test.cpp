@@ -36,8 +36,8 @@ std::string Colors(const GlyphLine& line) {
 
 PlaceView View(TargetGame target, GamePlace place, const std::string& player,
                const std::string& server = "^7") {
-    return ViewsOf(target, AnalysePlayerName(target, player),
-                   AnalyseServerName(target, server))[static_cast<std::size_t>(place)];
+    return ViewsOf({target, AnalysePlayerName(target, player),
+                    AnalyseServerName(target, server)})[static_cast<std::size_t>(place)];
 }
 
 TEST(ViewsOf, drawsEachPlaceFromTheGamesOwnLineByteForByte) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/memory_styled_text.h"
 #include "hex.h"
 
 namespace chromlet {
@@ -172,6 +173,53 @@ TEST(AnalyseServerName, showsTheInGameBrowsersCutColourlessCapitals) {
                                 "1abc")
                   .visible,
               3u);
+}
+
+}  // namespace
+}  // namespace chromlet
+
+namespace chromlet {
+namespace {
+
+// The editors mark what the game does not show as typed: in the later engines whatever the
+// network turns into a dot, in the test release the standard-font characters 128 to 255, which
+// it draws from its alternative font.
+TEST(MarkOf, marksWhatTheGameDoesNotShowAsTyped) {
+    using enum CharMark;
+    struct Case {
+        unsigned char code;
+        bool q3Font;
+        CharMark testRelease;
+        CharMark later;
+    };
+    const Case cases[] = {
+        {'a', true, None, None},
+        {'%', true, None, ArrivesAsDot},
+        {'a', false, None, ArrivesAsDot},  // raised to E1 on its way
+        {0xE9, true, FromAlternativeFont, ArrivesAsDot},
+        {0xE9, false, None, ArrivesAsDot},
+        {'^', true, None, None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.code));
+        EXPECT_EQ(MarkOf(TargetGame::Q3Test, c.code, c.q3Font), c.testRelease);
+        for (TargetGame target :
+             {TargetGame::Quake3, TargetGame::IoQuake3, TargetGame::OpenArena}) {
+            EXPECT_EQ(MarkOf(target, c.code, c.q3Font), c.later);
+        }
+    }
+}
+
+// Both names in one report, encoded as a show-code run encodes them: the server name carries
+// on with the digit the player name left for a colour outside the palette.
+TEST(AnalyseNames, encodesBothNamesAsAShowCodeRun) {
+    const MemoryStyledText player("a", CharStyle{PackedOf(PaletteColor::Blue), true});
+    const MemoryStyledText server("b", CharStyle{PackColor(1, 2, 3), true});
+    const NamesReport names = AnalyseNames(TargetGame::IoQuake3, player, server);
+    EXPECT_EQ(names.target, TargetGame::IoQuake3);
+    EXPECT_EQ(names.player.code, "^4a^7");
+    EXPECT_EQ(names.server.code, "^4b^7");
+    EXPECT_EQ(names.server.bytes, 5u);
 }
 
 }  // namespace

@@ -58,6 +58,22 @@ TEST(InitialStyling, leavesEverythingWhiteStandardFontAndNothingSelected) {
     }
 }
 
+// The window keeps a closed window's names unless they are the ones it started with, unchanged.
+TEST(IsUntouched, onlyTheStartNameAllWhiteInTheStandardFont) {
+    MemoryStyledText start{std::string(StartPlayerName)};
+    InitialStyling(start);
+    EXPECT_TRUE(IsUntouched(start, StartPlayerName));
+    EXPECT_FALSE(IsUntouched(start, StartServerName));
+    MemoryStyledText red = start;
+    red.SetSelection({1, 1});
+    red.SetSelectionColor(PackedOf(PaletteColor::Red));
+    EXPECT_FALSE(IsUntouched(red, StartPlayerName));
+    MemoryStyledText alternative = start;
+    alternative.SetSelection({0, 1});
+    alternative.SetSelectionQ3Font(false);
+    EXPECT_FALSE(IsUntouched(alternative, StartPlayerName));
+}
+
 // Marks which characters took the new colour: 'x' took it, '.' kept the old one.
 std::string ColouredMask(const MemoryStyledText& text, PackedColor colour) {
     std::string mask;

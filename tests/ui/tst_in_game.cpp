@@ -190,8 +190,9 @@ class TestInGame : public QObject {
     void windowDrawsEachPlaceFromTheCharsetAndKeepsItsSize() {
         InGameWindow window;
         window.SetCharset({charset, QStringLiteral("from the tests"), QString()});
-        window.SetNames(TargetGame::OpenArena, AnalysePlayerName(TargetGame::OpenArena, "^8O^7"),
-                        AnalyseServerName(TargetGame::OpenArena, "^1s^7"));
+        window.SetNames(std::make_shared<const NamesReport>(
+            NamesReport{TargetGame::OpenArena, AnalysePlayerName(TargetGame::OpenArena, "^8O^7"),
+                        AnalyseServerName(TargetGame::OpenArena, "^1s^7")}));
         window.resize(700, 600);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
