@@ -10,8 +10,8 @@
 
 #include "app/translations.h"
 #include "chromlet/product.h"
-#include "ui/form1.h"
-#include "ui/latin1.h"
+#include "ui/common/latin1.h"
+#include "ui/main_window/form1.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "first_paint.h"
-#include "ui/form1.h"
+#include "ui/main_window/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

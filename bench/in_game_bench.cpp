@@ -18,12 +18,12 @@
 #include "bench/qt_bench_main.h"
 #include "core/name_rules.h"
 #include "test_charset.h"
-#include "ui/charset_source.h"
-#include "ui/form1.h"
-#include "ui/game_look.h"
-#include "ui/game_preview.h"
-#include "ui/in_game_window.h"
-#include "ui/name_editor.h"
+#include "ui/editor/name_editor.h"
+#include "ui/in_game/charset_source.h"
+#include "ui/in_game/game_look.h"
+#include "ui/in_game/game_preview.h"
+#include "ui/in_game/in_game_window.h"
+#include "ui/main_window/form1.h"
 
 namespace {
 

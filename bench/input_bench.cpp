@@ -21,11 +21,11 @@
 #include "bench/qt_bench_main.h"
 #include "core/char_rules.h"
 #include "core/color_code.h"
-#include "ui/dialog.h"
-#include "ui/form1.h"
-#include "ui/name_actions.h"
-#include "ui/name_editor.h"
-#include "ui/target_choice.h"
+#include "ui/code_dialog/dialog.h"
+#include "ui/common/target_choice.h"
+#include "ui/editor/name_editor.h"
+#include "ui/main_window/form1.h"
+#include "ui/main_window/name_actions.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ QMimeData* StyledMime(Kind kind, std::size_t n) {
         styled.append(styles[i].Q3Font ? '\1' : '\0');
     }
     auto* mime = new QMimeData;
-    mime->setData(QLatin1String(NameEditor::StyledMimeType), styled);
+    mime->setData(NameEditor::StyledMimeType(), styled);
     mime->setText(QString::fromLatin1(chars));
     return mime;
 }

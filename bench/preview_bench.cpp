@@ -5,9 +5,9 @@
 
 #include "bench/qt_bench_main.h"
 #include "core/target_game.h"
-#include "ui/form1.h"
-#include "ui/game_preview.h"
-#include "ui/name_editor.h"
+#include "ui/editor/name_editor.h"
+#include "ui/in_game/game_preview.h"
+#include "ui/main_window/form1.h"
 
 namespace {
 

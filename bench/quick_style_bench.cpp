@@ -4,7 +4,7 @@
 
 #include "bench/qt_bench_main.h"
 #include "core/quick_styles.h"
-#include "ui/name_editor.h"
+#include "ui/editor/name_editor.h"
 
 namespace {
 

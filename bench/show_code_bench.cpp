@@ -9,8 +9,8 @@
 #include "bench/qt_bench_main.h"
 #include "core/color_code.h"
 #include "core/name_rules.h"
-#include "ui/dialog.h"
-#include "ui/name_editor.h"
+#include "ui/code_dialog/dialog.h"
+#include "ui/editor/name_editor.h"
 
 namespace {
 

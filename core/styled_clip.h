@@ -13,6 +13,9 @@
 
 namespace chromlet {
 
+/// The clipboard's name for this format.
+inline constexpr std::string_view StyledClipMimeType = "application/x-chromlet-styled-name";
+
 /// `length` characters of `text` from `start`, in the clipboard format.
 std::string StyledClipOf(const StyledText& text, std::size_t start, std::size_t length);
 

@@ -967,13 +967,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>The engine draws these lines and reads the colour codes by its own rule: eight colours, ^8 is black.</source>
         <translation>Die Engine zeichnet diese Zeilen und liest die Farbcodes nach ihrer eigenen Regel: acht Farben, ^8 ist Schwarz.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n character(s) lie past the edge of the screen.</source>
-        <translation>
-            <numerusform>%n Zeichen liegt hinter dem Bildschirmrand.</numerusform>
-            <numerusform>%n Zeichen liegen hinter dem Bildschirmrand.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>In game</source>
         <translation>Im Spiel</translation>

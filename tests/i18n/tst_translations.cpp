@@ -9,12 +9,13 @@
 
 #include "app/translations.h"
 #include "hex.h"
-#include "ui/charset_source.h"
-#include "ui/dialog.h"
-#include "ui/form1.h"
-#include "ui/game_look.h"
-#include "ui/name_editor.h"
-#include "ui/ui_test_support.h"
+#include "ui/code_dialog/dialog.h"
+#include "ui/common/layout_test_support.h"
+#include "ui/common/ui_test_support.h"
+#include "ui/editor/name_editor.h"
+#include "ui/in_game/charset_source.h"
+#include "ui/in_game/game_look.h"
+#include "ui/main_window/form1.h"
 
 using namespace chromlet;
 using namespace chromlet::ui;

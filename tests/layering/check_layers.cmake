@@ -1,27 +1,37 @@
 # Refuses every include that points the wrong way. Dependencies point down only:
 # app -> ui -> config, system -> core. core is plain C++ without Qt; config and system use Qt Core
 # and nothing of Qt above it; config/passes, which a page in a browser compiles too, no Qt at all.
-# The tests in tests/<folder> keep to their folder's rules (i18n's to app's), and no include climbs
-# out of its folder with "..".
+# ui's rooms point down too: main_window -> code_dialog -> in_game -> editor -> common. The tests
+# in tests/<folder> keep to their folder's rules (i18n's to app's; a room's test helpers stand in
+# its tests' folder), and no include climbs out of its folder with "..".
 #   cmake -DSOURCE_DIR=<tree> -DQT_CORE_DIRS=<dir>|<dir>... -P check_layers.cmake
 cmake_minimum_required(VERSION 3.21)
 
 # Each layer is a folder; a folder below another is a layer of its own.
-set(layers core config/passes config system ui app)
+set(layers core config/passes config system
+    ui/common ui/editor ui/in_game ui/code_dialog ui/main_window app)
 # What each layer may include of the project; "chromlet" is the generated chromlet/product.h.
 set(uses_core core)
 set(uses_config/passes config/passes core)
 set(uses_config config config/passes core)
 set(uses_system system core)
-set(uses_ui ui config config/passes system core chromlet)
-set(uses_app app ui config config/passes system core chromlet)
+set(below_ui config config/passes system core chromlet)
+set(uses_ui/common ui/common ${below_ui})
+set(uses_ui/editor ui/editor ${uses_ui/common})
+set(uses_ui/in_game ui/in_game ${uses_ui/editor})
+set(uses_ui/code_dialog ui/code_dialog ${uses_ui/in_game})
+set(uses_ui/main_window ui/main_window ${uses_ui/code_dialog})
+set(uses_app app ${uses_ui/main_window})
 set(project_folders ${layers} chromlet)
+set(project_tops core config system ui app chromlet)
 # How much of Qt each layer may include.
 set(qt_core none)
 set(qt_config/passes none)
 set(qt_config core)
 set(qt_system core)
-set(qt_ui all)
+foreach(room ui/common ui/editor ui/in_game ui/code_dialog ui/main_window)
+    set(qt_${room} all)
+endforeach()
 set(qt_app all)
 set(tests_of_app i18n)
 
@@ -62,7 +72,7 @@ foreach(layer ${layers})
             endif()
             if(header MATCHES "\\.\\.")
                 refuse(${file} "climbs out of its folder")
-            elseif(top IN_LIST project_folders)
+            elseif(top IN_LIST project_tops)
                 if(NOT folder IN_LIST project_folders)
                     refuse(${file} "${folder} is no folder of the project's layers")
                 elseif(NOT folder IN_LIST uses_${layer})

@@ -26,13 +26,13 @@
 
 #include "app/translations.h"
 #include "core/target_game.h"
-#include "ui/dialog.h"
-#include "ui/form1.h"
-#include "ui/game_look.h"
-#include "ui/game_preview.h"
-#include "ui/game_running_check.h"
-#include "ui/in_game_window.h"
-#include "ui/name_editor.h"
+#include "ui/code_dialog/dialog.h"
+#include "ui/code_dialog/game_running_check.h"
+#include "ui/editor/name_editor.h"
+#include "ui/in_game/game_look.h"
+#include "ui/in_game/game_preview.h"
+#include "ui/in_game/in_game_window.h"
+#include "ui/main_window/form1.h"
 
 using namespace chromlet;
 using namespace chromlet::ui;

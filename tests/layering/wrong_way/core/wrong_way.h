@@ -4,4 +4,4 @@
 
 #include "../ui/dialog.h"
 #include "core/styled_text.h"
-#include "ui/form1.h"
+#include "ui/main_window/form1.h"

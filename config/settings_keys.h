@@ -1,0 +1,36 @@
+// What the program remembers between runs, in its settings (QSettings under the organisation and
+// application names main() sets): each key once, for the window, the command line and the tests.
+// Tests that write a settings file by hand keep the literal keys, so that a renamed key shows as a
+// broken file the users have.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/target_game.h"
+
+namespace chromlet::settings {
+
+/// The chosen game, by its TargetKey.
+inline constexpr char Target[] = "game/target";
+/// The In game window's size and place.
+inline constexpr char InGameWindowGeometry[] = "inGameWindow/geometry";
+
+/// The game folder chosen for `target`.
+inline std::string GameFolder(TargetGame target) {
+    return "gameFolder/" + std::string(TargetKey(target));
+}
+
+/// The array of recent names kept for `target`, and the keys of each entry: the two codes, and
+/// whether the pair was written (missing: it was). Entries of earlier versions held whole lines
+/// under the old keys.
+inline std::string RecentNames(TargetGame target) {
+    return "recentNames/" + std::string(TargetKey(target));
+}
+inline constexpr char RecentNameCode[] = "nameCode";
+inline constexpr char RecentServerCode[] = "serverCode";
+inline constexpr char RecentWritten[] = "written";
+inline constexpr char OldRecentNameLine[] = "name";
+inline constexpr char OldRecentServerLine[] = "server";
+
+}  // namespace chromlet::settings
