@@ -4,6 +4,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/color_code.h"
@@ -42,6 +43,48 @@ Range RangeOf(const StyledText& text) {
     return {sel.start, sel.length};
 }
 
+// Alternate: the first two different colours among the visible characters, black left out;
+// red and white when the range has fewer than two.
+std::pair<PackedColor, PackedColor> AlternatePair(const StyledText& text, const std::string& chars,
+                                                  Range range) {
+    std::optional<PackedColor> a, b;
+    for (std::size_t i = 0; i < range.length && !b; ++i) {
+        const std::size_t p = range.start + i;
+        const PackedColor c = text.StyleAt(p).Color;
+        if (IsBlankSpace(text, chars, p) || c == PackedOf(PaletteColor::Black)) {
+            continue;
+        }
+        if (!a) {
+            a = c;
+        } else if (c != *a) {
+            b = c;
+        }
+    }
+    if (a && b) {
+        return {*a, *b};
+    }
+    return {PackedOf(PaletteColor::Red), PackedOf(PaletteColor::White)};
+}
+
+// Random: never the colour drawn just before, so a draw is among the others.
+class RandomColors {
+public:
+    explicit RandomColors(std::uint32_t seed) : rng_(seed) {}
+
+    PackedColor Next() {
+        std::size_t draw = rng_() % (lastDraw_ ? DrawableCount - 1 : DrawableCount);
+        if (lastDraw_ && draw >= *lastDraw_) {
+            ++draw;
+        }
+        lastDraw_ = draw;
+        return PackedOf(DrawableColors[draw]);
+    }
+
+private:
+    std::mt19937 rng_;
+    std::optional<std::size_t> lastDraw_;
+};
+
 // The fill colour of each visible character of the range; empty entries for blank spaces.
 std::vector<std::optional<PackedColor>> FillColors(const StyledText& text, const std::string& chars,
                                                    Range range, QuickStyle style,
@@ -50,32 +93,10 @@ std::vector<std::optional<PackedColor>> FillColors(const StyledText& text, const
     std::size_t visibleIndex = 0;
     std::size_t word = 0;
     bool inWord = false;
-
-    // Alternate: the first two different colours among the visible characters, black left out.
-    PackedColor first = PackedOf(PaletteColor::Red);
-    PackedColor second = PackedOf(PaletteColor::White);
-    if (style == QuickStyle::Alternate) {
-        std::optional<PackedColor> a, b;
-        for (std::size_t i = 0; i < range.length && !b; ++i) {
-            const std::size_t p = range.start + i;
-            const PackedColor c = text.StyleAt(p).Color;
-            if (IsBlankSpace(text, chars, p) || c == PackedOf(PaletteColor::Black)) {
-                continue;
-            }
-            if (!a) {
-                a = c;
-            } else if (c != *a) {
-                b = c;
-            }
-        }
-        if (a && b) {
-            first = *a;
-            second = *b;
-        }
-    }
-
-    std::mt19937 rng(seed);
-    std::optional<std::size_t> lastDraw;
+    const auto [first, second] = style == QuickStyle::Alternate
+                                     ? AlternatePair(text, chars, range)
+                                     : std::pair{PackedColor{}, PackedColor{}};
+    RandomColors random(seed);
 
     for (std::size_t i = 0; i < range.length; ++i) {
         const std::size_t p = range.start + i;
@@ -98,16 +119,9 @@ std::vector<std::optional<PackedColor>> FillColors(const StyledText& text, const
             case QuickStyle::Alternate:
                 color = visibleIndex % 2 == 0 ? first : second;
                 break;
-            case QuickStyle::Random: {
-                // Never the colour drawn just before: draw among the others.
-                std::size_t draw = rng() % (lastDraw ? DrawableCount - 1 : DrawableCount);
-                if (lastDraw && draw >= *lastDraw) {
-                    ++draw;
-                }
-                lastDraw = draw;
-                color = PackedOf(DrawableColors[draw]);
+            case QuickStyle::Random:
+                color = random.Next();
                 break;
-            }
             case QuickStyle::Clear:
                 break;
         }

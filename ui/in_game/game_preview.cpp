@@ -160,85 +160,89 @@ std::vector<GamePreview::Line> GamePreview::LayOut(int width) {
     contentBounds_ = QRect();
     const int right = width - MarginX;
     int top = MarginY;
-
-    // A note of ours breaks after a space, and within a word only where the word alone is too
-    // wide.
-    const auto addNote = [&](const QString& text, int row) {
-        const QFontMetrics metrics(NoteFont());
-        Line line = Line::At(top, row, true);
-        int x = MarginX;
-        const auto flush = [&] {
-            if (!line.note.isEmpty()) {
-                line.width = x - MarginX;
-                contentBounds_ |= QRect(MarginX, line.top, line.width + 1, metrics.height() + 1);
-                lines.push_back(line);
-            }
-        };
-        for (qsizetype i = 0; i < text.size();) {
-            qsizetype end = i + 1;
-            while (end < text.size() && text[end - 1] != QLatin1Char(' ')) {
-                ++end;
-            }
-            QString unit = text.mid(i, end - i);
-            int advance = metrics.horizontalAdvance(unit);
-            if (advance > right - MarginX) {
-                unit = text.mid(i, 1);
-                advance = metrics.horizontalAdvance(unit);
-            }
-            if (x + advance > right && x > MarginX) {
-                flush();
-                top += metrics.lineSpacing();
-                x = MarginX;
-                line = Line::At(top, row, true);
-            }
-            line.note += unit;
-            x += advance;
-            i += unit.size();
-        }
-        flush();
-        top += metrics.lineSpacing();
-    };
-
-    const int nameHeight = charset_ ? CharsetCell + 2 : QFontMetrics(RowFont(true)).lineSpacing();
-    const int nameBoxHeight = charset_ ? CharsetCell + 2 : QFontMetrics(RowFont(true)).height() + 1;
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         const PreviewRow& preview = rows_[static_cast<std::size_t>(row)];
         if (!preview.note.isEmpty()) {
-            addNote(preview.note, row);
+            top = LayOutNote(lines, preview.note, row, top, right);
             if (preview.text.Length() == 0) {
                 continue;  // a note standing alone
             }
         }
-        const std::string chars = preview.text.Text();
-        const std::vector<CharStyle>& styles = preview.text.Styles();
-        Line line = Line::At(top, row, false);
-        int x = MarginX;
-        const auto flush = [&](std::size_t end) {
-            line.end = end;
-            line.width = x - MarginX;
-            if (line.end > line.begin) {
-                contentBounds_ |= QRect(MarginX, line.top, line.width + 1, nameBoxHeight);
-            }
-            lines.push_back(line);
-        };
-        for (std::size_t i = 0; i < chars.size(); ++i) {
-            const int advance = NameAdvance(static_cast<unsigned char>(chars[i]), styles[i].Q3Font);
-            if (x + advance > right && x > MarginX) {
-                flush(i);
-                top += nameHeight;
-                line = Line::At(top, row, false);
-                line.begin = i;
-                x = MarginX;
-            }
-            x += advance;
-        }
-        flush(chars.size());
-        top += nameHeight;
+        top = LayOutName(lines, preview.text, row, top, right);
     }
     if (!footer_.isEmpty()) {
-        addNote(footer_, -1);
+        LayOutNote(lines, footer_, -1, top, right);
     }
     return lines;
+}
+
+// A note of ours breaks after a space, and within a word only where the word alone is too wide.
+int GamePreview::LayOutNote(std::vector<Line>& lines, const QString& text, int row, int top,
+                            int right) {
+    const QFontMetrics metrics(NoteFont());
+    Line line = Line::At(top, row, true);
+    int x = MarginX;
+    const auto flush = [&] {
+        if (!line.note.isEmpty()) {
+            line.width = x - MarginX;
+            contentBounds_ |= QRect(MarginX, line.top, line.width + 1, metrics.height() + 1);
+            lines.push_back(line);
+        }
+    };
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i + 1;
+        while (end < text.size() && text[end - 1] != QLatin1Char(' ')) {
+            ++end;
+        }
+        QString unit = text.mid(i, end - i);
+        int advance = metrics.horizontalAdvance(unit);
+        if (advance > right - MarginX) {
+            unit = text.mid(i, 1);
+            advance = metrics.horizontalAdvance(unit);
+        }
+        if (x + advance > right && x > MarginX) {
+            flush();
+            top += metrics.lineSpacing();
+            x = MarginX;
+            line = Line::At(top, row, true);
+        }
+        line.note += unit;
+        x += advance;
+        i += unit.size();
+    }
+    flush();
+    return top + metrics.lineSpacing();
+}
+
+int GamePreview::LayOutName(std::vector<Line>& lines, const MemoryStyledText& text, int row,
+                            int top, int right) {
+    const int nameHeight = charset_ ? CharsetCell + 2 : QFontMetrics(RowFont(true)).lineSpacing();
+    const int nameBoxHeight = charset_ ? CharsetCell + 2 : QFontMetrics(RowFont(true)).height() + 1;
+    const std::string& chars = text.Text();
+    const std::vector<CharStyle>& styles = text.Styles();
+    Line line = Line::At(top, row, false);
+    int x = MarginX;
+    const auto flush = [&](std::size_t end) {
+        line.end = end;
+        line.width = x - MarginX;
+        if (line.end > line.begin) {
+            contentBounds_ |= QRect(MarginX, line.top, line.width + 1, nameBoxHeight);
+        }
+        lines.push_back(line);
+    };
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const int advance = NameAdvance(static_cast<unsigned char>(chars[i]), styles[i].Q3Font);
+        if (x + advance > right && x > MarginX) {
+            flush(i);
+            top += nameHeight;
+            line = Line::At(top, row, false);
+            line.begin = i;
+            x = MarginX;
+        }
+        x += advance;
+    }
+    flush(chars.size());
+    return top + nameHeight;
 }
 
 QRectF GamePreview::FirstCharRect(int row) const {

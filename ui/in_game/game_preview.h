@@ -96,6 +96,9 @@ class GamePreview : public QAbstractScrollArea {
 
     void Relayout();
     std::vector<Line> LayOut(int width);
+    int LayOutNote(std::vector<Line>& lines, const QString& text, int row, int top, int right);
+    int LayOutName(std::vector<Line>& lines, const MemoryStyledText& text, int row, int top,
+                   int right);
     int NameAdvance(unsigned char c, bool q3Font) const;
     void DrawNameLine(QPainter& painter, const Line& line) const;
 

@@ -206,6 +206,32 @@ QString PlaceTitle(GamePlace place) {
 
 namespace {
 
+// What the in-game server browser shows of the server name.
+QString WhatTheBrowserShows(TargetGame target, const PlaceView& view, const ServerReport& server) {
+    if (target == TargetGame::Q3Test) {
+        return QCoreApplication::translate(
+            "chromlet::ui::InGameWindow",
+            "The test release's server browser is not known: the name as written.");
+    }
+    if (server.Has(NameChange::RefusedCharacter)) {
+        return RefusedServerNameNote();
+    }
+    if (RulesOf(target).browser.keepsColors) {
+        return QCoreApplication::translate(
+                   "chromlet::ui::InGameWindow",
+                   "The server name as the players' games receive it: colours kept, "
+                   "unprintable characters removed, capitals, %1 characters shown.")
+            .arg(view.limit);
+    }
+    return QCoreApplication::translate(
+               "chromlet::ui::InGameWindow",
+               "The server name as the players' games receive it: %1 bytes kept, "
+               "colours and unprintable characters removed, capitals, %2 characters "
+               "shown.")
+        .arg(RulesOf(target).browser.keptBytes)
+        .arg(view.limit);
+}
+
 // What a place shows of the name.
 QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& server) {
     switch (view.place) {
@@ -247,28 +273,7 @@ QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& 
         case GamePlace::ServerBrowser:
             break;
     }
-    if (target == TargetGame::Q3Test) {
-        return QCoreApplication::translate(
-            "chromlet::ui::InGameWindow",
-            "The test release's server browser is not known: the name as written.");
-    }
-    if (server.Has(NameChange::RefusedCharacter)) {
-        return RefusedServerNameNote();
-    }
-    if (RulesOf(target).browser.keepsColors) {
-        return QCoreApplication::translate(
-                   "chromlet::ui::InGameWindow",
-                   "The server name as the players' games receive it: colours kept, "
-                   "unprintable characters removed, capitals, %1 characters shown.")
-            .arg(view.limit);
-    }
-    return QCoreApplication::translate(
-               "chromlet::ui::InGameWindow",
-               "The server name as the players' games receive it: %1 bytes kept, "
-               "colours and unprintable characters removed, capitals, %2 characters "
-               "shown.")
-        .arg(RulesOf(target).browser.keptBytes)
-        .arg(view.limit);
+    return WhatTheBrowserShows(target, view, server);
 }
 
 // What a place does to a name over its limit; nothing for a place without one.

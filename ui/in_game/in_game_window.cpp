@@ -134,35 +134,39 @@ void InGameView::paintEvent(QPaintEvent*) {
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          notes_.value(qsizetype(i)));
 
-        painter.fillRect(band.strip, ScreenColor());
-        painter.save();
-        painter.setClipRect(band.strip);
-        painter.translate(band.strip.topLeft());
-        painter.scale(scale_, scale_);
-        painter.translate(0, -band.top);
-        const PlaceView& place = places_[i];
-        if (place.fill) {
-            QColor color = ToQColor(place.fill->color);
-            color.setAlpha(place.fill->alpha);
-            painter.fillRect(
-                QRect(place.fill->x, place.fill->y, place.fill->width, place.fill->height), color);
-        }
-        const GlyphLook look{QSizeF(place.size.width, place.size.height),
-                             place.shadow ? qreal(ShadowOffset) : 0, place.alpha};
-        for (const GlyphLine& line : place.lines) {
-            // Only what lies on the screen: a name can run far past its edge.
-            const int w = place.size.width;
-            const auto count = static_cast<int>(line.glyphs.size());
-            const int first = std::clamp((-line.x - ShadowOffset) / w, 0, count);
-            const int last = std::clamp((VirtualScreenWidth - line.x) / w + 1, first, count);
-            DrawGlyphs(painter, charset_.get(), QPointF(line.x + first * w, line.y),
-                       std::span(line.glyphs)
-                           .subspan(static_cast<std::size_t>(first),
-                                    static_cast<std::size_t>(last - first)),
-                       look);
-        }
-        painter.restore();
+        DrawPlace(painter, band, places_[i]);
     }
+}
+
+// The place's strip of the game's screen, drawn at the game's virtual size and scaled down.
+void InGameView::DrawPlace(QPainter& painter, const Band& band, const PlaceView& place) const {
+    painter.fillRect(band.strip, ScreenColor());
+    painter.save();
+    painter.setClipRect(band.strip);
+    painter.translate(band.strip.topLeft());
+    painter.scale(scale_, scale_);
+    painter.translate(0, -band.top);
+    if (place.fill) {
+        QColor color = ToQColor(place.fill->color);
+        color.setAlpha(place.fill->alpha);
+        painter.fillRect(QRect(place.fill->x, place.fill->y, place.fill->width, place.fill->height),
+                         color);
+    }
+    const GlyphLook look{QSizeF(place.size.width, place.size.height),
+                         place.shadow ? qreal(ShadowOffset) : 0, place.alpha};
+    for (const GlyphLine& line : place.lines) {
+        // Only what lies on the screen: a name can run far past its edge.
+        const int w = place.size.width;
+        const auto count = static_cast<int>(line.glyphs.size());
+        const int first = std::clamp((-line.x - ShadowOffset) / w, 0, count);
+        const int last = std::clamp((VirtualScreenWidth - line.x) / w + 1, first, count);
+        DrawGlyphs(painter, charset_.get(), QPointF(line.x + first * w, line.y),
+                   std::span(line.glyphs)
+                       .subspan(static_cast<std::size_t>(first),
+                                static_cast<std::size_t>(last - first)),
+                   look);
+    }
+    painter.restore();
 }
 
 InGameWindow::InGameWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

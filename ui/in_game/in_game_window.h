@@ -14,6 +14,7 @@
 #include "core/target_game.h"
 
 class QLabel;
+class QPainter;
 
 namespace chromlet::ui {
 
@@ -55,6 +56,7 @@ class InGameView : public QAbstractScrollArea {
     };
 
     void Relayout();
+    void DrawPlace(QPainter& painter, const Band& band, const PlaceView& place) const;
 
     std::vector<PlaceView> places_;
     QStringList titles_;
