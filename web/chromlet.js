@@ -104,6 +104,20 @@ class Editor {
         element.addEventListener("copy", (e) => this.Copy(e, false));
         element.addEventListener("cut", (e) => this.Copy(e, true));
         element.addEventListener("paste", (e) => this.Paste(e));
+        // Text that comes without a key of its own (an input method, a character the keyboard
+        // has no key for) arrives as input; the editor takes it as typed and draws itself anew.
+        element.addEventListener("beforeinput", (e) => {
+            if (e.inputType === "insertText" && e.cancelable) {
+                e.preventDefault();
+                if (e.data) this.Insert(e.data, false);
+            } else if (e.inputType !== "insertCompositionText" && e.cancelable) {
+                e.preventDefault();
+            }
+        });
+        element.addEventListener("compositionend", (e) => {
+            if (e.data) this.Insert(e.data, false);
+            else this.Render();
+        });
         element.addEventListener("focus", () => {
             page.current = this;
             this.Render();
@@ -376,6 +390,7 @@ class Page {
                     break;
                 case "Editor":
                     e = Element("div", { class: "editor", role: "textbox", "aria-multiline": "false",
+                        contenteditable: "true", spellcheck: "false", autocapitalize: "off",
                         "aria-label": Plain(tr(name === "rtb" ? "Name:" : "Server name:")).replace(/:$/, "") });
                     break;
                 case "Button":
