@@ -157,7 +157,7 @@ class Editor {
         to.push([this.box.snapshot(), this.box.selectionStart(), this.box.selectionLength()]);
         this.box.restore(...state);
         this.Adopt();
-        this.page.Changed();
+        this.page.Changed(this);
     }
 
     /// Runs an edit of the name as one undo step, and shows what changed.
@@ -165,7 +165,7 @@ class Editor {
         this.Remember();
         const result = act();
         this.Adopt();
-        this.page.Changed();
+        this.page.Changed(this);
         return result;
     }
 
@@ -324,25 +324,27 @@ class Editor {
         this.ShowNote(notes.join("\n"));
     }
 
+    // One string of markup for the whole name: a thousand characters are drawn anew at every
+    // keystroke, and the browser parses markup faster than it builds elements one by one.
     Render() {
         const styled = this.box.styled();
         const marks = this.box.marks(this.page.target);
         const { start, length } = this.Selection();
         const caret = this.Caret();
         const focused = document.activeElement === this.element;
-        const parts = [];
+        let html = "";
         for (let i = 0; i <= styled.text.length; ++i) {
-            if (focused && i === caret && !length) parts.push(Element("span", { class: "caret" }));
+            if (focused && i === caret && !length) html += "<span class=\"caret\"></span>";
             if (i === styled.text.length) break;
             const c = styled.text[i];
-            const span = Element("span", { class: "c" }, c === " " ? "\u00a0" : c);
-            span.style.color = Css(styled.colors[i]);
-            if (!styled.q3Font[i]) span.classList.add("alt");
-            if (marks[i]) span.classList.add("mark");
-            if (i >= start && i < start + length) span.classList.add("sel");
-            parts.push(span);
+            let classes = "c";
+            if (!styled.q3Font[i]) classes += " alt";
+            if (marks[i]) classes += " mark";
+            if (i >= start && i < start + length) classes += " sel";
+            const shown = c === " " ? "&nbsp;" : c === "&" ? "&amp;" : c === "<" ? "&lt;" : c === ">" ? "&gt;" : c;
+            html += `<span class="${classes}" style="color:${Css(styled.colors[i])}">${shown}</span>`;
         }
-        this.element.replaceChildren(...parts);
+        this.element.innerHTML = html;
         this.element.setAttribute("aria-valuetext", styled.text);
         this.element.dataset.selection = `${start},${length}`;
     }
@@ -359,10 +361,13 @@ class Page {
         this.codedPaste = false;
         this.charsets = new Map();    // target -> {charset, status, problems}
         this.configs = new Map();     // target -> {name, bytes}
+        this.placeItems = [];
         this.BuildWindow();
         this.BuildMenu();
         this.BuildDialog();
         this.Changed();
+        // Milliseconds from the navigation's start, for the benchmark.
+        window.readyAt = performance.now();
         document.body.dataset.ready = "true";
     }
 
@@ -522,12 +527,12 @@ class Page {
         editor.ShowNote(tr("Copied. Paste it into the game's console (opened with ~)."));
     }
 
-    /// Everything that follows the names: the editors, the preview, the counts, the places.
-    Changed() {
+    /// Everything that follows the names: the editors (`editor` alone where only it changed), the
+    /// preview, the counts, and on the next frame the places.
+    Changed(editor = null) {
         this.rtb.box.setLine(this.target, null);
         this.rtb2.box.setLine(this.target, this.rtb.box);
-        this.rtb.Render();
-        this.rtb2.Render();
+        for (const e of editor ? [editor] : [this.rtb, this.rtb2]) e.Render();
         const dots = this.Rules().networkDots;
         for (const name of ["Command21", "Command22"]) $(name).title = dots ? this.AltFontOnlineNote() : "";
         $("CopyAsConsoleCommand").title = this.Rules().caret
@@ -538,7 +543,13 @@ class Page {
         this.look = look;
         this.DrawPreview(look);
         this.ShowBudget(look);
-        this.DrawPlaces(look);
+        if (!this.placesPending) {
+            this.placesPending = true;
+            requestAnimationFrame(() => {
+                this.placesPending = false;
+                this.DrawPlaces(this.look);
+            });
+        }
     }
 
     CharsetState() {
@@ -577,10 +588,17 @@ class Page {
             items.push({ note: line, y });
             y += noteHeight;
         };
+        const advances = this.advances ??= new Map();
         const advance = (c, q3) => {
             if (state.charset) return cell;
-            context.font = nameFont(q3);
-            return context.measureText(c).width;
+            const key = q3 ? c : `*${c}`;
+            let a = advances.get(key);
+            if (a === undefined) {
+                context.font = nameFont(q3);
+                a = context.measureText(c).width;
+                advances.set(key, a);
+            }
+            return a;
         };
         for (const row of rows) {
             if (row.note) addNote(row.note);
@@ -627,17 +645,22 @@ class Page {
                     cell, cell, cell * this.facts.shadowOffset / this.facts.bigChar, 255, item.begin, item.end);
                 continue;
             }
+            // Runs of one style, each drawn once in black one pixel down and right, then in its
+            // colour; the alternative font slanted and underlined with dots.
             let x = margin;
             context.textBaseline = "top";
-            for (let i = item.begin; i < item.end; ++i) {
+            for (let i = item.begin; i < item.end;) {
+                let end = i + 1;
+                while (end < item.end && text.colors[end] === text.colors[i] && text.q3Font[end] === text.q3Font[i]) ++end;
                 const q3 = text.q3Font[i];
+                const piece = text.text.slice(i, end);
+                let w = 0;
+                for (const c of piece) w += advance(c, q3);
                 context.font = nameFont(q3);
-                const c = text.text[i];
-                const w = context.measureText(c).width;
                 context.fillStyle = "black";
-                context.fillText(c, x + 1, item.y + 1);
+                context.fillText(piece, x + 1, item.y + 1);
                 context.fillStyle = Css(text.colors[i]);
-                context.fillText(c, x, item.y);
+                context.fillText(piece, x, item.y);
                 if (!q3) {
                     context.strokeStyle = Css(text.colors[i]);
                     context.setLineDash([1, 1]);
@@ -648,6 +671,7 @@ class Page {
                     context.setLineDash([]);
                 }
                 x += w;
+                i = end;
             }
         }
         box.setAttribute("aria-description", rows.map((r) => [r.note, r.text ? r.text.text : ""].filter((s) => s).join("\n")).join("\n"));
@@ -697,12 +721,17 @@ class Page {
             }
             top -= 4;
             bottom += 4;
-            const canvas = Element("canvas", { class: "strip" });
+            // Each place keeps its element and its canvas: only their contents change.
+            const item = this.placeItems[i] ??= Element("li", { class: "place" }, Element("h3"), Element("p"),
+                Element("canvas", { class: "strip" }));
+            const [title, note, canvas] = item.children;
             const ratio = window.devicePixelRatio || 1;
-            canvas.width = Math.round(width * ratio);
-            canvas.height = Math.round((bottom - top) * scale * ratio);
-            canvas.style.width = `${width}px`;
-            canvas.style.height = `${(bottom - top) * scale}px`;
+            const pixels = [Math.round(width * ratio), Math.round((bottom - top) * scale * ratio)];
+            if (canvas.width !== pixels[0] || canvas.height !== pixels[1]) {
+                [canvas.width, canvas.height] = pixels;
+                canvas.style.width = `${width}px`;
+                canvas.style.height = `${(bottom - top) * scale}px`;
+            }
             const context = canvas.getContext("2d");
             context.setTransform(scale * ratio, 0, 0, scale * ratio, 0, -top * scale * ratio);
             context.fillStyle = "rgb(8,8,12)";
@@ -719,11 +748,12 @@ class Page {
                 DrawGlyphs(context, state.charset, line.x, line.y, line.cells, line.colors, view.width, view.height,
                     view.shadow ? this.facts.shadowOffset : 0, view.alpha, first, last);
             }
-            return Element("li", { class: "place", "data-place": String(view.place) },
-                Element("h3", {}, Notes.PlaceTitle(view.place)),
-                Element("p", {}, Notes.PlaceNote(this.Rules(), view, look.server, i === 0)), canvas);
+            item.dataset.place = String(view.place);
+            title.textContent = Notes.PlaceTitle(view.place);
+            note.textContent = Notes.PlaceNote(this.Rules(), view, look.server, i === 0);
+            return item;
         });
-        list.replaceChildren(...items);
+        if (list.children.length !== items.length) list.replaceChildren(...items);
     }
 
     /// The game's charset from the picked archives, searched as the engine searches its data:

@@ -53,25 +53,32 @@ export class Charset {
     }
 }
 
-// A character drawn into a square and squeezed to its cell, as the game squeezes its square
-// cells to small characters.
-function DrawInFont(context, x, y, w, h, cell, color) {
-    const alternative = cell >= 128;
+// Without the charset each character is drawn into a square and squeezed to its cell, as the
+// game squeezes its square cells to small characters: the whole pass is scaled, not each glyph.
+function DrawInFont(context, x, y, w, h, cells, colors, first, last) {
     context.save();
-    context.translate(x, y);
     context.scale(w / h, 1);
-    context.font = `${alternative ? "italic " : ""}bold ${Math.max(1, Math.round(h * 0.8))}px sans-serif`;
-    context.fillStyle = Css(color);
+    const size = Math.max(1, Math.round(h * 0.8));
+    const fonts = [`bold ${size}px sans-serif`, `italic bold ${size}px sans-serif`];
+    let font = -1;
     context.textAlign = "center";
     context.textBaseline = "middle";
-    context.fillText(String.fromCharCode(cell & 127), h / 2, h / 2);
-    if (alternative) {
-        context.strokeStyle = Css(color);
-        context.setLineDash([1, 1]);
-        context.beginPath();
-        context.moveTo(0, h - 0.5);
-        context.lineTo(h, h - 0.5);
-        context.stroke();
+    context.setLineDash([1, 1]);
+    for (let i = first; i < last; ++i) {
+        const cell = cells[i];
+        if (cell === 32) continue;
+        const alternative = cell >= 128 ? 1 : 0;
+        if (alternative !== font) context.font = fonts[(font = alternative)];
+        const left = (x + w * i) * h / w;
+        context.fillStyle = Css(colors === null ? 0 : colors[i]);
+        context.fillText(String.fromCharCode(cell & 127), left + h / 2, y + h / 2);
+        if (alternative) {
+            context.strokeStyle = context.fillStyle;
+            context.beginPath();
+            context.moveTo(left, y + h - 0.5);
+            context.lineTo(left + h, y + h - 0.5);
+            context.stroke();
+        }
     }
     context.restore();
 }
@@ -83,13 +90,13 @@ export function DrawGlyphs(context, charset, x, y, cells, colors, w, h, shadow, 
     context.globalAlpha *= alpha / 255;
     context.imageSmoothingEnabled = true;
     const pass = (dx, shadowPass) => {
+        if (!charset) {
+            DrawInFont(context, x + dx, y + dx, w, h, cells, shadowPass ? null : colors, first, last);
+            return;
+        }
         for (let i = first; i < last; ++i) {
             if (cells[i] === 32) continue;
-            const color = shadowPass ? 0 : colors[i];
-            const cx = x + dx + w * i;
-            const cy = y + dx;
-            if (charset) charset.DrawCell(context, cx, cy, w, h, cells[i], color);
-            else DrawInFont(context, cx, cy, w, h, cells[i], color);
+            charset.DrawCell(context, x + dx + w * i, y + dx, w, h, cells[i], shadowPass ? 0 : colors[i]);
         }
     };
     if (shadow > 0) pass(shadow, true);
