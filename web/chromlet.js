@@ -759,14 +759,16 @@ class Page {
     /// The game's charset from the picked archives, searched as the engine searches its data:
     /// later archives first, a .tga anywhere before a .jpg.
     async LoadCharset(files) {
-        const byName = new Map(files.map((f) => [f.name, f]));
-        const order = this.core.archiveOrder(files.map((f) => f.name));
+        // The engine sorts the names' bytes, which are UTF-8 on the players' systems.
+        const bytesOf = (name) => Latin1String(new TextEncoder().encode(name));
+        const byName = new Map(files.map((f) => [bytesOf(f.name), f]));
+        const order = this.core.archiveOrder([...byName.keys()]).map((key) => byName.get(key));
         const skipped = [];
         let found = null;
         let best = CharsetNames.length;
-        for (const name of order) {
+        for (const file of order) {
             if (best === 0) break;
-            const file = byName.get(name);
+            const { name } = file;
             let entries;
             try {
                 entries = await ListEntries(file);
@@ -785,8 +787,7 @@ class Page {
                     found = { name: entry.name, container: name, bytes: await ReadEntry(file, entry) };
                     best = n;
                 } catch (error) {
-                    if (!(error instanceof DamagedEntry)) throw error;
-                    skipped.push(tr("%1 (%2)", name, tr("its charset is damaged")));
+                    skipped.push(tr("%1 (%2)", name, error instanceof DamagedEntry ? tr("its charset is damaged") : tr("cannot be opened")));
                 }
                 break;
             }

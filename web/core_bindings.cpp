@@ -88,15 +88,6 @@ val LeftOutToJs(const LeftOut& leftOut) {
     return out;
 }
 
-MemoryStyledText Prefix(const MemoryStyledText& text, std::size_t count) {
-    if (count >= text.Length()) {
-        return text;
-    }
-    const std::vector<CharStyle>& styles = text.Styles();
-    return MemoryStyledText(text.Text().substr(0, count),
-                            std::vector<CharStyle>(styles.begin(), styles.begin() + count));
-}
-
 }  // namespace
 
 /// One of the page's two editors: the name in memory with its selection, and the configuration
@@ -139,7 +130,7 @@ class NameBox {
     /// the selection; `leftOutBefore` is what was lost before they came here.
     val InsertStyled(const MemoryStyledText& styled, LeftOut leftOut) {
         MemoryStyledText accepted = AcceptStyled(styled, Room(), leftOut);
-        accepted = Prefix(accepted, FitToLine(accepted, leftOut));
+        accepted = accepted.Prefix(FitToLine(accepted, leftOut));
         Replace(accepted);
         return LeftOutToJs(leftOut);
     }
@@ -377,6 +368,20 @@ val GlyphLinesToJs(const std::vector<GlyphLine>& lines) {
     return out;
 }
 
+// What a player's and a server's report share.
+template <typename Report>
+val ReportToJs(TargetGame game, const Report& report) {
+    val out = val::object();
+    out.set("code", report.code);
+    out.set("bytes", report.bytes);
+    out.set("visible", report.visible);
+    out.set("dots", report.dots);
+    out.set("limits", LimitsToJs(report.limits));
+    out.set("changes", ChangesToJs(report.changes));
+    out.set("drawn", StyledToJs(DecodeCode(game, report.code)));
+    return out;
+}
+
 /// What the game makes of both names as the editors hold them now, for the preview, the counts
 /// and the In game places: the reports, each text as the target's engine draws it, and the
 /// places. The names are encoded from copies, so the selections stay.
@@ -386,27 +391,13 @@ val Look(int target, const NameBox& player, const NameBox& server) {
     const NameReport playerReport = AnalysePlayerName(game, codes.player);
     const ServerReport serverReport = AnalyseServerName(game, codes.server);
 
-    val p = val::object();
-    p.set("code", playerReport.code);
-    p.set("bytes", playerReport.bytes);
-    p.set("visible", playerReport.visible);
-    p.set("dots", playerReport.dots);
-    p.set("limits", LimitsToJs(playerReport.limits));
-    p.set("changes", ChangesToJs(playerReport.changes));
+    val p = ReportToJs(game, playerReport);
     p.set("cleaned", playerReport.cleaned);
     p.set("seenByOthers", playerReport.seenByOthers);
-    p.set("drawn", StyledToJs(DecodeCode(game, playerReport.code)));
     p.set("keptDrawn", StyledToJs(DecodeCode(game, playerReport.cleaned)));
 
-    val s = val::object();
-    s.set("code", serverReport.code);
-    s.set("bytes", serverReport.bytes);
-    s.set("visible", serverReport.visible);
-    s.set("dots", serverReport.dots);
-    s.set("limits", LimitsToJs(serverReport.limits));
-    s.set("changes", ChangesToJs(serverReport.changes));
+    val s = ReportToJs(game, serverReport);
     s.set("browserView", serverReport.browserView);
-    s.set("drawn", StyledToJs(DecodeCode(game, serverReport.code)));
     s.set("arrivedDrawn", StyledToJs(DecodeCode(game, serverReport.arrived)));
     s.set("browserDrawn", StyledToJs(DecodeCode(game, serverReport.browserView)));
 

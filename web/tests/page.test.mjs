@@ -126,6 +126,7 @@ test("the charset comes from the picked archives, a damaged one passed over", as
     damaged.fill(0xff, 40, 140);
     await page.setInputFiles("#CharsetFiles", [
         { name: "pak0.pk3", mimeType: "application/zip", buffer: good },
+        { name: "\u20ac-other.txt", mimeType: "text/plain", buffer: Buffer.from("not an archive") },
         { name: "zz_damaged.pk3", mimeType: "application/zip", buffer: damaged },
         // Searched first: later archives win, so one after pak0.pk3 is never reached.
         { name: "zzz_notes.pk3", mimeType: "application/zip", buffer: Buffer.from("no zip") },
