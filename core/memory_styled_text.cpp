@@ -28,6 +28,14 @@ MemoryStyledText MemoryStyledText::CopyOf(const StyledText& other) {
     return copy;
 }
 
+MemoryStyledText MemoryStyledText::Prefix(std::size_t count) const {
+    const std::size_t kept = std::min(count, text_.size());
+    return MemoryStyledText(
+        text_.substr(0, kept),
+        std::vector<CharStyle>(styles_.begin(),
+                               styles_.begin() + static_cast<std::ptrdiff_t>(kept)));
+}
+
 void MemoryStyledText::SetSelection(Selection selection) {
     const std::size_t start = std::min(selection.start, text_.size());
     selection_ = {start, std::min(selection.length, text_.size() - start)};

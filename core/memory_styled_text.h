@@ -28,6 +28,9 @@ class MemoryStyledText final : public StyledText {
     void SetSelectionQ3Font(bool q3Font) override;
 
     const std::vector<CharStyle>& Styles() const { return styles_; }
+    /// The first `count` characters with their styles (all of them for a larger count), nothing
+    /// selected.
+    MemoryStyledText Prefix(std::size_t count) const;
 
   private:
     std::string text_;

@@ -110,20 +110,25 @@ bool PakNameBefore(std::string_view a, std::string_view b) {
     }
 }
 
+std::vector<std::string> InSearchOrder(std::vector<std::string> names) {
+    std::erase_if(names, [](const std::string& name) { return !HasExtensionPk3(name); });
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return PakNameBefore(b, a); });
+    return names;
+}
+
 std::vector<std::string> ArchivesBySearchOrder(const std::string& folder) {
-    std::vector<std::string> names;
+    std::vector<std::string> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
         // The engine lists folders apart; anything else that is not a plain file (a named pipe
         // would block the reader) is no archive either.
         std::error_code typeError;
-        if (HasExtensionPk3(name) && it->is_regular_file(typeError)) {
-            names.push_back(name);
+        if (it->is_regular_file(typeError)) {
+            found.push_back(it->path().filename().string());
         }
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return PakNameBefore(b, a); });
+    std::vector<std::string> names = InSearchOrder(std::move(found));
     for (std::string& name : names) {
         name = folder + "/" + name;
     }

@@ -32,8 +32,11 @@ DataFolders DataFoldersFor(TargetGame target, const HomeDirs& dirs,
 /// compared as capitals, '\' and ':' as '/', and bytes as the C compiler's signed char.
 bool PakNameBefore(std::string_view a, std::string_view b);
 
-/// The folder's .pk3 files (any case of the extension, regular files only) in the order the
-/// engine searches them: last in PakNameBefore's order first.
+/// The .pk3 files among `names` (file names, any case of the extension) in the order the engine
+/// searches them: last in PakNameBefore's order first, so that later archives win.
+std::vector<std::string> InSearchOrder(std::vector<std::string> names);
+
+/// The folder's .pk3 files (regular files only) in InSearchOrder, with the folder before each.
 std::vector<std::string> ArchivesBySearchOrder(const std::string& folder);
 
 }  // namespace chromlet

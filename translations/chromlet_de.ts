@@ -983,6 +983,13 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>&quot;You fragged&quot; and the first %1 bytes of the name the game keeps, centred, %2 by %3 units.</source>
         <translation>&quot;You fragged&quot; und die ersten %1 Bytes des Namens, den das Spiel behält, mittig, %2 mal %3 Einheiten.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n character(s) lie past the edge of the screen.</source>
+        <translation>
+            <numerusform>%n Zeichen liegt hinter dem Bildschirmrand.</numerusform>
+            <numerusform>%n Zeichen liegen hinter dem Bildschirmrand.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::NameActions</name>
@@ -1157,6 +1164,49 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>A name&apos;s configuration line holds at most %L1 bytes, colour codes included: the game runs the rest of a longer line as console commands. What did not fit was left out.</source>
         <translation>Die Konfigurationszeile eines Namens fasst höchstens %L1 Bytes, Farbcodes mitgezählt: Von einer längeren Zeile führt das Spiel den Rest als Konsolenbefehle aus. Was nicht passte, wurde weggelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::web::Page</name>
+    <message>
+        <source>Game&apos;s .pk3 files...</source>
+        <translation>Die .pk3-Dateien des Spiels...</translation>
+    </message>
+    <message>
+        <source>Pick the game&apos;s .pk3 files (pak0.pk3 and the others in baseq3, or in baseoa for OpenArena): the preview and the places draw with the charset in them. Nothing leaves this computer.</source>
+        <translation>Wählen Sie die .pk3-Dateien des Spiels (pak0.pk3 und die anderen in baseq3, bei OpenArena in baseoa): Vorschau und Orte zeichnen mit dem Zeichensatz darin. Nichts verlässt diesen Computer.</translation>
+    </message>
+    <message>
+        <source>No charset picked yet: the desktop&apos;s font stands in. Pick the game&apos;s .pk3 files to see the names in the game&apos;s own charset.</source>
+        <translation>Noch kein Zeichensatz gewählt: Die Schrift des Desktops steht dafür. Wählen Sie die .pk3-Dateien des Spiels, um die Namen im Zeichensatz des Spiels zu sehen.</translation>
+    </message>
+    <message>
+        <source>No charset of the game in %1: pick the .pk3 files of the game&apos;s baseq3 folder, or of baseoa for OpenArena.</source>
+        <translation>Kein Zeichensatz des Spiels in %1: Wählen Sie die .pk3-Dateien aus dem Ordner baseq3 des Spiels, bei OpenArena aus baseoa.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page read the clipboard: press Ctrl+Shift+V in the name instead.</source>
+        <translation>Der Browser lässt die Seite die Zwischenablage nicht lesen: Drücken Sie stattdessen Strg+Umschalt+V im Namen.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page write the clipboard: nothing was copied.</source>
+        <translation>Der Browser lässt die Seite nicht in die Zwischenablage schreiben: Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>Chromium-based browsers write the file in place, but let no page open files in some folders: on Windows Program Files, the Windows folder, %APPDATA%, %LOCALAPPDATA% and ProgramData; on a Mac ~/Library and the Applications folders; on Linux ~/.config; everywhere ~/.ssh and ~/.gnupg. If your q3config.cfg lies there (ioquake3 and OpenArena keep it in %APPDATA% on Windows and in ~/Library on a Mac, Quake III Arena in its own folder under Program Files), copy it to a folder such as Documents, update the copy here, then copy it and q3config.cfg_ back.</source>
+        <translation>Chromium-basierte Browser schreiben die Datei an Ort und Stelle, lassen eine Seite aber in manchen Ordnern keine Dateien öffnen: unter Windows in Program Files, im Windows-Ordner, in %APPDATA%, %LOCALAPPDATA% und ProgramData; auf dem Mac in ~/Library und den Programme-Ordnern; unter Linux in ~/.config; überall in ~/.ssh und ~/.gnupg. Liegt Ihre q3config.cfg dort (ioquake3 und OpenArena legen sie unter Windows in %APPDATA% ab und auf dem Mac in ~/Library, Quake III Arena in seinem eigenen Ordner unter Program Files), kopieren Sie sie in einen Ordner wie Dokumente, aktualisieren Sie die Kopie hier und kopieren Sie sie und q3config.cfg_ dann zurück.</translation>
+    </message>
+    <message>
+        <source>No copy of the previous contents was saved, so nothing was written.</source>
+        <translation>Es wurde keine Kopie des bisherigen Inhalts gespeichert, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
+    </message>
+    <message>
+        <source>This browser cannot write a file in place. Download the new %1 and the copy of its previous contents, %2, and put both into the folder your q3config.cfg came from.</source>
+        <translation>Dieser Browser kann keine Datei an Ort und Stelle schreiben. Laden Sie die neue %1 und die Kopie ihres bisherigen Inhalts, %2, herunter und legen Sie beide in den Ordner, aus dem Ihre q3config.cfg stammt.</translation>
     </message>
 </context>
 <context>

@@ -199,5 +199,16 @@ TEST(MemoryStyledText, copyLeavesTheOriginalUntouched) {
     EXPECT_EQ(copy.Text(), "abc");
 }
 
+TEST(MemoryStyledText, prefixKeepsTheFirstCharactersWithTheirStyles) {
+    MemoryStyledText text("abc", std::vector<CharStyle>{{1, true}, {2, false}, {3, true}});
+    text.SetSelection({1, 2});
+    const MemoryStyledText two = text.Prefix(2);
+    EXPECT_EQ(two.Text(), "ab");
+    EXPECT_EQ(two.Styles(), (std::vector<CharStyle>{{1, true}, {2, false}}));
+    EXPECT_EQ(two.GetSelection(), (Selection{0, 0}));
+    EXPECT_EQ(text.Prefix(10).Text(), "abc");
+    EXPECT_EQ(text.Prefix(0).Length(), 0u);
+}
+
 }  // namespace
 }  // namespace chromlet

@@ -61,6 +61,12 @@ TEST(PakNameBefore, sortsAsTheEnginesFsPathCmp) {
     EXPECT_FALSE(PakNameBefore("Pak0.pk3", "pak0.PK3"));
 }
 
+TEST(InSearchOrder, keepsOnlyPk3NamesLastInSortOrderFirst) {
+    EXPECT_EQ(InSearchOrder({"pak0.pk3", "zz.txt", "PAK1.PK3", "pak10.pk3", "pk3", "a.pk3x"}),
+              (std::vector<std::string>{"pak10.pk3", "PAK1.PK3", "pak0.pk3"}));
+    EXPECT_TRUE(InSearchOrder({}).empty());
+}
+
 TEST(ArchivesBySearchOrder, listsOnlyPlainPk3FilesLastInSortOrderFirst) {
     QTemporaryDir dir;
     for (const char* name : {"pak0.pk3", "PAK1.PK3", "pak10.pk3", "notes.txt"}) {

@@ -78,16 +78,6 @@ bool WouldInsert(const QKeyEvent& event) {
            (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
-// The first `count` characters of `text`, with their styles.
-MemoryStyledText Prefix(const MemoryStyledText& text, std::size_t count) {
-    if (count >= text.Length()) {
-        return text;
-    }
-    const std::vector<CharStyle>& styles = text.Styles();
-    return MemoryStyledText(text.Text().substr(0, count),
-                            std::vector<CharStyle>(styles.begin(), styles.begin() + count));
-}
-
 // How the font flag looks: the alternative font is slanted and underlined with dots.
 void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
     format.setProperty(NameEditor::Q3FontProperty, q3Font);
@@ -256,7 +246,7 @@ QString NameEditor::ReplaceStyledText(const StyledText& text) {
     LeftOut leftOut;
     MemoryStyledText accepted = AcceptStyled(text, MaxNameChars, leftOut);
     const std::size_t fits = FitToLine(accepted, {0, Length()}, leftOut);
-    accepted = Prefix(accepted, fits);
+    accepted = accepted.Prefix(fits);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -271,7 +261,7 @@ void NameEditor::InsertStyledText(const StyledText& text, const LeftOut& leftOut
     LeftOut all = leftOut;
     MemoryStyledText accepted = AcceptStyled(text, Room(), all);
     const std::size_t fits = FitToLine(accepted, GetSelection(), all);
-    accepted = Prefix(accepted, fits);
+    accepted = accepted.Prefix(fits);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     InsertRuns(cursor, accepted);

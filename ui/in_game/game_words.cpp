@@ -310,9 +310,10 @@ QString PlaceNote(const NamesReport& names, const PlaceView& view) {
             "colours, ^8 is black.");
     }
     if (view.offScreen > 0) {
-        sentences << QCoreApplication::translate("chromlet::ui::InGameWindow",
-                                                 "%n character(s) lie past the edge of the screen.",
-                                                 nullptr, static_cast<int>(view.offScreen));
+        const int past = static_cast<int>(view.offScreen);
+        sentences << QCoreApplication::translate(
+            "chromlet::ui::InGameWindow", "%n character(s) lie past the edge of the screen.", "",
+            past);
     }
     sentences.removeAll(QString());
     return sentences.join(QLatin1Char(' '));
