@@ -26,13 +26,16 @@
 #include "ui/common/packed_color.h"
 #include "ui/common/ui_font.h"
 #include "ui/editor/clipboard_watch.h"
+#include "ui/editor/note_bubble.h"
 
 namespace chromlet::ui {
 
 namespace {
 
-// How long a note about refused input stays at the caret.
-constexpr int NoteMilliseconds = 5000;
+// How long a note stays at the caret: long enough to read it, a sentence of two taking longer.
+int NoteMilliseconds(const QString& note) {
+    return std::clamp(2000 + 60 * static_cast<int>(note.size()), 5000, 15000);
+}
 
 // The names of the control characters, for the note that refuses them.
 constexpr const char* ControlNames[] = {
@@ -84,6 +87,13 @@ void SetFontFlagFormat(QTextCharFormat& format, bool q3Font) {
     format.setFontItalic(!q3Font);
     format.setFontUnderline(!q3Font);
     format.setUnderlineStyle(q3Font ? QTextCharFormat::NoUnderline : QTextCharFormat::DotLine);
+}
+
+QTextCharFormat FormatOf(CharStyle style) {
+    QTextCharFormat format;
+    format.setForeground(ToQColor(style.Color));
+    SetFontFlagFormat(format, style.Q3Font);
+    return format;
 }
 
 }  // namespace
@@ -284,11 +294,8 @@ void NameEditor::InsertRuns(QTextCursor& cursor, const MemoryStyledText& text) {
     cursor.removeSelectedText();
     const std::string chars = text.Text();
     for (const StyleRun& run : StyleRuns(text)) {
-        QTextCharFormat format;
-        format.setForeground(ToQColor(run.style.Color));
-        SetFontFlagFormat(format, run.style.Q3Font);
         cursor.insertText(FromLatin1(std::string_view(chars).substr(run.start, run.length)),
-                          format);
+                          FormatOf(run.style));
     }
 }
 
@@ -307,10 +314,7 @@ void NameEditor::SetStyles(const std::vector<CharStyle>& styles) {
                         current.begin() + static_cast<std::ptrdiff_t>(start))) {
             cursor.setPosition(static_cast<int>(start));
             cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
-            QTextCharFormat format;
-            format.setForeground(ToQColor(styles[start].Color));
-            SetFontFlagFormat(format, styles[start].Q3Font);
-            cursor.mergeCharFormat(format);
+            cursor.mergeCharFormat(FormatOf(styles[start]));
         }
         start = end;
     }
@@ -392,9 +396,12 @@ QString NameEditor::NoAnswerNote() {
 
 void NameEditor::ShowNote(const QString& note) {
     lastNote_ = note;
+    if (!note_) {
+        note_ = new NoteBubble(this);
+    }
     const QRect caret = CharacterRect(textCursor().position());
-    QToolTip::showText(viewport()->mapToGlobal(caret.bottomLeft() + QPoint(0, 4)), note, this, {},
-                       NoteMilliseconds);
+    note_->Show(note, viewport()->mapToGlobal(caret.bottomLeft() + QPoint(0, 4)),
+                NoteMilliseconds(note));
     emit InputNoted(note);
 }
 
@@ -404,10 +411,7 @@ void NameEditor::StartWithInitialStyle() {
     if (!document()->isEmpty()) {
         return;
     }
-    QTextCharFormat format;
-    format.setForeground(ToQColor(PackedOf(PaletteColor::White)));
-    SetFontFlagFormat(format, true);
-    setCurrentCharFormat(format);
+    setCurrentCharFormat(FormatOf(TypingStyle(*this)));
 }
 
 void NameEditor::keyPressEvent(QKeyEvent* event) {
@@ -420,21 +424,47 @@ void NameEditor::keyPressEvent(QKeyEvent* event) {
     if (WouldInsert(*event)) {
         StartWithInitialStyle();
         const Insertable in = InsertableText(event->text(), LineBreaks::LeftOut);
-        if (!in.note.isEmpty()) {
+        if (!in.note.isEmpty() || textCursor().hasSelection()) {
             event->accept();
             if (!in.text.isEmpty()) {
-                textCursor().insertText(in.text);
+                TypeText(in.text);
             }
-            ShowNote(in.note);
+            if (!in.note.isEmpty()) {
+                ShowNote(in.note);
+            }
             return;
         }
     }
     QTextEdit::keyPressEvent(event);
 }
 
+// Text typed over a selection takes the style of the selection's first character, as word
+// processors do: a name typed over a whole old one starts from its beginning, not from its last
+// character, which is what Qt would take. At a caret Qt's own choice is the same as TypingStyle.
+void NameEditor::TypeText(const QString& text) {
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        cursor.insertText(text);
+        return;
+    }
+    cursor.insertText(text, FormatOf(TypingStyle(*this)));
+    setTextCursor(cursor);
+}
+
 void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
     const Insertable in = InsertableText(event->commitString(), LineBreaks::LeftOut);
     StartWithInitialStyle();
+    if (textCursor().hasSelection() && event->preeditString().isEmpty() &&
+        event->replacementLength() == 0 && !event->commitString().isEmpty()) {
+        event->accept();
+        if (!in.text.isEmpty()) {
+            TypeText(in.text);
+        }
+        if (!in.note.isEmpty()) {
+            ShowNote(in.note);
+        }
+        return;
+    }
     if (in.note.isEmpty()) {
         QTextEdit::inputMethodEvent(event);
         return;

@@ -15,6 +15,7 @@
 namespace chromlet::ui {
 
 class ClipboardWatch;
+class NoteBubble;
 
 /// Every character's colour is its foreground; the font flag is a user property of its format,
 /// shown as italic with a dotted underline for the alternative font. Style changes go through
@@ -91,8 +92,11 @@ class NameEditor : public QTextEdit, public StyledText {
     /// Whether Paste may find something on the clipboard, without asking it.
     bool MayPaste() const;
 
-    /// Shows a short note at the caret, never a box.
+    /// Shows a short note at the caret, never a box; a menu closing or a file chooser ending
+    /// after it does not take it away.
     void ShowNote(const QString& note);
+    /// The note on the screen now; null before the first.
+    const NoteBubble* Note() const { return note_; }
     /// The last note the editor showed; empty before any.
     const QString& LastNote() const { return lastNote_; }
 
@@ -136,6 +140,7 @@ class NameEditor : public QTextEdit, public StyledText {
     CharStyle StyleOf(const QTextCharFormat& format) const;
     const std::vector<CharStyle>& Styles() const;
     void StartWithInitialStyle();
+    void TypeText(const QString& text);
     void InsertRuns(QTextCursor& cursor, const MemoryStyledText& text);
     void ApplyMarks();
     void RestartCaretBlink();
@@ -149,6 +154,7 @@ class NameEditor : public QTextEdit, public StyledText {
     mutable std::vector<CharStyle> styles_;
     mutable bool stylesValid_ = false;
     QString lastNote_;
+    NoteBubble* note_ = nullptr;
     QList<QAction*> contextActions_;
     // Qt draws the caret by inverting the pixels under it, which on the mid-grey background
     // gives mid-grey; the editor draws its own and blinks it itself.

@@ -27,6 +27,7 @@
 #include "ui/common/ui_test_support.h"
 #include "ui/editor/editor_test_support.h"
 #include "ui/editor/name_editor.h"
+#include "ui/editor/note_bubble.h"
 #include "ui/in_game/budget_view.h"
 #include "ui/in_game/charset_source.h"
 #include "ui/in_game/charset_test_support.h"
@@ -734,6 +735,52 @@ class TestForm1 : public QObject {
         QCOMPARE(image->asked, 1);
         QApplication::clipboard()->setText(QStringLiteral("x"));
         QVERIFY(paste->isEnabled());
+    }
+
+    // A menu closing, or a file chooser ending, gives the focus back and activates the window
+    // again after the action ran; its note must still be on the screen then.
+    void notesOfMenusAndChoosersOutliveTheFocusComingBack_data() {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("test release console") << int(TargetGame::Q3Test)
+                                              << "Copy as console comm&and" << "cannot type";
+        QTest::newRow("copied") << int(TargetGame::IoQuake3) << "Copy as console comm&and"
+                                << "Copied.";
+        QTest::newRow("paste coded") << int(TargetGame::IoQuake3) << "Paste coded &name"
+                                     << "holds no name";
+        QTest::newRow("load") << int(TargetGame::Q3Test) << "" << "later engine";
+    }
+    void notesOfMenusAndChoosersOutliveTheFocusComingBack() {
+        QFETCH(int, target);
+        QFETCH(QString, menuItem);
+        QFETCH(QString, says);
+        window->SetTarget(static_cast<TargetGame>(target));
+        QApplication::clipboard()->clear();
+        NameEditor* rtb = window->rtb();
+        QTemporaryDir dir;
+        if (menuItem.isEmpty()) {
+            chooserAnswer = dir.filePath("q3config.cfg");
+            QFile f(chooserAnswer);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("seta name \"^1Pl^7ay\"\nseta sv_hostname \"^4Sv\"\n");
+            f.close();
+            QTest::mouseClick(button("Command23"), Qt::LeftButton);
+        } else {
+            rtb->setFocus();
+            button("Command11")->setFocus();  // as the menu bar takes it
+            menuAction("EditMenu", menuItem)->trigger();
+        }
+        rtb->setFocus(Qt::PopupFocusReason);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &activate);
+        QApplication::processEvents();
+        QVERIFY(rtb->Note());
+        QVERIFY(rtb->Note()->isVisible());
+        QVERIFY2(rtb->Note()->text().contains(says), qPrintable(rtb->Note()->text()));
+        // The next key goes on with the work, and the note gives way.
+        QTest::keyClick(rtb, Qt::Key_End);
+        QVERIFY(!rtb->Note()->isVisible());
     }
 
     // A black part, an alternative-font part and far more than the game keeps.
