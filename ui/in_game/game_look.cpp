@@ -64,8 +64,7 @@ void GameLook::ShowWindow() {
         window_->SetCharset(charsets_->StateFor(game_->Target()));
     }
     // The keyboard stays in the editor, so that the window follows the typing at once.
-    window_->show();
-    window_->raise();
+    window_->ShowBeside(owner_);
 }
 
 void GameLook::ApplyCharsetSoon() {

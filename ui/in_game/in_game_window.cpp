@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 
 #include "ui/common/packed_color.h"
 #include "ui/common/ui_font.h"
+#include "ui/common/window_fit.h"
 #include "ui/in_game/charset_painter.h"
 #include "ui/in_game/charset_source.h"
 #include "ui/in_game/game_words.h"
@@ -190,7 +192,22 @@ InGameWindow::InGameWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(view_, 1);
     setMinimumSize(320, 240);
     resize(720, 680);
-    restoreGeometry(QSettings().value(settings::InGameWindowGeometry).toByteArray());
+    placed_ = restoreGeometry(QSettings().value(settings::InGameWindowGeometry).toByteArray());
+    // As every viewer window closes.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QShortcut(keys, this);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
+}
+
+void InGameWindow::ShowBeside(const QWidget* owner) {
+    if (!isVisible()) {
+        FitOnScreen(this, owner, placed_);
+        placed_ = true;
+    }
+    show();
+    raise();
 }
 
 InGameWindow::~InGameWindow() {

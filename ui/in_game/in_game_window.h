@@ -66,7 +66,8 @@ class InGameView : public QAbstractScrollArea {
     qreal scale_ = 1;
 };
 
-/// The window. It follows every change of the names while it is open; it remembers its size.
+/// The window. It follows every change of the names while it is open; it remembers its size and
+/// place; Esc and Ctrl+W close it.
 class InGameWindow : public QWidget {
     Q_OBJECT
 
@@ -77,6 +78,10 @@ class InGameWindow : public QWidget {
     /// Both names; the window keeps the very report the main window made, not a copy.
     void SetNames(std::shared_ptr<const NamesReport> names);
     void SetCharset(const CharsetState& state);
+
+    /// Shows the window, raised, within the screen `owner` is on: where it was last if that is
+    /// still on the screen, beside the owner's window the first time.
+    void ShowBeside(const QWidget* owner);
 
     InGameView* View() const { return view_; }
     QString Status() const;
@@ -94,6 +99,7 @@ class InGameWindow : public QWidget {
     InGameView* view_ = nullptr;
     std::shared_ptr<const NamesReport> names_;
     bool stale_ = true;
+    bool placed_ = false;
 };
 
 }  // namespace chromlet::ui

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QPainter>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "core/color_code.h"
 #include "test_charset.h"
 #include "ui/common/ui_test_support.h"
+#include "ui/common/window_fit.h"
 #include "ui/editor/name_editor.h"
 #include "ui/in_game/charset_painter.h"
 #include "ui/in_game/charset_source.h"
@@ -176,6 +178,60 @@ class TestInGame : public QObject {
         window.close();
         InGameWindow again;
         QCOMPARE(again.size(), QSize(610, 430));
+    }
+
+    void aWindowOfItsOwnFitsTheScreen_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("fitted");
+        // 720 by 680 at a scale of 2 on 1280 by 1024: 640 by 512 to lay out in, less the frame.
+        QTest::newRow("too large") << QRect(700, 100, 720, 680) << QRect(0, 0, 640, 512)
+                                   << QRect(8, 32, 624, 472);
+        QTest::newRow("past the right") << QRect(500, 40, 300, 200) << QRect(0, 0, 640, 512)
+                                        << QRect(332, 40, 300, 200);
+        QTest::newRow("above the top") << QRect(10, -50, 300, 200) << QRect(0, 0, 640, 512)
+                                       << QRect(10, 32, 300, 200);
+        QTest::newRow("second screen") << QRect(10, 10, 300, 200) << QRect(1280, 0, 800, 600)
+                                       << QRect(1288, 32, 300, 200);
+        QTest::newRow("fits") << QRect(100, 100, 300, 200) << QRect(0, 0, 640, 512)
+                              << QRect(100, 100, 300, 200);
+        QTest::newRow("tiny screen") << QRect(0, 0, 720, 680) << QRect(0, 0, 300, 200)
+                                     << QRect(8, 32, 284, 160);
+    }
+    void aWindowOfItsOwnFitsTheScreen() {
+        QFETCH(QRect, wanted);
+        QFETCH(QRect, available);
+        QFETCH(QRect, fitted);
+        QCOMPARE(FittedGeometry(wanted, available, QSize(200, 150)), fitted);
+    }
+
+    // It opens within its owner's screen, also where it was left larger than that screen, and
+    // closes with Esc and Ctrl+W.
+    void windowOpensOnTheScreenAndClosesWithTheViewersKeys() {
+        QWidget owner;
+        owner.resize(400, 300);
+        owner.show();
+        const QRect available = owner.screen()->availableGeometry();
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            InGameWindow window(&owner);
+            window.ShowBeside(&owner);
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY2(available.marginsRemoved(FrameAllowance).contains(window.geometry()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                    .arg(window.x())
+                                    .arg(window.y())
+                                    .arg(window.width())
+                                    .arg(window.height())));
+            window.resize(available.size() * 2);  // left larger than the screen
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keySequence(&window, keys);
+            QVERIFY(!window.isVisible());
+        }
+        InGameWindow again(&owner);
+        again.ShowBeside(&owner);
+        QVERIFY(available.marginsRemoved(FrameAllowance).contains(again.geometry()));
     }
 };
 
