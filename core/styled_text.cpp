@@ -23,6 +23,20 @@ void InitialStyling(StyledText& text) {
     text.SetSelection({0, 0});
 }
 
+CharStyle TypingStyle(const StyledText& text) {
+    const Selection selection = text.GetSelection();
+    if (selection.length > 0) {
+        return text.StyleAt(selection.start);
+    }
+    if (selection.start > 0) {
+        return text.StyleAt(selection.start - 1);
+    }
+    if (text.Length() > 0) {
+        return text.StyleAt(0);
+    }
+    return {PackedOf(PaletteColor::White), true};
+}
+
 void ApplyColor(StyledText& text, PackedColor color) {
     Selection sel = text.GetSelection();
     // Only the one character right before the selection is looked at, and only a plain space

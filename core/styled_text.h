@@ -143,6 +143,11 @@ inline constexpr std::string_view StartServerName = "noname";
 /// standard font, then nothing selected with the caret at 0.
 void InitialStyling(StyledText& text);
 
+/// The style a character typed now takes, as in a word processor: over a selection, that of its
+/// first character; at a caret, that of the character before it, or after it at the start; in an
+/// empty text white in the standard font.
+CharStyle TypingStyle(const StyledText& text);
+
 /// Whether `text` is still `startName` as the window starts with it: the same characters, every
 /// one white and in the standard font.
 bool IsUntouched(const StyledText& text, std::string_view startName);

@@ -517,7 +517,9 @@ class Page {
             editor.ShowNote(tr("This name is too long for the game's console, which holds %1 characters: nothing was copied. Use Show code and write it into q3config.cfg instead.", this.facts.maxConsoleLine));
             return;
         }
+        // Beside the button, to select and copy by hand where the browser keeps the clipboard.
         $("ConsoleCommand").value = result.command;
+        $("ConsoleCommand").hidden = false;
         try {
             await navigator.clipboard.writeText(result.command);
         } catch {

@@ -120,9 +120,9 @@ class NameBox {
         std::string bytes = AcceptText(
             text, lineBreaksBecomeSpaces ? LineBreaks::BecomeSpaces : LineBreaks::LeftOut, Room(),
             leftOut);
-        const MemoryStyledText insert(bytes, CaretStyle());
+        const MemoryStyledText insert(bytes, TypingStyle(text_));
         bytes.resize(FitToLine(insert, leftOut));
-        Replace(MemoryStyledText(bytes, CaretStyle()));
+        Replace(MemoryStyledText(bytes, TypingStyle(text_)));
         return LeftOutToJs(leftOut);
     }
 
@@ -283,19 +283,6 @@ class NameBox {
             leftOut.lineFull = true;
         }
         return fits;
-    }
-
-    // What a typed character gets, as in a rich-text editor: the style of the character before
-    // the caret, or after it at the start; an empty name starts white in the standard font.
-    CharStyle CaretStyle() const {
-        const Selection selection = text_.GetSelection();
-        if (selection.start > 0) {
-            return text_.StyleAt(selection.start - 1);
-        }
-        if (text_.Length() > 0) {
-            return text_.StyleAt(0);
-        }
-        return {PackedOf(PaletteColor::White), true};
     }
 
     // The selection replaced, the caret after what came in.

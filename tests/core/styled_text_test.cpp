@@ -179,6 +179,23 @@ TEST(StyleRuns, groupsNeighboursOfOneStyle) {
     EXPECT_EQ(StyleRuns(MemoryStyledText("ab", r)), (std::vector<StyleRun>{{0, 2, r}}));
 }
 
+// "My Srv" with "Srv" red in the alternative font.
+TEST(TypingStyle, overASelectionItsFirstCharacterAtACaretTheOneBefore) {
+    const CharStyle w{WhiteColor, true}, ra{RedColor, false};
+    MemoryStyledText text("My Srv", {w, w, w, ra, ra, ra});
+    const struct {
+        Selection selection;
+        CharStyle style;
+    } cases[] = {{{0, 6}, w}, {{3, 3}, ra}, {{2, 2}, w}, {{6, 0}, ra}, {{3, 0}, w}, {{0, 0}, w}};
+    for (const auto& c : cases) {
+        text.SetSelection(c.selection);
+        EXPECT_EQ(TypingStyle(text), c.style) << c.selection.start << "+" << c.selection.length;
+    }
+    MemoryStyledText red("S", ra);
+    EXPECT_EQ(TypingStyle(red), ra);  // at the start: the character after
+    EXPECT_EQ(TypingStyle(MemoryStyledText()), w);
+}
+
 TEST(MemoryStyledText, clampsTheSelectionIntoTheText) {
     MemoryStyledText text("abc");
     text.SetSelection({5, 2});

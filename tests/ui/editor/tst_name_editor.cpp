@@ -402,6 +402,35 @@ class TestNameEditor : public QObject {
         QCOMPARE(editor->StyleAt(1), (CharStyle{0xFFFFFF, true}));
     }
 
+    // A whole name typed over another starts from the old one's first character, spaces and
+    // all; over part of it, from that part's first character.
+    void textTypedOverASelectionTakesItsFirstCharactersStyle() {
+        test::SetEditorText(editor, QStringLiteral("My Srv"));
+        editor->SetSelection({3, 3});
+        editor->SetSelectionQ3Font(false);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "Frag Fest 24/7");
+        QCOMPARE(editor->Text(), std::string("Frag Fest 24/7"));
+        for (std::size_t i = 0; i < editor->Length(); ++i) {
+            QCOMPARE(editor->StyleAt(i), (CharStyle{0xFFFFFF, true}));
+        }
+        editor->SetSelection({5, 4});
+        editor->SetSelectionColor(PackColor(255, 0, 0));
+        editor->SetSelection({6, 3});
+        editor->SetSelectionQ3Font(false);
+        editor->SetSelection({5, 4});  // "Fest": red, then red alternative font
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("Cup"));
+        QApplication::sendEvent(editor, &commit);
+        QCOMPARE(editor->Text(), std::string("Frag Cup 24/7"));
+        for (std::size_t i = 5; i < 8; ++i) {
+            QCOMPARE(editor->StyleAt(i), (CharStyle{PackColor(255, 0, 0), true}));
+        }
+        QCOMPARE(editor->StyleAt(8), (CharStyle{0xFFFFFF, true}));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);  // one step back
+        QCOMPARE(editor->Text(), std::string("Frag Fest 24/7"));
+    }
+
     // Qt's own caret inverts the grey under it into grey; the editor's own must stand out.
     void caretIsPlainlyVisibleOnTheGreyBackground() {
         chromlet::test::SetEditorText(editor, "");
