@@ -21,15 +21,19 @@ inline std::string GameFolder(TargetGame target) {
     return "gameFolder/" + std::string(TargetKey(target));
 }
 
-/// The array of recent names kept for `target`, and the keys of each entry: the two codes, and
-/// whether the pair was written (missing: it was). Entries of earlier versions held whole lines
-/// under the old keys.
-inline std::string RecentNames(TargetGame target) {
-    return "recentNames/" + std::string(TargetKey(target));
-}
+/// The one array of recent names, every game's, and the keys of each entry: the game by its
+/// TargetKey, the two codes, and whether the pair was written (missing: it was).
+inline constexpr char RecentNames[] = "recentNames/all";
+inline constexpr char RecentGame[] = "game";
 inline constexpr char RecentNameCode[] = "nameCode";
 inline constexpr char RecentServerCode[] = "serverCode";
 inline constexpr char RecentWritten[] = "written";
+/// Earlier versions kept an array for each target; their entries held whole lines under the old
+/// keys before they held codes. They are read where the one array is missing, and left as they
+/// are.
+inline std::string OldRecentNames(TargetGame target) {
+    return "recentNames/" + std::string(TargetKey(target));
+}
 inline constexpr char OldRecentNameLine[] = "name";
 inline constexpr char OldRecentServerLine[] = "server";
 

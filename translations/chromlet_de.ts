@@ -1027,7 +1027,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>%1 on %2</source>
-        <extracomment>A pair of recent names: the player name on the server name.</extracomment>
         <translation>%1 auf %2</translation>
     </message>
     <message>
@@ -1075,11 +1074,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Kopiert. Füge es in die Konsole des Spiels ein (sie öffnet sich mit ~).</translation>
     </message>
     <message>
-        <source>%1 (not written)</source>
-        <extracomment>A recent pair of names the window was closed with, never written to a config.</extracomment>
-        <translation>%1 (nicht geschrieben)</translation>
-    </message>
-    <message>
         <source>the %1 bytes the game keeps of a name</source>
         <translation>die %1 Bytes, die das Spiel von einem Namen behält</translation>
     </message>
@@ -1098,6 +1092,20 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>In full this style takes %1 bytes, more than %2, so the last colours share one: the game shows the whole name as you see it. Ctrl+Z undoes the style.</source>
         <translation>Vollständig bräuchte dieser Stil %1 Bytes, mehr als %2, daher teilen sich die letzten Farben eine: Das Spiel zeigt den ganzen Namen so, wie du ihn siehst. Strg+Z macht den Stil rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (%3)</source>
+        <extracomment>A pair of recent names: the player name on the server name, then the game they were made for.</extracomment>
+        <translation>%1 auf %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1, not written</source>
+        <extracomment>A recent pair of names the window was closed with, never written to a config.</extracomment>
+        <translation>%1, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>These names were made for %1 and are read as that game reads them; Show code writes them for %2.</source>
+        <translation>Diese Namen wurden für %1 gemacht und so gelesen, wie dieses Spiel sie liest; „Code zeigen“ schreibt sie für %2.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,10 @@ QString TargetMenuCaption(TargetGame target) {
                                        TargetCaptions[static_cast<int>(target)]);
 }
 
+QString TargetName(TargetGame target) {
+    return TargetMenuCaption(target).remove(QLatin1Char('&'));
+}
+
 TargetGame StoredTarget(const QSettings& settings) {
     const QByteArray key = settings.value(settings::Target).toString().toUtf8();
     return TargetFromKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size())))

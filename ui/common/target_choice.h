@@ -34,6 +34,8 @@ class ChosenGame : public QObject {
 
 /// The Game menu's caption for a target, translated, with its access key marked by "&".
 QString TargetMenuCaption(TargetGame target);
+/// The same caption without its access key, to name the game in a text.
+QString TargetName(TargetGame target);
 
 /// The target remembered in `settings`; Q3Test when none is stored or the key is unknown.
 TargetGame StoredTarget(const QSettings& settings);

@@ -239,8 +239,7 @@ bool NameActions::RememberWritten(const std::string& nameLine, const std::string
 
 void NameActions::FillRecentNamesMenu() {
     recentMenu_->clear();
-    const TargetGame target = game_->Target();
-    const QList<RecentName> names = RecentNames(target);
+    const QList<RecentName> names = RecentNames();
     if (names.isEmpty()) {
         recentMenu_->addAction(tr("No names written yet"))->setEnabled(false);
         return;
@@ -248,30 +247,39 @@ void NameActions::FillRecentNamesMenu() {
     const QFontMetrics metrics(recentMenu_->font());
     for (const RecentName& recent : names) {
         // Each name cut to a width a menu can show; the tool tip holds both whole.
-        const QString name = Shown(recent.nameCode, target);
-        const QString server = Shown(recent.serverCode, target);
+        const QString name = Shown(recent.nameCode, recent.game);
+        const QString server = Shown(recent.serverCode, recent.game);
         const auto fit = [&](const QString& s) {
             return metrics.elidedText(s, Qt::ElideRight, metrics.averageCharWidth() * 32);
         };
-        //: A pair of recent names: the player name on the server name.
-        QString text = tr("%1 on %2").arg(fit(name), fit(server));
+        //: A pair of recent names: the player name on the server name, then the game they were
+        //: made for.
+        QString text = tr("%1 on %2 (%3)").arg(fit(name), fit(server), TargetName(recent.game));
         if (!recent.written) {
             //: A recent pair of names the window was closed with, never written to a config.
-            text = tr("%1 (not written)").arg(text);
+            text = tr("%1, not written").arg(text);
         }
         // A single "&" in a menu item would mark an access key.
         QAction* item = recentMenu_->addAction(QString(text).replace('&', QStringLiteral("&&")));
         item->setToolTip(tr("%1 on %2").arg(name.left(300), server.left(300)));
-        connect(item, &QAction::triggered, this, [this, target, recent] {
-            QStringList notes;
-            notes << player_->ReplaceStyledText(DecodeCode(target, recent.nameCode.toStdString()))
-                  << server_->ReplaceStyledText(
-                         DecodeCode(target, recent.serverCode.toStdString()));
-            notes.removeAll(QString());
-            if (!notes.isEmpty()) {
-                player_->ShowNote(notes.join(QLatin1Char('\n')));
-            }
-        });
+        connect(item, &QAction::triggered, this, [this, recent] { PutBack(recent); });
+    }
+}
+
+// The codes are read as the game they were made for reads them; the editors then hold what
+// that game showed, to be written for the chosen game.
+void NameActions::PutBack(const RecentName& recent) {
+    QStringList notes;
+    notes << player_->ReplaceStyledText(DecodeCode(recent.game, recent.nameCode.toStdString()))
+          << server_->ReplaceStyledText(DecodeCode(recent.game, recent.serverCode.toStdString()));
+    if (recent.game != game_->Target()) {
+        notes << tr("These names were made for %1 and are read as that game reads them; Show "
+                    "code writes them for %2.")
+                     .arg(TargetName(recent.game), TargetName(game_->Target()));
+    }
+    notes.removeAll(QString());
+    if (!notes.isEmpty()) {
+        player_->ShowNote(notes.join(QLatin1Char('\n')));
     }
 }
 

@@ -18,6 +18,7 @@ namespace chromlet::ui {
 
 class ChosenGame;
 class NameEditor;
+struct RecentName;
 
 class NameActions : public QObject {
     Q_OBJECT
@@ -54,6 +55,7 @@ class NameActions : public QObject {
     QAction* AddStyleAction(const QString& text, const QKeySequence& shortcut,
                             const std::function<void()>& act);
     void FillRecentNamesMenu();
+    void PutBack(const RecentName& recent);
     static QString TestReleaseConsoleNote();
     static QString StyleNote(const StyleBound& bound, bool fitted, std::size_t fullBytes);
     void UpdateCommandAction();

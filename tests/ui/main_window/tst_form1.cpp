@@ -990,7 +990,7 @@ class TestForm1 : public QObject {
     // names; the start-up names and names just written are not kept twice.
     void closingKeepsUnwrittenNamesFirstInRecentNames() {
         window->close();
-        QVERIFY(RecentNames(TargetGame::Q3Test).isEmpty());
+        QVERIFY(RecentNames().isEmpty());
 
         OpenWindow();
         SetEditorText(window->rtb(), "Fresh");
@@ -999,9 +999,9 @@ class TestForm1 : public QObject {
         const NameCodes codes = EncodeNames(TargetGame::Q3Test, *window->rtb(), *window->rtb2());
         QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(!window->isVisible());
-        const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
+        const QList<RecentName> kept = RecentNames();
         QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0], (RecentName{QByteArray::fromStdString(codes.player),
+        QCOMPARE(kept[0], (RecentName{TargetGame::Q3Test, QByteArray::fromStdString(codes.player),
                                       QByteArray::fromStdString(codes.server), false}));
         QCOMPARE(test::ToHex(codes.player), std::string("1B 31 46 72 1B 37 65 73 68 1B 37"));
 
@@ -1013,7 +1013,7 @@ class TestForm1 : public QObject {
         const SetaLines lines = BuildShowCodeLines(TargetGame::Q3Test, player, server);
         QVERIFY(RememberNames(TargetGame::Q3Test, lines.name, lines.server));
         window->close();
-        const QList<RecentName> after = RecentNames(TargetGame::Q3Test);
+        const QList<RecentName> after = RecentNames();
         QCOMPARE(after.size(), 2);
         QVERIFY(after[0].written);
         QCOMPARE(after[1], kept[0]);

@@ -218,10 +218,10 @@ class TestNameActions : public QObject {
         QVERIFY2(server->LastNote().contains("too long"), qPrintable(server->LastNote()));
     }
 
-    // Written pairs are kept per target, newest first, ten at most, bytes exactly; choosing one
-    // puts both names back with their colours.
-    void keepsTheNamesWrittenLast() {
-        for (int i = 0; i < 12; ++i) {
+    // Written pairs of every game are kept in one list, newest first, twenty at most, bytes
+    // exactly; choosing one puts both names back with their colours, as its own game reads them.
+    void keepsTheNamesWrittenLastOfEveryGame() {
+        for (int i = 0; i < 22; ++i) {
             RememberNames(TargetGame::Q3Test,
                           "seta name \"\x1b"
                           "1N" +
@@ -231,42 +231,61 @@ class TestNameActions : public QObject {
                           "seta sv_hostname \"\xE5\x1b"
                           "7\"");
         }
-        RememberNames(TargetGame::Q3Test,
-                      "seta name \"\x1b"
-                      "1N5\x1b"
-                      "7\"",
-                      "seta sv_hostname \"\xE5\x1b"
-                      "7\"");
-        const QList<RecentName> kept = RecentNames(TargetGame::Q3Test);
+        RememberNames(TargetGame::Q3Test, "seta name \"\x1b" "1N5\x1b" "7\"",
+                      "seta sv_hostname \"\xE5\x1b" "7\"");
+        RememberNames(TargetGame::IoQuake3, "seta name \"^1Io^7\"", "seta sv_hostname \"^4S^7\"");
+        const QList<RecentName> kept = RecentNames();
         QCOMPARE(kept.size(), RecentNamesKept);
-        QCOMPARE(kept[0].nameCode, QByteArray("\x1b"
-                                              "1N5\x1b"
-                                              "7"));
-        QCOMPARE(kept[1].nameCode, QByteArray("\x1b"
-                                              "1N11\x1b"
-                                              "7"));
-        QCOMPARE(kept.count(kept[0]), 1);
+        QCOMPARE(kept[0], (RecentName{TargetGame::IoQuake3, "^1Io^7", "^4S^7"}));
+        QCOMPARE(kept[1].nameCode, QByteArray("\x1b" "1N5\x1b" "7"));
+        QCOMPARE(kept[2].nameCode, QByteArray("\x1b" "1N21\x1b" "7"));
+        QCOMPARE(kept[1].game, TargetGame::Q3Test);
+        QCOMPARE(kept.count(kept[1]), 1);
 
-        QVERIFY(RecentNames(TargetGame::Quake3).isEmpty());
-        // Earlier versions kept whole lines; they still load.
+        QMenu* menu = actions->RecentNamesMenu();
+        editors->game.SetTarget(TargetGame::Q3Test);
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), RecentNamesKept);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Io on S (ioquake3)"));
+        QCOMPARE(menu->actions()[1]->text(), QStringLiteral("N5 on e (Quake III Arena test (1999))"));
+        menu->actions()[1]->trigger();
+        QCOMPARE(player->Text(), std::string("N5"));
+        QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
+        QCOMPARE(server->Text(), std::string("e"));
+        QVERIFY(!server->StyleAt(0).Q3Font);
+        QVERIFY(!player->LastNote().contains("made for"));
+        // The other game's codes read as that game reads them, and the player is told.
+        menu->actions()[0]->trigger();
+        QCOMPARE(player->Text(), std::string("Io"));
+        QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
+        QCOMPARE(server->StyleAt(0).Color, 0xFF0000u);
+        QVERIFY2(player->LastNote().contains("made for ioquake3"), qPrintable(player->LastNote()));
+    }
+
+    // Earlier versions kept a list for each game, the oldest of them whole lines; they are read
+    // where the one list is missing, the chosen game's first, and left in the settings.
+    void readsTheListsOfEarlierVersions() {
         {
             QSettings old;
+            old.setValue("game/target", "openarena");
             old.beginWriteArray(QStringLiteral("recentNames/quake3"), 1);
             old.setArrayIndex(0);
             old.setValue(QStringLiteral("name"), QByteArray("seta name \"^1Old^7\""));
             old.setValue(QStringLiteral("server"), QByteArray("seta sv_hostname \"S^7\""));
             old.endArray();
+            old.beginWriteArray(QStringLiteral("recentNames/openarena"), 1);
+            old.setArrayIndex(0);
+            old.setValue(QStringLiteral("nameCode"), QByteArray("^8Oa"));
+            old.setValue(QStringLiteral("serverCode"), QByteArray("S"));
+            old.setValue(QStringLiteral("written"), false);
+            old.endArray();
         }
-        QCOMPARE(RecentNames(TargetGame::Quake3).value(0), (RecentName{"^1Old^7", "S^7"}));
-
-        QMenu* menu = actions->RecentNamesMenu();
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().size(), RecentNamesKept);
-        menu->actions().first()->trigger();
-        QCOMPARE(player->Text(), std::string("N5"));
-        QCOMPARE(player->StyleAt(0).Color, 0x0000FFu);
-        QCOMPARE(server->Text(), std::string("e"));
-        QVERIFY(!server->StyleAt(0).Q3Font);
+        QCOMPARE(RecentNames(), (QList<RecentName>{{TargetGame::OpenArena, "^8Oa", "S", false},
+                                                   {TargetGame::Quake3, "^1Old^7", "S^7", true}}));
+        RememberNames(TargetGame::IoQuake3, "seta name \"x\"", "seta sv_hostname \"y\"");
+        QCOMPARE(RecentNames().size(), 3);
+        QCOMPARE(RecentNames()[0].game, TargetGame::IoQuake3);
+        QVERIFY(QSettings().contains("recentNames/quake3/1/name"));
     }
 };
 
