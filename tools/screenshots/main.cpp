@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -28,6 +30,7 @@
 #include "core/target_game.h"
 #include "ui/code_dialog/dialog.h"
 #include "ui/code_dialog/game_running_check.h"
+#include "ui/common/file_chooser.h"
 #include "ui/editor/name_editor.h"
 #include "ui/in_game/game_look.h"
 #include "ui/in_game/game_preview.h"
@@ -51,7 +54,8 @@ void Save(QWidget* widget, const QString& name) {
 // The visible tool tip or note, if any.
 void SaveToolTip(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("QTipLabel") && w->isVisible()) {
+        if ((w->inherits("QTipLabel") || w->objectName() == QLatin1String("NoteBubble")) &&
+            w->isVisible()) {
             Save(w, name);
         }
     }
@@ -83,11 +87,31 @@ QAction* MenuAction(Form1& window, const char* menu, const QString& caption) {
     return nullptr;
 }
 
+// The chooser as the program opens it, in a folder with a config of some size.
+void Chooser(Form1& window) {
+    QTemporaryDir folder;
+    QFile config(folder.filePath(QStringLiteral("q3config.cfg")));
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write(QByteArray(20480, 'x'));
+        config.close();
+    }
+    ChooserSettings settings = StoredChooserSettings();
+    settings.directory = folder.path();
+    QFileDialog dialog(&window);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SetUpChooser(dialog, settings);
+    dialog.show();
+    QCoreApplication::processEvents();
+    Save(&dialog, QStringLiteral("file-chooser"));
+    dialog.close();
+}
+
 void MainWindow(Form1& window) {
     Save(&window, QStringLiteral("form1"));
     for (TargetGame target : AllTargets) {
         window.SetTarget(target);
         SetOverLongPartlyBlackNames(window);
+        QCoreApplication::processEvents();  // the charset, or the footer saying where none was
         const QString key = QString::fromLatin1(TargetKey(target).data());
         Save(&window, QStringLiteral("form1-") + key);
         auto* preview = window.findChild<GamePreview*>(QStringLiteral("Preview1"));
@@ -312,6 +336,7 @@ int main(int argc, char* argv[]) {
         Notes(window);
         Dialogs(window);
         Limits(window);
+        Chooser(window);
         QApplication::quit();
     });
     return QApplication::exec();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 namespace chromlet::ui {
@@ -30,6 +31,10 @@ ChooserSettings StoredChooserSettings();
 /// Asks `chooser` for an existing file, starting from `settings`, and remembers the chosen one
 /// there so that the next question starts from it. Empty when the user cancelled.
 QString ChooseExistingFile(const FileChooser& chooser, QWidget* parent, ChooserSettings& settings);
+
+/// Sets `dialog` up as the program's chooser opens it: for opening, from `settings`; where Qt
+/// draws the dialog itself, no column cut and no larger than the screen.
+void SetUpChooser(QFileDialog& dialog, const ChooserSettings& settings);
 
 /// The program's chooser, a QFileDialog for opening.
 QString DefaultFileChooser(QWidget* parent, const ChooserSettings& settings);

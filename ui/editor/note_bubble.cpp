@@ -30,10 +30,13 @@ void NoteBubble::Show(const QString& note, QPoint globalPos, int msecs) {
     setText(note);
     const QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    // As wide as the text wants up to half the screen; wrapped below that.
+    // As wide as the text wants, up to half the screen; wrapped there.
     const int widest = available.isValid() ? std::max(200, available.width() / 2) : 600;
-    setMaximumWidth(widest);
-    adjustSize();
+    const int chrome = width() - contentsRect().width() + 2 * margin();
+    const int textWidth =
+        fontMetrics().boundingRect(QRect(0, 0, widest - chrome, 100000), Qt::TextWordWrap, note).width();
+    const int boxWidth = textWidth + chrome + 1;
+    resize(boxWidth, heightForWidth(boxWidth));
     QRect box(globalPos, size());
     if (available.isValid()) {
         box.moveRight(std::min(box.right(), available.right()));

@@ -67,24 +67,60 @@ class TestGamePreview : public QObject {
     void wrapsAndScrollsInsteadOfClipping_data() {
         QTest::addColumn<int>("characters");
         QTest::addColumn<bool>("scrolls");
-        QTest::newRow("fits one line") << 5 << false;
-        QTest::newRow("wraps") << 30 << false;
-        QTest::newRow("wraps and scrolls") << 300 << true;
+        QTest::addColumn<QString>("footer");
+        QTest::newRow("fits one line") << 5 << false << QString();
+        QTest::newRow("wraps") << 30 << false << QString();
+        QTest::newRow("wraps and scrolls") << 300 << true << QString();
+        // The footer a preview without the game's charset shows, a long path in it.
+        QTest::newRow("footer") << 5 << true
+                                << "No charset of the game found in "
+                                   "/usr/lib/openarena/baseoa/pak0.pk3 or "
+                                   "/home/somebody/.openarena/baseoa. Game folder... in the "
+                                   "Game menu shows Chromlet where the game is.";
     }
     void wrapsAndScrollsInsteadOfClipping() {
         QFETCH(int, characters);
         QFETCH(bool, scrolls);
+        QFETCH(QString, footer);
         GamePreview preview;
         preview.resize(200, 60);
         preview.SetRows({{QString(), MemoryStyledText(std::string(characters, 'W'))}});
+        preview.SetFooter(footer);
         preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
         const QRect bounds = preview.ContentBounds();
         QVERIFY(bounds.right() < preview.viewport()->width());
-        QCOMPARE(bounds.height() > QFontMetrics(preview.font()).height() * 2, characters > 5);
+        if (footer.isEmpty()) {
+            QCOMPARE(bounds.height() > QFontMetrics(preview.font()).height() * 2, characters > 5);
+        }
         QCOMPARE(preview.verticalScrollBar()->isVisible(), scrolls);
         if (scrolls) {
             QVERIFY(preview.verticalScrollBar()->maximum() >=
                     bounds.bottom() - preview.viewport()->height());
+        }
+    }
+
+    // Whatever the height, the bar shows exactly when there is more to see, and nothing runs
+    // behind it.
+    void showsTheScrollBarExactlyWhenItScrolls() {
+        GamePreview preview;
+        preview.SetRows({{QString(), MemoryStyledText(std::string(40, 'W'))},
+                         {QStringLiteral("In the game's server browser (cut to 20 characters):"),
+                          MemoryStyledText("A SERVER NAME T")}});
+        preview.SetFooter(QStringLiteral("No charset of the game found in /usr/lib/ioquake3/baseq3, "
+                                         "/usr/share/games/quake3/baseq3, /root/.q3a/baseq3: point "
+                                         "Chromlet at the game with Game > Game folder..."));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        for (int width : {160, 228, 300}) {
+            for (int height = 30; height < 400; height += 7) {
+                preview.resize(width, height);
+                QCoreApplication::processEvents();
+                const bool more = preview.verticalScrollBar()->maximum() > 0;
+                QVERIFY2(preview.verticalScrollBar()->isVisible() == more,
+                         qPrintable(QStringLiteral("%1 x %2").arg(width).arg(height)));
+                QVERIFY(preview.ContentBounds().right() < preview.viewport()->width());
+            }
         }
     }
 };
