@@ -57,7 +57,7 @@ ConfigSize MeasureConfig(const QString& path, TargetGame target) {
     side.open(QIODevice::ReadOnly);
     ChunkReader reader(side);
     ChunkWriter writer(rewritten);
-    Rewrite(target, reader, writer, {}, {});
+    Rewrite(target, reader, writer, std::string_view(), std::string_view());
     writer.Flush();
     size.withoutNames = writer.Written();
     size.firstZero = writer.FirstZero();

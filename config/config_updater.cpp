@@ -44,18 +44,22 @@ UpdateResult CheckNewLines(const std::string& nameLine, const std::string& serve
 
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
                            const std::string& serverLine, const UpdateOptions& options) {
+    return ConfigUpdater(path, NewNameLines{nameLine, serverLine}, options);
+}
+
+UpdateResult ConfigUpdater(const QString& path, const NewNameLines& lines,
+                           const UpdateOptions& options) {
     FilePasses passes;
     passes.precheck = [&](UpdateResult& result) {
-        if (const UpdateResult refused = CheckNewLines(nameLine, serverLine); !refused.Ok()) {
-            result.failedStep = refused.failedStep;
-            result.reason = refused.reason;
-            return false;
-        }
-        return true;
+        const UpdateResult refused =
+            CheckNewLines(lines.name.value_or(std::string()), lines.server.value_or(std::string()));
+        result.failedStep = refused.failedStep;
+        result.reason = refused.reason;
+        return refused.Ok();
     };
     passes.copy = FirstPassOf(options.target);
     passes.rewrite = [&](UpdateResult&, ChunkReader& in, ChunkWriter& out) {
-        Rewrite(options.target, in, out, nameLine, serverLine);
+        Rewrite(options.target, in, out, lines.name, lines.server);
         return true;
     };
     return UpdateFile(path, options, passes);

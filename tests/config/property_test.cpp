@@ -154,7 +154,9 @@ std::string KeepInMemory(const std::string& input, qint64 chunkSize) {
 // Both passes and the new lines, as an update puts them together.
 Rewrite UpdateInMemory(const std::string& before, qint64 chunkSize) {
     const std::string side = RunPass(NormaliseLineEnds, before, chunkSize);
-    return {side, RunPass(CopyWithoutOldLines, side, chunkSize, NewLines())};
+    return {side,
+            RunPass([](ChunkReader& in, ChunkWriter& out) { return CopyWithoutOldLines(in, out); },
+                    side, chunkSize, NewLines())};
 }
 
 // Only an empty line that the first run brought up to an LF-ended line, by removing an old line
