@@ -325,6 +325,22 @@
     </message>
 </context>
 <context>
+    <name>chromlet::ServerConfigUpdater</name>
+    <message>
+        <source>Line %L1 of the file, which sets the server name, would have %L2 bytes with the new name, but the game reads at most %L3 bytes of a line and runs the rest of it as console commands.</source>
+        <extracomment>%1 is a line number, %2 and %3 numbers of bytes.</extracomment>
+        <translation>Zeile %L1 der Datei, die den Servernamen setzt, hätte mit dem neuen Namen %L2 Bytes, aber das Spiel liest höchstens %L3 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
+    </message>
+    <message>
+        <source>The server name holds a line break or a double quote.</source>
+        <translation>Der Servername enthält einen Zeilenumbruch oder ein doppeltes Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>The server-name line has %L1 bytes, but the game reads at most %L2 bytes of a line and runs the rest of it as console commands.</source>
+        <translation>Die Servernamen-Zeile hat %L1 Bytes, aber das Spiel liest höchstens %L2 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
+    </message>
+</context>
+<context>
     <name>chromlet::ui::BudgetView</name>
     <message>
         <source>The game keeps only the first %1 bytes of a name, colour codes included: %2</source>
