@@ -104,13 +104,6 @@ CommandSplitter::CommandSplitter(TargetGame target)
 
 void CommandSplitter::Feed(std::string_view chunk, CommandSink& sink) {
     for (char c : chunk) {
-        if (stopped_) {
-            return;
-        }
-        if (c == '\0') {
-            stopped_ = true;
-            return;
-        }
         if (hasPending_) {
             Step(pending_, c, true, sink);
         }

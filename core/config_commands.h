@@ -51,7 +51,10 @@ class CommandSink {
 };
 
 /// Cuts a file, fed in chunks of any size, into the commands the target's engine runs. The engine
-/// reads a file up to its first zero byte and adds a line end (Cbuf_InsertText). A command ends at
+/// adds a line end behind the file (Cbuf_InsertText). It reads a file only up to its first zero
+/// byte, which no update writes (CheckConfigFile); here one is a byte like any other, and ends the
+/// words of its command (CommandWords), so that names after it in a file edited by hand can still
+/// be read. A command ends at
 /// a line end (LF or CR), or at a ';' outside double quotes; the later engines let a // comment run
 /// to the line end across any ';', and a /* */ comment across ';' and line ends, the command
 /// ending right after it. A command longer than MaxConfigLineBytes is cut there, the byte after
@@ -92,7 +95,6 @@ class CommandSplitter {
     bool hasPending_ = false;
     char pending_ = 0;
     std::uint64_t offset_ = 0;  // of the byte after pending_
-    bool stopped_ = false;      // at the file's first zero byte
     bool endsInComment_ = false;
 };
 

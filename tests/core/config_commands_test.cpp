@@ -38,6 +38,7 @@ TEST(CommandWords, splitsAsTheEnginesTokenizerDoes) {
         {"set a \"bc", "0-3:set 4-5:a 6-9:bc"},  // an open quote runs to the end
         {"a\xE9\x62", "0-1:a 2-3:b"},            // a byte of 128 or more is a blank
         {"\"\"", "0-2:"},
+        {"a b\0c d"s, "0-1:a 2-3:b"},  // the engine's command is a C string
         {"", ""},
         {"// only", ""},
     };
@@ -78,7 +79,7 @@ TEST(CommandSplitter, cutsAFileAsTheCommandBufferDoes) {
     const struct {
         TargetGame target;
         std::string file;
-        const char* commands;
+        std::string commands;
     } cases[] = {
         {Quake3, "a;b\nc", "0@1/0/0:a|2@1/0/0:b|4@2/4/4:c"},
         {IoQuake3, "x \"a;b\" y;z", "0@1/0/0:x \"a;b\" y|10@1/0/0:z"},
@@ -93,7 +94,7 @@ TEST(CommandSplitter, cutsAFileAsTheCommandBufferDoes) {
         {IoQuake3, "\"/*\";x", "0@1/0/0:\"/*\"|5@1/0/0:x"},  // no comment inside quotes
         // CR LF ends a line once, and the command buffer sees an empty command between.
         {Quake3, "a\r\nb\rc", "0@1/0/0:a|2@1/0/0:|3@2/3/3:b|5@3/5/5:c"},
-        {Quake3, "a\0b;c"s, "0@1/0/0:a"},  // the engine reads up to the zero byte
+        {Quake3, "a\0b;c"s, "0@1/0/0:a\0b"s + "|4@1/0/0:c"},
         {Quake3, "", ""},
     };
     for (const auto& c : cases) {
