@@ -20,40 +20,44 @@ constexpr auto ResendEvery = std::chrono::milliseconds(1000);
 constexpr std::size_t MaxDatagram = 65536;
 
 // One socket for each address, connected to it, so that the system hands it only packets from
-// there and tells it when nothing listens.
+// there and tells it when nothing listens. A socket the system reported an error on is done with.
 class Sockets {
   public:
     ~Sockets() {
         for (const pollfd& p : fds_) {
-            close(p.fd);
+            close(p.fd < 0 ? -p.fd - 1 : p.fd);
         }
     }
     void Add(int fd, std::string shown) {
         fds_.push_back({fd, POLLIN, 0});
         shown_.push_back(std::move(shown));
-        refused_.push_back(false);
+        errors_.push_back(0);
     }
     std::vector<pollfd>& Fds() { return fds_; }
     const std::string& Shown(std::size_t i) const { return shown_[i]; }
-    void Refuse(std::size_t i) {
-        refused_[i] = true;
-        fds_[i].events = 0;
-    }
-    bool AllRefused() const {
-        for (bool r : refused_) {
-            if (!r) {
-                return false;
-            }
-        }
-        return true;
-    }
-    bool Refused(std::size_t i) const { return refused_[i]; }
     bool Empty() const { return fds_.empty(); }
+    bool Done(std::size_t i) const { return errors_[i] != 0; }
+    void Fail(std::size_t i, int error) {
+        errors_[i] = error;
+        fds_[i].fd = -fds_[i].fd - 1;  // poll passes over a negative descriptor
+    }
+    /// Every socket failed: the error of one that did not merely find the port closed, else
+    /// ECONNREFUSED; 0 while one is still open.
+    int Failure() const {
+        int failure = ECONNREFUSED;
+        for (int error : errors_) {
+            if (error == 0) {
+                return 0;
+            }
+            failure = error != ECONNREFUSED ? error : failure;
+        }
+        return failure;
+    }
 
   private:
     std::vector<pollfd> fds_;
     std::vector<std::string> shown_;
-    std::vector<bool> refused_;
+    std::vector<int> errors_;
 };
 
 std::string Numeric(const sockaddr* address, socklen_t length) {
@@ -164,16 +168,18 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
         }
         if (now >= nextSend) {
             for (std::size_t i = 0; i < sockets.Fds().size(); ++i) {
-                if (!sockets.Refused(i) &&
+                if (!sockets.Done(i) &&
                     send(sockets.Fds()[i].fd, request.data(), request.size(), 0) < 0 &&
-                    errno == ECONNREFUSED) {
-                    sockets.Refuse(i);
+                    errno != EINTR && errno != EAGAIN) {
+                    sockets.Fail(i, errno);
                 }
             }
             nextSend = now + ResendEvery;
         }
-        if (sockets.AllRefused()) {
-            answer.failure = QueryAnswer::Failure::Refused;
+        if (const int failure = sockets.Failure()) {
+            answer.failure = failure == ECONNREFUSED ? QueryAnswer::Failure::Refused
+                                                     : QueryAnswer::Failure::Network;
+            answer.reason = std::strerror(failure);
             return answer;
         }
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -186,13 +192,13 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
             return answer;
         }
         for (std::size_t i = 0; ready > 0 && i < sockets.Fds().size(); ++i) {
-            if (sockets.Refused(i) || (sockets.Fds()[i].revents & (POLLIN | POLLERR)) == 0) {
+            if (sockets.Done(i) || (sockets.Fds()[i].revents & (POLLIN | POLLERR)) == 0) {
                 continue;
             }
             const ssize_t got = recv(sockets.Fds()[i].fd, buffer.data(), buffer.size(), 0);
             if (got < 0) {
-                if (errno == ECONNREFUSED) {
-                    sockets.Refuse(i);
+                if (errno != EINTR && errno != EAGAIN) {
+                    sockets.Fail(i, errno);
                 }
                 continue;
             }
