@@ -1,15 +1,17 @@
 # Refuses every include that points the wrong way. Dependencies point down only:
-# app -> ui -> config, system -> core. core is plain C++ without Qt; config and system use Qt Core
-# and nothing of Qt above it. The tests in tests/<folder> keep to their folder's rules (i18n's to
+# app -> ui -> config, system -> core, and cli -> config, system -> core beside ui. core is plain
+# C++ without Qt; config, system and cli use Qt Core and nothing of Qt above it, so that the
+# command line runs without a display. The tests in tests/<folder> keep to their folder's rules (i18n's to
 # app's), and no include climbs out of its folder with "..".
 #   cmake -DSOURCE_DIR=<tree> -DQT_CORE_DIRS=<dir>|<dir>... -P check_layers.cmake
 cmake_minimum_required(VERSION 3.21)
 
-set(layers core config system ui app)
+set(layers core config system cli ui app)
 # What each layer may include of the project; "chromlet" is the generated chromlet/product.h.
 set(uses_core core)
 set(uses_config config core)
 set(uses_system system core)
+set(uses_cli cli config system core chromlet)
 set(uses_ui ui config system core chromlet)
 set(uses_app app ui config system core chromlet)
 set(project_folders ${layers} chromlet)
@@ -17,6 +19,7 @@ set(project_folders ${layers} chromlet)
 set(qt_core none)
 set(qt_config core)
 set(qt_system core)
+set(qt_cli core)
 set(qt_ui all)
 set(qt_app all)
 set(tests_of_app i18n)
