@@ -16,22 +16,9 @@ bool At(std::string_view s, std::size_t i, char c) {
     return i < s.size() && s[i] == c;
 }
 
-// Q_stricmp: ASCII letters alike in either case.
-bool SameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> names) {
     for (std::string_view name : names) {
-        if (SameWord(word, name)) {
+        if (SameAsciiText(word, name)) {
             return true;
         }
     }
@@ -214,14 +201,14 @@ std::optional<HostnameSetting> HostnameSettingOf(TargetGame target, std::string_
     std::size_t first = 0;
     std::size_t last = words.size();
     if (IsOneOf(words[0].text, {"set", "seta", "sets", "setu"})) {
-        if (words.size() < 3 || !SameWord(words[1].text, "sv_hostname")) {
+        if (words.size() < 3 || !SameAsciiText(words[1].text, "sv_hostname")) {
             return std::nullopt;
         }
-        if (!ioq3 && !SameWord(words[0].text, "set") && words.size() != 3) {
+        if (!ioq3 && !SameAsciiText(words[0].text, "set") && words.size() != 3) {
             return std::nullopt;
         }
         first = 2;
-    } else if (SameWord(words[0].text, "sv_hostname") && words.size() >= 2) {
+    } else if (SameAsciiText(words[0].text, "sv_hostname") && words.size() >= 2) {
         first = 1;
         last = ioq3 ? words.size() : 2;
     } else {

@@ -11,18 +11,6 @@ namespace {
 
 constexpr std::string_view OutOfBand = "\xFF\xFF\xFF\xFF";
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The next line of `rest`, which loses it and its end.
 std::string_view NextLine(std::string_view& rest) {
     std::size_t end = 0;
@@ -106,7 +94,7 @@ std::string StatusRequest(std::string_view challenge) {
 
 std::optional<std::string_view> ServerStatus::Setting(std::string_view key) const {
     for (const auto& [name, value] : settings) {
-        if (SameText(name, key)) {
+        if (SameAsciiText(name, key)) {
             return value;
         }
     }
@@ -119,7 +107,7 @@ std::optional<ServerStatus> ParseStatusReply(std::string_view packet) {
     }
     std::string_view rest = packet.substr(OutOfBand.size());
     const std::vector<CommandWord> words = CommandWords(NextLine(rest));
-    if (words.empty() || !SameText(words.front().text, "statusResponse")) {
+    if (words.empty() || !SameAsciiText(words.front().text, "statusResponse")) {
         return std::nullopt;
     }
     ServerStatus status;
