@@ -80,10 +80,6 @@ std::string Row(std::string_view label, std::string_view value, int depth = 1) {
     return row + std::string(value) + "\n";
 }
 
-QString Latin1(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 // The glyphs of a place's line that the screen shows.
 std::vector<Glyph> OnScreen(const PlaceView& view, const GlyphLine& line) {
     std::vector<Glyph> shown;
@@ -290,11 +286,10 @@ std::optional<MemoryStyledText> NameOrRefusal(const QByteArray& raw, const NameL
                                               const char* what) {
     const NameArgument argument = ReadNameArgument(raw, line);
     for (const QString& note : argument.notes) {
-        PrintError(QStringLiteral("%1: %2: %3\n").arg(ProgramName, what, note).toStdString());
+        Say(QStringLiteral("%1: %2").arg(QLatin1String(what), note));
     }
     if (!argument.name) {
-        PrintError(
-            QStringLiteral("%1: %2: %3\n").arg(ProgramName, what, argument.refusal).toStdString());
+        Say(QStringLiteral("%1: %2").arg(QLatin1String(what), argument.refusal));
     }
     return argument.name;
 }

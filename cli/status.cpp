@@ -20,14 +20,6 @@ namespace chromlet::cli {
 
 namespace {
 
-void Say(const QString& message) {
-    PrintError(QStringLiteral("%1: %2\n").arg(ProgramName, message).toStdString());
-}
-
-QString Latin1(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 // A word the server echoes back, so that an answer to someone else's question is not taken.
 std::string NewChallenge() {
     std::random_device random;

@@ -108,4 +108,12 @@ void PrintError(std::string_view text) {
     Write(stderr, text);
 }
 
+void Say(const QString& message) {
+    PrintError(QStringLiteral("%1: %2\n").arg(ProgramName, message).toStdString());
+}
+
+QString Latin1(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 }  // namespace chromlet::cli

@@ -2,6 +2,8 @@
 // colours as the terminal's 24-bit colour where colour is wanted.
 #pragma once
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +35,11 @@ std::string HexColor(PackedColor color);
 /// Writes `text` to standard output or standard error as it is.
 void Print(std::string_view text);
 void PrintError(std::string_view text);
+
+/// Says `message` on standard error, after the program's name, as one line.
+void Say(const QString& message);
+
+/// The game's bytes as a QString, one character each, for JSON.
+QString Latin1(std::string_view bytes);
 
 }  // namespace chromlet::cli

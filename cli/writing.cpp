@@ -14,10 +14,6 @@ namespace chromlet::cli {
 
 namespace {
 
-void Say(const QString& message) {
-    PrintError(QStringLiteral("%1: %2\n").arg(ProgramName, message).toStdString());
-}
-
 // The window asks before it writes a read-only file; here leave is given on the command line.
 int Outcome(const UpdateResult& result, const QString& wrote) {
     const QString file = QFileInfo(result.configPath).fileName();
