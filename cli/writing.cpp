@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include "cli/show.h"
 #include "cli/terminal.h"
@@ -69,12 +70,18 @@ int RunWrite(const Invocation& invocation) {
         const std::vector<std::string> games =
             RunningGames(ConfigOwner(invocation.operand.toStdString()));
         if (!games.empty()) {
+            QStringList names;
+            for (const std::string& game : games) {
+                if (const QString name = QString::fromLocal8Bit(game.c_str());
+                    !names.contains(name)) {
+                    names << name;
+                }
+            }
             Say(QStringLiteral(
                     "the game is running (%1). It writes %2 again when it quits, and the names "
                     "written now would be lost then; nothing was written. Quit the game first, "
                     "or give --even-if-running and set the names again in the game.")
-                    .arg(QString::fromLocal8Bit(games.front().c_str()),
-                         QFileInfo(path).fileName()));
+                    .arg(names.join(QStringLiteral(", ")), QFileInfo(path).fileName()));
             return NotAllowed;
         }
     }

@@ -68,6 +68,15 @@ class CliEnvironment {
         return Finish(process);
     }
 
+    /// Whether this machine gives a process a terminal of its own (a pseudo-terminal).
+    static bool HasTerminals() {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0) {
+            close(master);
+        }
+        return master >= 0;
+    }
+
     /// Runs the program with its standard output on a terminal of its own; `out` is what the
     /// terminal got.
     Ran OnTerminal(const QStringList& arguments) const {
