@@ -97,7 +97,7 @@ QByteArray StatusJson(TargetGame target, const ServerStatus& status, const std::
 }  // namespace
 
 int RunStatus(const Invocation& invocation) {
-    const QString given = QString::fromLatin1(invocation.operand);
+    const QString given = QString::fromUtf8(invocation.operand);
     const std::optional<ServerAddress> address =
         ParseServerAddress(invocation.operand.toStdString(), DefaultServerPort);
     if (!address) {
