@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 #include "config/passes/update_step.h"
@@ -84,6 +85,18 @@ struct UpdateResult {
 /// size.
 UpdateResult ConfigUpdater(const QString& path, const std::string& nameLine,
                            const std::string& serverLine, const UpdateOptions& options = {});
+
+/// The lines an update writes. A line not given keeps the file's own lines of its kind, byte for
+/// byte, where they are.
+struct NewNameLines {
+    std::optional<std::string> name;
+    std::optional<std::string> server;
+};
+
+/// ConfigUpdater for the lines given: each replaces the old lines of its kind, as above; the
+/// file's lines of a kind not given stay as they are.
+UpdateResult ConfigUpdater(const QString& path, const NewNameLines& lines,
+                           const UpdateOptions& options = {});
 
 /// The check ConfigUpdater makes of the two lines before it touches any file: a line break
 /// (CheckLines) or a line longer than the engine reads whole (CheckLineLength) refuses them. Ok

@@ -96,15 +96,15 @@ QString FormNote(TargetGame target, std::string_view player, std::string_view se
 LoadedNames LoadNames(const QString& path, TargetGame target) {
     LoadedNames loaded;
     loaded.path = path;
-    const StoredSetaLines stored = ReadSetaLines(path);
+    const StoredSetaLines stored = ReadSetaLines(path, target);
     if (!stored.Readable()) {
         loaded.readError = stored.error;
         return loaded;
     }
     const std::optional<std::string_view> player = ValueOf(stored.nameLine);
-    const std::optional<std::string_view> server = ValueOf(stored.serverLine);
+    const std::optional<std::string_view> server = stored.serverValue;
     loaded.player = StateOf(player, stored.nameLineTooLong);
-    loaded.server = StateOf(server, stored.serverLineTooLong);
+    loaded.server = server ? NameLineState::Found : NameLineState::Missing;
     if (!loaded.Ok()) {
         return loaded;
     }
@@ -165,11 +165,11 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
                                                  "Could not read \"%1\" (%2).")
                          .arg(file, loaded.readError);
     } else if (noPlayer && noServer) {
-        //: seta name and seta sv_hostname are lines of the file: not to be translated.
+        //: seta name and set sv_hostname are lines of the file: not to be translated.
         sentences << QCoreApplication::translate(
                          "chromlet::LoadNames",
                          "\"%1\" holds no player name (a line seta name \"...\") and no server "
-                         "name (a line seta sv_hostname \"...\").")
+                         "name (a line such as set sv_hostname \"...\").")
                          .arg(file);
     } else if (noPlayer) {
         sentences << QCoreApplication::translate(
@@ -179,26 +179,17 @@ QString DescribeLoadFailure(const LoadedNames& loaded) {
     } else {
         sentences << QCoreApplication::translate(
                          "chromlet::LoadNames",
-                         "\"%1\" holds no server name (a line seta sv_hostname \"...\").")
+                         "\"%1\" holds no server name (a line such as set sv_hostname "
+                         "\"...\").")
                          .arg(file);
     }
+    // The engine reads at most MaxConfigLineBytes of the command that sets the server name, so
+    // only the player name's line can be too long to be held.
     const int kib = static_cast<int>(MaxSetaLineSize / 1024);
-    const bool playerTooLong = loaded.player == NameLineState::TooLong;
-    const bool serverTooLong = loaded.server == NameLineState::TooLong;
-    if (playerTooLong && serverTooLong) {
-        sentences << QCoreApplication::translate("chromlet::LoadNames",
-                                                 "Its last seta name and seta sv_hostname lines "
-                                                 "are longer than %n KiB, too long for names.",
-                                                 nullptr, kib);
-    } else if (playerTooLong) {
+    if (loaded.player == NameLineState::TooLong) {
         sentences << QCoreApplication::translate(
             "chromlet::LoadNames",
             "Its last seta name line is longer than %n KiB, too long for a name.", nullptr, kib);
-    } else if (serverTooLong) {
-        sentences << QCoreApplication::translate(
-            "chromlet::LoadNames",
-            "Its last seta sv_hostname line is longer than %n KiB, too long for a name.", nullptr,
-            kib);
     }
     sentences << QCoreApplication::translate("chromlet::LoadNames",
                                              "The names in the editors were left as they were.");

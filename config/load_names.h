@@ -12,7 +12,7 @@ namespace chromlet {
 enum class NameLineState {
     Found,    ///< the line is there and holds a quoted value
     Missing,  ///< no such line, or one without a quoted value
-    TooLong,  ///< the last such line is too long to be a name; it was not read into memory
+    TooLong,  ///< the last player-name line is too long to be a name; it was not read into memory
 };
 
 /// The outcome of LoadNames: both names, or why they could not be loaded.

@@ -7,6 +7,7 @@
 #include "config/passes/chunk_io.h"
 #include "config/passes/old_lines.h"
 #include "config/regular_file.h"
+#include "core/config_commands.h"
 
 namespace chromlet {
 
@@ -44,8 +45,6 @@ class SetaSink {
         }
         if (kind_ == OldLine::Name) {
             Keep(found_.nameLine, found_.nameLineTooLong);
-        } else if (kind_ == OldLine::Server) {
-            Keep(found_.serverLine, found_.serverLineTooLong);
         }
         line_.clear();
         kind_ = OldLine::None;
@@ -53,8 +52,9 @@ class SetaSink {
     }
 
   private:
+    // The server name is the engine's to find (ServerSink).
     void Decide(std::string_view head) {
-        kind_ = OldLineOf(head);
+        kind_ = OldLineOf(head) == OldLine::Name ? OldLine::Name : OldLine::None;
         decided_ = true;
     }
 
@@ -76,9 +76,26 @@ class SetaSink {
     bool tooLong_ = false;
 };
 
+// Keeps the last command that sets the server name.
+class ServerSink final : public CommandSink {
+  public:
+    ServerSink(TargetGame target, StoredSetaLines& found) : target_(target), found_(found) {}
+
+    void Command(const FileCommand& command) override {
+        if (std::optional<HostnameSetting> setting = HostnameSettingOf(target_, command.text)) {
+            found_.serverLine = std::string(command.text);
+            found_.serverValue = std::move(setting->value);
+        }
+    }
+
+  private:
+    TargetGame target_;
+    StoredSetaLines& found_;
+};
+
 }  // namespace
 
-StoredSetaLines ReadSetaLines(const QString& path) {
+StoredSetaLines ReadSetaLines(const QString& path, TargetGame target) {
     StoredSetaLines found;
     if (path.isEmpty()) {
         found.error =
@@ -100,10 +117,14 @@ StoredSetaLines ReadSetaLines(const QString& path) {
     ChunkReader in(source);
     SetaSink sink(found);
     AnyLineEndSplitter lines;
+    ServerSink server(target, found);
+    CommandSplitter commands(target);
     for (std::string_view chunk = in.Next(); !chunk.empty(); chunk = in.Next()) {
         lines.Feed(chunk, sink);
+        commands.Feed(chunk, server);
     }
     lines.Finish(sink);
+    commands.Finish(server);
     if (in.Failed()) {
         StoredSetaLines failed;
         failed.error = FromSystem(in.Reason());

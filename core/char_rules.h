@@ -110,6 +110,20 @@ constexpr char AsciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+/// Whether two texts are the same but for the case of ASCII letters, as the engines compare the
+/// names of commands, cvars and info keys (Q_stricmp).
+constexpr bool SameAsciiText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 /// A configuration line is one line of single bytes: any ISO 8859-1 character but CR and LF,
 /// which would end it, and the control characters no name holds. The escape byte stays: the test
 /// release's colour codes are made of it. Double quotes are the line's own business.

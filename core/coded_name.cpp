@@ -143,6 +143,50 @@ std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_vi
     return name;
 }
 
+// The alternative font is the upper half of the game's charset.
+constexpr unsigned char AltFontBit = 0x80;
+
+std::optional<std::string> ResolveAltFontMarks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    bool alternative = false;
+    while (!text.empty()) {
+        if (text.starts_with(AltFontStart) || text.starts_with(AltFontEnd)) {
+            const bool start = text.starts_with(AltFontStart);
+            if (start == alternative) {
+                return std::nullopt;
+            }
+            alternative = start;
+            text.remove_prefix(AltFontStart.size());
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(text.front());
+        out.push_back(static_cast<char>(alternative ? c | AltFontBit : c));
+        text.remove_prefix(1);
+    }
+    if (alternative) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::string WithAltFontMarks(std::string_view bytes) {
+    std::string out;
+    bool alternative = false;
+    for (char c : bytes) {
+        const bool high = (static_cast<unsigned char>(c) & AltFontBit) != 0;
+        if (high != alternative) {
+            out.append(high ? AltFontStart : AltFontEnd);
+            alternative = high;
+        }
+        out.push_back(static_cast<char>(static_cast<unsigned char>(c) & ~AltFontBit));
+    }
+    if (alternative) {
+        out.append(AltFontEnd);
+    }
+    return out;
+}
+
 std::optional<std::string> ConsoleCommand(TargetGame target, std::string_view command,
                                           std::string_view code) {
     if (CodeFormOf(target) != CodeForm::Caret || (command != "name" && command != "sv_hostname")) {

@@ -30,6 +30,22 @@ struct ParseNotes {
 std::optional<MemoryStyledText> ParseCodedName(TargetGame target, std::string_view pasted,
                                                ParseNotes* notes = nullptr);
 
+/// The marks around text in the alternative font where a name is given as plain text, as on a
+/// command line: "\{" before it and "\}" after it.
+inline constexpr std::string_view AltFontStart = "\\{";
+inline constexpr std::string_view AltFontEnd = "\\}";
+
+/// `text` (bytes) with each marked stretch put into the alternative font: every byte between the
+/// marks becomes the byte the game draws its character from in that font, 128 above it (a byte
+/// of 128 or more, already there, stays). A colour code between the marks is characters too, so
+/// colour codes go outside them. nullopt where the marks do not match: a start within a stretch,
+/// an end outside one, or a stretch without its end.
+std::optional<std::string> ResolveAltFontMarks(std::string_view text);
+
+/// `bytes` with every run of bytes of 128 or more written as the characters they draw in the
+/// alternative font, between the marks: ResolveAltFontMarks reads it back.
+std::string WithAltFontMarks(std::string_view bytes);
+
 /// The value a configuration line or a console command sets, as the engines' tokenizer reads it:
 /// from the first double quote up to the next one, or to the end of `text` when it is not
 /// closed; nullopt when `text` holds no double quote. The one reader of quoted values.

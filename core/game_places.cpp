@@ -58,8 +58,7 @@ std::size_t OffScreen(const PlaceView& view) {
     std::size_t count = 0;
     for (const GlyphLine& line : view.lines) {
         for (std::size_t i = 0; i < line.glyphs.size(); ++i) {
-            const int left = line.x + static_cast<int>(i) * view.size.width;
-            count += left >= VirtualScreenWidth || left + view.size.width <= 0 ? 1 : 0;
+            count += IsOnScreen(view, line, i) ? 0 : 1;
         }
     }
     return count;
@@ -260,6 +259,15 @@ std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, in
         lines.pop_back();
     }
     return lines;
+}
+
+bool IsOnScreen(const PlaceView& view, const GlyphLine& line, std::size_t index) {
+    const int left = line.x + static_cast<int>(index) * view.size.width;
+    return left < VirtualScreenWidth && left + view.size.width > 0;
+}
+
+std::vector<Glyph> GlyphsOfCode(TargetGame target, std::string_view code) {
+    return GlyphsOf(target, code, White);
 }
 
 std::vector<PlaceView> ViewsOf(const NamesReport& names) {

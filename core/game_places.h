@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/char_rules.h"
 #include "core/name_rules.h"
 #include "core/styled_text.h"
 #include "core/target_game.h"
@@ -63,6 +64,11 @@ struct Glyph {
     friend bool operator==(const Glyph&, const Glyph&) = default;
 };
 
+/// The character a charset cell draws: the upper half of the charset is the alternative font.
+constexpr NameChar CharOfCell(unsigned char cell) {
+    return {static_cast<unsigned char>(cell & 0x7F), cell < 0x80};
+}
+
 /// A line of glyphs, each one cell right of the one before; (x, y) is the top left of the first
 /// cell on the virtual screen.
 struct GlyphLine {
@@ -99,6 +105,10 @@ struct PlaceView {
     TargetGame colorRules = TargetGame::Q3Test;
 };
 
+/// Whether the `index`th glyph of `line` shows on the virtual screen, at least in part: the screen
+/// cuts what lies wholly beyond its edges.
+bool IsOnScreen(const PlaceView& view, const GlyphLine& line, std::size_t index);
+
 /// The chat text every chat line carries after the name.
 inline constexpr std::string_view SampleChat = "gg";
 
@@ -106,6 +116,10 @@ inline constexpr std::string_view SampleChat = "gg";
 /// settings field shows the code as written, the server browser the server name as it arrives,
 /// and every other place the name the game module keeps.
 std::vector<PlaceView> ViewsOf(const NamesReport& names);
+
+/// The glyphs the target's game draws for `code` where nothing else changes it: each character in
+/// the colour the codes before it set, from white.
+std::vector<Glyph> GlyphsOfCode(TargetGame target, std::string_view code);
 
 /// The lines the engine's console makes of `text` (CL_ConsolePrint): the engine's own colour
 /// rule, ConsoleLineChars a line, a word that would not fit moved to the next line.

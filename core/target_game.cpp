@@ -21,7 +21,10 @@ using enum TargetGame;
 // counted in getstatus replies of Debian 12's servers on the map aggressor: ioq3ded 1.36 with
 // ioquake3's own baseq3 game module 401 bytes, openarena-server 0.8.8 788 bytes; 1.32 runs the same
 // baseq3 cvars as ioquake3's module, with a shorter "version" and "protocol" for "com_protocol", so
-// ioquake3's count stands for it.
+// ioquake3's count stands for it. How the engine reads a configuration file's commands comes from
+// Cbuf_Execute and Cmd_TokenizeString (code/qcommon/cmd.c) and Cvar_Set_f, Cvar_SetA_f and
+// Cvar_Command (code/qcommon/cvar.c): id's 1.32 for the test release and for the 1.32 / Quake3e
+// row, ioquake3's for ioquake3 and OpenArena.
 constexpr TargetRules Targets[] = {
     {Q3Test,
      "q3test",
@@ -34,7 +37,8 @@ constexpr TargetRules Targets[] = {
      {},
      16384,
      18,
-     0},
+     0,
+     CommandReading::Id132},
     {Quake3,
      "quake3",
      CodeForm::Caret,
@@ -46,7 +50,8 @@ constexpr TargetRules Targets[] = {
      {21, 20, false},
      16384,
      18,
-     401},
+     401,
+     CommandReading::Id132},
     {IoQuake3,
      "ioquake3",
      CodeForm::Caret,
@@ -58,7 +63,8 @@ constexpr TargetRules Targets[] = {
      {21, 20, false},
      128 * 1024,
      0,
-     401},
+     401,
+     CommandReading::Ioq3},
     // "Nameless" and the player's slot number, which the first player on a server gets as 0.
     {OpenArena,
      "openarena",
@@ -71,7 +77,8 @@ constexpr TargetRules Targets[] = {
      {30, 30, true},
      128 * 1024,
      0,
-     788},
+     788,
+     CommandReading::Ioq3},
 };
 
 static_assert(std::size(Targets) == AllTargets.size());

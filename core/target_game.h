@@ -36,6 +36,17 @@ enum class NameCleaning {
     OpenArena,  ///< OpenArena's game module: black kept, colours dropped from a name all black
 };
 
+/// How a target's engine reads the commands of a configuration file (core/config_commands.h).
+enum class CommandReading {
+    /// id's 1.32: a ';' ends a command wherever it stands outside double quotes, comments
+    /// included; seta, sets and setu take exactly one word of value, a cvar's own command its
+    /// first word.
+    Id132,
+    /// ioquake3, and OpenArena on its engine: comments keep their ';' and line ends; set, seta,
+    /// sets, setu and a cvar's own command all take every word of the value.
+    Ioq3,
+};
+
 /// What the game's own server browser (the menu's list of servers) shows of a server name.
 struct BrowserRule {
     std::size_t keptBytes = 0;   ///< the bytes it keeps, colour codes included; 0: none known
@@ -69,6 +80,7 @@ struct TargetRules {
     /// target's engine and game module make it (0: not known). The string holds at most
     /// MaxInfoString - 1 bytes, so a longer name pushes settings out.
     std::size_t serverInfoOthers;
+    CommandReading commands;
 };
 
 /// The rules of a target.

@@ -235,38 +235,8 @@
         <translation>Zeichen, die ein Name nicht enthalten kann (Steuerzeichen wie NUL, doppelte Anführungszeichen, Zeilenumbrüche), wurden im Servernamen weggelassen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no player name (a line seta name &quot;...&quot;) and no server name (a line seta sv_hostname &quot;...&quot;).</source>
-        <extracomment>seta name and seta sv_hostname are lines of the file: not to be translated.</extracomment>
-        <translation>„%1“ enthält keinen Spielernamen (eine Zeile seta name &quot;...&quot;) und keinen Servernamen (eine Zeile seta sv_hostname &quot;...&quot;).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; holds no player name (a line seta name &quot;...&quot;).</source>
         <translation>„%1“ enthält keinen Spielernamen (eine Zeile seta name &quot;...&quot;).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds no server name (a line seta sv_hostname &quot;...&quot;).</source>
-        <translation>„%1“ enthält keinen Servernamen (eine Zeile seta sv_hostname &quot;...&quot;).</translation>
-    </message>
-    <message numerus="yes">
-        <source>Its last seta name and seta sv_hostname lines are longer than %n KiB, too long for names.</source>
-        <translation>
-            <numerusform>Ihre letzten Zeilen seta name und seta sv_hostname sind länger als %n KiB, zu lang für Namen.</numerusform>
-            <numerusform>Ihre letzten Zeilen seta name und seta sv_hostname sind länger als %n KiB, zu lang für Namen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Its last seta name line is longer than %n KiB, too long for a name.</source>
-        <translation>
-            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
-            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Its last seta sv_hostname line is longer than %n KiB, too long for a name.</source>
-        <translation>
-            <numerusform>Ihre letzte Zeile seta sv_hostname ist länger als %n KiB, zu lang für einen Namen.</numerusform>
-            <numerusform>Ihre letzte Zeile seta sv_hostname ist länger als %n KiB, zu lang für einen Namen.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The names in the editors were left as they were.</source>
@@ -280,6 +250,22 @@
     <message>
         <source>The server name was cut where its configuration line reaches %L1 bytes, the most the game reads of a line.</source>
         <translation>Der Servername wurde dort gekürzt, wo seine Konfigurationszeile %L1 Bytes erreicht, das Meiste, was das Spiel von einer Zeile liest.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no player name (a line seta name &quot;...&quot;) and no server name (a line such as set sv_hostname &quot;...&quot;).</source>
+        <extracomment>seta name and set sv_hostname are lines of the file: not to be translated.</extracomment>
+        <translation>„%1“ enthält keinen Spielernamen (eine Zeile seta name &quot;...&quot;) und keinen Servernamen (eine Zeile wie set sv_hostname &quot;...&quot;).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no server name (a line such as set sv_hostname &quot;...&quot;).</source>
+        <translation>„%1“ enthält keinen Servernamen (eine Zeile wie set sv_hostname &quot;...&quot;).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its last seta name line is longer than %n KiB, too long for a name.</source>
+        <translation>
+            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +308,22 @@
     <message>
         <source>the path holds a NUL character, which no file name can hold</source>
         <translation>der Pfad enthält ein NUL-Zeichen, das in keinem Dateinamen stehen kann</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ServerConfigUpdater</name>
+    <message>
+        <source>Line %L1 of the file, which sets the server name, would have %L2 bytes with the new name, but the game reads at most %L3 bytes of a line and runs the rest of it as console commands.</source>
+        <extracomment>%1 is a line number, %2 and %3 numbers of bytes.</extracomment>
+        <translation>Zeile %L1 der Datei, die den Servernamen setzt, hätte mit dem neuen Namen %L2 Bytes, aber das Spiel liest höchstens %L3 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
+    </message>
+    <message>
+        <source>The server name holds a line break or a double quote.</source>
+        <translation>Der Servername enthält einen Zeilenumbruch oder ein doppeltes Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>The server-name line has %L1 bytes, but the game reads at most %L2 bytes of a line and runs the rest of it as console commands.</source>
+        <translation>Die Servernamen-Zeile hat %L1 Bytes, aber das Spiel liest höchstens %L2 Bytes einer Zeile und führt den Rest als Konsolenbefehle aus.</translation>
     </message>
 </context>
 <context>

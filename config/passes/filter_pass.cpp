@@ -23,7 +23,7 @@ constexpr std::size_t HeadSize = OldLineHeadSize;
 // have decided, the rest of the line streams straight through or is skipped.
 class OldLineFilter {
   public:
-    explicit OldLineFilter(ChunkWriter& out) : out_(out) {}
+    OldLineFilter(ChunkWriter& out, OldLinesLeftOut leftOut) : out_(out), leftOut_(leftOut) {}
 
     void Bytes(std::string_view run) {
         if (!decided_) {
@@ -57,13 +57,16 @@ class OldLineFilter {
   private:
     void Decide() {
         const std::string_view head(head_.data(), headSize_);
-        keep_ = OldLineOf(head) == OldLine::None;
+        const OldLine kind = OldLineOf(head);
+        keep_ = kind == OldLine::None || (kind == OldLine::Name && !leftOut_.name) ||
+                (kind == OldLine::Server && !leftOut_.server);
         decided_ = true;
         if (keep_) {
             out_.Write(head);
         }
     }
 
+    OldLinesLeftOut leftOut_;
     std::array<char, HeadSize> head_{};
     std::size_t headSize_ = 0;
     bool decided_ = false;
@@ -84,7 +87,8 @@ class CrLfSink : public OldLineFilter {
 // The later engines: every kept line keeps its own line end.
 class OwnEndSink : public OldLineFilter {
   public:
-    OwnEndSink(ChunkWriter& out, KeptLines& kept) : OldLineFilter(out), kept_(kept) {}
+    OwnEndSink(ChunkWriter& out, OldLinesLeftOut leftOut, KeptLines& kept)
+        : OldLineFilter(out, leftOut), kept_(kept) {}
     void LineEnd(chromlet::LineEnd end) {
         kept_.ends.Add(end);
         if (EndLine()) {
@@ -99,14 +103,14 @@ class OwnEndSink : public OldLineFilter {
 
 }  // namespace
 
-bool CopyWithoutOldLines(ChunkReader& in, ChunkWriter& out) {
-    CrLfSink sink(out);
+bool CopyWithoutOldLines(ChunkReader& in, ChunkWriter& out, OldLinesLeftOut leftOut) {
+    CrLfSink sink(out, leftOut);
     return SplitIntoLines<LineSplitter>(in, out, sink);
 }
 
-KeptLines CopyWithoutOldLinesAsTheyEnd(ChunkReader& in, ChunkWriter& out) {
+KeptLines CopyWithoutOldLinesAsTheyEnd(ChunkReader& in, ChunkWriter& out, OldLinesLeftOut leftOut) {
     KeptLines kept;
-    OwnEndSink sink(out, kept);
+    OwnEndSink sink(out, leftOut, kept);
     kept.copied = SplitIntoLines<AnyLineEndSplitter>(in, out, sink);
     return kept;
 }

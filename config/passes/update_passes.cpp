@@ -18,27 +18,30 @@ FirstPass FirstPassOf(TargetGame target) {
     return CodeFormOf(target) == CodeForm::Escape ? NormaliseLineEnds : CopyUnchanged;
 }
 
-void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out, std::string_view nameLine,
-             std::string_view serverLine) {
+void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out,
+             std::optional<std::string_view> nameLine, std::optional<std::string_view> serverLine) {
+    const OldLinesLeftOut leftOut{nameLine.has_value(), serverLine.has_value()};
     std::string_view end = TestReleaseNewLineEnd;
     if (CodeFormOf(target) == CodeForm::Escape) {
-        if (!CopyWithoutOldLines(in, out)) {
+        if (!CopyWithoutOldLines(in, out, leftOut)) {
             return;
         }
     } else {
-        const KeptLines kept = CopyWithoutOldLinesAsTheyEnd(in, out);
+        const KeptLines kept = CopyWithoutOldLinesAsTheyEnd(in, out, leftOut);
         if (!kept.copied) {
             return;
         }
         end = BytesOf(kept.ends.Most());
-        if (kept.lastLineOpen) {
+        if (kept.lastLineOpen && (nameLine || serverLine)) {
             out.Write(end);
         }
     }
-    out.Write(nameLine);
-    out.Write(end);
-    out.Write(serverLine);
-    out.Write(end);
+    for (const std::optional<std::string_view>& line : {nameLine, serverLine}) {
+        if (line) {
+            out.Write(*line);
+            out.Write(end);
+        }
+    }
 }
 
 NewLinesCheck CheckNewLineBytes(std::string_view nameLine, std::string_view serverLine) {

@@ -22,9 +22,10 @@ FirstPass FirstPassOf(TargetGame target);
 
 /// The second pass and the new lines: the file rebuilt from its side copy `in` without its old
 /// name lines, and `nameLine` and `serverLine` appended with the line end the target gives them.
-/// `out` is not flushed; whether all went well, `in` and `out` say.
-void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out, std::string_view nameLine,
-             std::string_view serverLine);
+/// A line not given keeps the file's old lines of its kind where they are. `out` is not flushed;
+/// whether all went well, `in` and `out` say.
+void Rewrite(TargetGame target, ChunkReader& in, ChunkWriter& out,
+             std::optional<std::string_view> nameLine, std::optional<std::string_view> serverLine);
 
 /// Why a new line may not be written; None when it may.
 enum class LineFault {

@@ -177,5 +177,47 @@ TEST(SecondRun, dropsAnEmptyLineThatTheFirstRunBroughtUpToAnLfLine) {
     EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(second));
 }
 
+// A line not given keeps the file's lines of its kind where they are, byte for byte; the one given
+// replaces its kind's lines and goes at the end, as both do.
+TEST(OnlyOneLine, keepsTheFilesLinesOfTheOtherKind) {
+    const std::string file = Lines({{"seta name \"Old\"", "0A"},
+                                    {"seta sv_hostname \"Srv\"", "0D 0A"},
+                                    {"seta name \"Older\"", "0A"},
+                                    {"seta a 1", ""}});
+    const struct {
+        const char* name;
+        TargetGame target;
+        NewNameLines lines;
+        std::string after;
+    } cases[] = {
+        {"server only, later engine",
+         TargetGame::IoQuake3,
+         {std::nullopt, NewServer},
+         Lines({{"seta name \"Old\"", "0A"},
+                {"seta name \"Older\"", "0A"},
+                {"seta a 1", "0A"},
+                {NewServer, "0A"}})},
+        {"name only, later engine",
+         TargetGame::IoQuake3,
+         {NewName, std::nullopt},
+         Lines({{"seta sv_hostname \"Srv\"", "0D 0A"}, {"seta a 1", "0A"}, {NewName, "0A"}})},
+        {"neither, later engine", TargetGame::IoQuake3, {}, file},
+        {"server only, test release",
+         TargetGame::Q3Test,
+         {std::nullopt, NewServer},
+         Lines({{"seta name \"Old\"", "0A 0D 0A"},
+                {"seta name \"Older\"", "0A 0D 0A"},
+                {"seta a 1", "0D 0A"},
+                {NewServer, "0A 0D 0A"}})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigFolder folder;
+        WriteBytes(folder.Config(), file);
+        ASSERT_TRUE(ConfigUpdater(folder.Config(), c.lines, {c.target}).Ok());
+        EXPECT_EQ(ToHex(ReadBytes(folder.Config())), ToHex(c.after));
+    }
+}
+
 }  // namespace
 }  // namespace chromlet::test

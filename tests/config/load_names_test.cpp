@@ -140,6 +140,39 @@ TEST(LoadNames, readsEveryLineEndAndBothCodeFormsInEveryTarget) {
     }
 }
 
+// A server's config sets its name with whichever command its admin wrote; the name is what the
+// engine takes, for the player name's line as the updater matches it.
+TEST(LoadNames, readsTheServerNameAsTheEngineDoes) {
+    const std::string player = "seta name \"P\"\n";
+    const struct {
+        const char* name;
+        TargetGame target;
+        std::string file;
+        const char* server;  // DescribeStyles; nullptr: none found
+    } cases[] = {
+        {"set", TargetGame::IoQuake3, player + "set sv_hostname \"^1Ab\"\n", "A1s b1s "},
+        {"sets, any case, blanks", TargetGame::Quake3, player + "  SETS SV_HOSTNAME ^2x\n", "x2s "},
+        {"the cvar's own command, words joined", TargetGame::OpenArena,
+         player + "sv_hostname My Srv\nmap oa_dm1\n", "M7s y7s  7s S7s r7s v7s "},
+        {"the last one", TargetGame::IoQuake3,
+         player + "set sv_hostname a\nseta sv_hostname \"b\" // not c\n", "b7s "},
+        {"one of several commands", TargetGame::IoQuake3, player + "set a 1; setu sv_hostname z\n",
+         "z7s "},
+        {"a comment sets nothing", TargetGame::IoQuake3, player + "// set sv_hostname x\n",
+         nullptr},
+        {"but 1.32 runs what follows its ';'", TargetGame::Quake3,
+         player + "// ; set sv_hostname x\n", "x7s "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LoadedNames loaded = Load(c.file, c.target);
+        EXPECT_EQ(loaded.server == NameLineState::Found, c.server != nullptr);
+        if (c.server) {
+            EXPECT_EQ(DescribeStyles(loaded.serverName), c.server);
+        }
+    }
+}
+
 TEST(LoadNames, saysWhatIsMissing) {
     const std::string tooLong = "seta name \"" + std::string(MaxSetaLineSize, 'x') + "\"\r\n";
     const struct {
@@ -150,7 +183,7 @@ TEST(LoadNames, saysWhatIsMissing) {
         {"no player name", Server, "\"%1\" holds no player name (a line seta name \"...\")."},
         {"neither", "seta name Old\r\n",
          "\"%1\" holds no player name (a line seta name \"...\") and no server name (a line "
-         "seta sv_hostname \"...\")."},
+         "such as set sv_hostname \"...\")."},
         {"too long", tooLong + Server,
          "\"%1\" holds no player name (a line seta name \"...\"). Its last seta name line is "
          "longer than 64 KiB, too long for a name."},

@@ -150,7 +150,9 @@ std::string KeepInMemory(const std::string& input, std::int64_t chunkSize) {
 // Both passes and the new lines, as an update puts them together.
 Rewrite UpdateInMemory(const std::string& before, std::int64_t chunkSize) {
     const std::string side = RunPass(NormaliseLineEnds, before, chunkSize);
-    return {side, RunPass(CopyWithoutOldLines, side, chunkSize, NewLines())};
+    return {side,
+            RunPass([](ChunkReader& in, ChunkWriter& out) { return CopyWithoutOldLines(in, out); },
+                    side, chunkSize, NewLines())};
 }
 
 // Only an empty line that the first run brought up to an LF-ended line, by removing an old line

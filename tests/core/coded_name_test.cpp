@@ -139,5 +139,37 @@ TEST(ConsoleCommand, setsTheNameInCaretsAndEndsInWhite) {
     EXPECT_EQ(ConsoleCommand(TargetGame::Quake3, "name", std::string(246, 'a')), std::nullopt);
 }
 
+// "\{" and "\}" put what lies between them into the alternative font, colour codes too; the marks
+// must match.
+TEST(AltFontMarks, raiseWhatLiesBetweenThem) {
+    const struct {
+        std::string text;
+        std::optional<std::string> bytes;
+    } cases[] = {
+        {"a\\{bc\\}d",
+         "a\xE2\xE3"
+         "d"},
+        {"\\{^1x\\}", "\xDE\xB1\xF8"},
+        {"\\{\xE9 \\}", "\xE9\xA0"},
+        {"a\\b\\", "a\\b\\"},  // any other backslash is itself
+        {"", ""},
+        {"\\{a", std::nullopt},
+        {"a\\}", std::nullopt},
+        {"\\{a\\{b\\}", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<std::string> bytes = ResolveAltFontMarks(c.text);
+        EXPECT_EQ(bytes.has_value(), c.bytes.has_value());
+        if (bytes && c.bytes) {
+            EXPECT_EQ(ToHex(*bytes), ToHex(*c.bytes));
+            EXPECT_EQ(ResolveAltFontMarks(WithAltFontMarks(*bytes)), bytes);
+        }
+    }
+    EXPECT_EQ(WithAltFontMarks("a\xE2\xE3"
+                               "d\xE9"),
+              "a\\{bc\\}d\\{i\\}");
+}
+
 }  // namespace
 }  // namespace chromlet

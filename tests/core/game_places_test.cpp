@@ -175,5 +175,41 @@ TEST(ConsoleLines, wrapsAWordThatWouldNotFitAsTheEngineLooksAhead) {
     EXPECT_EQ(Cells(high[1]), "65 65 65");
 }
 
+// A code drawn where nothing else changes it: each target's own colour rule, from white.
+TEST(GlyphsOfCode, drawsACodeInTheTargetsColours) {
+    const struct {
+        TargetGame target;
+        std::string code;
+        const char* cells;
+        const char* colors;
+    } cases[] = {
+        {TargetGame::OpenArena, "^8o^1r\xE9", "6F 72 E9", "o11"},
+        {TargetGame::IoQuake3, "^8o^!x", "6F 5E 21 78", "0000"},
+        {TargetGame::Q3Test,
+         "\x1b"
+         "2g^1h",
+         "67 5E 31 68", "2222"},
+    };
+    for (const auto& c : cases) {
+        const GlyphLine line{0, 0, GlyphsOfCode(c.target, c.code)};
+        EXPECT_EQ(Cells(line), c.cells) << ToHex(c.code);
+        EXPECT_EQ(Colors(line), c.colors) << ToHex(c.code);
+    }
+    EXPECT_EQ(CharOfCell(0xE9), (NameChar{0x69, false}));
+    EXPECT_EQ(CharOfCell(0x69), (NameChar{0x69, true}));
+}
+
+// The scoreboard's line runs past the screen's right edge; what lies wholly beyond it is cut.
+TEST(IsOnScreen, cutsWhatLiesWhollyBeyondTheEdge) {
+    const PlaceView view = View(TargetGame::IoQuake3, GamePlace::Scoreboard, std::string(40, 'x'));
+    const GlyphLine& line = view.lines.at(0);
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < line.glyphs.size(); ++i) {
+        shown += IsOnScreen(view, line, i) ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 30u);  // (640 - 160) / 16
+    EXPECT_EQ(line.glyphs.size() - shown, view.offScreen);
+}
+
 }  // namespace
 }  // namespace chromlet

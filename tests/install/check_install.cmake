@@ -1,4 +1,4 @@
-# Installs the build into a fresh folder and checks that the program, its desktop entry, its
+# Installs the build into a fresh folder and checks that the programs, its desktop entry, its
 # AppStream metadata, its icons and its manual page land where desktops and man look for them,
 # and that Debian's validators accept the desktop entry and the metadata. A missing validator
 # fails the check: scripts/setup-deps installs them.
@@ -13,12 +13,14 @@ set(desktop share/applications/${APP_ID}.desktop)
 set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
 set(expected
     games/chromlet
+    games/chromlet-name
     ${desktop}
     ${metainfo}
     share/icons/hicolor/16x16/apps/${APP_ID}.png
     share/icons/hicolor/32x32/apps/${APP_ID}.png
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man6/chromlet.6.gz
+    share/man/man6/chromlet-name.6.gz
     share/doc/chromlet/copyright)
 foreach(f ${expected})
     if(NOT EXISTS "${PREFIX}/${f}")

@@ -42,10 +42,11 @@ set(icons)
 foreach(size ${icon_sizes})
     list(APPEND icons usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
-foreach(path usr/games/chromlet usr/share/applications/${APP_ID}.desktop
+foreach(path usr/games/chromlet usr/games/chromlet-name usr/share/applications/${APP_ID}.desktop
         usr/share/metainfo/${APP_ID}.metainfo.xml ${icons}
         usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
-        usr/share/man/man6/chromlet.6.gz usr/share/doc/chromlet/copyright)
+        usr/share/man/man6/chromlet.6.gz usr/share/man/man6/chromlet-name.6.gz
+        usr/share/doc/chromlet/copyright)
     string(REPLACE "." "\\." pattern "${path}")
     if(NOT contents MATCHES " \\./${pattern}\n")
         message(FATAL_ERROR "the package lacks /${path}")

@@ -1,20 +1,22 @@
 # Refuses every include that points the wrong way. Dependencies point down only:
-# app -> ui -> config, system -> core. core is plain C++ without Qt; config and system use Qt Core
-# and nothing of Qt above it; config/passes, which a page in a browser compiles too, no Qt at all.
-# ui's rooms point down too: main_window -> code_dialog -> in_game -> editor -> common. The tests
-# in tests/<folder> keep to their folder's rules (i18n's to app's; a room's test helpers stand in
-# its tests' folder), and no include climbs out of its folder with "..".
+# app -> ui -> config, system -> core, and cli -> config, system -> core beside ui. core is plain
+# C++ without Qt; config, system and cli use Qt Core and nothing of Qt above it, so that the
+# command line runs without a display; config/passes, which a page in a browser compiles too, no
+# Qt at all. ui's rooms point down too: main_window -> code_dialog -> in_game -> editor -> common.
+# The tests in tests/<folder> keep to their folder's rules (i18n's to app's; a room's test helpers
+# stand in its tests' folder), and no include climbs out of its folder with "..".
 #   cmake -DSOURCE_DIR=<tree> -DQT_CORE_DIRS=<dir>|<dir>... -P check_layers.cmake
 cmake_minimum_required(VERSION 3.21)
 
 # Each layer is a folder; a folder below another is a layer of its own.
-set(layers core config/passes config system
+set(layers core config/passes config system cli
     ui/common ui/editor ui/in_game ui/code_dialog ui/main_window app)
 # What each layer may include of the project; "chromlet" is the generated chromlet/product.h.
 set(uses_core core)
 set(uses_config/passes config/passes core)
 set(uses_config config config/passes core)
 set(uses_system system core)
+set(uses_cli cli config config/passes system core chromlet)
 set(below_ui config config/passes system core chromlet)
 set(uses_ui/common ui/common ${below_ui})
 set(uses_ui/editor ui/editor ${uses_ui/common})
@@ -23,12 +25,13 @@ set(uses_ui/code_dialog ui/code_dialog ${uses_ui/in_game})
 set(uses_ui/main_window ui/main_window ${uses_ui/code_dialog})
 set(uses_app app ${uses_ui/main_window})
 set(project_folders ${layers} chromlet)
-set(project_tops core config system ui app chromlet)
+set(project_tops core config system cli ui app chromlet)
 # How much of Qt each layer may include.
 set(qt_core none)
 set(qt_config/passes none)
 set(qt_config core)
 set(qt_system core)
+set(qt_cli core)
 foreach(room ui/common ui/editor ui/in_game ui/code_dialog ui/main_window)
     set(qt_${room} all)
 endforeach()

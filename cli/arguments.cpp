@@ -1,0 +1,235 @@
+#include "cli/arguments.h"
+
+#include <QCommandLineParser>
+#include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+#include "chromlet/product.h"
+
+namespace chromlet::cli {
+
+namespace {
+
+// The key under which the window remembers its game (ui/target_choice.h).
+constexpr char TargetSettingsKey[] = "game/target";
+
+constexpr char HelpText[] =
+    "Usage: chromlet-name [OPTIONS] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Coloured player and server names for Quake III Arena and the games on its engine, for\n"
+    "server admins and scripts. Needs no display.\n"
+    "\n"
+    "Commands:\n"
+    "  show NAME             what the game makes of NAME as a player name and as a server\n"
+    "                        name: its counts and limits, and each place of the game\n"
+    "  code NAME             the bytes of NAME's configuration line between its quotes, on\n"
+    "                        standard output exactly (a line end follows on a terminal only)\n"
+    "  write FILE [--name NAME] [--server NAME]\n"
+    "                        write the names into a q3config.cfg; a name not given keeps the\n"
+    "                        file's own line\n"
+    "  server FILE --hostname NAME\n"
+    "                        set the server name in a server's config (server.cfg)\n"
+    "  status HOST[:PORT]    ask a running server for its name and its players (port 27960)\n"
+    "\n"
+    "Options:\n"
+    "  --game GAME           q3test, quake3, ioquake3 or openarena (default: the game the\n"
+    "                        window remembers, else q3test)\n"
+    "  --color=WHEN          auto, always or never (auto: on a terminal, unless NO_COLOR is set)\n"
+    "  --json                show and status: JSON for scripts\n"
+    "  --write-read-only     write and server: write a read-only file too, which stays so\n"
+    "  --even-if-running     write: write even while the game runs, which writes its\n"
+    "                        q3config.cfg again when it quits\n"
+    "  --timeout SECONDS     status: how long to wait for an answer (default 3)\n"
+    "  -h, --help            show this help\n"
+    "  -v, --version         show the program's name and version\n"
+    "\n"
+    "NAME is a name in colour codes (^1Pl^7ayer, or the escape byte and a digit), a whole\n"
+    "configuration line (seta name \"^1Pl^7ayer\") or a /name command, as UTF-8 text or as the\n"
+    "game's bytes. \\{ and \\} mark text for the alternative font: \\{Alt\\}; colour codes go\n"
+    "outside the marks. A NAME or FILE that starts with - goes after --.\n"
+    "\n"
+    "Exit status: 0 done; 1 failed (a file, the network); 2 a wrong command line, or a NAME\n"
+    "that holds no name; 3 not written without leave: a read-only file (--write-read-only) or\n"
+    "a running game (--even-if-running).\n";
+
+// Each command takes one operand.
+struct CommandName {
+    const char* name;
+    Command command;
+    const char* operand;
+};
+
+constexpr CommandName Commands[] = {{"show", Command::Show, "NAME"},
+                                    {"code", Command::Code, "NAME"},
+                                    {"write", Command::Write, "FILE"},
+                                    {"server", Command::Server, "FILE"},
+                                    {"status", Command::Status, "HOST"}};
+
+// Which commands each option belongs to.
+struct OptionUse {
+    const char* option;
+    std::initializer_list<Command> commands;
+};
+
+const OptionUse OptionUses[] = {
+    {"json", {Command::Show, Command::Status}},
+    {"name", {Command::Write}},
+    {"server", {Command::Write}},
+    {"hostname", {Command::Server}},
+    {"write-read-only", {Command::Write, Command::Server}},
+    {"even-if-running", {Command::Write}},
+    {"timeout", {Command::Status}},
+};
+
+ParsedArguments Wrong(const QString& message) {
+    ParsedArguments parsed;
+    parsed.status = Usage;
+    parsed.error = QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(ProgramName, message);
+    return parsed;
+}
+
+TargetGame RememberedTarget() {
+    const QString name = QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size()));
+    const QSettings settings(name, name);
+    const QByteArray key = settings.value(TargetSettingsKey).toString().toUtf8();
+    return TargetFromKey(std::string_view(key.constData(), std::size_t(key.size())))
+        .value_or(TargetGame::Q3Test);
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(int argc, char** argv) {
+    // Each argument as its bytes, one character a byte, so that names and paths come through
+    // whatever they hold; the options themselves are ASCII.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLatin1(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
+    const QCommandLineOption game(QStringLiteral("game"), {}, QStringLiteral("GAME"));
+    const QCommandLineOption color(QStringLiteral("color"), {}, QStringLiteral("WHEN"));
+    const QCommandLineOption json(QStringLiteral("json"), {});
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption server(QStringLiteral("server"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption hostname(QStringLiteral("hostname"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption readOnly(QStringLiteral("write-read-only"), {});
+    const QCommandLineOption running(QStringLiteral("even-if-running"), {});
+    const QCommandLineOption timeout(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS"));
+    parser.addOptions(
+        {help, version, game, color, json, name, server, hostname, readOnly, running, timeout});
+    if (!parser.parse(arguments)) {
+        return Wrong(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        ParsedArguments parsed;
+        parsed.output = QString::fromLatin1(HelpText);
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        ParsedArguments parsed;
+        parsed.output =
+            QStringLiteral("%1 (%2) %3\n")
+                .arg(
+                    ProgramName,
+                    QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size())),
+                    QString::fromUtf8(product::Version.data(), qsizetype(product::Version.size())));
+        return parsed;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        return Wrong(QStringLiteral("no command given"));
+    }
+    const CommandName* command = nullptr;
+    for (const CommandName& c : Commands) {
+        if (positional.front() == QLatin1String(c.name)) {
+            command = &c;
+        }
+    }
+    if (!command) {
+        return Wrong(QStringLiteral("'%1' is no command").arg(positional.front()));
+    }
+    Invocation invocation;
+    invocation.command = command->command;
+    if (positional.size() < 2) {
+        return Wrong(QStringLiteral("%1 needs a %2")
+                         .arg(QLatin1String(command->name), QLatin1String(command->operand)));
+    }
+    if (positional.size() > 2) {
+        return Wrong(QStringLiteral("unexpected argument '%1'").arg(positional.at(2)));
+    }
+    invocation.operand = positional.at(1).toLatin1();
+
+    for (const OptionUse& use : OptionUses) {
+        if (parser.isSet(QLatin1String(use.option)) &&
+            std::find(use.commands.begin(), use.commands.end(), invocation.command) ==
+                use.commands.end()) {
+            return Wrong(QStringLiteral("--%1 does not go with %2")
+                             .arg(QLatin1String(use.option), QLatin1String(command->name)));
+        }
+    }
+
+    if (parser.isSet(game)) {
+        const QByteArray key = parser.value(game).toLatin1();
+        const std::optional<TargetGame> target =
+            TargetFromKey(std::string_view(key.constData(), std::size_t(key.size())));
+        if (!target) {
+            return Wrong(
+                QStringLiteral("unknown game '%1': one of q3test, quake3, ioquake3, openarena")
+                    .arg(parser.value(game)));
+        }
+        invocation.target = *target;
+    } else {
+        invocation.target = RememberedTarget();
+    }
+    if (parser.isSet(color)) {
+        const QString when = parser.value(color);
+        if (when == QLatin1String("auto")) {
+            invocation.color = ColorMode::Auto;
+        } else if (when == QLatin1String("always")) {
+            invocation.color = ColorMode::Always;
+        } else if (when == QLatin1String("never")) {
+            invocation.color = ColorMode::Never;
+        } else {
+            return Wrong(QStringLiteral("--color takes auto, always or never, not '%1'").arg(when));
+        }
+    }
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const double seconds = parser.value(timeout).toDouble(&ok);
+        if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600) {
+            return Wrong(QStringLiteral("--timeout takes a number of seconds up to 3600, not '%1'")
+                             .arg(parser.value(timeout)));
+        }
+        invocation.timeout = std::chrono::milliseconds(std::llround(seconds * 1000));
+    }
+    invocation.json = parser.isSet(json);
+    invocation.writeReadOnly = parser.isSet(readOnly);
+    invocation.evenIfRunning = parser.isSet(running);
+    if (parser.isSet(name)) {
+        invocation.name = parser.value(name).toLatin1();
+    }
+    if (parser.isSet(server)) {
+        invocation.server = parser.value(server).toLatin1();
+    }
+    if (parser.isSet(hostname)) {
+        invocation.hostname = parser.value(hostname).toLatin1();
+    }
+    if (invocation.command == Command::Write && !invocation.name && !invocation.server) {
+        return Wrong(QStringLiteral("write needs --name NAME, --server NAME or both"));
+    }
+    if (invocation.command == Command::Server && !invocation.hostname) {
+        return Wrong(QStringLiteral("server needs --hostname NAME"));
+    }
+    ParsedArguments parsed;
+    parsed.invocation = invocation;
+    return parsed;
+}
+
+}  // namespace chromlet::cli
