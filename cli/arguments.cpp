@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "chromlet/product.h"
 
@@ -99,6 +100,101 @@ TargetGame RememberedTarget() {
         .value_or(TargetGame::Q3Test);
 }
 
+QString VersionText() {
+    return QStringLiteral("%1 (%2) %3\n")
+        .arg(ProgramName,
+             QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size())),
+             QString::fromUtf8(product::Version.data(), qsizetype(product::Version.size())));
+}
+
+// The command and its one operand; what is wrong with them, else nothing.
+std::optional<QString> ReadCommand(const QStringList& positional, Invocation& invocation,
+                                   const CommandName*& command) {
+    if (positional.isEmpty()) {
+        return QStringLiteral("no command given");
+    }
+    command = nullptr;
+    for (const CommandName& c : Commands) {
+        if (positional.front() == QLatin1String(c.name)) {
+            command = &c;
+        }
+    }
+    if (!command) {
+        return QStringLiteral("'%1' is no command").arg(positional.front());
+    }
+    invocation.command = command->command;
+    if (positional.size() < 2) {
+        return QStringLiteral("%1 needs a %2")
+            .arg(QLatin1String(command->name), QLatin1String(command->operand));
+    }
+    if (positional.size() > 2) {
+        return QStringLiteral("unexpected argument '%1'").arg(positional.at(2));
+    }
+    invocation.operand = positional.at(1).toLatin1();
+    return std::nullopt;
+}
+
+std::optional<QString> ReadGame(const QCommandLineParser& parser, Invocation& invocation) {
+    if (!parser.isSet(QStringLiteral("game"))) {
+        invocation.target = RememberedTarget();
+        return std::nullopt;
+    }
+    const QString value = parser.value(QStringLiteral("game"));
+    const QByteArray key = value.toLatin1();
+    const std::optional<TargetGame> target =
+        TargetFromKey(std::string_view(key.constData(), std::size_t(key.size())));
+    if (!target) {
+        return QStringLiteral("unknown game '%1': one of q3test, quake3, ioquake3, openarena")
+            .arg(value);
+    }
+    invocation.target = *target;
+    return std::nullopt;
+}
+
+std::optional<QString> ReadColor(const QCommandLineParser& parser, Invocation& invocation) {
+    if (!parser.isSet(QStringLiteral("color"))) {
+        return std::nullopt;
+    }
+    const QString when = parser.value(QStringLiteral("color"));
+    if (when == QLatin1String("auto")) {
+        invocation.color = ColorMode::Auto;
+    } else if (when == QLatin1String("always")) {
+        invocation.color = ColorMode::Always;
+    } else if (when == QLatin1String("never")) {
+        invocation.color = ColorMode::Never;
+    } else {
+        return QStringLiteral("--color takes auto, always or never, not '%1'").arg(when);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ReadTimeout(const QCommandLineParser& parser, Invocation& invocation) {
+    if (!parser.isSet(QStringLiteral("timeout"))) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const QString value = parser.value(QStringLiteral("timeout"));
+    const double seconds = value.toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600) {
+        return QStringLiteral("--timeout takes a number of seconds up to 3600, not '%1'").arg(value);
+    }
+    invocation.timeout = std::chrono::milliseconds(std::llround(seconds * 1000));
+    return std::nullopt;
+}
+
+// The names the options give, each as its bytes.
+void ReadNames(const QCommandLineParser& parser, Invocation& invocation) {
+    const auto bytes = [&](const char* option) -> std::optional<QByteArray> {
+        if (!parser.isSet(QLatin1String(option))) {
+            return std::nullopt;
+        }
+        return parser.value(QLatin1String(option)).toLatin1();
+    };
+    invocation.name = bytes("name");
+    invocation.server = bytes("server");
+    invocation.hostname = bytes("hostname");
+}
+
 }  // namespace
 
 ParsedArguments ParseArguments(int argc, char** argv) {
@@ -112,60 +208,30 @@ ParsedArguments ParseArguments(int argc, char** argv) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
-    const QCommandLineOption game(QStringLiteral("game"), {}, QStringLiteral("GAME"));
-    const QCommandLineOption color(QStringLiteral("color"), {}, QStringLiteral("WHEN"));
-    const QCommandLineOption json(QStringLiteral("json"), {});
-    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("NAME"));
-    const QCommandLineOption server(QStringLiteral("server"), {}, QStringLiteral("NAME"));
-    const QCommandLineOption hostname(QStringLiteral("hostname"), {}, QStringLiteral("NAME"));
-    const QCommandLineOption readOnly(QStringLiteral("write-read-only"), {});
-    const QCommandLineOption running(QStringLiteral("even-if-running"), {});
-    const QCommandLineOption timeout(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS"));
-    parser.addOptions(
-        {help, version, game, color, json, name, server, hostname, readOnly, running, timeout});
+    parser.addOptions({help, version,
+                       QCommandLineOption(QStringLiteral("game"), {}, QStringLiteral("GAME")),
+                       QCommandLineOption(QStringLiteral("color"), {}, QStringLiteral("WHEN")),
+                       QCommandLineOption(QStringLiteral("json"), {}),
+                       QCommandLineOption(QStringLiteral("name"), {}, QStringLiteral("NAME")),
+                       QCommandLineOption(QStringLiteral("server"), {}, QStringLiteral("NAME")),
+                       QCommandLineOption(QStringLiteral("hostname"), {}, QStringLiteral("NAME")),
+                       QCommandLineOption(QStringLiteral("write-read-only"), {}),
+                       QCommandLineOption(QStringLiteral("even-if-running"), {}),
+                       QCommandLineOption(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS"))});
     if (!parser.parse(arguments)) {
         return Wrong(parser.errorText());
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(version)) {
         ParsedArguments parsed;
-        parsed.output = QString::fromLatin1(HelpText);
-        return parsed;
-    }
-    if (parser.isSet(version)) {
-        ParsedArguments parsed;
-        parsed.output =
-            QStringLiteral("%1 (%2) %3\n")
-                .arg(
-                    ProgramName,
-                    QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size())),
-                    QString::fromUtf8(product::Version.data(), qsizetype(product::Version.size())));
+        parsed.output = parser.isSet(help) ? QString::fromLatin1(HelpText) : VersionText();
         return parsed;
     }
 
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) {
-        return Wrong(QStringLiteral("no command given"));
-    }
-    const CommandName* command = nullptr;
-    for (const CommandName& c : Commands) {
-        if (positional.front() == QLatin1String(c.name)) {
-            command = &c;
-        }
-    }
-    if (!command) {
-        return Wrong(QStringLiteral("'%1' is no command").arg(positional.front()));
-    }
     Invocation invocation;
-    invocation.command = command->command;
-    if (positional.size() < 2) {
-        return Wrong(QStringLiteral("%1 needs a %2")
-                         .arg(QLatin1String(command->name), QLatin1String(command->operand)));
+    const CommandName* command = nullptr;
+    if (const auto wrong = ReadCommand(parser.positionalArguments(), invocation, command)) {
+        return Wrong(*wrong);
     }
-    if (positional.size() > 2) {
-        return Wrong(QStringLiteral("unexpected argument '%1'").arg(positional.at(2)));
-    }
-    invocation.operand = positional.at(1).toLatin1();
-
     for (const OptionUse& use : OptionUses) {
         if (parser.isSet(QLatin1String(use.option)) &&
             std::find(use.commands.begin(), use.commands.end(), invocation.command) ==
@@ -174,53 +240,15 @@ ParsedArguments ParseArguments(int argc, char** argv) {
                              .arg(QLatin1String(use.option), QLatin1String(command->name)));
         }
     }
-
-    if (parser.isSet(game)) {
-        const QByteArray key = parser.value(game).toLatin1();
-        const std::optional<TargetGame> target =
-            TargetFromKey(std::string_view(key.constData(), std::size_t(key.size())));
-        if (!target) {
-            return Wrong(
-                QStringLiteral("unknown game '%1': one of q3test, quake3, ioquake3, openarena")
-                    .arg(parser.value(game)));
-        }
-        invocation.target = *target;
-    } else {
-        invocation.target = RememberedTarget();
-    }
-    if (parser.isSet(color)) {
-        const QString when = parser.value(color);
-        if (when == QLatin1String("auto")) {
-            invocation.color = ColorMode::Auto;
-        } else if (when == QLatin1String("always")) {
-            invocation.color = ColorMode::Always;
-        } else if (when == QLatin1String("never")) {
-            invocation.color = ColorMode::Never;
-        } else {
-            return Wrong(QStringLiteral("--color takes auto, always or never, not '%1'").arg(when));
+    for (const auto read : {ReadGame, ReadColor, ReadTimeout}) {
+        if (const auto wrong = read(parser, invocation)) {
+            return Wrong(*wrong);
         }
     }
-    if (parser.isSet(timeout)) {
-        bool ok = false;
-        const double seconds = parser.value(timeout).toDouble(&ok);
-        if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600) {
-            return Wrong(QStringLiteral("--timeout takes a number of seconds up to 3600, not '%1'")
-                             .arg(parser.value(timeout)));
-        }
-        invocation.timeout = std::chrono::milliseconds(std::llround(seconds * 1000));
-    }
-    invocation.json = parser.isSet(json);
-    invocation.writeReadOnly = parser.isSet(readOnly);
-    invocation.evenIfRunning = parser.isSet(running);
-    if (parser.isSet(name)) {
-        invocation.name = parser.value(name).toLatin1();
-    }
-    if (parser.isSet(server)) {
-        invocation.server = parser.value(server).toLatin1();
-    }
-    if (parser.isSet(hostname)) {
-        invocation.hostname = parser.value(hostname).toLatin1();
-    }
+    invocation.json = parser.isSet(QStringLiteral("json"));
+    invocation.writeReadOnly = parser.isSet(QStringLiteral("write-read-only"));
+    invocation.evenIfRunning = parser.isSet(QStringLiteral("even-if-running"));
+    ReadNames(parser, invocation);
     if (invocation.command == Command::Write && !invocation.name && !invocation.server) {
         return Wrong(QStringLiteral("write needs --name NAME, --server NAME or both"));
     }

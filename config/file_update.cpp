@@ -258,11 +258,11 @@ Change WhatChanged(const QString& path, const RegularFile& config, const Recheck
 
 // Whether the game reads the rewritten file whole at start-up; else fails saying why.
 bool ReadWholeByTheGame(UpdateResult& result, TargetGame target, const struct stat& status,
-                        const ChunkWriter& out) {
+                        const RewrittenSize& written) {
     result.oldBytes = static_cast<std::uint64_t>(status.st_size);
-    result.newBytes = out.Written();
+    result.newBytes = written.bytes;
     result.fileLimit = MaxConfigFileBytes(target);
-    result.fileFault = CheckConfigFile(target, out.Written(), out.FirstZero());
+    result.fileFault = CheckConfigFile(target, written.bytes, written.firstZero);
     switch (result.fileFault) {
         case FileFault::None:
             return true;
@@ -282,7 +282,102 @@ bool ReadWholeByTheGame(UpdateResult& result, TargetGame target, const struct st
                             "chromlet::ConfigUpdater",
                             "it holds a zero byte at byte %1, where the game stops reading it, so "
                             "the game would never read the new names")
-                            .arg(QLocale().toString(quint64(*out.FirstZero() + 1))));
+                            .arg(QLocale().toString(quint64(*written.firstZero + 1))));
+    }
+    return true;
+}
+
+// Whether this update may go ahead on `config` at all; the path the new files go beside (a
+// symbolic link's target) in `target`.
+bool MayUpdate(UpdateResult& result, const RegularFile& config, const UpdateOptions& options,
+               QString& target) {
+    const QString& path = result.configPath;
+    const struct stat& status = config.Status();
+    // A file its owner may not write is often made so on purpose, to keep the game from changing
+    // it. The mode decides, not whether a write would fail: root may write any file.
+    if ((status.st_mode & S_IWUSR) == 0 && !options.writeReadOnly) {
+        return Fail(result, UpdateStep::ConfigReadOnly, path,
+                    QCoreApplication::translate("chromlet::ConfigUpdater", "it is read-only"));
+    }
+    // The new file goes beside a symbolic link's target, and so does the lock, so that two links
+    // to one file share it.
+    target = QFileInfo(path).canonicalFilePath();
+    if (const QString problem = NameTooLong(target); !problem.isEmpty()) {
+        return Fail(result, UpdateStep::CheckPath, target, problem);
+    }
+    if (!MayReplace(target, status, options.writeReadOnly)) {
+        return Fail(result, UpdateStep::OpenConfigForWriting, path, SystemReason(EACCES), EACCES);
+    }
+    // A folder at the side file's name could never be replaced: refused before anything is read.
+    struct stat sideStatus {};
+    if (lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0 &&
+        S_ISDIR(sideStatus.st_mode)) {
+        return Fail(
+            result, UpdateStep::CreateSideFile, result.sidePath,
+            QCoreApplication::translate("chromlet::ConfigUpdater", "a folder has that name"),
+            EISDIR);
+    }
+    return true;
+}
+
+// First pass: the configuration file, left as it is, copied to the new side copy.
+bool CopyToSide(UpdateResult& result, const RegularFile& config, NewFile& side,
+                const FilePasses& passes) {
+    const QString& path = result.configPath;
+    QFile configFile;
+    if (!configFile.open(config.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                         QFileDevice::DontCloseHandle)) {
+        return Fail(result, UpdateStep::ReadConfig, path, configFile.errorString());
+    }
+    DeviceSource source(configFile);
+    DeviceSink copy(side.Device());
+    ChunkReader in(source, UpdateStep::ReadConfig);
+    ChunkWriter out(copy, UpdateStep::WriteSideFile);
+    const bool copied = passes.firstPass ? passes.firstPass(in, out) : passes.copy(in, out);
+    if (!copied || !out.Flush()) {
+        return in.Failed() ? Fail(result, UpdateStep::ReadConfig, path, FromSystem(in.Reason()),
+                                  in.ErrorNumber())
+                           : Fail(result, UpdateStep::WriteSideFile, result.sidePath,
+                                  FromSystem(out.Reason()), out.ErrorNumber());
+    }
+    return true;
+}
+
+// Second pass: the configuration file rebuilt from the copy, rewound, into `replacement`. What
+// it wrote, or nothing when it failed.
+std::optional<RewrittenSize> RewriteFromSide(UpdateResult& result, NewFile& side,
+                                             NewFile& replacement, const FilePasses& passes) {
+    const QString& path = result.configPath;
+    DeviceSource copy(side.Device());
+    DeviceSink rewritten(replacement.Device());
+    ChunkReader in(copy, UpdateStep::ReadSideFile);
+    ChunkWriter out(rewritten, UpdateStep::WriteConfig);
+    const bool accepted = passes.rewrite(result, in, out);
+    if (in.Failed()) {
+        Fail(result, UpdateStep::ReadSideFile, result.sidePath, FromSystem(in.Reason()),
+             in.ErrorNumber());
+        return std::nullopt;
+    }
+    if (!accepted) {
+        return std::nullopt;
+    }
+    if (!out.Flush()) {
+        Fail(result, UpdateStep::WriteConfig, path, FromSystem(out.Reason()), out.ErrorNumber());
+        return std::nullopt;
+    }
+    return RewrittenSize{out.Written(), out.FirstZero()};
+}
+
+// The side copy first, then the configuration file, each put in place of the old.
+bool Publish(UpdateResult& result, NewFile& side, NewFile& replacement) {
+    if (!side.Publish()) {
+        return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Reason(),
+                    side.ErrorNumber());
+    }
+    result.sideFile = SideFileState::CompleteCopy;
+    if (!replacement.Publish()) {
+        return Fail(result, UpdateStep::ReplaceConfig, result.configPath, replacement.Reason(),
+                    replacement.ErrorNumber());
     }
     return true;
 }
@@ -295,38 +390,15 @@ bool Update(UpdateResult& result, const UpdateOptions& options, const FilePasses
         return Fail(result, UpdateStep::OpenConfigForReading, path, config.Error(),
                     config.ErrorNumber());
     }
-    const struct stat& status = config.Status();
-    // A file its owner may not write is often made so on purpose, to keep the game from changing
-    // it. The mode decides, not whether a write would fail: root may write any file.
-    if ((status.st_mode & S_IWUSR) == 0 && !options.writeReadOnly) {
-        return Fail(result, UpdateStep::ConfigReadOnly, path,
-                    QCoreApplication::translate("chromlet::ConfigUpdater", "it is read-only"));
+    QString target;
+    if (!MayUpdate(result, config, options, target)) {
+        return false;
     }
-    // The new file goes beside a symbolic link's target, and so does the lock, so that two links
-    // to one file share it.
-    const QString target = QFileInfo(path).canonicalFilePath();
-    if (const QString problem = NameTooLong(target); !problem.isEmpty()) {
-        return Fail(result, UpdateStep::CheckPath, target, problem);
-    }
-    if (!MayReplace(target, status, options.writeReadOnly)) {
-        return Fail(result, UpdateStep::OpenConfigForWriting, path, SystemReason(EACCES), EACCES);
-    }
-
     QLockFile lock(target + QStringLiteral(".lock"));
     if (!TakeLock(result, lock)) {
         return false;
     }
-
-    // First pass: the configuration file, left as it is, copied to a new side copy. A folder
-    // at the side file's name could never be replaced: refused before anything is read.
-    struct stat sideStatus {};
-    if (lstat(QFile::encodeName(result.sidePath).constData(), &sideStatus) == 0 &&
-        S_ISDIR(sideStatus.st_mode)) {
-        return Fail(
-            result, UpdateStep::CreateSideFile, result.sidePath,
-            QCoreApplication::translate("chromlet::ConfigUpdater", "a folder has that name"),
-            EISDIR);
-    }
+    const struct stat& status = config.Status();
     NewFile side(result.sidePath + QStringLiteral("XXXXXX"), result.sidePath,
                  UpdateStep::CreateSideFile, UpdateStep::ReplaceSideFile);
     if (!side.IsOpen()) {
@@ -334,34 +406,16 @@ bool Update(UpdateResult& result, const UpdateOptions& options, const FilePasses
                     side.ErrorNumber());
     }
     side.TakeOwnerAndMode(status, 0777);
-    QFile configFile;
-    if (!configFile.open(config.Descriptor(), QIODevice::ReadOnly | QIODevice::Unbuffered,
-                         QFileDevice::DontCloseHandle)) {
-        return Fail(result, UpdateStep::ReadConfig, path, configFile.errorString());
+    if (!CopyToSide(result, config, side, passes)) {
+        return false;
     }
-    const FirstPass firstPass = passes.copy;
-    {
-        DeviceSource source(configFile);
-        DeviceSink copy(side.Device());
-        ChunkReader in(source, UpdateStep::ReadConfig);
-        ChunkWriter out(copy, UpdateStep::WriteSideFile);
-        const bool copied = passes.firstPass ? passes.firstPass(in, out) : firstPass(in, out);
-        if (!copied || !out.Flush()) {
-            return in.Failed() ? Fail(result, UpdateStep::ReadConfig, path, FromSystem(in.Reason()),
-                                      in.ErrorNumber())
-                               : Fail(result, UpdateStep::WriteSideFile, result.sidePath,
-                                      FromSystem(out.Reason()), out.ErrorNumber());
-        }
-    }
-
     // The configuration file is compared with the copy by a second thread while the second pass
     // runs on the other files: reading a large file once more would otherwise add a fifth to the
     // time. Leaving the function waits for it, before the copy it reads goes.
     std::future<Recheck> recheck = std::async(std::launch::async, CompareWithSide,
-                                              config.Descriptor(), side.Descriptor(), firstPass);
-
-    // Second pass: the configuration file rebuilt from the copy, read back through the copy's
-    // own descriptor, so that nothing put at the side file's name since can come in.
+                                              config.Descriptor(), side.Descriptor(), passes.copy);
+    // The copy is read back through its own descriptor, so that nothing put at the side file's
+    // name since can come in.
     if (!side.Rewind(UpdateStep::OpenSideForReading)) {
         return Fail(result, UpdateStep::OpenSideForReading, result.sidePath, side.Reason(),
                     side.ErrorNumber());
@@ -372,45 +426,23 @@ bool Update(UpdateResult& result, const UpdateOptions& options, const FilePasses
         return Fail(result, UpdateStep::OpenConfigForWriting, path, replacement.Reason(),
                     replacement.ErrorNumber());
     }
-    DeviceSource copy(side.Device());
-    DeviceSink rewritten(replacement.Device());
-    ChunkReader in(copy, UpdateStep::ReadSideFile);
-    ChunkWriter out(rewritten, UpdateStep::WriteConfig);
-    const bool accepted = passes.rewrite(result, in, out);
-    if (in.Failed()) {
-        return Fail(result, UpdateStep::ReadSideFile, result.sidePath, FromSystem(in.Reason()),
-                    in.ErrorNumber());
-    }
-    if (!accepted) {
+    const std::optional<RewrittenSize> written = RewriteFromSide(result, side, replacement, passes);
+    if (!written) {
         return false;
-    }
-    if (!out.Flush()) {
-        return Fail(result, UpdateStep::WriteConfig, path, FromSystem(out.Reason()),
-                    out.ErrorNumber());
     }
     replacement.TakeOwnerAndMode(status, 07777);
     if (!replacement.Sync(UpdateStep::WriteConfig)) {
         return Fail(result, UpdateStep::WriteConfig, path, replacement.Reason(),
                     replacement.ErrorNumber());
     }
-
     // Returning before the replacement is published removes it; the side copy goes with it.
     if (const Change change = WhatChanged(path, config, recheck.get()); !change.what.isEmpty()) {
         return Fail(result, UpdateStep::CheckConfigUnchanged, path, change.what, change.error);
     }
-    if (!options.writeUnreadFile && !ReadWholeByTheGame(result, options.target, status, out)) {
+    if (!options.writeUnreadFile && !ReadWholeByTheGame(result, options.target, status, *written)) {
         return false;
     }
-    if (!side.Publish()) {
-        return Fail(result, UpdateStep::ReplaceSideFile, result.sidePath, side.Reason(),
-                    side.ErrorNumber());
-    }
-    result.sideFile = SideFileState::CompleteCopy;
-    if (!replacement.Publish()) {
-        return Fail(result, UpdateStep::ReplaceConfig, path, replacement.Reason(),
-                    replacement.ErrorNumber());
-    }
-    return true;
+    return Publish(result, side, replacement);
 }
 
 }  // namespace

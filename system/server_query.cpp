@@ -118,10 +118,11 @@ std::optional<ServerAddress> ParseServerAddress(std::string_view text, std::uint
     return address;
 }
 
-QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
-                        std::chrono::milliseconds timeout,
-                        const std::function<bool(std::string_view)>& accept) {
-    QueryAnswer answer;
+namespace {
+
+// A connected socket for every address the host resolves to, so that only that address's
+// packets arrive and a closed port can be told from silence; false, saying why, when none is.
+bool ConnectAll(const ServerAddress& address, Sockets& sockets, QueryAnswer& answer) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_DGRAM;
@@ -132,9 +133,8 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
         error != 0) {
         answer.failure = QueryAnswer::Failure::Resolve;
         answer.reason = error == EAI_SYSTEM ? std::strerror(errno) : gai_strerror(error);
-        return answer;
+        return false;
     }
-    Sockets sockets;
     int lastError = 0;
     for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
         const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
@@ -153,9 +153,54 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
     if (sockets.Empty()) {
         answer.failure = QueryAnswer::Failure::Network;
         answer.reason = std::strerror(lastError);
+        return false;
+    }
+    return true;
+}
+
+void SendToAll(Sockets& sockets, std::string_view request) {
+    for (std::size_t i = 0; i < sockets.Fds().size(); ++i) {
+        if (!sockets.Done(i) && send(sockets.Fds()[i].fd, request.data(), request.size(), 0) < 0 &&
+            errno != EINTR && errno != EAGAIN) {
+            sockets.Fail(i, errno);
+        }
+    }
+}
+
+// Reads what the ready sockets hold; true when a packet was accepted into `answer`.
+bool TakeReply(Sockets& sockets, std::vector<char>& buffer,
+               const std::function<bool(std::string_view)>& accept, QueryAnswer& answer) {
+    for (std::size_t i = 0; i < sockets.Fds().size(); ++i) {
+        if (sockets.Done(i) || (sockets.Fds()[i].revents & (POLLIN | POLLERR)) == 0) {
+            continue;
+        }
+        const ssize_t got = recv(sockets.Fds()[i].fd, buffer.data(), buffer.size(), 0);
+        if (got < 0) {
+            if (errno != EINTR && errno != EAGAIN) {
+                sockets.Fail(i, errno);
+            }
+            continue;
+        }
+        const std::string_view packet(buffer.data(), static_cast<std::size_t>(got));
+        if (accept(packet)) {
+            answer.reply = std::string(packet);
+            answer.from = sockets.Shown(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
+                        std::chrono::milliseconds timeout,
+                        const std::function<bool(std::string_view)>& accept) {
+    QueryAnswer answer;
+    Sockets sockets;
+    if (!ConnectAll(address, sockets, answer)) {
         return answer;
     }
-
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + timeout;
     Clock::time_point nextSend = Clock::now();
@@ -167,13 +212,7 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
             return answer;
         }
         if (now >= nextSend) {
-            for (std::size_t i = 0; i < sockets.Fds().size(); ++i) {
-                if (!sockets.Done(i) &&
-                    send(sockets.Fds()[i].fd, request.data(), request.size(), 0) < 0 &&
-                    errno != EINTR && errno != EAGAIN) {
-                    sockets.Fail(i, errno);
-                }
-            }
+            SendToAll(sockets, request);
             nextSend = now + ResendEvery;
         }
         if (const int failure = sockets.Failure()) {
@@ -191,23 +230,8 @@ QueryAnswer QueryServer(const ServerAddress& address, std::string_view request,
             answer.reason = std::strerror(errno);
             return answer;
         }
-        for (std::size_t i = 0; ready > 0 && i < sockets.Fds().size(); ++i) {
-            if (sockets.Done(i) || (sockets.Fds()[i].revents & (POLLIN | POLLERR)) == 0) {
-                continue;
-            }
-            const ssize_t got = recv(sockets.Fds()[i].fd, buffer.data(), buffer.size(), 0);
-            if (got < 0) {
-                if (errno != EINTR && errno != EAGAIN) {
-                    sockets.Fail(i, errno);
-                }
-                continue;
-            }
-            const std::string_view packet(buffer.data(), static_cast<std::size_t>(got));
-            if (accept(packet)) {
-                answer.reply = std::string(packet);
-                answer.from = sockets.Shown(i);
-                return answer;
-            }
+        if (ready > 0 && TakeReply(sockets, buffer, accept, answer)) {
+            return answer;
         }
     }
 }
