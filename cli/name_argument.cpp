@@ -1,10 +1,10 @@
 #include "cli/name_argument.h"
 
-#include <QLocale>
 #include <QStringDecoder>
 
 #include <string>
 
+#include "config/left_out_note.h"
 #include "core/char_rules.h"
 #include "core/coded_name.h"
 #include "core/config_limits.h"
@@ -34,56 +34,13 @@ std::string GameBytes(const QByteArray& raw, LeftOut& leftOut) {
     return bytes;
 }
 
-QString Listed(const QStringList& items) {
-    QStringList shown = items.mid(0, static_cast<qsizetype>(NamedLeftOut));
-    if (static_cast<std::size_t>(items.size()) > NamedLeftOut) {
-        shown << QStringLiteral("...");
-    }
-    return shown.join(QLatin1Char(' '));
-}
-
 QStringList NotesOf(const LeftOut& leftOut, bool otherLines) {
     QStringList notes;
     if (otherLines) {
         notes << QStringLiteral("Only its first line was read.");
     }
-    if (!leftOut.notLatin1.empty()) {
-        QStringList shown;
-        for (char32_t c : leftOut.notLatin1) {
-            shown << QString::fromUcs4(&c, 1);
-        }
-        notes << QStringLiteral("%1: not a character the game can show; left out.")
-                     .arg(Listed(shown));
-    }
-    if (!leftOut.controls.empty()) {
-        QStringList shown;
-        for (char c : leftOut.controls) {
-            shown << QStringLiteral("\\x%1").arg(static_cast<unsigned char>(c), 2, 16,
-                                                 QLatin1Char('0'));
-        }
-        notes << QStringLiteral(
-                     "%1: a control character, which a name cannot hold (the game ends a name at "
-                     "NUL); left out.")
-                     .arg(Listed(shown));
-    }
-    if (leftOut.quotes) {
-        notes << QStringLiteral(
-            "A name cannot hold a double quote (\"): it would end the name early in its "
-            "configuration line. It was left out.");
-    }
-    if (leftOut.lineBreaks) {
-        notes << QStringLiteral("A name is one line: its line break was left out.");
-    }
-    if (leftOut.lineFull) {
-        notes << QStringLiteral(
-                     "A name's configuration line holds at most %1 bytes, colour codes included: "
-                     "the game runs the rest of a longer line as console commands. What did not "
-                     "fit was left out.")
-                     .arg(QLocale().toString(qulonglong(MaxConfigLineBytes)));
-    } else if (leftOut.cut) {
-        notes << QStringLiteral(
-                     "A name holds at most %1 characters; what did not fit was left out.")
-                     .arg(QLocale().toString(qulonglong(MaxNameChars)));
+    if (leftOut.Any()) {
+        notes << LeftOutNote(leftOut, LineBreaks::LeftOut).split(QLatin1Char('\n'));
     }
     return notes;
 }

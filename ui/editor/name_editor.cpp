@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+#include "config/left_out_note.h"
 #include "core/char_rules.h"
 #include "core/config_limits.h"
 #include "core/html_text.h"
@@ -35,27 +36,6 @@ namespace {
 // How long a note stays at the caret: long enough to read it, a sentence of two taking longer.
 int NoteMilliseconds(const QString& note) {
     return std::clamp(2000 + 60 * static_cast<int>(note.size()), 5000, 15000);
-}
-
-// The names of the control characters, for the note that refuses them.
-constexpr const char* ControlNames[] = {
-    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",
-    "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
-    "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",
-};
-
-QString ControlName(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    return QLatin1String(code < std::size(ControlNames) ? ControlNames[code] : "DEL");
-}
-
-// Up to NamedLeftOut of `names`, an ellipsis after them when there were more.
-QString Named(QStringList names) {
-    if (static_cast<std::size_t>(names.size()) > NamedLeftOut) {
-        names.resize(static_cast<qsizetype>(NamedLeftOut));
-        names.append(QStringLiteral("\u2026"));
-    }
-    return names.join(QLatin1Char(' '));
 }
 
 std::u16string_view Utf16(const QString& text) {
@@ -263,7 +243,7 @@ QString NameEditor::ReplaceStyledText(const StyledText& text) {
     InsertRuns(cursor, accepted);
     cursor.endEditBlock();
     SetSelection({0, 0});
-    return leftOut.Any() ? NoteFor(leftOut, LineBreaks::LeftOut) : QString();
+    return leftOut.Any() ? LeftOutNote(leftOut, LineBreaks::LeftOut) : QString();
 }
 
 void NameEditor::InsertStyledText(const StyledText& text, const LeftOut& leftOut,
@@ -282,7 +262,7 @@ void NameEditor::InsertStyledText(const StyledText& text, const LeftOut& leftOut
         notes << first;
     }
     if (all.Any()) {
-        notes << NoteFor(all, LineBreaks::LeftOut);
+        notes << LeftOutNote(all, LineBreaks::LeftOut);
     }
     if (!notes.isEmpty()) {
         ShowNote(notes.join(QLatin1Char('\n')));
@@ -339,53 +319,8 @@ NameEditor::Insertable NameEditor::InsertableText(const QString& text, LineBreak
     const MemoryStyledText insert(bytes, StyleOf(textCursor().charFormat()));
     bytes.resize(FitToLine(insert, GetSelection(), leftOut));
     result.text = FromLatin1(bytes);
-    result.note = NoteFor(leftOut, lineBreaks);
+    result.note = LeftOutNote(leftOut, lineBreaks);
     return result;
-}
-
-QString NameEditor::NoteFor(const LeftOut& leftOut, LineBreaks lineBreaks) {
-    QStringList notes;
-    if (!leftOut.notLatin1.empty()) {
-        QStringList shown;
-        for (char32_t c : leftOut.notLatin1) {
-            shown << QString::fromUcs4(&c, 1);
-        }
-        notes << (shown.size() > 1
-                      ? tr("%1 are not characters the game can show; they were left out.")
-                      : tr("%1 is not a character the game can show; it was left out."))
-                     .arg(Named(shown));
-    }
-    if (!leftOut.controls.empty()) {
-        QStringList shown;
-        for (char c : leftOut.controls) {
-            shown << ControlName(c);
-        }
-        notes << (shown.size() > 1 ? tr("%1 are control characters, which a name cannot hold "
-                                        "(the game ends a name at NUL); they were left out.")
-                                   : tr("%1 is a control character, which a name cannot hold "
-                                        "(the game ends a name at NUL); it was left out."))
-                     .arg(Named(shown));
-    }
-    if (leftOut.quotes) {
-        notes << tr(
-            "A name cannot hold a double quote (\"): it would end the name early in "
-            "q3config.cfg. It was left out.");
-    }
-    if (leftOut.lineBreaks) {
-        notes << (lineBreaks == LineBreaks::BecomeSpaces
-                      ? tr("A name is one line: each line break became a space.")
-                      : tr("A name is one line: the line break was left out."));
-    }
-    if (leftOut.lineFull) {
-        notes << tr("A name's configuration line holds at most %L1 bytes, colour codes "
-                    "included: the game runs the rest of a longer line as console commands. "
-                    "What did not fit was left out.")
-                     .arg(MaxConfigLineBytes);
-    } else if (leftOut.cut) {
-        notes << tr("A name holds at most %Ln characters; what did not fit was left out.", nullptr,
-                    static_cast<int>(MaxNameChars));
-    }
-    return notes.join(QLatin1Char('\n'));
 }
 
 QString NameEditor::NoAnswerNote() {

@@ -80,9 +80,6 @@ class NameEditor : public QTextEdit, public StyledText {
     /// Actions the context menu offers below the standard ones.
     void SetContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
-    /// The note that says what was left out of a text on its way into a name: one sentence for
-    /// each kind of character refused and for a cut; empty when nothing was.
-    static QString NoteFor(const LeftOut& leftOut, LineBreaks lineBreaks);
     /// The note for a clipboard whose owner does not answer.
     static QString NoAnswerNote();
 
