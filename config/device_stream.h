@@ -4,40 +4,52 @@
 #include <QIODevice>
 #include <QString>
 
+#include <cerrno>
 #include <string>
 
 #include "config/passes/byte_stream.h"
 
 namespace chromlet {
 
-/// Reads an open device. A file's failure gives the system's error number, which its system
-/// call leaves in errno (a buffer in memory has none), and the device's own message, which for a
-/// file is the system's message for that number.
-class DeviceSource final : public ByteSource {
+/// What a device stream tells of its failure: for a file the system's error number, which its
+/// system call leaves in errno (a buffer in memory has none), and the device's own message, which
+/// for a file is the system's message for that number.
+template <typename Stream>
+class OnDevice : public Stream {
   public:
-    explicit DeviceSource(QIODevice& device) : device_(device) {}
-    std::int64_t Read(char* data, std::int64_t size) override;
+    explicit OnDevice(QIODevice& device) : device_(device) {}
     std::string Error() const override { return error_; }
     int ErrorNumber() const override { return errorNumber_; }
 
-  private:
+  protected:
+    /// Keeps the device's failure; `result` is what its call returned, passed through.
+    std::int64_t Checked(qint64 result, bool failed) {
+        if (failed) {
+            errorNumber_ = device_.inherits("QFileDevice") ? errno : 0;
+            error_ = device_.errorString().toLocal8Bit().toStdString();
+        }
+        return result;
+    }
+
     QIODevice& device_;
+
+  private:
     std::string error_;
     int errorNumber_ = 0;
 };
 
-/// Writes to an open device, its failures told as DeviceSource tells them.
-class DeviceSink final : public ByteSink {
+/// Reads an open device.
+class DeviceSource final : public OnDevice<ByteSource> {
   public:
-    explicit DeviceSink(QIODevice& device) : device_(device) {}
-    std::int64_t Write(const char* data, std::int64_t size) override;
-    std::string Error() const override { return error_; }
-    int ErrorNumber() const override { return errorNumber_; }
+    using OnDevice::OnDevice;
+    std::int64_t Read(char* data, std::int64_t size) override;
+};
 
-  private:
-    QIODevice& device_;
-    std::string error_;
-    int errorNumber_ = 0;
+/// Writes to an open device.
+class DeviceSink final : public OnDevice<ByteSink> {
+  public:
+    using OnDevice::OnDevice;
+    std::int64_t Write(const char* data, std::int64_t size) override;
 };
 
 /// A reason the passes give (the system's words, in the locale's encoding) for a message.

@@ -120,32 +120,32 @@ LoadedNames LoadNames(const QString& path, TargetGame target) {
     if (QString form = FormNote(target, *player, *server, stored.ends); !form.isEmpty()) {
         notes << form;
     }
-    //: %1 is a number of bytes.
-    if (playerName.cut) {
-        notes << QCoreApplication::translate(
-                     "chromlet::LoadNames",
-                     "The player name was cut where its configuration line reaches %L1 bytes, "
-                     "the most the game reads of a line.")
-                     .arg(MaxConfigLineBytes);
-    }
-    if (serverName.cut) {
-        notes << QCoreApplication::translate(
-                     "chromlet::LoadNames",
-                     "The server name was cut where its configuration line reaches %L1 bytes, "
-                     "the most the game reads of a line.")
-                     .arg(MaxConfigLineBytes);
-    }
-    if (playerName.leftOut) {
-        notes << QCoreApplication::translate(
-            "chromlet::LoadNames",
-            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
-            "breaks) were left out of the player name.");
-    }
-    if (serverName.leftOut) {
-        notes << QCoreApplication::translate(
-            "chromlet::LoadNames",
-            "Characters a name cannot hold (control characters such as NUL, double quotes, line "
-            "breaks) were left out of the server name.");
+    for (const bool server : {false, true}) {
+        const DecodedValue& value = server ? serverName : playerName;
+        if (value.cut) {
+            //: %1 is a number of bytes.
+            notes << (server ? QCoreApplication::translate(
+                                   "chromlet::LoadNames",
+                                   "The server name was cut where its configuration line reaches "
+                                   "%L1 bytes, the most the game reads of a line.")
+                             : QCoreApplication::translate(
+                                   "chromlet::LoadNames",
+                                   "The player name was cut where its configuration line reaches "
+                                   "%L1 bytes, the most the game reads of a line."))
+                         .arg(MaxConfigLineBytes);
+        }
+        if (value.leftOut) {
+            notes << (server ? QCoreApplication::translate(
+                                   "chromlet::LoadNames",
+                                   "Characters a name cannot hold (control characters such as "
+                                   "NUL, double quotes, line breaks) were left out of the server "
+                                   "name.")
+                             : QCoreApplication::translate(
+                                   "chromlet::LoadNames",
+                                   "Characters a name cannot hold (control characters such as "
+                                   "NUL, double quotes, line breaks) were left out of the player "
+                                   "name."));
+        }
     }
     loaded.note = notes.join(QLatin1Char(' '));
     return loaded;

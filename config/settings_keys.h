@@ -16,9 +16,14 @@ inline constexpr char Target[] = "game/target";
 /// The In game window's size and place.
 inline constexpr char InGameWindowGeometry[] = "inGameWindow/geometry";
 
+/// A setting kept for each target: `group`, then the target's TargetKey.
+inline std::string OfTarget(std::string_view group, TargetGame target) {
+    return std::string(group) + "/" + std::string(TargetKey(target));
+}
+
 /// The game folder chosen for `target`.
 inline std::string GameFolder(TargetGame target) {
-    return "gameFolder/" + std::string(TargetKey(target));
+    return OfTarget("gameFolder", target);
 }
 
 /// The one array of recent names, every game's, and the keys of each entry: the game by its
@@ -32,7 +37,7 @@ inline constexpr char RecentWritten[] = "written";
 /// keys before they held codes. They are read where the one array is missing, and left as they
 /// are.
 inline std::string OldRecentNames(TargetGame target) {
-    return "recentNames/" + std::string(TargetKey(target));
+    return OfTarget("recentNames", target);
 }
 inline constexpr char OldRecentNameLine[] = "name";
 inline constexpr char OldRecentServerLine[] = "server";

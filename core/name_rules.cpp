@@ -283,7 +283,14 @@ Report CountedReport(TargetGame target, std::string_view code) {
     report.code = std::string(code);
     report.bytes = code.size();
     report.visible = VisibleLength(target, code);
+    report.arrived = AsArrived(target, code);
     return report;
+}
+
+// The limit of the configuration line that starts with `lineStart`, the one limit the test
+// release is known to hold a name to.
+CountLimit LineLimit(std::size_t bytes, std::string_view lineStart) {
+    return Limit(bytes, MaxValueBytes(lineStart), CountLimit::Kind::ConfigLine);
 }
 
 // Counts the bytes that arrive as dots although they were something else.
@@ -325,13 +332,12 @@ bool IsWorthAMark(const CountLimit& limit) {
 NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
     NameReport report = CountedReport<NameReport>(target, code);
     report.cleaned = report.code;
-    report.arrived = AsArrived(target, code);
-    using Kind = CountLimit::Kind;
-    const CountLimit line = Limit(report.bytes, MaxValueBytes(NameLineStart), Kind::ConfigLine);
+    const CountLimit line = LineLimit(report.bytes, NameLineStart);
     if (target == TargetGame::Q3Test) {
         report.limits = {line};
         return report;
     }
+    using Kind = CountLimit::Kind;
 
     report.limits = {
         Limit(report.bytes, MaxNetName - 1, Kind::KeptByGame),
@@ -375,13 +381,11 @@ NameReport AnalysePlayerName(TargetGame target, std::string_view code) {
 
 ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
     ServerReport report = CountedReport<ServerReport>(target, code);
-    report.arrived = AsArrived(target, code);
-    using Kind = CountLimit::Kind;
-    const CountLimit line = Limit(report.bytes, MaxValueBytes(ServerLineStart), Kind::ConfigLine);
     if (target == TargetGame::Q3Test) {
-        report.limits = {line};
+        report.limits = {LineLimit(report.bytes, ServerLineStart)};
         return report;
     }
+    using Kind = CountLimit::Kind;
 
     const BrowserRule& browser = RulesOf(target).browser;
     const std::string whole =
@@ -398,7 +402,7 @@ ServerReport AnalyseServerName(TargetGame target, std::string_view code) {
     if (const std::size_t room = ServerInfoRoom(target); room > 0) {
         report.limits.push_back(Limit(report.bytes, room, Kind::ServerInfoRoom));
     }
-    report.limits.push_back(line);
+    report.limits.push_back(LineLimit(report.bytes, ServerLineStart));
 
     if (HasRefusedCharacter(code)) {
         report.browserView.clear();

@@ -4,14 +4,14 @@ namespace chromlet {
 
 namespace {
 
+// The 18-byte header's fields the renderer looks at, by their offsets.
 struct TgaHeader {
-    unsigned idLength = 0;
-    unsigned colorMapType = 0;
-    unsigned imageType = 0;
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned pixelBits = 0;
-    bool topDown = false;
+    unsigned idLength = 0;           // 0: bytes of an image ID after the header
+    unsigned colorMapType = 0;       // 1
+    unsigned imageType = 0;          // 2: 2 true colour, 10 the same run-length coded, 3 grey
+    unsigned width = 0, height = 0;  // 12 and 14, little-endian
+    unsigned pixelBits = 0;          // 16
+    bool topDown = false;            // 17, bit 5: the rows run from the top
 };
 
 constexpr std::size_t HeaderSize = 18;

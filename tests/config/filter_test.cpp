@@ -184,6 +184,14 @@ TEST(OnlyOneLine, keepsTheFilesLinesOfTheOtherKind) {
                                     {"seta sv_hostname \"Srv\"", "0D 0A"},
                                     {"seta name \"Older\"", "0A"},
                                     {"seta a 1", ""}});
+    // The server-name line alone: both old name lines stay, with the line ends the target gives
+    // the lines it keeps and the lines it adds.
+    const auto serverOnly = [](const char* kept, const char* last, const char* added) {
+        return Lines({{"seta name \"Old\"", kept},
+                      {"seta name \"Older\"", kept},
+                      {"seta a 1", last},
+                      {NewServer, added}});
+    };
     const struct {
         const char* name;
         TargetGame target;
@@ -193,10 +201,7 @@ TEST(OnlyOneLine, keepsTheFilesLinesOfTheOtherKind) {
         {"server only, later engine",
          TargetGame::IoQuake3,
          {std::nullopt, NewServer},
-         Lines({{"seta name \"Old\"", "0A"},
-                {"seta name \"Older\"", "0A"},
-                {"seta a 1", "0A"},
-                {NewServer, "0A"}})},
+         serverOnly("0A", "0A", "0A")},
         {"name only, later engine",
          TargetGame::IoQuake3,
          {NewName, std::nullopt},
@@ -205,10 +210,7 @@ TEST(OnlyOneLine, keepsTheFilesLinesOfTheOtherKind) {
         {"server only, test release",
          TargetGame::Q3Test,
          {std::nullopt, NewServer},
-         Lines({{"seta name \"Old\"", "0A 0D 0A"},
-                {"seta name \"Older\"", "0A 0D 0A"},
-                {"seta a 1", "0D 0A"},
-                {NewServer, "0A 0D 0A"}})},
+         serverOnly("0A 0D 0A", "0D 0A", "0A 0D 0A")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -361,12 +361,7 @@ void NameEditor::keyPressEvent(QKeyEvent* event) {
         const Insertable in = InsertableText(event->text(), LineBreaks::LeftOut);
         if (!in.note.isEmpty() || textCursor().hasSelection()) {
             event->accept();
-            if (!in.text.isEmpty()) {
-                TypeText(in.text);
-            }
-            if (!in.note.isEmpty()) {
-                ShowNote(in.note);
-            }
+            TypeText(in);
             return;
         }
     }
@@ -376,14 +371,17 @@ void NameEditor::keyPressEvent(QKeyEvent* event) {
 // Text typed over a selection takes the style of the selection's first character, as word
 // processors do: a name typed over a whole old one starts from its beginning, not from its last
 // character, which is what Qt would take. At a caret Qt's own choice is the same as TypingStyle.
-void NameEditor::TypeText(const QString& text) {
+void NameEditor::TypeText(const Insertable& in) {
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection()) {
-        cursor.insertText(text);
-        return;
+    if (!in.text.isEmpty() && cursor.hasSelection()) {
+        cursor.insertText(in.text, FormatOf(TypingStyle(*this)));
+        setTextCursor(cursor);
+    } else if (!in.text.isEmpty()) {
+        cursor.insertText(in.text);
     }
-    cursor.insertText(text, FormatOf(TypingStyle(*this)));
-    setTextCursor(cursor);
+    if (!in.note.isEmpty()) {
+        ShowNote(in.note);
+    }
 }
 
 void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
@@ -392,12 +390,7 @@ void NameEditor::inputMethodEvent(QInputMethodEvent* event) {
     if (textCursor().hasSelection() && event->preeditString().isEmpty() &&
         event->replacementLength() == 0 && !event->commitString().isEmpty()) {
         event->accept();
-        if (!in.text.isEmpty()) {
-            TypeText(in.text);
-        }
-        if (!in.note.isEmpty()) {
-            ShowNote(in.note);
-        }
+        TypeText(in);
         return;
     }
     if (in.note.isEmpty()) {

@@ -137,7 +137,8 @@ class NameEditor : public QTextEdit, public StyledText {
     CharStyle StyleOf(const QTextCharFormat& format) const;
     const std::vector<CharStyle>& Styles() const;
     void StartWithInitialStyle();
-    void TypeText(const QString& text);
+    /// Puts typed text in place of the selection, and shows its note.
+    void TypeText(const Insertable& in);
     void InsertRuns(QTextCursor& cursor, const MemoryStyledText& text);
     void ApplyMarks();
     void RestartCaretBlink();
