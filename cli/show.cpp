@@ -56,6 +56,7 @@ constexpr Label<GamePlace> PlaceLabels[] = {
     {GamePlace::Crosshair, "crosshair", "crosshair"},
     {GamePlace::FragMessage, "frag message", "frag-message"},
     {GamePlace::SettingsField, "settings field", "settings-field"},
+    {GamePlace::Departure, "on leaving", "departure"},
     {GamePlace::ServerBrowser, "server browser", "server-browser"},
 };
 

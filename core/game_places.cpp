@@ -16,9 +16,6 @@ constexpr PackedColor Black = PackedOf(PaletteColor::Black);
 
 // What the sample lines around the name say: the player leads with 20 frags, 48 ms ping, 12
 // minutes on the server.
-constexpr int SampleScore = 20;
-constexpr int SamplePing = 48;
-constexpr int SampleMinutes = 12;
 
 // The menus' list colour, text_color_normal of q3_ui/ui_qmenu.c, as the renderer turns floats
 // into bytes (it truncates): id's orange (1, 0.43, 0) and OpenArena's blue grey (0.30, 0.45,
@@ -121,6 +118,19 @@ PlaceView Console(TargetGame target, std::string_view name) {
     PlaceView view = StartView(GamePlace::Console, SmallChar, RulesOf(target).engine);
     view.lines = ConsoleLines(
         target, std::string(name) + ColorCode(target, PaletteColor::White) + " connected\n", 0);
+    return view;
+}
+
+// server/sv_client.c: SV_UserinfoChanged keeps the first MAX_NAME_LENGTH - 1 bytes of the name
+// as it arrived, not cleaned, as the server's own copy; SV_DropClient prints that copy, a switch
+// to white and the reason, "disconnected" when the player quits (SV_Disconnect_f), into every
+// client's console, which the engine draws. The getstatus reply lists the same copy.
+PlaceView Departure(TargetGame target, std::string_view serverCopy, std::size_t arrivedBytes) {
+    PlaceView view = StartView(GamePlace::Departure, SmallChar, RulesOf(target).engine);
+    LimitTo(view, MaxNameLength - 1, arrivedBytes);
+    view.lines = ConsoleLines(
+        target, std::string(serverCopy) + ColorCode(target, PaletteColor::White) + " disconnected\n",
+        0);
     return view;
 }
 
@@ -270,6 +280,15 @@ std::vector<Glyph> GlyphsOfCode(TargetGame target, std::string_view code) {
     return GlyphsOf(target, code, White);
 }
 
+// The test release's server is not known: its copy is taken to be 1.32's, the first bytes of
+// the name as written.
+std::string_view ServerCopy(const NamesReport& names) {
+    if (names.target == TargetGame::Q3Test) {
+        return AsCString(names.player.code).substr(0, MaxNameLength - 1);
+    }
+    return AsCString(names.player.seenByOthers);
+}
+
 std::vector<PlaceView> ViewsOf(const NamesReport& names) {
     const TargetGame target = names.target;
     const NameReport& player = names.player;
@@ -279,6 +298,7 @@ std::vector<PlaceView> ViewsOf(const NamesReport& names) {
         Scoreboard(target, kept),      Chat(target, kept),
         Console(target, kept),         Crosshair(target, kept),
         FragMessage(target, kept),     SettingsField(target, AsCString(player.code)),
+        Departure(target, ServerCopy(names), AsCString(player.arrived).size()),
         ServerBrowser(target, server),
     };
     for (PlaceView& view : views) {

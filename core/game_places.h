@@ -26,12 +26,16 @@ enum class GamePlace {
     Crosshair,
     FragMessage,
     SettingsField,
+    /// The console's line when the player leaves: the server's own copy of the name, which its
+    /// status list shows too.
+    Departure,
     ServerBrowser,
 };
 
-inline constexpr std::array<GamePlace, 7> AllPlaces{
-    GamePlace::Scoreboard,  GamePlace::Chat,          GamePlace::Console,      GamePlace::Crosshair,
-    GamePlace::FragMessage, GamePlace::SettingsField, GamePlace::ServerBrowser};
+inline constexpr std::array<GamePlace, 8> AllPlaces{
+    GamePlace::Scoreboard,    GamePlace::Chat,      GamePlace::Console,
+    GamePlace::Crosshair,     GamePlace::FragMessage, GamePlace::SettingsField,
+    GamePlace::Departure,     GamePlace::ServerBrowser};
 
 /// The game lays out its text on a virtual screen of 640 x 480 units, scaled to the real one.
 inline constexpr int VirtualScreenWidth = 640;
@@ -111,10 +115,15 @@ bool IsOnScreen(const PlaceView& view, const GlyphLine& line, std::size_t index)
 
 /// The chat text every chat line carries after the name.
 inline constexpr std::string_view SampleChat = "gg";
+/// The numbers the scoreboard's row shows before the name, which a real row takes from the game.
+inline constexpr int SampleScore = 20;
+inline constexpr int SamplePing = 48;
+inline constexpr int SampleMinutes = 12;
 
 /// How the target's game shows the names in each place, in AllPlaces order: the player's own
-/// settings field shows the code as written, the server browser the server name as it arrives,
-/// and every other place the name the game module keeps.
+/// settings field shows the code as written, the departure line the server's copy of the name,
+/// the server browser the server name as it arrives, and every other place the name the game
+/// module keeps.
 std::vector<PlaceView> ViewsOf(const NamesReport& names);
 
 /// The glyphs the target's game draws for `code` where nothing else changes it: each character in

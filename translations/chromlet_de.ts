@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>The player name was cut where its configuration line reaches %L1 bytes, the most the game reads of a line.</source>
-        <extracomment>%1 is a number of bytes.</extracomment>
         <translation>Der Spielername wurde dort gekürzt, wo seine Konfigurationszeile %L1 Bytes erreicht, das Meiste, was das Spiel von einer Zeile liest.</translation>
     </message>
     <message>
         <source>The server name was cut where its configuration line reaches %L1 bytes, the most the game reads of a line.</source>
+        <extracomment>%1 is a number of bytes.</extracomment>
         <translation>Der Servername wurde dort gekürzt, wo seine Konfigurationszeile %L1 Bytes erreicht, das Meiste, was das Spiel von einer Zeile liest.</translation>
     </message>
     <message>
@@ -926,10 +926,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Serverliste</translation>
     </message>
     <message>
-        <source>The name the game keeps, after score, ping and time, big with a shadow; your own row lies on a bar.</source>
-        <translation>Der Name, den das Spiel behält, nach Punkten, Ping und Zeit, groß mit Schatten; deine eigene Zeile liegt auf einem Balken.</translation>
-    </message>
-    <message>
         <source>The name the game keeps, a white &quot;: &quot; and the text in green, small without a shadow.</source>
         <translation>Der Name, den das Spiel behält, ein weißes &quot;: &quot; und der Text in Grün, klein ohne Schatten.</translation>
     </message>
@@ -991,6 +987,18 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
             <numerusform>%n Zeichen liegt hinter dem Bildschirmrand.</numerusform>
             <numerusform>%n Zeichen liegen hinter dem Bildschirmrand.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Console, on leaving</source>
+        <translation>Konsole, beim Gehen</translation>
+    </message>
+    <message>
+        <source>The name the game keeps, after score, ping and time, big with a shadow; your own row lies on a bar. The score %1, the ping %2 and the %3 minutes are samples: in the game each row shows its player&apos;s own, a newcomer&apos;s score 0.</source>
+        <translation>Der Name, den das Spiel behält, nach Punkten, Ping und Zeit, groß mit Schatten; deine eigene Zeile liegt auf einem Balken. Die Punkte %1, der Ping %2 und die %3 Minuten sind Beispiele: Im Spiel zeigt jede Zeile die Werte ihres Spielers, ein Neuling hat 0 Punkte.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s own copy of the name and &quot;disconnected&quot;, when the player leaves: the first %1 bytes as they arrived, not cleaned, so black and runs of spaces stay and a cut can leave a lone ^. The server&apos;s status list shows the same copy.</source>
+        <translation>Die eigene Kopie des Servers vom Namen und &quot;disconnected&quot;, wenn der Spieler geht: die ersten %1 Bytes, wie sie ankamen, nicht bereinigt; Schwarz und Folgen von Leerzeichen bleiben, und ein Schnitt kann ein einzelnes ^ übrig lassen. Die Statusliste des Servers zeigt dieselbe Kopie.</translation>
     </message>
 </context>
 <context>

@@ -540,6 +540,9 @@ val Facts() {
         one.set("browserKeepsColors", rules.browser.keepsColors);
         one.set("fileLimit", MaxConfigFileBytes(target));
         one.set("consoleLineChars", ConsoleLineChars);
+        one.set("sampleScore", SampleScore);
+        one.set("samplePing", SamplePing);
+        one.set("sampleMinutes", SampleMinutes);
         targets.call<void>("push", one);
     }
     val out = val::object();

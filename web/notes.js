@@ -189,7 +189,7 @@ export function PreviewRows(look, rules, facts) {
 
 // GamePlace, in its order.
 const PlaceTitles = ["Scoreboard", "Chat", "Console", "Under the crosshair", "Frag message",
-    "Name field of the player settings", "Server browser"];
+    "Name field of the player settings", "Console, on leaving", "Server browser"];
 
 export function PlaceTitle(place) {
     return tr(PlaceTitles[place]);
@@ -197,12 +197,14 @@ export function PlaceTitle(place) {
 
 function WhatShows(rules, view, server) {
     switch (view.place) {
-        case 0: return tr("The name the game keeps, after score, ping and time, big with a shadow; your own row lies on a bar.");
+        case 0: return tr("The name the game keeps, after score, ping and time, big with a shadow; your own row lies on a bar. The score %1, the ping %2 and the %3 minutes are samples: in the game each row shows its player's own, a newcomer's score 0.",
+            rules.sampleScore, rules.samplePing, rules.sampleMinutes);
         case 1: return tr("The name the game keeps, a white \": \" and the text in green, small without a shadow.");
         case 2: return tr("The name the game keeps and \"connected\", small without a shadow, lines of %1 characters.", rules.consoleLineChars);
         case 3: return tr("The name the game keeps, big, centred, half transparent.");
         case 4: return tr("\"You fragged\" and the first %1 bytes of the name the game keeps, centred, %2 by %3 units.", view.limit, view.width, view.height);
         case 5: return tr("Your name as written, not as the game keeps it: black shows white, and while the field has the focus the codes show as typed. One can type %1 bytes there.", view.limit);
+        case 6: return tr("The server's own copy of the name and \"disconnected\", when the player leaves: the first %1 bytes as they arrived, not cleaned, so black and runs of spaces stay and a cut can leave a lone ^. The server's status list shows the same copy.", view.limit);
         default: break;
     }
     if (!rules.caret) return tr("The test release's server browser is not known: the name as written.");
@@ -218,7 +220,7 @@ function WhatCuts(view) {
     switch (view.place) {
         case 1: return tr("The chat keeps %1 bytes of the name.", view.limit);
         case 5: return tr("This name is longer.");
-        case 4: case 6: return tr("This name is cut there.");
+        case 4: case 6: case 7: return tr("This name is cut there.");
         default: return "";
     }
 }

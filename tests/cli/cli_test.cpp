@@ -194,6 +194,7 @@ const char* const ShownIoq3 =
     "    frag message          You fragged Player\n"
     "                          1st place with 20\n"
     "    settings field        Player\n"
+    "    on leaving            Player disconnected\n"
     "\n"
     "Server name (ioquake3)\n"
     "  code                    ^1Pl^7ayer^7\n"
@@ -253,7 +254,8 @@ TEST(Show, givesScriptsJson) {
         player["limits"].toArray().at(0).toObject(),
         (QJsonObject{{"kind", "kept-by-game"}, {"count", 12}, {"limit", 35}, {"over", false}}));
     const QJsonArray places = player["places"].toArray();
-    ASSERT_EQ(places.size(), 6);
+    ASSERT_EQ(places.size(), 7);
+    EXPECT_EQ(places.at(6).toObject()["place"].toString(), "departure");
     EXPECT_EQ(places.at(0).toObject()["place"].toString(), "scoreboard");
     EXPECT_EQ(
         places.at(0).toObject()["lines"].toArray().at(0).toObject()["runs"].toArray(),

@@ -84,6 +84,14 @@ TEST(ViewsOf, drawsEachPlaceFromTheGamesOwnLineByteForByte) {
          "4D 59 20 53 45 52 56 45 52 20 49 53 20 54 48 45 20", std::string(17, 'o')},
         {"OpenArena's browser keeps the colours after its ^7", OpenArena, P::ServerBrowser, "^7",
          "^1my ^8srv^7", 0, "22,192", "4D 59 20 53 52 56", "111ooo"},
+        {"leaving: the server's copy keeps the black OpenArena's game takes out of an all-black "
+         "name", OpenArena, P::Departure, "^0Dark^7", "", 0, "8,0",
+         ToHex("Dark disconnected"), "0000" + std::string(13, '7')},
+        {"leaving: a run of four spaces stays", IoQuake3, P::Departure, "a    b^7", "", 0, "8,0",
+         ToHex("a    b disconnected"), std::string(19, '7')},
+        {"leaving: 31 bytes kept, a cut code leaves a lone caret", IoQuake3, P::Departure,
+         std::string(30, 'x') + "^1y^7", "", 0, "8,0",
+         ToHex(std::string(30, 'x') + "^ disconnected"), std::string(44, '7')},
         {"the test release's escape codes", Q3Test, P::Scoreboard, "\x1b" "1A\x1b" "7", "", 0,
          "160,118", "20 20 20 32 30 20 20 20 34 38 20 20 20 31 32 20 41", "7777777777777777" "1"},
     };

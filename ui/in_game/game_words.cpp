@@ -195,6 +195,7 @@ QString PlaceTitle(GamePlace place) {
         QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Under the crosshair"),
         QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Frag message"),
         QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Name field of the player settings"),
+        QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Console, on leaving"),
         QT_TRANSLATE_NOOP("chromlet::ui::InGameWindow", "Server browser"),
     };
     static_assert(std::size(Titles) == AllPlaces.size());
@@ -237,9 +238,14 @@ QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& 
     switch (view.place) {
         case GamePlace::Scoreboard:
             return QCoreApplication::translate(
-                "chromlet::ui::InGameWindow",
-                "The name the game keeps, after score, ping and time, big with a shadow; your own "
-                "row lies on a bar.");
+                       "chromlet::ui::InGameWindow",
+                       "The name the game keeps, after score, ping and time, big with a shadow; "
+                       "your own row lies on a bar. The score %1, the ping %2 and the %3 minutes "
+                       "are samples: in the game each row shows its player's own, a newcomer's "
+                       "score 0.")
+                .arg(SampleScore)
+                .arg(SamplePing)
+                .arg(SampleMinutes);
         case GamePlace::Chat:
             return QCoreApplication::translate(
                 "chromlet::ui::InGameWindow",
@@ -270,6 +276,14 @@ QString WhatShows(TargetGame target, const PlaceView& view, const ServerReport& 
                        "while the field has the focus the codes show as typed. One can type %1 "
                        "bytes there.")
                 .arg(view.limit);
+        case GamePlace::Departure:
+            return QCoreApplication::translate(
+                       "chromlet::ui::InGameWindow",
+                       "The server's own copy of the name and \"disconnected\", when the player "
+                       "leaves: the first %1 bytes as they arrived, not cleaned, so black and runs "
+                       "of spaces stay and a cut can leave a lone ^. The server's status list "
+                       "shows the same copy.")
+                .arg(view.limit);
         case GamePlace::ServerBrowser:
             break;
     }
@@ -287,6 +301,7 @@ QString WhatCuts(const PlaceView& view) {
             return QCoreApplication::translate("chromlet::ui::InGameWindow",
                                                "This name is longer.");
         case GamePlace::FragMessage:
+        case GamePlace::Departure:
         case GamePlace::ServerBrowser:
             return QCoreApplication::translate("chromlet::ui::InGameWindow",
                                                "This name is cut there.");

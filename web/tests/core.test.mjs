@@ -134,7 +134,8 @@ test("the preview and the counts say what the desktop window says", () => {
     const line = Notes.BudgetLine(look.server, false);
     assert.equal(line.counts, `Server: ${look.server.bytes} bytes, ${look.server.visible} visible`);
     assert.equal(line.dots.text, "1\u00d7.");
-    assert.equal(look.places.length, 7);
+    assert.equal(look.places.length, 8);
+    assert.match(Notes.PlaceNote(facts.targets[2], look.places[6], look.server, false), /server.s own copy/);
     assert.match(Notes.PlaceNote(facts.targets[0], core.look(0, player, server).places[0], look.server, true),
         /^The test release's own code is not public/);
 });

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -172,6 +173,7 @@ class TestInGame : public QObject {
         QVERIFY(Near(middle(GamePlace::Scoreboard, 16), Times(CellColor('O'), OpenArenaOrange)));
         QVERIFY(Near(middle(GamePlace::Console, 0), qRgb(0, 0, 0)));
         QVERIFY(view->Note(static_cast<int>(GamePlace::Console)).contains("^8 is black"));
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
         QVERIFY(Near(middle(GamePlace::ServerBrowser, 0), Times(CellColor('S'), 0x0000FF)));
 
         window.resize(610, 430);
