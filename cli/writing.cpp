@@ -68,7 +68,7 @@ int RunWrite(const Invocation& invocation) {
     // A running game writes its q3config.cfg again when it quits, over the names written now.
     if (!invocation.evenIfRunning) {
         const std::vector<std::string> games =
-            RunningGames(ConfigOwner(invocation.operand.toStdString()));
+            RunningGamesWriting(invocation.operand.toStdString());
         if (!games.empty()) {
             QStringList names;
             for (const std::string& game : games) {

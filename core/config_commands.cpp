@@ -1,5 +1,7 @@
 #include "core/config_commands.h"
 
+#include <algorithm>
+
 #include "core/char_rules.h"
 #include "core/config_limits.h"
 
@@ -226,6 +228,51 @@ std::optional<HostnameSetting> HostnameSettingOf(TargetGame target, std::string_
 bool StartsMap(std::string_view command) {
     const std::vector<CommandWord> words = CommandWords(command);
     return !words.empty() && IsOneOf(words[0].text, {"map", "devmap", "spmap", "spdevmap", "vstr"});
+}
+
+std::vector<std::string> StartupCommands(const std::vector<std::string>& arguments) {
+    constexpr std::size_t MostBytes = 1023;
+    constexpr std::size_t MostCommands = 32;
+    std::string line;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const bool blank = arguments[i].find(' ') != std::string::npos;
+        line += (blank ? "\"" : "") + arguments[i] + (blank ? "\"" : "") + " ";
+    }
+    line.resize(std::min(line.size(), MostBytes));
+    std::vector<std::string> commands(1);
+    bool quoted = false;
+    for (const char c : line) {
+        quoted = c == '"' ? !quoted : quoted;
+        if ((c == '+' && !quoted) || c == '\n' || c == '\r') {
+            if (commands.size() == MostCommands) {
+                break;
+            }
+            commands.emplace_back();
+        } else {
+            commands.back().push_back(c);
+        }
+    }
+    return commands;
+}
+
+std::optional<std::string> StartupValue(const std::vector<std::string>& commands,
+                                        std::string_view cvar, StartupReading reading) {
+    std::optional<std::string> value;
+    for (const std::string& command : commands) {
+        const std::vector<CommandWord> words = CommandWords(command);
+        const bool isSet = !words.empty() && (reading.setInAnyCase
+                                                  ? SameAsciiText(words[0].text, "set")
+                                                  : words[0].text == "set");
+        if (!isSet || words.size() < 2 || !SameAsciiText(words[1].text, cvar)) {
+            continue;
+        }
+        std::string set;
+        for (std::size_t i = 2; i < words.size() && (reading.wholeValue || i == 2); ++i) {
+            set += (i > 2 ? " " : "") + words[i].text;
+        }
+        value = set;
+    }
+    return value;
 }
 
 }  // namespace chromlet

@@ -121,4 +121,24 @@ std::optional<HostnameSetting> HostnameSettingOf(TargetGame target, std::string_
 /// them, as a map rotation does.
 bool StartsMap(std::string_view command);
 
+/// The commands an engine's command line holds (Com_ParseCommandLine, code/qcommon/common.c):
+/// the arguments after the program's own joined by blanks, one that holds a blank in double
+/// quotes, into a line of at most MAX_STRING_CHARS - 1 (1023) bytes (main, code/sys/sys_main.c),
+/// cut at each '+' outside double quotes and at each line end, 32 commands at most; the first
+/// is what stands before the first '+'.
+std::vector<std::string> StartupCommands(const std::vector<std::string>& arguments);
+
+/// How an engine reads the "set" commands of its command line before anything else
+/// (Com_StartupVariable, code/qcommon/common.c).
+struct StartupReading {
+    bool setInAnyCase = false;  ///< Quake3e takes "SET" too; id's 1.32 and ioquake3 "set" alone
+    bool wholeValue = true;     ///< every word from the third on (ioquake3, Quake3e), else the
+                                ///< third alone (id's 1.32)
+};
+
+/// What the command line's `commands` set `cvar` to (its name in any case, as cvars are found):
+/// the value of the last "set" that names it; nothing where none does.
+std::optional<std::string> StartupValue(const std::vector<std::string>& commands,
+                                        std::string_view cvar, StartupReading reading);
+
 }  // namespace chromlet

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/config_commands.h"
+
 namespace chromlet {
 
 namespace {
@@ -139,8 +141,11 @@ bool IsGameProcessName(std::string_view processName) {
     return false;
 }
 
-std::vector<std::string> RunningGames(uid_t uid, const fs::path& procRoot) {
-    std::vector<std::string> games;
+namespace {
+
+// Calls `found` with the folder and the name of each live game process that user `uid` runs.
+template <typename Found>
+void ForEachLiveGame(uid_t uid, const fs::path& procRoot, const Found& found) {
     try {
         std::error_code ec;
         fs::directory_iterator it(procRoot, ec);
@@ -153,13 +158,161 @@ std::vector<std::string> RunningGames(uid_t uid, const fs::path& procRoot) {
             std::string name = GameNameOf(process);
             if (!name.empty() && IsLive(ReadSmallFile(process / "stat")) &&
                 EffectiveUid(ReadSmallFile(process / "status")) == uid) {
-                games.push_back(std::move(name));
+                found(process, std::move(name));
             }
         }
     } catch (...) {
         // A folder that vanishes while it is read, or no memory: whatever was found so far is
         // the answer.
     }
+}
+
+// A file of NUL-separated strings, as cmdline and environ are.
+std::vector<std::string> NulSeparated(const std::string& bytes) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\0', start), bytes.size());
+        items.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
+ProcessEnvironment EnvironmentOf(const fs::path& process) {
+    ProcessEnvironment environment;
+    for (const std::string& entry : NulSeparated(ReadSmallFile(process / "environ"))) {
+        if (entry.starts_with("HOME=")) {
+            environment.home = entry.substr(5);
+        } else if (entry.starts_with("XDG_CONFIG_HOME=")) {
+            environment.xdgConfigHome = entry.substr(16);
+        }
+    }
+    return environment;
+}
+
+// Whose engine a game's program is, by its name.
+enum class Engine { Unknown, Id132, Quake3e, IoQuake3, OpenArena };
+
+Engine EngineOf(std::string_view name) {
+    const std::string lowered = Lowered(name);
+    if (lowered.starts_with("quake3e")) {
+        return Engine::Quake3e;
+    }
+    if (lowered.starts_with("ioquake3")) {
+        return Engine::IoQuake3;
+    }
+    if (lowered.starts_with("openarena")) {
+        return Engine::OpenArena;
+    }
+    if (lowered.starts_with("quake3")) {
+        return Engine::Id132;
+    }
+    return Engine::Unknown;  // the test release, whose code is not public
+}
+
+// Whether `path` is `folder` or lies below it.
+bool IsWithin(const fs::path& path, const fs::path& folder) {
+    auto p = path.begin();
+    for (auto f = folder.begin(); f != folder.end(); ++f, ++p) {
+        if (f->empty() && std::next(f) == folder.end()) {
+            return true;  // a trailing separator
+        }
+        if (p == path.end() || *p != *f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> RunningGames(uid_t uid, const fs::path& procRoot) {
+    std::vector<std::string> games;
+    ForEachLiveGame(uid, procRoot,
+                    [&](const fs::path&, std::string name) { games.push_back(std::move(name)); });
+    return games;
+}
+
+// Where each engine keeps its files: Sys_DefaultHomePath, code/unix/unix_shared.c in id's 1.32
+// and Quake3e ($HOME/.q3a), code/sys/sys_unix.c in ioquake3 ($HOME and com_homepath, .q3a where
+// that is empty; since 2025 also $XDG_CONFIG_HOME, else ~/.config, and com_homepath or Quake3,
+// which it prefers once that folder exists) and in OpenArena's engine (.openarena). fs_homepath
+// on the command line comes before all of them (FS_Startup, code/qcommon/files.c).
+std::vector<fs::path> GameHomes(std::string_view name, const std::vector<std::string>& arguments,
+                                const ProcessEnvironment& environment,
+                                const fs::path& workingFolder) {
+    const Engine engine = EngineOf(name);
+    if (engine == Engine::Unknown) {
+        return {};
+    }
+    const StartupReading reading{engine == Engine::Quake3e, engine != Engine::Id132};
+    const std::vector<std::string> commands = StartupCommands(arguments);
+    const auto set = [&](std::string_view cvar) {
+        return StartupValue(commands, cvar, reading).value_or(std::string());
+    };
+    const auto placed = [&](const fs::path& folder) {
+        return folder.is_absolute() || workingFolder.empty() ? folder : workingFolder / folder;
+    };
+    if (const fs::path homePath = set("fs_homepath"); !homePath.empty()) {
+        if (homePath.is_relative() && workingFolder.empty()) {
+            return {};  // relative to a folder not known
+        }
+        return {placed(homePath)};
+    }
+    if (environment.home.empty()) {
+        return {};
+    }
+    const fs::path home = environment.home;
+    const std::string homeName = engine == Engine::Id132 ? std::string() : set("com_homepath");
+    switch (engine) {
+        case Engine::Id132:
+            return {home / ".q3a"};
+        case Engine::Quake3e:
+            return homeName.empty() ? std::vector<fs::path>{home / ".q3a"}
+                                    : std::vector<fs::path>{home / ".q3a", home / homeName};
+        case Engine::IoQuake3: {
+            const fs::path config = environment.xdgConfigHome.empty()
+                                        ? home / ".config"
+                                        : placed(environment.xdgConfigHome);
+            return {home / (homeName.empty() ? ".q3a" : homeName),
+                    config / (homeName.empty() ? "Quake3" : homeName)};
+        }
+        case Engine::OpenArena:
+            return {home / (homeName.empty() ? ".openarena" : homeName)};
+        case Engine::Unknown:
+            break;
+    }
+    return {};
+}
+
+bool MayWrite(const std::vector<fs::path>& homes, const fs::path& config) {
+    if (homes.empty()) {
+        return true;
+    }
+    std::error_code ec;
+    const fs::path file = fs::weakly_canonical(config, ec);
+    for (const fs::path& home : homes) {
+        std::error_code homeError;
+        const fs::path folder = fs::weakly_canonical(home, homeError);
+        if (ec || homeError || IsWithin(file, folder)) {
+            return true;  // a path that cannot be resolved is not known to be elsewhere
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> RunningGamesWriting(const fs::path& config, const fs::path& procRoot) {
+    std::vector<std::string> games;
+    ForEachLiveGame(ConfigOwner(config), procRoot, [&](const fs::path& process, std::string name) {
+        std::error_code ec;
+        const fs::path workingFolder = fs::read_symlink(process / "cwd", ec);
+        const std::vector<fs::path> homes =
+            GameHomes(name, NulSeparated(ReadSmallFile(process / "cmdline")),
+                      EnvironmentOf(process), ec ? fs::path() : workingFolder);
+        if (MayWrite(homes, config)) {
+            games.push_back(std::move(name));
+        }
+    });
     return games;
 }
 

@@ -31,4 +31,30 @@ std::vector<std::string> RunningGames(uid_t uid, const std::filesystem::path& pr
 /// or the effective user of this program where the file cannot be examined.
 uid_t ConfigOwner(const std::filesystem::path& path);
 
+/// What of a game process's environment decides where it keeps its files.
+struct ProcessEnvironment {
+    std::string home;           ///< $HOME
+    std::string xdgConfigHome;  ///< $XDG_CONFIG_HOME
+};
+
+/// The folders the game process named `name`, started with `arguments` (argv, the program's
+/// own first) in `workingFolder`, keeps its configuration in, each with its game folders below:
+/// fs_homepath where the command line sets it, else the engine's own home from $HOME and
+/// com_homepath. Empty where that cannot be known (the test release, a home without $HOME):
+/// such a game may write any file.
+std::vector<std::filesystem::path> GameHomes(std::string_view name,
+                                             const std::vector<std::string>& arguments,
+                                             const ProcessEnvironment& environment,
+                                             const std::filesystem::path& workingFolder);
+
+/// Whether a game with `homes` may write `config`: where it lies in one of them (links
+/// followed), or where the homes are not known.
+bool MayWrite(const std::vector<std::filesystem::path>& homes,
+              const std::filesystem::path& config);
+
+/// The names of the live game processes of `config`'s owner that may write `config` when they
+/// quit (MayWrite), from their command lines, environments and working folders under `procRoot`.
+std::vector<std::string> RunningGamesWriting(const std::filesystem::path& config,
+                                             const std::filesystem::path& procRoot = "/proc");
+
 }  // namespace chromlet

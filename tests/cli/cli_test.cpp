@@ -384,11 +384,14 @@ TEST(Write, refusesWhatTheWindowWouldAskAbout) {
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ReadBytes(file), "seta a 1\nseta name \"^7N^7\"\n");
 
-    // A game of the file's owner is running: it would write the file again when it quits.
+    // A game of the file's owner is running with its home where the file is: it would write the
+    // file again when it quits.
     const QString game = cli.Path(QStringLiteral("ioquake3"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/bin/sleep"), game));
+    WriteBytes(game, "#!/bin/sh\nwhile :; do sleep 0.2; done\n");  // gone soon after it
+    ASSERT_EQ(chmod(QFile::encodeName(game).constData(), 0755), 0);
     QProcess fakeGame;
-    fakeGame.start(game, {QStringLiteral("60")});
+    fakeGame.start(game, {QStringLiteral("+set"), QStringLiteral("fs_homepath"),
+                          QFileInfo(file).absolutePath()});
     ASSERT_TRUE(fakeGame.waitForStarted());
     ran = cli.Run(QStringList(write) << QStringLiteral("--write-read-only"));
     EXPECT_EQ(ran.status, 3);

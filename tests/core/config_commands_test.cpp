@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/config_limits.h"
 #include "hex.h"
@@ -182,6 +184,53 @@ TEST(StartsMap, knowsTheCommandsThatStartAGame) {
     for (const auto& c : cases) {
         EXPECT_EQ(StartsMap(c.command), c.starts) << c.command;
     }
+}
+
+// Debian's openarena starts ioquake3 with "+set com_homepath .openarena" among others.
+TEST(StartupValue, readsTheCommandLinesSetsAsEachEngineDoes) {
+    const StartupReading id132{false, false};
+    const StartupReading ioq3{false, true};
+    const StartupReading quake3e{true, true};
+    const struct {
+        std::vector<std::string> argv;
+        std::string cvar;
+        StartupReading reading;
+        std::optional<std::string> value;
+    } cases[] = {
+        {{"ioquake3", "+set", "com_basegame", "baseoa", "+set", "com_homepath", ".openarena"},
+         "com_homepath", ioq3, ".openarena"},
+        {{"ioquake3", "+set", "fs_homepath", "/a", "+set", "fs_homepath", "/b"}, "fs_homepath",
+         ioq3, "/b"},  // the last wins
+        {{"ioquake3", "+set", "FS_HomePath", "/a"}, "fs_homepath", ioq3, "/a"},
+        {{"ioquake3", "+SET", "fs_homepath", "/a"}, "fs_homepath", ioq3, std::nullopt},
+        {{"quake3e", "+SET", "fs_homepath", "/a"}, "fs_homepath", quake3e, "/a"},
+        {{"ioquake3", "+set", "fs_homepath", "/my games"}, "fs_homepath", ioq3, "/my games"},
+        // One argument holding blanks is quoted whole, its '+' inside the quotes.
+        {{"ioquake3", "+set fs_homepath /x"}, "fs_homepath", ioq3, std::nullopt},
+        {{"ioquake3", "+set", "fs_homepath", "/x", "y"}, "fs_homepath", ioq3, "/x y"},
+        {{"quake3", "+set", "fs_homepath", "/x", "y"}, "fs_homepath", id132, "/x"},
+        {{"ioquake3", "+seta", "fs_homepath", "/a"}, "fs_homepath", ioq3, std::nullopt},
+        {{"ioquake3", "set", "fs_homepath", "/a"}, "fs_homepath", ioq3, "/a"},  // before any +
+        {{"ioquake3", "+set", "fs_game", "a+b"}, "fs_game", ioq3, "a"},  // a '+' cuts
+        {{"ioquake3", "+set", "fs_game", "\"a+b\""}, "fs_game", ioq3, "a+b"},
+        {{"ioquake3", "+connect", "h"}, "fs_homepath", ioq3, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argv.back());
+        EXPECT_EQ(StartupValue(StartupCommands(c.argv), c.cvar, c.reading), c.value);
+    }
+    // The line holds 1023 bytes, and 32 commands at most.
+    std::vector<std::string> many{"ioquake3"};
+    for (int i = 0; i < 40; ++i) {
+        many.push_back("+set");
+        many.push_back("v" + std::to_string(i));
+        many.push_back("1");
+    }
+    EXPECT_EQ(StartupCommands(many).size(), 32u);
+    EXPECT_EQ(StartupValue(StartupCommands(many), "v30", ioq3), "1");
+    EXPECT_EQ(StartupValue(StartupCommands(many), "v31", ioq3), std::nullopt);
+    const std::vector<std::string> longLine{"ioquake3", std::string(1020, 'x'), "+set", "a", "1"};
+    EXPECT_EQ(StartupValue(StartupCommands(longLine), "a", ioq3), std::nullopt);
 }
 
 }  // namespace

@@ -84,6 +84,75 @@ TEST(RunningGames, countsOnlyTheLiveGamesOfTheUserWhoseFileItIs) {
     EXPECT_TRUE(RunningGames(me, proc.filePath("missing").toStdString()).empty());
 }
 
+TEST(GameHomes, followEachEnginesHomeRules) {
+    const ProcessEnvironment env{"/home/p", ""};
+    const ProcessEnvironment xdg{"/home/p", "/cfg"};
+    using Homes = std::vector<std::filesystem::path>;
+    const struct {
+        std::string name;
+        std::vector<std::string> argv;
+        ProcessEnvironment environment;
+        Homes homes;
+    } cases[] = {
+        {"quake3", {"quake3"}, env, {"/home/p/.q3a"}},
+        {"quake3.x86", {"quake3", "+set", "fs_homepath", "/srv/q3"}, env, {"/srv/q3"}},
+        {"quake3e.x64", {"quake3e", "+SET", "fs_homepath", "/srv/q3e"}, env, {"/srv/q3e"}},
+        {"ioquake3", {"ioquake3"}, env, {"/home/p/.q3a", "/home/p/.config/Quake3"}},
+        {"ioquake3", {"ioquake3"}, xdg, {"/home/p/.q3a", "/cfg/Quake3"}},
+        // Debian's openarena runs ioquake3 with a home of its own.
+        {"ioquake3",
+         {"/usr/lib/ioquake3/ioquake3", "+set", "com_basegame", "baseoa", "+set", "com_homepath",
+          ".openarena"},
+         env,
+         {"/home/p/.openarena", "/home/p/.config/.openarena"}},
+        {"ioquake3", {"ioquake3", "+set", "fs_homepath", "games/q3"}, env, {"/run/here/games/q3"}},
+        {"openarena.x86_64", {"openarena.x86_64"}, env, {"/home/p/.openarena"}},
+        {"q3test", {"q3test"}, env, {}},   // its rules are not known
+        {"ioquake3", {"ioquake3"}, {}, {}},  // no $HOME
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + " " + c.argv.back());
+        EXPECT_EQ(GameHomes(c.name, c.argv, c.environment, "/run/here"), c.homes);
+    }
+    EXPECT_TRUE(GameHomes("ioquake3", {"ioquake3", "+set", "fs_homepath", "rel"}, env, {}).empty());
+    EXPECT_TRUE(MayWrite({"/home/p/.q3a"}, "/home/p/.q3a/baseq3/q3config.cfg"));
+    EXPECT_TRUE(MayWrite({"/home/p/.q3a/"}, "/home/p/.q3a/mymod/q3config.cfg"));
+    EXPECT_FALSE(MayWrite({"/home/p/.openarena"}, "/home/p/.q3a/baseq3/q3config.cfg"));
+    EXPECT_FALSE(MayWrite({"/home/p/.q3"}, "/home/p/.q3a/baseq3/q3config.cfg"));
+    EXPECT_TRUE(MayWrite({}, "/anywhere/q3config.cfg"));
+}
+
+// The check before an update asks only about the games that write this very file: an ioquake3
+// with a home elsewhere, or running OpenArena, leaves ~/.q3a/baseq3/q3config.cfg alone.
+TEST(RunningGamesWriting, countsOnlyTheGamesWhoseHomeHoldsTheFile) {
+    QTemporaryDir proc;
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkpath(".q3a/baseq3"));
+    const std::string config = home.filePath(".q3a/baseq3/q3config.cfg").toStdString();
+    QFile file(QString::fromStdString(config));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const uid_t me = ConfigOwner(config);
+    using namespace std::string_literals;
+    const std::string environ = "LANG=C\0HOME="s + home.path().toStdString() + "\0"s;
+    const auto add = [&](const char* pid, const std::string& comm, const std::string& cmdline,
+                         const std::string& environment) {
+        AddProcess(proc, pid, comm, cmdline, 'S', me, me);
+        QFile env(proc.filePath(QString(pid) + "/environ"));
+        ASSERT_TRUE(env.open(QIODevice::WriteOnly));
+        env.write(environment.data(), static_cast<qint64>(environment.size()));
+    };
+    add("100", "ioquake3", "ioquake3\0"s, environ);
+    add("200", "ioquake3", "ioquake3\0+set\0fs_homepath\0/srv/elsewhere\0"s, environ);
+    add("300", "ioquake3", "/usr/lib/ioquake3/ioquake3\0+set\0com_homepath\0.openarena\0"s,
+        environ);
+    add("400", "quake3", "quake3\0"s, "");  // no environment to read: it may write the file
+    add("500", "openarena", "openarena\0"s, environ);
+    std::vector<std::string> found = RunningGamesWriting(config, proc.path().toStdString());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{"ioquake3", "quake3"}));
+}
+
 TEST(ConfigFolderCandidates, listsEachTargetsFoldersInTheOrderTheEnginePrefersThem) {
     const HomeDirs plain{"/home/p", ""};
     const HomeDirs xdg{"/home/p", "/cfg"};

@@ -11,7 +11,7 @@
 namespace chromlet::ui {
 
 std::vector<std::string> RunningGamesNow(const QString& configPath) {
-    return RunningGames(ConfigOwner(QFile::encodeName(configPath).toStdString()));
+    return RunningGamesWriting(QFile::encodeName(configPath).toStdString());
 }
 
 bool AskToWriteAnyway(QMessageBox& box) {

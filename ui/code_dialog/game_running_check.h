@@ -16,7 +16,8 @@ namespace chromlet::ui {
 /// The names of the game processes running now that would rewrite `configPath` when they quit.
 using RunningGamesFinder = std::function<std::vector<std::string>(const QString& configPath)>;
 
-/// The live games of the user who owns `configPath`, from the system's process list.
+/// The live games of the user who owns `configPath` whose home holds it, from the system's
+/// process list.
 std::vector<std::string> RunningGamesNow(const QString& configPath);
 
 /// Shows `box`, a question about writing the configuration file, with the buttons "Write anyway"
