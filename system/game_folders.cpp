@@ -85,7 +85,7 @@ DataFolders DataFoldersFor(TargetGame target, const HomeDirs& dirs,
             out.search.push_back(folder);
         }
     }
-    for (const std::string& folder : ConfigFolderCandidates(target, dirs)) {
+    for (const std::string& folder : DataFolderCandidates(target, dirs)) {
         out.looked.push_back(folder);
         if (IsFolder(folder)) {
             if (std::find(out.search.begin(), out.search.end(), folder) == out.search.end()) {

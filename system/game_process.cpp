@@ -253,11 +253,22 @@ std::vector<fs::path> GameHomes(std::string_view name, const std::vector<std::st
     const auto placed = [&](const fs::path& folder) {
         return folder.is_absolute() || workingFolder.empty() ? folder : workingFolder / folder;
     };
-    if (const fs::path homePath = set("fs_homepath"); !homePath.empty()) {
-        if (homePath.is_relative() && workingFolder.empty()) {
+    // ioquake3 since 2025 keeps its configs under fs_homeconfigpath, its data under
+    // fs_homedatapath; fs_homepath was the one home of every engine before.
+    std::vector<fs::path> given;
+    const bool configPath = engine == Engine::IoQuake3;
+    for (const std::string_view cvar : {"fs_homepath", "fs_homeconfigpath"}) {
+        const fs::path folder = set(cvar);
+        if (folder.empty() || (cvar == "fs_homeconfigpath" && !configPath)) {
+            continue;
+        }
+        if (folder.is_relative() && workingFolder.empty()) {
             return {};  // relative to a folder not known
         }
-        return {placed(homePath)};
+        given.push_back(placed(folder));
+    }
+    if (!given.empty()) {
+        return given;
     }
     if (environment.home.empty()) {
         return {};

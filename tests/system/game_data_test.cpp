@@ -86,7 +86,7 @@ TEST(DataFoldersFor, takesTheChosenFolderOrItsGameFolderThenTheFirstHomeFolder) 
     QTemporaryDir dir;
     WritePk3(Path(dir, "oa/baseoa/pak0.pk3"), {{"a", "a"}});
     ASSERT_TRUE(QDir(dir.path()).mkpath(".openarena/baseoa"));
-    const HomeDirs home{dir.path().toStdString(), ""};
+    const HomeDirs home{dir.path().toStdString(), "", ""};
     const std::string game = Path(dir, "oa/baseoa");
     const std::string homeGame = Path(dir, ".openarena/baseoa");
     for (const std::string& chosen : {Path(dir, "oa"), game}) {

@@ -106,8 +106,10 @@ TEST(GameHomes, followEachEnginesHomeRules) {
          env,
          {"/home/p/.openarena", "/home/p/.config/.openarena"}},
         {"ioquake3", {"ioquake3", "+set", "fs_homepath", "games/q3"}, env, {"/run/here/games/q3"}},
+        {"ioquake3", {"ioquake3", "+set", "fs_homeconfigpath", "/c"}, env, {"/c"}},
+        {"quake3", {"quake3", "+set", "fs_homeconfigpath", "/c"}, env, {"/home/p/.q3a"}},
         {"openarena.x86_64", {"openarena.x86_64"}, env, {"/home/p/.openarena"}},
-        {"q3test", {"q3test"}, env, {}},   // its rules are not known
+        {"q3test", {"q3test"}, env, {}},     // its rules are not known
         {"ioquake3", {"ioquake3"}, {}, {}},  // no $HOME
     };
     for (const auto& c : cases) {
@@ -154,10 +156,10 @@ TEST(RunningGamesWriting, countsOnlyTheGamesWhoseHomeHoldsTheFile) {
 }
 
 TEST(ConfigFolderCandidates, listsEachTargetsFoldersInTheOrderTheEnginePrefersThem) {
-    const HomeDirs plain{"/home/p", ""};
-    const HomeDirs xdg{"/home/p", "/cfg"};
-    const HomeDirs relativeXdg{"/home/p", "cfg"};
-    const HomeDirs xdgOnly{"", "/cfg"};
+    const HomeDirs plain{"/home/p", "", ""};
+    const HomeDirs xdg{"/home/p", "/cfg", "/data"};
+    const HomeDirs relativeXdg{"/home/p", "cfg", "data"};
+    const HomeDirs xdgOnly{"", "/cfg", ""};
     const std::string q3a = "/home/p/.q3a/baseq3";
     const std::string openArena = "/home/p/.openarena/baseoa";
     struct Case {
@@ -178,11 +180,20 @@ TEST(ConfigFolderCandidates, listsEachTargetsFoldersInTheOrderTheEnginePrefersTh
     for (const Case& c : cases) {
         EXPECT_EQ(ConfigFolderCandidates(c.target, c.dirs), c.folders) << TargetKey(c.target);
     }
+    // ioquake3's downloaded archives go to its data home, the other games' to their config's.
+    EXPECT_EQ(DataFolderCandidates(TargetGame::IoQuake3, plain),
+              (std::vector<std::string>{"/home/p/.local/share/Quake3/baseq3", q3a}));
+    EXPECT_EQ(DataFolderCandidates(TargetGame::IoQuake3, xdg),
+              (std::vector<std::string>{"/data/Quake3/baseq3", q3a}));
+    EXPECT_EQ(DataFolderCandidates(TargetGame::IoQuake3, relativeXdg).front(),
+              "/home/p/.local/share/Quake3/baseq3");
+    EXPECT_EQ(DataFolderCandidates(TargetGame::OpenArena, xdg),
+              (std::vector<std::string>{openArena}));
 }
 
 TEST(ConfigFolderFor, opensTheFirstFolderThatExistsElseTheHomeFolder) {
     QTemporaryDir home;
-    const HomeDirs dirs{home.path().toStdString(), ""};
+    const HomeDirs dirs{home.path().toStdString(), "", ""};
     const std::string q3a = dirs.home + "/.q3a/baseq3";
     const std::string xdg = dirs.home + "/.config/Quake3/baseq3";
     EXPECT_EQ(ConfigFolderFor(TargetGame::IoQuake3, dirs), dirs.home);
