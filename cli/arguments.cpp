@@ -36,8 +36,8 @@ constexpr char HelpText[] =
     "  status HOST[:PORT]    ask a running server for its name and its players (port 27960)\n"
     "\n"
     "Options:\n"
-    "  --game GAME           q3test, quake3, ioquake3 or openarena (default: the game the\n"
-    "                        window remembers, else q3test)\n"
+    "  --game GAME           q3test, quake3, ioquake3, openarena or quake3e (default: the\n"
+    "                        game the window remembers, else q3test)\n"
     "  --color=WHEN          auto, always or never (auto: on a terminal, unless NO_COLOR is set)\n"
     "  --json                show and status: JSON for scripts\n"
     "  --write-read-only     write and server: write a read-only file too, which stays so\n"
@@ -144,7 +144,8 @@ std::optional<QString> ReadGame(const QCommandLineParser& parser, Invocation& in
     const std::optional<TargetGame> target =
         TargetFromKey(std::string_view(key.constData(), std::size_t(key.size())));
     if (!target) {
-        return QStringLiteral("unknown game '%1': one of q3test, quake3, ioquake3, openarena")
+        return QStringLiteral(
+                   "unknown game '%1': one of q3test, quake3, ioquake3, openarena, quake3e")
             .arg(value);
     }
     invocation.target = *target;

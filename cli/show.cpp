@@ -101,8 +101,9 @@ std::string PlaceNotes(TargetGame target, const PlaceView& view, bool color) {
         notes += std::string(notes.empty() ? "" : "; ") + std::to_string(view.offScreen) +
                  " past the screen's edge";
     }
-    if (view.colorRules != target) {
-        notes += std::string(notes.empty() ? "" : "; ") + "the engine's own eight colours";
+    if (view.colorRules != RulesOf(target).colorCodes) {
+        notes += std::string(notes.empty() ? "" : "; ") + "the engine's own " +
+                 (ColorCount(view.colorRules) == 36 ? "36" : "eight") + " colours";
     }
     return notes.empty() ? "" : "  (" + notes + ")";
 }

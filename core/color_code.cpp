@@ -104,9 +104,42 @@ CodeRead EscapeCodeAt(std::string_view code, std::size_t pos) {
     return {1, std::nullopt};
 }
 
+// Quake3e's engine's g_color_table (code/qcommon/q_math.c), as the renderer turns its floats
+// into bytes (it truncates): '0' to '9', then CPMA's rainbow 'a' to 'x' and white and grey for
+// 'y' and 'z'.
+constexpr PackedColor Quake3eColors[36] = {
+    PackColor(0, 0, 0),       PackColor(255, 0, 0),     PackColor(0, 255, 0),
+    PackColor(255, 255, 0),   PackColor(0, 0, 255),     PackColor(0, 255, 255),
+    PackColor(255, 0, 255),   PackColor(255, 255, 255), PackColor(255, 127, 0),
+    PackColor(127, 127, 127), PackColor(255, 0, 0),     PackColor(255, 68, 0),
+    PackColor(255, 127, 0),   PackColor(255, 186, 0),   PackColor(255, 255, 0),
+    PackColor(186, 255, 0),   PackColor(127, 255, 0),   PackColor(68, 255, 0),
+    PackColor(0, 255, 0),     PackColor(0, 255, 68),    PackColor(0, 255, 127),
+    PackColor(0, 255, 186),   PackColor(0, 255, 255),   PackColor(0, 186, 255),
+    PackColor(0, 127, 255),   PackColor(0, 68, 255),    PackColor(0, 0, 255),
+    PackColor(68, 0, 255),    PackColor(127, 0, 255),   PackColor(186, 0, 255),
+    PackColor(255, 0, 255),   PackColor(255, 0, 186),   PackColor(255, 0, 127),
+    PackColor(255, 0, 68),    PackColor(255, 255, 255), PackColor(127, 127, 127),
+};
+
+// ColorIndexFromChar: digits, then letters in either case; anything else is white.
+PackedColor Quake3eColorOf(char c) {
+    if (c >= '0' && c <= '9') {
+        return Quake3eColors[c - '0'];
+    }
+    const char upper = AsciiUpper(c);
+    if (upper >= 'A' && upper <= 'Z') {
+        return Quake3eColors[10 + (upper - 'A')];
+    }
+    return PackedOf(PaletteColor::White);
+}
+
 PackedColor ColorUnder(ColorCodeRule rule, char c) {
     if (rule == ColorCodeRule::CaretDigitTo8 && c == '8') {
         return OpenArenaOrange;
+    }
+    if (rule == ColorCodeRule::CaretAny36) {
+        return Quake3eColorOf(c);
     }
     return PackedOf(ColorOfCodeChar(c));
 }
@@ -123,6 +156,7 @@ CodeRead CaretCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos)
             isCode = next >= '0' && next <= '9';
             break;
         case ColorCodeRule::CaretAny:
+        case ColorCodeRule::CaretAny36:
             isCode = next != CaretEscape && next != '\0';
             break;
         case ColorCodeRule::CaretAlnum:
@@ -216,10 +250,13 @@ PackedColor ColorOfCode(TargetGame target, char c) {
 }
 
 CodeRead ReadCodeAt(TargetGame target, std::string_view code, std::size_t pos) {
+    return ReadCodeAt(RulesOf(target).colorCodes, code, pos);
+}
+
+CodeRead ReadCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos) {
     if (pos >= code.size()) {
         return {};
     }
-    const ColorCodeRule rule = RulesOf(target).colorCodes;
     return rule == ColorCodeRule::EscapeDigit ? EscapeCodeAt(code, pos)
                                               : CaretCodeAt(rule, code, pos);
 }

@@ -88,6 +88,8 @@ struct CodeRead {
     std::optional<PackedColor> color;
 };
 CodeRead ReadCodeAt(TargetGame target, std::string_view code, std::size_t pos);
+/// The same by a colour rule of its own: an engine's, where it reads codes apart from its game.
+CodeRead ReadCodeAt(ColorCodeRule rule, std::string_view code, std::size_t pos);
 
 /// The palette colour the engines give a colour character: (c - '0') & 7, so '8' is black, '9'
 /// red and 'a' red.

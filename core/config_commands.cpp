@@ -87,7 +87,8 @@ std::vector<CommandWord> CommandWords(std::string_view command) {
 }
 
 CommandSplitter::CommandSplitter(TargetGame target)
-    : skipsComments_(RulesOf(target).commands == CommandReading::Ioq3) {
+    : skipsComments_(RulesOf(target).commands != CommandReading::Id132),
+      dropsCutRest_(RulesOf(target).commands == CommandReading::Quake3e) {
     command_.reserve(MaxConfigLineBytes);
 }
 
@@ -133,8 +134,12 @@ void CommandSplitter::Step(char c, char next, bool nextInFile, CommandSink& sink
             commandLineStart_ = lineStart_;
             commandOpenLineStart_ = openLineStart_;
         }
-        if (command_.size() == MaxConfigLineBytes) {
-            Emit(sink);  // the byte after the cut is dropped
+        if (command_.size() == MaxConfigLineBytes && dropsCutRest_) {
+            // Quake3e runs the cut and skips the rest of the command, as it reads it.
+            EmitCut(sink);
+            Take(c, next, sink);
+        } else if (command_.size() == MaxConfigLineBytes) {
+            Emit(sink);  // the byte after the cut is dropped, the rest runs as a command
         } else {
             Take(c, next, sink);
         }
@@ -160,7 +165,7 @@ void CommandSplitter::Take(char c, char next, CommandSink& sink) {
                 inStarComment_ = true;
             } else if (inStarComment_ && c == '*' && next == '/') {
                 // The command ends with the "*"; the "/" is the byte that ended it.
-                command_.push_back(c);
+                Keep(c);
                 dropNext_ = true;
                 Emit(sink);
                 return;
@@ -175,11 +180,39 @@ void CommandSplitter::Take(char c, char next, CommandSink& sink) {
         Emit(sink);
         return;
     }
-    command_.push_back(c);
+    Keep(c);
+}
+
+void CommandSplitter::Keep(char c) {
+    if (!skippingRest_) {
+        command_.push_back(c);
+    }
+}
+
+// The command as cut, handed over while its quotes and comments go on for the rest.
+void CommandSplitter::EmitCut(CommandSink& sink) {
+    FileCommand command;
+    command.start = commandStart_;
+    command.text = command_;
+    command.line = commandLine_;
+    command.lineStart = commandLineStart_;
+    command.openLineStart = commandOpenLineStart_;
+    sink.Command(command);
+    command_.clear();
+    skippingRest_ = true;
 }
 
 // Every command ends outside any comment, and the next one starts outside quotes.
 void CommandSplitter::Emit(CommandSink& sink) {
+    if (skippingRest_) {
+        skippingRest_ = false;  // the rest of a cut command ends here, unrun
+        command_.clear();
+        inCommand_ = false;
+        quoted_ = false;
+        inSlashComment_ = false;
+        inStarComment_ = false;
+        return;
+    }
     FileCommand command;
     command.start = commandStart_;
     command.text = command_;
@@ -199,7 +232,7 @@ std::optional<HostnameSetting> HostnameSettingOf(TargetGame target, std::string_
     if (words.empty()) {
         return std::nullopt;
     }
-    const bool ioq3 = RulesOf(target).commands == CommandReading::Ioq3;
+    const bool ioq3 = RulesOf(target).commands != CommandReading::Id132;
     std::size_t first = 0;
     std::size_t last = words.size();
     if (IsOneOf(words[0].text, {"set", "seta", "sets", "setu"})) {

@@ -58,8 +58,8 @@ class CommandSink {
 /// a line end (LF or CR), or at a ';' outside double quotes; the later engines let a // comment run
 /// to the line end across any ';', and a /* */ comment across ';' and line ends, the command
 /// ending right after it. A command longer than MaxConfigLineBytes is cut there, the byte after
-/// the cut is dropped and the rest runs as the next command (id's 1.32 and ioquake3; Quake3e drops
-/// the rest). Lines, for the line numbers, end at LF, CR LF or CR. Memory stays at one command.
+/// the cut is dropped and the rest runs as the next command (id's 1.32 and ioquake3); Quake3e skips
+/// the rest of the command, as far as its quotes and comments take it. Lines, for the line numbers, end at LF, CR LF or CR. Memory stays at one command.
 class CommandSplitter {
   public:
     explicit CommandSplitter(TargetGame target);
@@ -77,8 +77,12 @@ class CommandSplitter {
     void Step(char c, char next, bool nextInFile, CommandSink& sink);
     void Take(char c, char next, CommandSink& sink);
     void Emit(CommandSink& sink);
+    void EmitCut(CommandSink& sink);
+    void Keep(char c);
 
     bool skipsComments_;
+    bool dropsCutRest_;
+    bool skippingRest_ = false;
     std::string command_;
     bool inCommand_ = false;
     std::uint64_t commandStart_ = 0;

@@ -36,7 +36,7 @@ std::size_t StartupCommandsAfterConfig(TargetGame target);
 
 /// The size of the target's command buffer (MAX_CMD_BUFFER): 16,384 bytes in id's 1.32, which
 /// the test release, whose source is not public, is taken to share; 128 KiB in ioquake3 and
-/// OpenArena's engine. Quake III Arena 1.32 / Quake3e takes 1.32's, the smaller (Quake3e: 64 KiB).
+/// OpenArena's engine, 64 KiB in Quake3e's.
 std::size_t CommandBufferBytes(TargetGame target);
 
 /// The longest configuration file the target's engine reads, with `pending` bytes of other

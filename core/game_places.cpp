@@ -31,7 +31,7 @@ std::string ColorCode(TargetGame target, PaletteColor color) {
 
 // Every character of `code` as a glyph in the colour the codes before it set, read by `rules`.
 // The settings field shows black as white.
-std::vector<Glyph> GlyphsOf(TargetGame rules, std::string_view code, PackedColor color,
+std::vector<Glyph> GlyphsOf(ColorCodeRule rules, std::string_view code, PackedColor color,
                             bool blackAsWhite = false) {
     std::vector<Glyph> glyphs;
     glyphs.reserve(code.size());
@@ -63,7 +63,7 @@ std::size_t OffScreen(const PlaceView& view) {
 
 // A place's view before anything is drawn: the place, its characters' size, and whose colour rule
 // reads the codes.
-PlaceView StartView(GamePlace place, CharSize size, TargetGame colorRules) {
+PlaceView StartView(GamePlace place, CharSize size, ColorCodeRule colorRules) {
     PlaceView view;
     view.place = place;
     view.size = size;
@@ -87,10 +87,10 @@ PlaceView Scoreboard(TargetGame target, std::string_view name) {
     std::string line = numbers;
     line.append(name);
     line.resize(std::min<std::size_t>(line.size(), 1023));
-    PlaceView view = StartView(GamePlace::Scoreboard, BigChar, target);
+    PlaceView view = StartView(GamePlace::Scoreboard, BigChar, RulesOf(target).colorCodes);
     view.shadow = true;
     view.fill = PlaceFill{176, 118, 512, BigChar.height + 1, PackColor(0, 0, 178), 178};
-    view.lines.push_back({160, 118, GlyphsOf(target, line, White)});
+    view.lines.push_back({160, 118, GlyphsOf(RulesOf(target).colorCodes, line, White)});
     return view;
 }
 
@@ -106,7 +106,7 @@ PlaceView Chat(TargetGame target, std::string_view name) {
     text += ColorCode(target, PaletteColor::Green) + std::string(SampleChat);
     text.resize(std::min<std::size_t>(text.size(), 149));
     std::erase(text, '\x19');
-    PlaceView view = StartView(GamePlace::Chat, SmallChar, RulesOf(target).engine);
+    PlaceView view = StartView(GamePlace::Chat, SmallChar, RulesOf(target).engineColors);
     LimitTo(view, 63 - white.size() - 3, name.size());
     view.lines = ConsoleLines(target, text + "\n", 0);
     return view;
@@ -115,7 +115,7 @@ PlaceView Chat(TargetGame target, std::string_view name) {
 // game/g_client.c, ClientConnect: "print" of the name, a switch to white and " connected",
 // which cgame hands to the engine's console.
 PlaceView Console(TargetGame target, std::string_view name) {
-    PlaceView view = StartView(GamePlace::Console, SmallChar, RulesOf(target).engine);
+    PlaceView view = StartView(GamePlace::Console, SmallChar, RulesOf(target).engineColors);
     view.lines = ConsoleLines(
         target, std::string(name) + ColorCode(target, PaletteColor::White) + " connected\n", 0);
     return view;
@@ -126,11 +126,11 @@ PlaceView Console(TargetGame target, std::string_view name) {
 // to white and the reason, "disconnected" when the player quits (SV_Disconnect_f), into every
 // client's console, which the engine draws. The getstatus reply lists the same copy.
 PlaceView Departure(TargetGame target, std::string_view serverCopy, std::size_t arrivedBytes) {
-    PlaceView view = StartView(GamePlace::Departure, SmallChar, RulesOf(target).engine);
+    PlaceView view = StartView(GamePlace::Departure, SmallChar, RulesOf(target).engineColors);
     LimitTo(view, MaxNameLength - 1, arrivedBytes);
     view.lines = ConsoleLines(
-        target, std::string(serverCopy) + ColorCode(target, PaletteColor::White) + " disconnected\n",
-        0);
+        target,
+        std::string(serverCopy) + ColorCode(target, PaletteColor::White) + " disconnected\n", 0);
     return view;
 }
 
@@ -138,10 +138,10 @@ PlaceView Departure(TargetGame target, std::string_view serverCopy, std::size_t 
 // fading colour's alpha halved: 0.5 while the name shows fully, 127 once the renderer makes a
 // byte of it.
 PlaceView Crosshair(TargetGame target, std::string_view name) {
-    PlaceView view = StartView(GamePlace::Crosshair, BigChar, target);
+    PlaceView view = StartView(GamePlace::Crosshair, BigChar, RulesOf(target).colorCodes);
     view.shadow = true;
     view.alpha = 127;
-    std::vector<Glyph> glyphs = GlyphsOf(target, name, White);
+    std::vector<Glyph> glyphs = GlyphsOf(RulesOf(target).colorCodes, name, White);
     const int width = static_cast<int>(glyphs.size()) * BigChar.width;
     view.lines.push_back({320 - width / 2, 170, std::move(glyphs)});
     return view;
@@ -152,8 +152,8 @@ PlaceView Crosshair(TargetGame target, std::string_view name) {
 // in blue). cgame/cg_draw.c, CG_DrawCenterString: each line's first 50 bytes, centred, at
 // SCREEN_HEIGHT * 0.30 less half the lines' height, BIGCHAR_WIDTH wide and 1.5 times as high.
 PlaceView FragMessage(TargetGame target, std::string_view name) {
-    PlaceView view =
-        StartView(GamePlace::FragMessage, {BigChar.width, BigChar.width * 3 / 2}, target);
+    PlaceView view = StartView(GamePlace::FragMessage, {BigChar.width, BigChar.width * 3 / 2},
+                               RulesOf(target).colorCodes);
     view.shadow = true;
     LimitTo(view, 29, name.size());
     const std::string white = ColorCode(target, PaletteColor::White);
@@ -165,8 +165,8 @@ PlaceView FragMessage(TargetGame target, std::string_view name) {
     int y = VirtualScreenHeight * 30 / 100 - lines * BigChar.height / 2;
     for (std::string_view rest = message;;) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
-        std::vector<Glyph> glyphs =
-            GlyphsOf(target, rest.substr(0, std::min<std::size_t>(end, 50)), White);
+        std::vector<Glyph> glyphs = GlyphsOf(RulesOf(target).colorCodes,
+                                             rest.substr(0, std::min<std::size_t>(end, 50)), White);
         const int width = static_cast<int>(glyphs.size()) * view.size.width;
         view.lines.push_back({(VirtualScreenWidth - width) / 2, y, std::move(glyphs)});
         y += view.size.height;
@@ -183,9 +183,10 @@ PlaceView FragMessage(TargetGame target, std::string_view name) {
 // have the focus each colour code sets its colour, black shown as white. Typing stops at
 // MAX_NAMELENGTH (20) bytes, codes included.
 PlaceView SettingsField(TargetGame target, std::string_view code) {
-    PlaceView view = StartView(GamePlace::SettingsField, SmallChar, target);
+    PlaceView view = StartView(GamePlace::SettingsField, SmallChar, RulesOf(target).colorCodes);
     LimitTo(view, SettingsFieldChars, code.size());
-    view.lines.push_back({256, 171, GlyphsOf(target, code.substr(0, 255), White, true)});
+    view.lines.push_back(
+        {256, 171, GlyphsOf(RulesOf(target).colorCodes, code.substr(0, 255), White, true)});
     return view;
 }
 
@@ -193,21 +194,22 @@ PlaceView SettingsField(TargetGame target, std::string_view code) {
 // colour, at 72 in id's (and ioquake3's) menu; OpenArena's puts "^7" before it and draws from 22.
 // The test release's browser is not known: the name shows whole.
 PlaceView ServerBrowser(TargetGame target, const ServerReport& server) {
-    PlaceView view = StartView(GamePlace::ServerBrowser, SmallChar, target);
+    PlaceView view = StartView(GamePlace::ServerBrowser, SmallChar, RulesOf(target).colorCodes);
     if (target == TargetGame::Q3Test) {
-        view.lines.push_back({72, 192, GlyphsOf(target, server.code, White)});
+        view.lines.push_back({72, 192, GlyphsOf(RulesOf(target).colorCodes, server.code, White)});
         return view;
     }
     const BrowserRule& rule = RulesOf(target).browser;
     view.limit = rule.shownChars;
     view.overLimit = server.Has(NameChange::CutToLength);
     if (rule.keepsColors) {
-        view.lines.push_back(
-            {22, 192,
-             GlyphsOf(target, ColorCode(target, PaletteColor::White) + server.browserView,
-                      OpenArenaMenuBlue)});
+        view.lines.push_back({22, 192,
+                              GlyphsOf(RulesOf(target).colorCodes,
+                                       ColorCode(target, PaletteColor::White) + server.browserView,
+                                       OpenArenaMenuBlue)});
     } else {
-        view.lines.push_back({72, 192, GlyphsOf(target, server.browserView, MenuOrange)});
+        view.lines.push_back(
+            {72, 192, GlyphsOf(RulesOf(target).colorCodes, server.browserView, MenuOrange)});
     }
     return view;
 }
@@ -216,7 +218,7 @@ PlaceView ServerBrowser(TargetGame target, const ServerReport& server) {
 
 std::vector<GlyphLine> ConsoleLines(TargetGame target, std::string_view text, int top) {
     constexpr std::size_t Width = ConsoleLineChars;
-    const TargetGame engine = RulesOf(target).engine;
+    const ColorCodeRule engine = RulesOf(target).engineColors;
     text = AsCString(text);
     // Rows of Width cells, blank and white until written, as con.text keeps them.
     std::vector<std::vector<Glyph>> rows(1, std::vector<Glyph>(Width, Glyph{' ', White}));
@@ -277,7 +279,7 @@ bool IsOnScreen(const PlaceView& view, const GlyphLine& line, std::size_t index)
 }
 
 std::vector<Glyph> GlyphsOfCode(TargetGame target, std::string_view code) {
-    return GlyphsOf(target, code, White);
+    return GlyphsOf(RulesOf(target).colorCodes, code, White);
 }
 
 // The test release's server is not known: its copy is taken to be 1.32's, the first bytes of
@@ -295,9 +297,12 @@ std::vector<PlaceView> ViewsOf(const NamesReport& names) {
     const ServerReport& server = names.server;
     const std::string_view kept = AsCString(player.cleaned);
     std::vector<PlaceView> views{
-        Scoreboard(target, kept),      Chat(target, kept),
-        Console(target, kept),         Crosshair(target, kept),
-        FragMessage(target, kept),     SettingsField(target, AsCString(player.code)),
+        Scoreboard(target, kept),
+        Chat(target, kept),
+        Console(target, kept),
+        Crosshair(target, kept),
+        FragMessage(target, kept),
+        SettingsField(target, AsCString(player.code)),
         Departure(target, ServerCopy(names), AsCString(player.arrived).size()),
         ServerBrowser(target, server),
     };

@@ -105,8 +105,8 @@ struct PlaceView {
     std::size_t limit = 0;
     bool overLimit = false;     ///< the name is longer than that limit
     std::size_t offScreen = 0;  ///< characters that lie wholly outside the virtual screen
-    /// Whose colour rule read the codes: the engine's, for the lines the engine draws itself.
-    TargetGame colorRules = TargetGame::Q3Test;
+    /// The colour rule that read the codes: the engine's, for the lines the engine draws itself.
+    ColorCodeRule colorRules = ColorCodeRule::EscapeDigit;
 };
 
 /// Whether the `index`th glyph of `line` shows on the virtual screen, at least in part: the screen

@@ -11,10 +11,13 @@ using enum TargetGame;
 // (qcommon/msg.c), the cleaning from ClientCleanName (game/g_client.c), the browser from
 // ArenaServers_Insert and its list line (q3_ui/ui_servers2.c: 21 bytes kept and 20 shown, codes
 // removed; OpenArena keeps 30 with their colours). The engine's own rule is that of the engine
-// a target runs on: Debian's OpenArena is ioquake3's engine with OpenArena's game modules.
+// a target runs on: Debian's OpenArena is ioquake3's engine with OpenArena's game modules, and
+// Quake3e's engine draws 36 colours (g_color_table and ColorIndexFromChar, code/qcommon/q_math.c)
+// where the baseq3 game module it runs reads eight. Quake3e's network turns '%' and bytes over 127
+// into dots as the others do (MSG_ReadString, code/qcommon/msg.c).
 // MAX_CMD_BUFFER stands in code/qcommon/cmd.c: 16384 in id's 1.32 (the test release's source is
 // not public; it is taken to be 1.32's), 128*1024 in ioquake3 and OpenArena's engine, 65536 in
-// Quake3e, whose row shares 1.32's smaller one. At start-up 1.32's Com_Init queues "exec
+// Quake3e. At start-up 1.32's Com_Init queues "exec
 // default.cfg", "exec q3config.cfg" and "exec autoexec.cfg" before it runs them, so the last
 // stands behind the file (18 bytes); ioquake3's and OpenArena's Com_ExecuteCfg run each at once
 // (EXEC_NOW), with nothing behind it, and so does Quake3e's. A default server's other settings were
@@ -23,14 +26,15 @@ using enum TargetGame;
 // baseq3 cvars as ioquake3's module, with a shorter "version" and "protocol" for "com_protocol", so
 // ioquake3's count stands for it. How the engine reads a configuration file's commands comes from
 // Cbuf_Execute and Cmd_TokenizeString (code/qcommon/cmd.c) and Cvar_Set_f, Cvar_SetA_f and
-// Cvar_Command (code/qcommon/cvar.c): id's 1.32 for the test release and for the 1.32 / Quake3e
-// row, ioquake3's for ioquake3 and OpenArena.
+// Cvar_Command (code/qcommon/cvar.c): id's 1.32 for the test release and 1.32, ioquake3's for
+// ioquake3 and OpenArena, Quake3e's own for it. Quake3e's server settings were not counted: its
+// row knows no room for the server name there.
 constexpr TargetRules Targets[] = {
     {Q3Test,
      "q3test",
      CodeForm::Escape,
      ColorCodeRule::EscapeDigit,
-     Q3Test,
+     ColorCodeRule::EscapeDigit,
      false,
      NameCleaning::None,
      "",
@@ -43,7 +47,7 @@ constexpr TargetRules Targets[] = {
      "quake3",
      CodeForm::Caret,
      ColorCodeRule::CaretAny,
-     Quake3,
+     ColorCodeRule::CaretAny,
      true,
      NameCleaning::Q3_132,
      "UnnamedPlayer",
@@ -56,7 +60,7 @@ constexpr TargetRules Targets[] = {
      "ioquake3",
      CodeForm::Caret,
      ColorCodeRule::CaretAlnum,
-     IoQuake3,
+     ColorCodeRule::CaretAlnum,
      true,
      NameCleaning::Ioq3,
      "UnnamedPlayer",
@@ -70,7 +74,7 @@ constexpr TargetRules Targets[] = {
      "openarena",
      CodeForm::Caret,
      ColorCodeRule::CaretDigitTo8,
-     IoQuake3,
+     ColorCodeRule::CaretAlnum,
      true,
      NameCleaning::OpenArena,
      "Nameless0",
@@ -79,6 +83,20 @@ constexpr TargetRules Targets[] = {
      0,
      788,
      CommandReading::Ioq3},
+    // id's baseq3 game module on Quake3e's engine.
+    {Quake3e,
+     "quake3e",
+     CodeForm::Caret,
+     ColorCodeRule::CaretAny,
+     ColorCodeRule::CaretAny36,
+     true,
+     NameCleaning::Q3_132,
+     "UnnamedPlayer",
+     {21, 20, false},
+     65536,
+     0,
+     0,
+     CommandReading::Quake3e},
 };
 
 static_assert(std::size(Targets) == AllTargets.size());

@@ -10,12 +10,14 @@
 
 namespace chromlet {
 
-/// The games the program writes for. Q3Test comes first and is the default.
-enum class TargetGame { Q3Test, Quake3, IoQuake3, OpenArena };
+/// The games the program writes for. Q3Test comes first and is the default; a new one goes at
+/// the end, so that the numbers of the others stay (the page knows them by number).
+enum class TargetGame { Q3Test, Quake3, IoQuake3, OpenArena, Quake3e };
 
 /// Every target in menu order.
-inline constexpr std::array<TargetGame, 4> AllTargets{TargetGame::Q3Test, TargetGame::Quake3,
-                                                      TargetGame::IoQuake3, TargetGame::OpenArena};
+inline constexpr std::array<TargetGame, 5> AllTargets{TargetGame::Q3Test, TargetGame::Quake3,
+                                                      TargetGame::IoQuake3, TargetGame::OpenArena,
+                                                      TargetGame::Quake3e};
 
 /// How a target writes a colour change.
 enum class CodeForm { Escape, Caret };
@@ -26,7 +28,16 @@ enum class ColorCodeRule {
     CaretAny,       ///< '^' and any character but '^' and the end of the string (1.32, Quake3e)
     CaretAlnum,     ///< '^' and an ASCII letter or digit (ioquake3)
     CaretDigitTo8,  ///< '^' and '0' to '8', where 8 is orange (OpenArena's game modules)
+    /// '^' and any character but '^' and the end, as CaretAny, in 36 colours: '0' to '9' and 'a'
+    /// to 'z' in either case each a colour of its own, anything else white (Quake3e's engine:
+    /// g_color_table and ColorIndexFromChar, code/qcommon/q_math.c)
+    CaretAny36,
 };
+
+/// How many colours a rule's engine draws: 8, or 36 for CaretAny36.
+constexpr int ColorCount(ColorCodeRule rule) {
+    return rule == ColorCodeRule::CaretAny36 ? 36 : 8;
+}
 
 /// Which game module cleans a player name, and how.
 enum class NameCleaning {
@@ -45,6 +56,9 @@ enum class CommandReading {
     /// ioquake3, and OpenArena on its engine: comments keep their ';' and line ends; set, seta,
     /// sets, setu and a cvar's own command all take every word of the value.
     Ioq3,
+    /// Quake3e: comments as ioquake3's, values as ioquake3's, and the rest of a command cut at
+    /// MAX_CMD_LINE dropped.
+    Quake3e,
 };
 
 /// What the game's own server browser (the menu's list of servers) shows of a server name.
@@ -60,10 +74,11 @@ struct TargetRules {
     std::string_view key;  ///< stays the same between versions, for the settings
     CodeForm form;
     ColorCodeRule colorCodes;
-    /// The target whose colour rule the engine itself reads with, for what the engine draws (the
-    /// console, and the chat lines printed into it): OpenArena's game modules read "^8" as
-    /// orange, but Debian's OpenArena runs ioquake3's engine, which has eight colours.
-    TargetGame engine;
+    /// The colour rule the engine itself reads with, for what the engine draws (the console, and
+    /// the chat lines printed into it): OpenArena's game modules read "^8" as orange, but Debian's
+    /// OpenArena runs ioquake3's engine, which has eight colours; Quake3e's engine has 36 where
+    /// the game module it runs has eight.
+    ColorCodeRule engineColors;
     /// The network turns every '%' and every byte over 127 of a client's strings into '.', so
     /// the server, the game module and every player get dots there.
     bool networkDots;
@@ -89,7 +104,7 @@ const TargetRules& RulesOf(TargetGame target);
 CodeForm CodeFormOf(TargetGame target);
 
 /// A key that stays the same between versions, for the settings: "q3test", "quake3",
-/// "ioquake3", "openarena".
+/// "ioquake3", "openarena", "quake3e".
 std::string_view TargetKey(TargetGame target);
 
 /// The target of a settings key; nullopt for a key this version does not know.

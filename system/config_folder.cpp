@@ -36,6 +36,7 @@ constexpr TargetFolders FolderTable[] = {
     {TargetGame::Quake3, {{{Base::Home, "/.q3a/baseq3"}}}},
     {TargetGame::IoQuake3, {{{Base::XdgConfig, "/Quake3/baseq3"}, {Base::Home, "/.q3a/baseq3"}}}},
     {TargetGame::OpenArena, {{{Base::Home, "/.openarena/baseoa"}}}},
+    {TargetGame::Quake3e, {{{Base::Home, "/.q3a/baseq3"}}}},
 };
 
 // A new target needs its row: the build stops until it has one.

@@ -31,6 +31,7 @@ constexpr TargetInstalls InstallTable[] = {
      "baseq3",
      {"/usr/lib/ioquake3", "/usr/share/games/quake3", "/usr/local/games/quake3"}},
     {TargetGame::OpenArena, "baseoa", {"/usr/lib/openarena", "/usr/share/games/openarena"}},
+    {TargetGame::Quake3e, "baseq3", {"/usr/local/games/quake3", "/usr/share/games/quake3"}},
 };
 static_assert(std::size(InstallTable) == AllTargets.size());
 

@@ -724,10 +724,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>Quake III Arena &amp;Test (1999)</translation>
     </message>
     <message>
-        <source>Quake III Arena &amp;1.32 / Quake3e</source>
-        <translation>Quake III Arena &amp;1.32 / Quake3e</translation>
-    </message>
-    <message>
         <source>S&amp;tyle</source>
         <translation>St&amp;il</translation>
     </message>
@@ -795,6 +791,14 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>Chromlet cannot write its settings file %1, so the chosen game and the recent names will be forgotten when it closes. Make the file and its folder writable to keep them.</source>
         <translation>Chromlet kann seine Einstellungsdatei %1 nicht schreiben, daher sind das gewählte Spiel und die letzten Namen beim Beenden vergessen. Mache die Datei und ihren Ordner beschreibbar, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>Quake III Arena &amp;1.32</source>
+        <translation>Quake III Arena &amp;1.32</translation>
+    </message>
+    <message>
+        <source>&amp;Quake3e</source>
+        <translation>&amp;Quake3e</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1003,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>The server&apos;s own copy of the name and &quot;disconnected&quot;, when the player leaves: the first %1 bytes as they arrived, not cleaned, so black and runs of spaces stay and a cut can leave a lone ^. The server&apos;s status list shows the same copy.</source>
         <translation>Die eigene Kopie des Servers vom Namen und &quot;disconnected&quot;, wenn der Spieler geht: die ersten %1 Bytes, wie sie ankamen, nicht bereinigt; Schwarz und Folgen von Leerzeichen bleiben, und ein Schnitt kann ein einzelnes ^ übrig lassen. Die Statusliste des Servers zeigt dieselbe Kopie.</translation>
+    </message>
+    <message>
+        <source>The engine draws these lines and reads the colour codes by its own rule: 36 colours, ^0 to ^9 and ^a to ^z, ^8 orange; the game&apos;s other places have eight.</source>
+        <translation>Die Engine zeichnet diese Zeilen und liest die Farbcodes nach ihrer eigenen Regel: 36 Farben, ^0 bis ^9 und ^a bis ^z, ^8 Orange; die anderen Stellen des Spiels haben acht.</translation>
     </message>
 </context>
 <context>

@@ -25,8 +25,8 @@ const Instructions =
     "want it to be. Repeat this until you get the desired chromlet. You can do the same thing " +
     "with your Server name." + " ".repeat(54) +
     "Click 'Show code' to put the Chromlet in your q3config.cfg file.";
-const TargetCaptions = ["Quake III Arena &test (1999)", "Quake III Arena &1.32 / Quake3e",
-    "&ioquake3", "&OpenArena"];
+const TargetCaptions = ["Quake III Arena &test (1999)", "Quake III Arena &1.32",
+    "&ioquake3", "&OpenArena", "&Quake3e"];
 const QuickStyles = [
     ["StyleRainbow", "Ra&inbow", "1", 0], ["StyleByWord", "By w&ord", "2", 1],
     ["StyleAlternate", "Alter&nate", "3", 2], ["StyleRandom", "Ran&dom", "4", 3],

@@ -410,7 +410,10 @@ val Look(int target, const NameBox& player, const NameBox& server) {
         one.set("limit", view.limit);
         one.set("overLimit", view.overLimit);
         one.set("offScreen", view.offScreen);
-        one.set("engineColors", view.colorRules != game);
+        // How many colours the engine draws where it reads the codes apart from the game; 0.
+        one.set("engineColors", view.colorRules == RulesOf(game).colorCodes
+                                    ? 0
+                                    : ColorCount(view.colorRules));
         places.call<void>("push", one);
     }
 

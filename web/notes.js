@@ -230,7 +230,9 @@ function WhatCuts(view) {
 export function PlaceNote(rules, view, server, first) {
     const sentences = [WhatShows(rules, view, server)];
     if (view.overLimit) sentences.push(WhatCuts(view));
-    if (view.engineColors) {
+    if (view.engineColors === 36) {
+        sentences.push(tr("The engine draws these lines and reads the colour codes by its own rule: 36 colours, ^0 to ^9 and ^a to ^z, ^8 orange; the game's other places have eight."));
+    } else if (view.engineColors) {
         sentences.push(tr("The engine draws these lines and reads the colour codes by its own rule: eight colours, ^8 is black."));
     }
     if (view.offScreen > 0) sentences.push(trn("%n character(s) lie past the edge of the screen.", view.offScreen));

@@ -51,7 +51,7 @@ TEST(CommandLine, answersAndRefusesAsDocumented) {
         {Args({"server", "f", "--even-if-running", "--hostname", "a"}), 2,
          Usage("--even-if-running does not go with server")},
         {Args({"--game", "quake4", "show", "a"}), 2,
-         Usage("unknown game 'quake4': one of q3test, quake3, ioquake3, openarena")},
+         Usage("unknown game 'quake4': one of q3test, quake3, ioquake3, openarena, quake3e")},
         {Args({"--color=rainbow", "show", "a"}), 2,
          Usage("--color takes auto, always or never, not 'rainbow'")},
         {Args({"--timeout", "0", "status", "h"}), 2,

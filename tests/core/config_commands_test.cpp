@@ -109,13 +109,19 @@ TEST(CommandSplitter, cutsAFileAsTheCommandBufferDoes) {
 }
 
 // A command longer than the engine's line is cut there, the byte after the cut is dropped and the
-// rest runs as a command of its own, outside the quotes and comments the first one was in.
+// rest runs as a command of its own, outside the quotes and comments the first one was in; in
+// Quake3e the rest does not run.
 TEST(CommandSplitter, cutsALongCommandAndRunsTheRest) {
     const std::string head(MaxConfigLineBytes, 'a');
     EXPECT_EQ(Split(TargetGame::IoQuake3, head + "b;c\n", 100),
               "0@1/0/0:" + head + "|1024@1/0/0:|1025@1/0/0:c");
     EXPECT_EQ(Split(TargetGame::IoQuake3, "\"" + head + "x;y"),
               "0@1/0/0:\"" + head.substr(1) + "|1024@1/0/0:x|1026@1/0/0:y");
+    // Quake3e runs the cut and skips the rest of the command, its quotes still counted.
+    EXPECT_EQ(Split(TargetGame::Quake3e, head + "b;c\n", 100), "0@1/0/0:" + head + "|1025@1/0/0:c");
+    EXPECT_EQ(Split(TargetGame::Quake3e, "\"" + head + "x;y"), "0@1/0/0:\"" + head.substr(1));
+    EXPECT_EQ(Split(TargetGame::Quake3e, head + "// b;c\nd"),
+              "0@1/0/0:" + head + "|1030@2/1030/1030:d");
 }
 
 TEST(CommandSplitter, saysWhereALineAtTheEndRuns) {
@@ -198,9 +204,13 @@ TEST(StartupValue, readsTheCommandLinesSetsAsEachEngineDoes) {
         std::optional<std::string> value;
     } cases[] = {
         {{"ioquake3", "+set", "com_basegame", "baseoa", "+set", "com_homepath", ".openarena"},
-         "com_homepath", ioq3, ".openarena"},
-        {{"ioquake3", "+set", "fs_homepath", "/a", "+set", "fs_homepath", "/b"}, "fs_homepath",
-         ioq3, "/b"},  // the last wins
+         "com_homepath",
+         ioq3,
+         ".openarena"},
+        {{"ioquake3", "+set", "fs_homepath", "/a", "+set", "fs_homepath", "/b"},
+         "fs_homepath",
+         ioq3,
+         "/b"},  // the last wins
         {{"ioquake3", "+set", "FS_HomePath", "/a"}, "fs_homepath", ioq3, "/a"},
         {{"ioquake3", "+SET", "fs_homepath", "/a"}, "fs_homepath", ioq3, std::nullopt},
         {{"quake3e", "+SET", "fs_homepath", "/a"}, "fs_homepath", quake3e, "/a"},
@@ -211,7 +221,7 @@ TEST(StartupValue, readsTheCommandLinesSetsAsEachEngineDoes) {
         {{"quake3", "+set", "fs_homepath", "/x", "y"}, "fs_homepath", id132, "/x"},
         {{"ioquake3", "+seta", "fs_homepath", "/a"}, "fs_homepath", ioq3, std::nullopt},
         {{"ioquake3", "set", "fs_homepath", "/a"}, "fs_homepath", ioq3, "/a"},  // before any +
-        {{"ioquake3", "+set", "fs_game", "a+b"}, "fs_game", ioq3, "a"},  // a '+' cuts
+        {{"ioquake3", "+set", "fs_game", "a+b"}, "fs_game", ioq3, "a"},         // a '+' cuts
         {{"ioquake3", "+set", "fs_game", "\"a+b\""}, "fs_game", ioq3, "a+b"},
         {{"ioquake3", "+connect", "h"}, "fs_homepath", ioq3, std::nullopt},
     };

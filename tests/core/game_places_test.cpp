@@ -25,11 +25,23 @@ std::string Cells(const GlyphLine& line) {
     }
     return ToHex(cells);
 }
+// A glyph's colour as its code's character: the palette's digits, 'o' for OpenArena's orange, and
+// three of Quake3e's engine's colours as the renderer makes them of g_color_table's floats.
 std::string Colors(const GlyphLine& line) {
+    const std::pair<PackedColor, char> others[] = {{OpenArenaOrange, 'o'},
+                                                   {PackColor(255, 127, 0), '8'},
+                                                   {PackColor(127, 127, 127), '9'},
+                                                   {PackColor(255, 68, 0), 'b'}};
     std::string colors;
     for (const Glyph& g : line.glyphs) {
-        const PaletteEntry* entry = PaletteEntryOf(g.color);
-        colors.push_back(entry ? entry->digit : g.color == OpenArenaOrange ? 'o' : '?');
+        char c = '?';
+        if (const PaletteEntry* entry = PaletteEntryOf(g.color)) {
+            c = entry->digit;
+        }
+        for (const auto& [color, code] : others) {
+            c = g.color == color ? code : c;
+        }
+        colors.push_back(c);
     }
     return colors;
 }
@@ -92,6 +104,15 @@ TEST(ViewsOf, drawsEachPlaceFromTheGamesOwnLineByteForByte) {
         {"leaving: 31 bytes kept, a cut code leaves a lone caret", IoQuake3, P::Departure,
          std::string(30, 'x') + "^1y^7", "", 0, "8,0",
          ToHex(std::string(30, 'x') + "^ disconnected"), std::string(44, '7')},
+        // The game module takes ^8 out as black ((c - '0') & 7 is 0) before either draws it.
+        {"Quake3e's console draws ^b and ^9 in colours of its own", Quake3e, P::Console,
+         "^bB^8O^9G^7", "", 0, "8,0", "42 4F 47 20 63 6F 6E 6E 65 63 74 65 64",
+         "bb9" + std::string(10, '7')},
+        {"its scoreboard, drawn by the game module, in eight: ^b green, ^9 red", Quake3e,
+         P::Scoreboard, "^bB^8O^9G^7", "", 0, "160,118",
+         "20 20 20 32 30 20 20 20 34 38 20 20 20 31 32 20 42 4F 47", "7777777777777777" "221"},
+        {"the server's copy keeps ^8, orange in Quake3e's console", Quake3e, P::Departure,
+         "A^8a^7", "", 0, "8,0", ToHex("Aa disconnected"), "78" + std::string(13, '7')},
         {"the test release's escape codes", Q3Test, P::Scoreboard, "\x1b" "1A\x1b" "7", "", 0,
          "160,118", "20 20 20 32 30 20 20 20 34 38 20 20 20 31 32 20 41", "7777777777777777" "1"},
     };
@@ -123,20 +144,24 @@ TEST(ViewsOf, drawsAsEachPlaceDoesAndSaysWhatItCut) {
         std::size_t limit;
         bool overLimit;
         std::size_t offScreen;
-        TargetGame colorRules;
+        ColorCodeRule colorRules;
     };
+    using R = ColorCodeRule;
     // clang-format off
     const Case cases[] = {
-        {IoQuake3, P::Scoreboard, name35, BigChar, true, 255, 0, false, 17, IoQuake3},  // 30 fit
-        {IoQuake3, P::Chat, name35, SmallChar, false, 255, 58, false, 0, IoQuake3},
-        {Q3Test, P::Chat, std::string(59, 'n'), SmallChar, false, 255, 58, true, 0, Q3Test},
-        {OpenArena, P::Console, name35, SmallChar, false, 255, 0, false, 0, IoQuake3},
-        {Quake3, P::Crosshair, name35, BigChar, true, 127, 0, false, 0, Quake3},
-        {Q3Test, P::Crosshair, name40 + "\x1b" "7", BigChar, true, 127, 0, false, 0, Q3Test},
-        {IoQuake3, P::FragMessage, name35, CharSize{16, 24}, true, 255, 29, true, 0, IoQuake3},
+        {IoQuake3, P::Scoreboard, name35, BigChar, true, 255, 0, false, 17, R::CaretAlnum},  // 30 fit
+        {IoQuake3, P::Chat, name35, SmallChar, false, 255, 58, false, 0, R::CaretAlnum},
+        {Q3Test, P::Chat, std::string(59, 'n'), SmallChar, false, 255, 58, true, 0, R::EscapeDigit},
+        {OpenArena, P::Console, name35, SmallChar, false, 255, 0, false, 0, R::CaretAlnum},
+        {Quake3e, P::Console, name35, SmallChar, false, 255, 0, false, 0, R::CaretAny36},
+        {Quake3e, P::Scoreboard, name35, BigChar, true, 255, 0, false, 17, R::CaretAny},
+        {Quake3, P::Crosshair, name35, BigChar, true, 127, 0, false, 0, R::CaretAny},
+        {Q3Test, P::Crosshair, name40 + "\x1b" "7", BigChar, true, 127, 0, false, 0, R::EscapeDigit},
+        {IoQuake3, P::FragMessage, name35, CharSize{16, 24}, true, 255, 29, true, 0, R::CaretAlnum},
         {IoQuake3, P::SettingsField, "^1abcdefghijklmnopq^7", SmallChar, false, 255, 20, true, 0,
-         IoQuake3},
-        {Q3Test, P::SettingsField, std::string(50, 'n'), SmallChar, false, 255, 20, true, 2, Q3Test},
+         R::CaretAlnum},
+        {Q3Test, P::SettingsField, std::string(50, 'n'), SmallChar, false, 255, 20, true, 2,
+         R::EscapeDigit},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -12,9 +12,10 @@ namespace {
 // use (B R G Y M C W S E L), so Alt and a letter never has two meanings while the menu is open.
 const char* const TargetCaptions[] = {
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &test (1999)"),
-    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &1.32 / Quake3e"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "Quake III Arena &1.32"),
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&ioquake3"),
     QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&OpenArena"),
+    QT_TRANSLATE_NOOP("chromlet::ui::Form1", "&Quake3e"),
 };
 static_assert(std::size(TargetCaptions) == AllTargets.size());
 

@@ -318,11 +318,17 @@ QString PlaceNote(const NamesReport& names, const PlaceView& view) {
     if (view.overLimit) {
         sentences << WhatCuts(view);
     }
-    if (view.colorRules != target) {
-        sentences << QCoreApplication::translate(
-            "chromlet::ui::InGameWindow",
-            "The engine draws these lines and reads the colour codes by its own rule: eight "
-            "colours, ^8 is black.");
+    if (view.colorRules != RulesOf(target).colorCodes) {
+        sentences << (ColorCount(view.colorRules) == 36
+                          ? QCoreApplication::translate(
+                                "chromlet::ui::InGameWindow",
+                                "The engine draws these lines and reads the colour codes by its "
+                                "own rule: 36 colours, ^0 to ^9 and ^a to ^z, ^8 orange; the "
+                                "game's other places have eight.")
+                          : QCoreApplication::translate(
+                                "chromlet::ui::InGameWindow",
+                                "The engine draws these lines and reads the colour codes by its "
+                                "own rule: eight colours, ^8 is black."));
     }
     if (view.offScreen > 0) {
         const int past = static_cast<int>(view.offScreen);

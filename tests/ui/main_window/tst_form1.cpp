@@ -857,7 +857,8 @@ class TestForm1 : public QObject {
             previews.insert(seen);
             QCOMPARE(Styles(*window->rtb()) + Styles(*window->rtb2()), editorsBefore);
         }
-        QCOMPARE(previews.size(), AllTargets.size());
+        // Quake3e runs 1.32's game module, whose places the preview shows: the two look alike.
+        QCOMPARE(previews.size(), AllTargets.size() - 1);
 
         // The choice outlives the window.
         menuAction("GameMenu", TargetMenuCaption(TargetGame::IoQuake3))->trigger();
@@ -881,7 +882,8 @@ class TestForm1 : public QObject {
         }
         // No ~/.openarena here: the home folder itself.
         QCOMPARE(folders, (QStringList{home.path() + "/.q3a/baseq3", home.path() + "/.q3a/baseq3",
-                                       home.path() + "/.config/Quake3/baseq3", home.path()}));
+                                       home.path() + "/.config/Quake3/baseq3", home.path(),
+                                       home.path() + "/.q3a/baseq3"}));
     }
 
     // The budget holds the configuration line and, where the game's command buffer is small,
