@@ -18,12 +18,28 @@ struct CodeWriter {
     /// A caret in the name would take the character after it as a colour. The caret form follows
     /// such a caret with the current colour's code, which the engines read as "no change".
     bool guardsLiteralEscape;
+    /// OpenArena's game modules draw "^8" orange: its orange has a digit of its own there.
+    bool writesOrange = false;
+
+    std::optional<char> DigitOf(PackedColor color) const {
+        if (writesOrange && color == OpenArenaOrange) {
+            return OpenArenaOrangeDigit;
+        }
+        if (const PaletteEntry* entry = PaletteEntryOf(color)) {
+            return entry->digit;
+        }
+        return std::nullopt;
+    }
 };
 
 constexpr CodeWriter EscapeWriter{ColorEscape, true, false};
 constexpr CodeWriter CaretWriter{CaretEscape, false, true};
+constexpr CodeWriter OpenArenaWriter{CaretEscape, false, true, true};
 
 const CodeWriter& WriterOf(TargetGame target) {
+    if (RulesOf(target).colorCodes == ColorCodeRule::CaretDigitTo8) {
+        return OpenArenaWriter;
+    }
     return CodeFormOf(target) == CodeForm::Caret ? CaretWriter : EscapeWriter;
 }
 
@@ -40,8 +56,8 @@ std::string ScanToCode(StyledText& text, CodeDigit& currentDigit, const CodeWrit
         if (style.Color != lastColor) {
             lastColor = style.Color;
             // A colour outside the palette matches nothing and keeps the digit it finds.
-            if (const PaletteEntry* entry = PaletteEntryOf(style.Color)) {
-                currentDigit = entry->digit;
+            if (const std::optional<char> digit = writer.DigitOf(style.Color)) {
+                currentDigit = *digit;
             }
             if (currentDigit) {
                 code.push_back(writer.escape);

@@ -98,6 +98,8 @@ PaletteColor ColorOfCodeChar(char c);
 /// The ninth colour of OpenArena's game modules, "^8": orange, (1, 0.43, 0) as the renderer
 /// turns it into bytes.
 inline constexpr PackedColor OpenArenaOrange = PackColor(255, 109, 0);
+/// Its colour character, which Show code writes for it where OpenArena is chosen.
+inline constexpr char OpenArenaOrangeDigit = '8';
 
 /// The colour the target's engine draws after a colour code whose colour character is `c`.
 PackedColor ColorOfCode(TargetGame target, char c);

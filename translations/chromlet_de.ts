@@ -1125,6 +1125,14 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>These names were made for %1 and are read as that game reads them; Show code writes them for %2.</source>
         <translation>Diese Namen wurden für %1 gemacht und so gelesen, wie dieses Spiel sie liest; „Code zeigen“ schreibt sie für %2.</translation>
     </message>
+    <message>
+        <source>Orange (O&amp;penArena&apos;s ^8)</source>
+        <translation>Orange (O&amp;penArenas ^8)</translation>
+    </message>
+    <message>
+        <source>Colour the selection orange, which OpenArena&apos;s scoreboard, chat and browser show; the console, which OpenArena&apos;s engine draws, shows it black</source>
+        <translation>Färbt die Auswahl orange, wie OpenArenas Punktetafel, Chat und Serverliste sie zeigen; die Konsole, die OpenArenas Engine zeichnet, zeigt sie schwarz</translation>
+    </message>
 </context>
 <context>
     <name>chromlet::ui::NameEditor</name>

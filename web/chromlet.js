@@ -473,11 +473,20 @@ class Page {
         const select = $("GameChoice");
         TargetCaptions.forEach((caption, i) => select.append(Element("option", { value: String(i) }, Plain(tr(caption)))));
         $("GameLabel").textContent = `${Plain(tr("G&ame"))}:`;
+        // OpenArena's ninth colour, there while OpenArena is chosen.
+        const orange = Element("button", { type: "button", id: "StyleOrange", title: tr("Colour the selection orange, which OpenArena's scoreboard, chat and browser show; the console, which OpenArena's engine draws, shows it black") },
+            Plain(tr("Orange (O&penArena's ^8)")));
+        orange.addEventListener("mousedown", (e) => e.preventDefault());
+        orange.addEventListener("click", () => this.current.Edit(() => this.current.box.applyColor(this.facts.openArenaOrange)));
+        const showOrange = () => { orange.hidden = !this.Rules().orange; };
         select.addEventListener("change", () => {
             this.target = Number(select.value);
+            showOrange();
             this.Changed();
         });
         $("StyleLabel").textContent = `${Plain(tr("S&tyle"))}:`;
+        $("StyleButtons").append(orange);
+        showOrange();
         for (const [id, caption, key, style] of QuickStyles) {
             const button = Element("button", { type: "button", id, title: `Ctrl+${key}` }, Plain(tr(caption)));
             if (style < 0) button.title = tr("Remove colour changes nobody can see: spaces take the colour next to them. The name looks the same and takes fewer bytes.");

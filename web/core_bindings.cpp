@@ -543,6 +543,7 @@ val Facts() {
         one.set("browserKeepsColors", rules.browser.keepsColors);
         one.set("fileLimit", MaxConfigFileBytes(target));
         one.set("consoleLineChars", ConsoleLineChars);
+        one.set("orange", rules.colorCodes == ColorCodeRule::CaretDigitTo8);
         one.set("sampleScore", SampleScore);
         one.set("samplePing", SamplePing);
         one.set("sampleMinutes", SampleMinutes);
@@ -555,6 +556,7 @@ val Facts() {
     out.set("namedLeftOut", NamedLeftOut);
     out.set("maxConfigLineBytes", MaxConfigLineBytes);
     out.set("maxConsoleLine", MaxConsoleLine);
+    out.set("openArenaOrange", OpenArenaOrange);
     out.set("keptNameBytes", MaxNetName - 1);
     out.set("virtualWidth", VirtualScreenWidth);
     out.set("virtualHeight", VirtualScreenHeight);

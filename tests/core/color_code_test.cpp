@@ -168,6 +168,35 @@ TEST(DecodeCode, undoesTheEncoderForPaletteStyledNamesInEveryTarget) {
     }
 }
 
+// OpenArena's orange has the digit 8 where OpenArena is chosen; elsewhere it is a colour outside
+// the palette, which keeps the digit before it, as any other.
+TEST(BuildCode, writesOpenArenasOrangeForOpenArenaAlone) {
+    const CharStyle orange{OpenArenaOrange, true};
+    const CharStyle red{PackedOf(PaletteColor::Red), true};
+    const struct {
+        TargetGame target;
+        std::vector<CharStyle> styles;
+        std::string code;
+    } cases[] = {
+        {TargetGame::OpenArena, {orange, orange, red}, "^8Or^1x"},
+        {TargetGame::OpenArena, {red, orange, orange}, "^1O^8rx"},
+        {TargetGame::IoQuake3, {orange, orange, red}, "Or^1x"},
+        {TargetGame::IoQuake3, {red, orange, orange}, "^1O^1rx"},  // a change, the same digit
+        {TargetGame::Quake3e, {red, orange, orange}, "^1O^1rx"},
+    };
+    for (const auto& c : cases) {
+        MemoryStyledText text("Orx", c.styles);
+        CodeDigit digit;
+        EXPECT_EQ(BuildCode(c.target, text, digit), c.code) << TargetKey(c.target);
+    }
+    // What OpenArena reads as orange comes back as orange.
+    const std::string code = "^8Or^1x^7";
+    EXPECT_EQ(EncodeNames(TargetGame::OpenArena, DecodeCode(TargetGame::OpenArena, code),
+                          MemoryStyledText())
+                  .player,
+              code);
+}
+
 TEST(CaretShowCodeRun, writesTheEscapeExamplesInCarets) {
     const MemoryStyledText none;
     // clang-format off

@@ -406,6 +406,8 @@ void Form1::CreateEditMenu() {
 void Form1::CreateStyleMenu() {
     QMenu* menu = menuBar_->addMenu(tr("S&tyle"));
     menu->setObjectName(QStringLiteral("StyleMenu"));
+    menu->addAction(actions_->OrangeAction());  // OpenArena alone
+    menu->addSeparator();
     const QList<QAction*>& styles = actions_->StyleActions();
     menu->addActions(styles.mid(0, styles.size() - 1));
     menu->addSeparator();

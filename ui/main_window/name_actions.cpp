@@ -70,6 +70,16 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, const ChosenGam
         tr("Remove colour changes nobody can see: spaces take the colour next to "
            "them. The name looks the same and takes fewer bytes."));
 
+    // OpenArena's ninth colour; the twenty buttons keep to the eight every game has.
+    orange_ = new QAction(tr("Orange (O&penArena's ^8)"), this);
+    orange_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_8));
+    orange_->setToolTip(
+        tr("Colour the selection orange, which OpenArena's scoreboard, chat and browser show; "
+           "the console, which OpenArena's engine draws, shows it black"));
+    connect(orange_, &QAction::triggered, this, [this] {
+        ApplyColor(*current_, OpenArenaOrange);
+    });
+
     pasteCoded_ = new QAction(tr("Paste coded &name"), this);
     pasteCoded_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     pasteCoded_->setToolTip(
@@ -85,8 +95,8 @@ NameActions::NameActions(NameEditor* player, NameEditor* server, const ChosenGam
     recentMenu_->setToolTipsVisible(true);
     connect(recentMenu_, &QMenu::aboutToShow, this, &NameActions::FillRecentNamesMenu);
 
-    QList<QAction*> context = styleActions_;
-    context << pasteCoded_ << copyCommand_;
+    QList<QAction*> context{orange_};
+    context << styleActions_ << pasteCoded_ << copyCommand_;
     for (NameEditor* editor : {player_, server_}) {
         editor->installEventFilter(this);
         editor->SetContextActions(context);
@@ -218,6 +228,7 @@ void NameActions::CopyAsConsoleCommand() {
 // The command stays enabled in every game: a menu shows no tool tip on a disabled item, so the
 // reason it cannot work is given as a note when it is chosen.
 void NameActions::UpdateCommandAction() {
+    orange_->setVisible(RulesOf(game_->Target()).colorCodes == ColorCodeRule::CaretDigitTo8);
     const bool caret = CodeFormOf(game_->Target()) == CodeForm::Caret;
     copyCommand_->setToolTip(
         caret ? (current_ == server_ ? tr("Put /sv_hostname \"...\" on the clipboard, to paste "

@@ -31,6 +31,8 @@ class NameActions : public QObject {
 
     /// Rainbow, By word, Alternate, Random, Clear, then Tidy codes: for a Style menu.
     const QList<QAction*>& StyleActions() const { return styleActions_; }
+    /// OpenArena's orange, there while OpenArena is chosen.
+    QAction* OrangeAction() const { return orange_; }
     QAction* PasteCodedNameAction() const { return pasteCoded_; }
     QAction* CopyAsConsoleCommandAction() const { return copyCommand_; }
     /// The names written last for the current target; choosing one puts it into both editors.
@@ -65,6 +67,7 @@ class NameActions : public QObject {
     NameEditor* current_;
     const ChosenGame* game_;
     QList<QAction*> styleActions_;
+    QAction* orange_ = nullptr;
     QAction* pasteCoded_ = nullptr;
     QAction* copyCommand_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "core/color_code.h"
+
 #include "core/char_rules.h"
 #include "ui/common/target_choice.h"
 #include "ui/common/ui_test_support.h"
@@ -216,6 +218,25 @@ class TestNameActions : public QObject {
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("/sv_hostname \"^1no^7name^7\""));
         QVERIFY2(server->LastNote().contains("too long"), qPrintable(server->LastNote()));
+    }
+
+    // OpenArena's orange is there while OpenArena is chosen, in the Style menu and the editors'
+    // context menu, and Show code writes it as ^8.
+    void offersOpenArenasOrangeForOpenArena() {
+        QAction* orange = actions->OrangeAction();
+        editors->game.SetTarget(TargetGame::IoQuake3);
+        QVERIFY(!orange->isVisible());
+        editors->game.SetTarget(TargetGame::OpenArena);
+        QVERIFY(orange->isVisible());
+        QCOMPARE(orange->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_8));
+        player->setFocus();
+        player->SetSelection({4, 6});  // "Rocket", and the space before it comes too
+        orange->trigger();
+        QCOMPARE(player->StyleAt(3).Color, OpenArenaOrange);
+        QCOMPARE(player->StyleAt(9).Color, OpenArenaOrange);
+        QCOMPARE(player->StyleAt(2).Color, 0xFFFFFFu);
+        QCOMPARE(EncodeNames(TargetGame::OpenArena, *player, *server).player,
+                 std::string("^7Red^8 Rocket^7"));
     }
 
     // Written pairs of every game are kept in one list, newest first, twenty at most, bytes
