@@ -5,21 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 
 #include "core/coded_name.h"
+#include "core/share_text.h"
 
 namespace chromlet::cli {
 
 namespace {
-
-// The ground the game draws its console and names on, as the window's preview shows it.
-constexpr PackedColor Ground = PackColor(20, 20, 26);
-
-std::string Rgb(const char* layer, PackedColor color) {
-    return "\x1b[" + std::string(layer) + ";2;" + std::to_string(RedOf(color)) + ";" +
-           std::to_string(GreenOf(color)) + ";" + std::to_string(BlueOf(color)) + "m";
-}
 
 void AppendReadable(std::string& out, unsigned char c) {
     if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
@@ -72,32 +64,11 @@ std::string Drawn(const std::vector<Glyph>& glyphs, bool color) {
         }
         return Readable(WithAltFontMarks(cells));
     }
-    std::string out = Rgb("48", Ground);
-    std::optional<PackedColor> lastColor;
-    bool lastAlternative = false;
-    for (const Glyph& glyph : glyphs) {
-        const NameChar c = CharOfCell(glyph.cell);
-        if (glyph.color != lastColor) {
-            out += Rgb("38", glyph.color);
-            lastColor = glyph.color;
-        }
-        if (!c.q3Font != lastAlternative) {
-            out += c.q3Font ? "\x1b[23;24m" : "\x1b[3;4m";
-            lastAlternative = !c.q3Font;
-        }
-        AppendReadable(out, c.code);
-    }
-    return out + "\x1b[0m";
+    return ShareText(glyphs, ShareFormat::Ansi);
 }
 
 std::string Warned(std::string_view text, bool color) {
     return color ? "\x1b[1;31m" + std::string(text) + "\x1b[0m" : std::string(text);
-}
-
-std::string HexColor(PackedColor color) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", RedOf(color), GreenOf(color), BlueOf(color));
-    return hex;
 }
 
 void Print(std::string_view text) {

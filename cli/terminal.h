@@ -10,6 +10,7 @@
 
 #include "cli/arguments.h"
 #include "core/game_places.h"
+#include "core/share_text.h"
 
 namespace chromlet::cli {
 
@@ -28,9 +29,6 @@ std::string Drawn(const std::vector<Glyph>& glyphs, bool color);
 
 /// `text` in bold red where colour is on, for what goes over a limit.
 std::string Warned(std::string_view text, bool color);
-
-/// The colour as #rrggbb, for JSON.
-std::string HexColor(PackedColor color);
 
 /// Writes `text` to standard output or standard error as it is.
 void Print(std::string_view text);
