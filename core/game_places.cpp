@@ -1,6 +1,7 @@
 #include "core/game_places.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -289,6 +290,50 @@ std::string_view ServerCopy(const NamesReport& names) {
         return AsCString(names.player.code).substr(0, MaxNameLength - 1);
     }
     return AsCString(names.player.seenByOthers);
+}
+
+ScreenRect FrameOf(const PlaceView& view, bool wholeWidth) {
+    const int shadow = view.shadow ? ShadowOffset : 0;
+    int top = INT_MAX;
+    int bottom = INT_MIN;
+    int left = INT_MAX;
+    int right = INT_MIN;
+    for (const GlyphLine& line : view.lines) {
+        top = std::min(top, line.y);
+        bottom = std::max(bottom, line.y + view.size.height + shadow);
+        left = std::min(left, line.x);
+        right = std::max(right, line.x + static_cast<int>(line.glyphs.size()) * view.size.width +
+                                    shadow);
+    }
+    if (view.fill) {
+        top = std::min(top, view.fill->y);
+        bottom = std::max(bottom, view.fill->y + view.fill->height);
+        left = std::min(left, view.fill->x);
+        right = std::max(right, view.fill->x + view.fill->width);
+    }
+    if (top > bottom) {
+        top = left = right = 0;
+        bottom = view.size.height;
+    }
+    if (wholeWidth) {
+        left = 0;
+        right = VirtualScreenWidth;
+    } else {
+        left -= StripPadding;
+        right += StripPadding;
+    }
+    return {left, top - StripPadding, right - left, bottom - top + 2 * StripPadding};
+}
+
+PlaceView NamesView(const std::vector<std::vector<Glyph>>& names) {
+    PlaceView view = StartView(GamePlace::Scoreboard, BigChar, ColorCodeRule::CaretAny);
+    view.shadow = true;
+    int y = 0;
+    for (const std::vector<Glyph>& glyphs : names) {
+        view.lines.push_back({0, y, glyphs});
+        y += BigChar.height + StripPadding;
+    }
+    return view;
 }
 
 std::vector<PlaceView> ViewsOf(const NamesReport& names) {

@@ -59,6 +59,9 @@ inline constexpr std::size_t ConsoleLineChars = VirtualScreenWidth / SmallChar.w
 /// How far right and down the black drop shadow lies under text that has one.
 inline constexpr int ShadowOffset = 2;
 
+/// The dark ground Chromlet shows the game's screen on.
+inline constexpr PackedColor ScreenGround = PackColor(20, 20, 26);
+
 /// One character as a place draws it: the charset's cell (row cell >> 4, column cell & 15; a
 /// space draws nothing) and the colour the cell is multiplied by.
 struct Glyph {
@@ -108,6 +111,29 @@ struct PlaceView {
     /// The colour rule that read the codes: the engine's, for the lines the engine draws itself.
     ColorCodeRule colorRules = ColorCodeRule::EscapeDigit;
 };
+
+/// A rectangle of the game's virtual screen.
+struct ScreenRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+/// Units of the screen shown above and below what a place draws, and beside a name alone.
+inline constexpr int StripPadding = 4;
+
+/// The part of the screen that shows what `view` draws: from StripPadding above its first line
+/// (or its fill) to StripPadding below its last, shadow included; across the whole screen's
+/// width where `wholeWidth`, which cuts what lies beyond its edges, else across its lines with
+/// StripPadding at each side.
+ScreenRect FrameOf(const PlaceView& view, bool wholeWidth);
+
+/// Names on their own, one a line of big characters with their shadow, as the game draws its
+/// big strings (CG_DrawBigString), the lines StripPadding apart.
+PlaceView NamesView(const std::vector<std::vector<Glyph>>& names);
 
 /// Whether the `index`th glyph of `line` shows on the virtual screen, at least in part: the screen
 /// cuts what lies wholly beyond its edges.

@@ -11,9 +11,6 @@ namespace {
 constexpr std::string_view NoText = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 constexpr std::string_view ZeroWidthSpace = "\xE2\x80\x8B";
 
-// The ground the game draws its console and names on.
-constexpr PackedColor Ground = PackColor(20, 20, 26);
-
 constexpr bool DrawsText(unsigned char code) {
     return code >= 0x20 && code != 0x7F;
 }
@@ -51,7 +48,7 @@ std::vector<Run> RunsOf(std::span<const Glyph> glyphs, std::string& chars, char 
 
 std::string Html(std::span<const Glyph> glyphs) {
     std::string chars;
-    std::string out = "<span style=\"background-color:" + HexColor(Ground) +
+    std::string out = "<span style=\"background-color:" + HexColor(ScreenGround) +
                       ";font-family:monospace;font-weight:bold;white-space:pre\">";
     for (const Run& run : RunsOf(glyphs, chars)) {
         out += "<span style=\"color:" + HexColor(run.color);
@@ -98,7 +95,7 @@ std::string BBCode(std::span<const Glyph> glyphs) {
 // font slanted and underlined, the colours ending with the glyphs.
 std::string Ansi(std::span<const Glyph> glyphs) {
     std::string chars;
-    std::string out = Rgb("48", Ground);
+    std::string out = Rgb("48", ScreenGround);
     std::optional<PackedColor> color;
     bool alternative = false;
     for (const Run& run : RunsOf(glyphs, chars)) {

@@ -10,9 +10,11 @@
 #include <optional>
 #include <vector>
 
+#include "core/game_places.h"
 #include "core/memory_styled_text.h"
 #include "core/name_rules.h"
 #include "core/target_game.h"
+#include "ui/common/packed_color.h"
 
 namespace chromlet::ui {
 
@@ -62,7 +64,7 @@ class GamePreview : public QAbstractScrollArea {
     /// at three quarters, which fits both names in the preview's four lines.
     static constexpr int CharsetCell = 12;
 
-    static QColor BackgroundColor() { return QColor(20, 20, 26); }
+    static QColor BackgroundColor() { return ToQColor(ScreenGround); }
     static QColor NoteColor() { return QColor(150, 150, 160); }
 
   signals:

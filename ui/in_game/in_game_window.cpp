@@ -25,7 +25,6 @@ namespace chromlet::ui {
 namespace {
 
 constexpr int Margin = 8;
-constexpr int StripPadding = 4;  // units of the game's screen above and below the text
 
 QFont TitleFont() {
     return UiFont(9, true);
@@ -81,24 +80,9 @@ void InGameView::Relayout() {
                               Qt::TextWordWrap, notes_.value(static_cast<qsizetype>(i)));
         band.text = QRect(Margin, y, width - 2 * Margin, title.height() + noteRect.height());
         y = band.text.bottom() + 1 + StripPadding;
-        int top = INT_MAX;
-        int bottom = INT_MIN;
-        for (const GlyphLine& line : place.lines) {
-            top = std::min(top, line.y);
-            bottom =
-                std::max(bottom, line.y + place.size.height + (place.shadow ? ShadowOffset : 0));
-        }
-        if (place.fill) {
-            top = std::min(top, place.fill->y);
-            bottom = std::max(bottom, place.fill->y + place.fill->height);
-        }
-        if (top > bottom) {
-            top = 0;
-            bottom = place.size.height;
-        }
-        band.top = top - StripPadding;
-        band.strip = QRectF(Margin, y, VirtualScreenWidth * scale_,
-                            (bottom + StripPadding - band.top) * scale_);
+        const ScreenRect frame = FrameOf(place, true);
+        band.top = frame.y;
+        band.strip = QRectF(Margin, y, VirtualScreenWidth * scale_, frame.height * scale_);
         y += static_cast<int>(std::ceil(band.strip.height())) + 3 * Margin / 2;
         bands_.push_back(band);
     }
@@ -142,7 +126,7 @@ void InGameView::paintEvent(QPaintEvent*) {
 
 // The place's strip of the game's screen, drawn at the game's virtual size and scaled down.
 void InGameView::DrawPlace(QPainter& painter, const Band& band, const PlaceView& place) const {
-    painter.fillRect(band.strip, ScreenColor());
+    painter.fillRect(band.strip, ToQColor(ScreenGround));
     painter.save();
     painter.setClipRect(band.strip);
     painter.translate(band.strip.topLeft());

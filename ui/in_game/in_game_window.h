@@ -42,8 +42,6 @@ class InGameView : public QAbstractScrollArea {
     /// Where a glyph is drawn, in the viewport's coordinates.
     QRectF GlyphRect(int place, int line, int glyph) const;
 
-    static QColor ScreenColor() { return QColor(20, 20, 26); }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
