@@ -180,6 +180,29 @@ std::vector<Glyph> SharedGlyphs(const NamesReport& names, SharedName which, bool
     return GlyphsOfCode(names.target, AsCString(code));
 }
 
+PictureScene SceneOf(const NamesReport& names, PictureSubject subject, GamePlace place,
+                     bool asWritten) {
+    PictureScene scene;
+    if (subject == PictureSubject::Place) {
+        for (PlaceView& view : ViewsOf(names)) {
+            if (view.place == place) {
+                scene.view = std::move(view);
+            }
+        }
+    } else {
+        std::vector<std::vector<Glyph>> lines;
+        if (subject != PictureSubject::ServerName) {
+            lines.push_back(SharedGlyphs(names, SharedName::Player, asWritten));
+        }
+        if (subject != PictureSubject::PlayerName) {
+            lines.push_back(SharedGlyphs(names, SharedName::Server, asWritten));
+        }
+        scene.view = NamesView(lines);
+    }
+    scene.frame = FrameOf(scene.view, subject == PictureSubject::Place);
+    return scene;
+}
+
 std::string ShareText(std::span<const Glyph> glyphs, ShareFormat format) {
     if (glyphs.empty()) {
         return {};

@@ -30,6 +30,19 @@ enum class SharedName { Player, Server };
 /// game draw) and the server name as it arrives, or either as written.
 std::vector<Glyph> SharedGlyphs(const NamesReport& names, SharedName which, bool asWritten);
 
+/// What a picture shows.
+enum class PictureSubject { PlayerName, ServerName, BothNames, Place };
+
+/// What a picture of `subject` draws, and the part of the game's screen it shows: the names
+/// alone (SharedGlyphs, NamesView, the player's above), or `place` as ViewsOf has it across the
+/// screen's width.
+struct PictureScene {
+    PlaceView view;
+    ScreenRect frame;
+};
+PictureScene SceneOf(const NamesReport& names, PictureSubject subject, GamePlace place,
+                     bool asWritten);
+
 /// The glyphs as text in `format`, empty for no glyphs. Characters of the alternative font are
 /// their standard characters marked: slanted and underlined with dots (HTML), slanted (BBCode),
 /// slanted and underlined (terminal), underlined (Discord). A cell that draws no character of
