@@ -15,6 +15,10 @@ namespace chromlet::settings {
 inline constexpr char Target[] = "game/target";
 /// The In game window's size and place.
 inline constexpr char InGameWindowGeometry[] = "inGameWindow/geometry";
+/// The folder a picture was last exported to.
+inline constexpr char PictureFolder[] = "picture/folder";
+/// Whether Copy as gives the names as written rather than as the game keeps them.
+inline constexpr char ShareAsWritten[] = "share/asWritten";
 
 /// A setting kept for each target: `group`, then the target's TargetKey.
 inline std::string OfTarget(std::string_view group, TargetGame target) {

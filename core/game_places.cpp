@@ -292,6 +292,29 @@ std::string_view ServerCopy(const NamesReport& names) {
     return AsCString(names.player.seenByOthers);
 }
 
+std::string_view PlaceKey(GamePlace place) {
+    switch (place) {
+        case GamePlace::Scoreboard: return "scoreboard";
+        case GamePlace::Chat: return "chat";
+        case GamePlace::Console: return "console";
+        case GamePlace::Crosshair: return "crosshair";
+        case GamePlace::FragMessage: return "frag-message";
+        case GamePlace::SettingsField: return "settings-field";
+        case GamePlace::Departure: return "departure";
+        case GamePlace::ServerBrowser: return "server-browser";
+    }
+    return {};
+}
+
+std::optional<GamePlace> PlaceFromKey(std::string_view key) {
+    for (const GamePlace place : AllPlaces) {
+        if (PlaceKey(place) == key) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
 ScreenRect FrameOf(const PlaceView& view, bool wholeWidth) {
     const int shadow = view.shadow ? ShadowOffset : 0;
     int top = INT_MAX;

@@ -37,6 +37,11 @@ inline constexpr std::array<GamePlace, 8> AllPlaces{
     GamePlace::Crosshair,     GamePlace::FragMessage, GamePlace::SettingsField,
     GamePlace::Departure,     GamePlace::ServerBrowser};
 
+/// The place's word for the command line, the page and file names: "scoreboard", "chat",
+/// "console", "crosshair", "frag-message", "settings-field", "departure", "server-browser".
+std::string_view PlaceKey(GamePlace place);
+std::optional<GamePlace> PlaceFromKey(std::string_view key);
+
 /// The game lays out its text on a virtual screen of 640 x 480 units, scaled to the real one.
 inline constexpr int VirtualScreenWidth = 640;
 inline constexpr int VirtualScreenHeight = 480;

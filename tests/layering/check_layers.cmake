@@ -2,7 +2,7 @@
 # app -> ui -> config, system -> core, and cli -> config, system -> core beside ui. core is plain
 # C++ without Qt; config, system and cli use Qt Core and nothing of Qt above it, so that the
 # command line runs without a display; config/passes, which a page in a browser compiles too, no
-# Qt at all. ui's rooms point down too: main_window -> code_dialog -> in_game -> editor -> common.
+# Qt at all. ui's rooms point down too: main_window -> code_dialog, share -> in_game -> editor -> common.
 # The tests in tests/<folder> keep to their folder's rules (i18n's to app's; a room's test helpers
 # stand in its tests' folder), and no include climbs out of its folder with "..".
 #   cmake -DSOURCE_DIR=<tree> -DQT_CORE_DIRS=<dir>|<dir>... -P check_layers.cmake
@@ -10,7 +10,7 @@ cmake_minimum_required(VERSION 3.21)
 
 # Each layer is a folder; a folder below another is a layer of its own.
 set(layers core config/passes config system cli
-    ui/common ui/editor ui/in_game ui/code_dialog ui/main_window app)
+    ui/common ui/editor ui/in_game ui/code_dialog ui/share ui/main_window app)
 # What each layer may include of the project; "chromlet" is the generated chromlet/product.h.
 set(uses_core core)
 set(uses_config/passes config/passes core)
@@ -22,7 +22,8 @@ set(uses_ui/common ui/common ${below_ui})
 set(uses_ui/editor ui/editor ${uses_ui/common})
 set(uses_ui/in_game ui/in_game ${uses_ui/editor})
 set(uses_ui/code_dialog ui/code_dialog ${uses_ui/in_game})
-set(uses_ui/main_window ui/main_window ${uses_ui/code_dialog})
+set(uses_ui/share ui/share ${uses_ui/in_game})
+set(uses_ui/main_window ui/main_window ui/share ${uses_ui/code_dialog})
 set(uses_app app ${uses_ui/main_window})
 set(project_folders ${layers} chromlet)
 set(project_tops core config system cli ui app chromlet)
@@ -32,7 +33,7 @@ set(qt_config/passes none)
 set(qt_config core)
 set(qt_system core)
 set(qt_cli core)
-foreach(room ui/common ui/editor ui/in_game ui/code_dialog ui/main_window)
+foreach(room ui/common ui/editor ui/in_game ui/code_dialog ui/share ui/main_window)
     set(qt_${room} all)
 endforeach()
 set(qt_app all)

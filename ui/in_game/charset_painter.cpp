@@ -106,7 +106,34 @@ void DrawInFont(QPainter& painter, const QFont (&fonts)[2], QRectF cell, const G
     painter.restore();
 }
 
+QFont FallbackFont(qreal cellHeight, bool italic) {
+    QFont font = UiFont(8, true);
+    font.setPixelSize(std::max(1, qRound(cellHeight * 0.8)));
+    font.setItalic(italic);
+    return font;
+}
+
 }  // namespace
+
+QImage FallbackCharsetImage(int cellPixels) {
+    QImage charset(Cells * cellPixels, Cells * cellPixels, QImage::Format_ARGB32_Premultiplied);
+    charset.fill(Qt::transparent);
+    QPainter painter(&charset);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QFont fonts[2] = {FallbackFont(cellPixels, false), FallbackFont(cellPixels, true)};
+    for (int cell = 0; cell < Cells * Cells; ++cell) {
+        const unsigned char code = static_cast<unsigned char>(cell & 0x7F);
+        if (code <= ' ' || code == 0x7F) {
+            continue;
+        }
+        const QRectF square((cell & 15) * cellPixels, (cell >> 4) * cellPixels, cellPixels,
+                            cellPixels);
+        DrawInFont(painter, fonts, square, {static_cast<unsigned char>(cell), 0},
+                   PackedOf(PaletteColor::White));
+    }
+    return charset;
+}
 
 void DrawGlyphs(QPainter& painter, const GameCharset* charset, QPointF topLeft,
                 std::span<const Glyph> glyphs, const GlyphLook& look) {
@@ -115,10 +142,8 @@ void DrawGlyphs(QPainter& painter, const GameCharset* charset, QPointF topLeft,
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont fonts[2];
     if (!charset) {
-        fonts[0] = UiFont(8, true);
-        fonts[0].setPixelSize(std::max(1, qRound(look.cell.height() * 0.8)));
-        fonts[1] = fonts[0];
-        fonts[1].setItalic(true);
+        fonts[0] = FallbackFont(look.cell.height(), false);
+        fonts[1] = FallbackFont(look.cell.height(), true);
     }
     const auto pass = [&](QPointF offset, bool shadow) {
         for (std::size_t i = 0; i < glyphs.size(); ++i) {

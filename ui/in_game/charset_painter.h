@@ -45,6 +45,11 @@ class GameCharset {
     mutable std::unordered_map<PackedColor, QImage> tinted_;
 };
 
+/// The desktop font's stand-in for the charset, for pictures drawn without the game's data: 16 x
+/// 16 square cells of `cellPixels`, each character white in the look DrawGlyphs gives it without
+/// a charset; the cells of no character (0 to 32, 127 and their alternative ones) clear.
+QImage FallbackCharsetImage(int cellPixels = 64);
+
 /// How a run of glyphs is drawn, in the painter's coordinates.
 struct GlyphLook {
     QSizeF cell;

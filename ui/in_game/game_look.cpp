@@ -84,4 +84,8 @@ void GameLook::ApplyCharset() {
     }
 }
 
+std::shared_ptr<const GameCharset> GameLook::Charset() const {
+    return charsets_->StateFor(game_->Target()).charset;
+}
+
 }  // namespace chromlet::ui

@@ -16,6 +16,7 @@ class QWidget;
 namespace chromlet::ui {
 
 class CharsetSource;
+class GameCharset;
 class ChosenGame;
 class GamePreview;
 class InGameWindow;
@@ -33,7 +34,10 @@ class GameLook : public QObject {
     /// The names as they are now, for the chosen game.
     void SetNames(std::shared_ptr<const NamesReport> names);
 
+    std::shared_ptr<const NamesReport> Names() const { return names_; }
     CharsetSource* Charsets() const { return charsets_; }
+    /// The chosen game's charset; null when none was found.
+    std::shared_ptr<const GameCharset> Charset() const;
     /// The In game window; null until it was first opened.
     InGameWindow* Window() const { return window_; }
     void ShowWindow();

@@ -37,6 +37,7 @@
 #include "ui/in_game/game_words.h"
 #include "ui/main_window/name_actions.h"
 #include "ui/main_window/recent_names.h"
+#include "ui/share/share_actions.h"
 
 namespace chromlet::ui {
 
@@ -206,6 +207,10 @@ Form1::Form1(FileChooser chooser, QWidget* parent)
     ConnectButtons();
     actions_ = new NameActions(rtb_, rtb2_, game_, this);
     look_ = new GameLook(game_, preview_, this);
+    share_ = new ShareActions({[this] { return look_->Names(); }, [this] { return look_->Charset(); },
+                               [this] { return actions_->CurrentEditor(); },
+                               [this] { return actions_->CurrentIsServer(); }},
+                              this);
     connect(game_, &ChosenGame::Changed, this, &Form1::FollowTarget);
     connect(game_, &ChosenGame::NotRemembered, this, &Form1::ShowSettingsNotSaved);
     CreateMenuBar();
@@ -349,6 +354,7 @@ void Form1::CreateFileMenu() {
     menu->addAction(tr("Load from &q3config.cfg..."), this, &Form1::Command23_Click);
     menu->addMenu(actions_->RecentNamesMenu());
     menu->addAction(tr("S&how code"), this, &Form1::Command9_Click);
+    menu->addAction(share_->ExportPictureAction());
     menu->addSeparator();
     menu->addAction(tr("E&xit"), this, &Form1::Command10_Click);
 }
@@ -396,6 +402,7 @@ void Form1::CreateEditMenu() {
     }
     menu->addAction(actions_->PasteCodedNameAction());
     menu->addAction(actions_->CopyAsConsoleCommandAction());
+    menu->addMenu(share_->CopyAsMenu());
     menu->setToolTipsVisible(true);
     connect(menu, &QMenu::aboutToShow, this, &Form1::UpdateEditActions);
     // Paste follows the clipboard as it changes; nothing here asks the clipboard itself.
@@ -500,6 +507,7 @@ void Form1::UpdatePreview() {
     }
     fileBudget_->SetFile(file);
     look_->SetNames(std::move(names));
+    share_->Follow();
 }
 
 // The file the names will go into: the one chosen last for this game, else the game's own

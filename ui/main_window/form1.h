@@ -29,6 +29,7 @@ class ChosenGame;
 class GameLook;
 class GamePreview;
 class NameActions;
+class ShareActions;
 class NameEditor;
 
 /// Opens a web address; false when no browser could be started.
@@ -115,6 +116,7 @@ class Form1 : public QWidget {
     ChosenGame* game_ = nullptr;
     NameActions* actions_ = nullptr;
     GameLook* look_ = nullptr;     // the game's charset, the In game window
+    ShareActions* share_ = nullptr;
     QList<QAction*> editActions_;  // the Edit menu's own commands, in their table's order
     FileChooser chooser_;
     ChooserSettings loadChooser_;

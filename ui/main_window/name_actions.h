@@ -40,6 +40,7 @@ class NameActions : public QObject {
 
     /// The editor the actions act on.
     NameEditor* CurrentEditor() const { return current_; }
+    bool CurrentIsServer() const { return current_ == server_; }
 
     /// Keeps a pair of lines that was just written to a config, for the current target; false
     /// when the settings could not be saved.

@@ -1,0 +1,140 @@
+// Copy as and Export picture: what reaches the clipboard and the PNG file, read back with Qt's
+// own reader.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "test_charset.h"
+#include "ui/editor/name_editor.h"
+#include "ui/in_game/charset_painter.h"
+#include "ui/share/name_picture.h"
+#include "ui/share/picture_dialog.h"
+#include "ui/share/share_actions.h"
+
+using namespace chromlet;
+using namespace chromlet::ui;
+
+class TestShare : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsDir;
+    QTemporaryDir out;
+    std::shared_ptr<const GameCharset> charset;
+
+    // ioquake3 names: the player's % arrives as a dot, which the game keeps.
+    static std::shared_ptr<const NamesReport> Names(const std::string& player = "^1Pl%^7",
+                                                    const std::string& server = "My <Srv>^7") {
+        const TargetGame target = TargetGame::IoQuake3;
+        return std::make_shared<const NamesReport>(NamesReport{
+            target, AnalysePlayerName(target, player), AnalyseServerName(target, server)});
+    }
+
+  private slots:
+    void initTestCase() {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        charset = GameCharset::Decode(test::TestCharsetTga().toStdString(), "x.tga");
+        QVERIFY(charset);
+    }
+    void init() { QSettings().clear(); }
+
+    void copiesEachFormatOfTheEditorUsedLast() {
+        QWidget owner;
+        NameEditor editor(&owner);
+        std::shared_ptr<const NamesReport> names = Names();
+        bool server = false;
+        ShareActions share({[&] { return names; }, [] { return nullptr; }, [&] { return &editor; },
+                            [&] { return server; }},
+                           &owner);
+        struct Case {
+            ShareFormat format;
+            bool server;
+            bool asWritten;
+            QString note;
+        } cases[] = {
+            {ShareFormat::BBCode, false, false,
+             "Copied as BBCode, as the game keeps it. Copy as > As written gives it as you "
+             "wrote it."},
+            {ShareFormat::Html, true, false, "Copied as HTML."},
+            {ShareFormat::Discord, false, true,
+             "Copied as a Discord code block, as written: the game shows it otherwise."},
+        };
+        for (const Case& c : cases) {
+            server = c.server;
+            QAction* asWritten = share.CopyAsMenu()->actions().last();
+            asWritten->setChecked(c.asWritten);
+            share.CopyAs(c.format);
+            const std::string expected = ShareText(
+                SharedGlyphs(*names, c.server ? SharedName::Server : SharedName::Player,
+                             c.asWritten),
+                c.format);
+            const QMimeData* data = QApplication::clipboard()->mimeData();
+            QCOMPARE(data->text().toStdString(), expected);
+            QCOMPARE(data->hasHtml(), c.format == ShareFormat::Html);
+            QCOMPARE(editor.LastNote(), c.note);
+        }
+        QCOMPARE(QApplication::clipboard()->text().toStdString(),
+                 "```ansi\n\x1b[0;31mPl%\x1b[0m\n```");
+        // The choice is remembered; an empty name copies nothing.
+        QVERIFY(QSettings().value("share/asWritten").toBool());
+        names = Names("", "");
+        share.CopyAs(ShareFormat::Html);
+        QCOMPARE(editor.LastNote(), QString("The name is empty: nothing was copied."));
+        QCOMPARE(QApplication::clipboard()->text().toStdString(),
+                 "```ansi\n\x1b[0;31mPl%\x1b[0m\n```");
+    }
+
+    void exportsThePictureItShowsAsAPng() {
+        PictureDialog dialog;
+        QString asked;
+        QString answer = out.filePath("both");
+        dialog.SetSaveChooser([&](QWidget*, const QString& suggested) {
+            asked = suggested;
+            return answer;
+        });
+        dialog.SetNames(Names(), charset);
+        // Both names at 2x: two lines of big characters, the player's kept "Pl." first.
+        const QImage& image = dialog.Image();
+        QCOMPARE(image.size(), QSize((8 * 16 + 2 + 8) * 2, (2 * 16 + 4 + 2 + 8) * 2));
+        QCOMPARE(image.pixelColor(8 + 8, 8 + 8), QColor(int('P'), 0, 0));
+        QCOMPARE(image.pixelColor(8 + 2 * 32 + 8, 8 + 8), QColor(int('.'), 0, 0));
+        QVERIFY(dialog.findChild<QCheckBox*>("PictureFootnote")->isHidden());
+        QVERIFY(dialog.Save());
+        QCOMPARE(QFileInfo(asked).fileName(), QString("chromlet-names.png"));
+        QImageReader reader(answer + ".png");
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage read = reader.read().convertToFormat(image.format());
+        QCOMPARE(read, image);
+
+        // A place at 4x on a transparent ground: the screen's width, clear where nothing is drawn.
+        dialog.findChild<QComboBox*>("PictureScale")->setCurrentIndex(2);
+        dialog.findChild<QCheckBox*>("PictureTransparent")->setChecked(true);
+        auto* subject = dialog.findChild<QComboBox*>("PictureSubject");
+        subject->setCurrentIndex(3 + static_cast<int>(GamePlace::Console));
+        QCOMPARE(dialog.Image().width(), 640 * 4);
+        QCOMPARE(qAlpha(dialog.Image().pixel(dialog.Image().width() - 1, 0)), 0);
+        answer = out.filePath("missing/folder/console.png");
+        QVERIFY(!dialog.Save());
+        QVERIFY(dialog.findChild<QLabel*>("PictureStatus")->text().startsWith(
+            "The picture could not be written to "));
+        QVERIFY(!QFile::exists(answer));
+        // Without the game's data the desktop font stands in, and the picture may say so.
+        dialog.SetNames(Names(), nullptr);
+        const int height = dialog.Image().height();
+        auto* footnote = dialog.findChild<QCheckBox*>("PictureFootnote");
+        QVERIFY(!footnote->isHidden());
+        footnote->setChecked(true);
+        QCOMPARE(dialog.Image().height(), height + (16 + 4) * 4);
+    }
+};
+
+QTEST_MAIN(TestShare)
+#include "tst_share.moc"
