@@ -1201,6 +1201,152 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
 </context>
 <context>
+    <name>chromlet::ui::PictureDialog</name>
+    <message>
+        <source>Export picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Server name</source>
+        <translation>Servername</translation>
+    </message>
+    <message>
+        <source>Both names</source>
+        <translation>Beide Namen</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>&amp;Transparent background</source>
+        <translation>&amp;Transparenter Hintergrund</translation>
+    </message>
+    <message>
+        <source>Names as &amp;written, not as the game keeps them</source>
+        <translation>Namen &amp;wie geschrieben, nicht wie das Spiel sie behält</translation>
+    </message>
+    <message>
+        <source>&amp;Note under the picture that it is not in the game&apos;s charset</source>
+        <translation>&amp;Hinweis unter dem Bild, dass es nicht im Zeichensatz des Spiels ist</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ale:</source>
+        <translation>&amp;Maßstab:</translation>
+    </message>
+    <message>
+        <source>Not drawn in the game&apos;s charset: the game&apos;s data was not found.</source>
+        <translation>Nicht im Zeichensatz des Spiels gezeichnet: Die Spieldaten wurden nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>The game&apos;s charset was not found: the picture is drawn in the desktop&apos;s font. Game &gt; Game folder... tells Chromlet where the game is.</source>
+        <translation>Der Zeichensatz des Spiels wurde nicht gefunden: Das Bild ist in der Schrift des Desktops gezeichnet. Unter Spiel &gt; Spielordner... sagst du Chromlet, wo das Spiel liegt.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1: %2. Choose another folder.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden: %2. Wähle einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>Das Bild liegt in der Zwischenablage.</translation>
+    </message>
+</context>
+<context>
+    <name>chromlet::ui::ShareActions</name>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>&amp;BBCode (forums)</source>
+        <translation>&amp;BBCode (Foren)</translation>
+    </message>
+    <message>
+        <source>BBCode</source>
+        <translation>BBCode</translation>
+    </message>
+    <message>
+        <source>&amp;Terminal colours (ANSI)</source>
+        <translation>&amp;Terminalfarben (ANSI)</translation>
+    </message>
+    <message>
+        <source>terminal colours</source>
+        <translation>Terminalfarben</translation>
+    </message>
+    <message>
+        <source>&amp;Discord</source>
+        <translation>&amp;Discord</translation>
+    </message>
+    <message>
+        <source>a Discord code block</source>
+        <translation>Discord-Codeblock</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;formatted text</source>
+        <translation>Als &amp;formatierten Text kopieren</translation>
+    </message>
+    <message>
+        <source>As &amp;written, not as the game keeps it</source>
+        <translation>&amp;Wie geschrieben, nicht wie das Spiel ihn behält</translation>
+    </message>
+    <message>
+        <source>Export &amp;picture...</source>
+        <translation>&amp;Bild exportieren...</translation>
+    </message>
+    <message>
+        <source>Save or copy a picture of the names as the game draws them</source>
+        <translation>Ein Bild der Namen, wie das Spiel sie zeichnet, speichern oder kopieren</translation>
+    </message>
+    <message>
+        <source>The name is empty: nothing was copied.</source>
+        <translation>Der Name ist leer: Nichts wurde kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied as %1.</source>
+        <translation>Als %1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied as %1, as written: the game shows it otherwise.</source>
+        <translation>Als %1 kopiert, wie geschrieben: Das Spiel zeigt ihn anders.</translation>
+    </message>
+    <message>
+        <source>Copied as %1, as the game keeps it. Edit &gt; Copy as formatted text &gt; As written gives it as you wrote it.</source>
+        <translation>Als %1 kopiert, wie das Spiel ihn behält. Bearbeiten &gt; Als formatierten Text kopieren &gt; Wie geschrieben gibt ihn so, wie du ihn geschrieben hast.</translation>
+    </message>
+</context>
+<context>
     <name>chromlet::web::Page</name>
     <message>
         <source>Game&apos;s .pk3 files...</source>

@@ -66,7 +66,7 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
     transparent_->setObjectName(QStringLiteral("PictureTransparent"));
     asWritten_ = new QCheckBox(tr("Names as &written, not as the game keeps them"), this);
     asWritten_->setObjectName(QStringLiteral("PictureAsWritten"));
-    footnote_ = new QCheckBox(tr("&Say under the picture that it is not in the game's charset"),
+    footnote_ = new QCheckBox(tr("&Note under the picture that it is not in the game's charset"),
                               this);
     footnote_->setObjectName(QStringLiteral("PictureFootnote"));
 
@@ -94,7 +94,7 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
 
     auto* form = new QFormLayout;
     form->addRow(tr("S&how:"), subject_);
-    form->addRow(tr("S&cale:"), scale_);
+    form->addRow(tr("Sc&ale:"), scale_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     for (QCheckBox* box : {transparent_, asWritten_, footnote_}) {

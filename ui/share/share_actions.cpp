@@ -36,7 +36,8 @@ constexpr FormatCaption FormatCaptions[] = {
 
 ShareActions::ShareActions(Sources sources, QWidget* owner)
     : QObject(owner), sources_(std::move(sources)), owner_(owner) {
-    copyAs_ = new QMenu(tr("Cop&y as"), owner);
+    // Every letter of "Copy as" is taken by a button or a neighbour in the menu.
+    copyAs_ = new QMenu(tr("Copy as &formatted text"), owner);
     copyAs_->setObjectName(QStringLiteral("CopyAsMenu"));
     for (const FormatCaption& format : FormatCaptions) {
         copyAs_->addAction(tr(format.caption), this, [this, &format] { CopyAs(format.format); });
@@ -81,8 +82,8 @@ void ShareActions::CopyAs(ShareFormat format) {
     editor->ShowNote(!differs    ? tr("Copied as %1.").arg(tr(name))
                      : asWritten ? tr("Copied as %1, as written: the game shows it otherwise.")
                                        .arg(tr(name))
-                                 : tr("Copied as %1, as the game keeps it. Copy as > As written "
-                                      "gives it as you wrote it.")
+                                 : tr("Copied as %1, as the game keeps it. Edit > Copy as formatted "
+                                      "text > As written gives it as you wrote it.")
                                        .arg(tr(name)));
 }
 

@@ -61,8 +61,8 @@ class TestShare : public QObject {
             QString note;
         } cases[] = {
             {ShareFormat::BBCode, false, false,
-             "Copied as BBCode, as the game keeps it. Copy as > As written gives it as you "
-             "wrote it."},
+             "Copied as BBCode, as the game keeps it. Edit > Copy as formatted text > As "
+             "written gives it as you wrote it."},
             {ShareFormat::Html, true, false, "Copied as HTML."},
             {ShareFormat::Discord, false, true,
              "Copied as a Discord code block, as written: the game shows it otherwise."},
