@@ -34,6 +34,11 @@ constexpr char HelpText[] =
     "  server FILE --hostname NAME\n"
     "                        set the server name in a server's config (server.cfg)\n"
     "  status HOST[:PORT]    ask a running server for its name and its players (port 27960)\n"
+    "  picture NAME -o FILE.png\n"
+    "                        a PNG of NAME, or of a place of the game, drawn from the game's\n"
+    "                        charset as the game draws it (FILE - for standard output)\n"
+    "  export --format FORMAT NAME\n"
+    "                        NAME for elsewhere: html, bbcode, ansi or discord\n"
     "\n"
     "Options:\n"
     "  --game GAME           q3test, quake3, ioquake3, openarena or quake3e (default: the\n"
@@ -44,6 +49,16 @@ constexpr char HelpText[] =
     "  --even-if-running     write: write even while the game runs, which writes its\n"
     "                        q3config.cfg again when it quits\n"
     "  --timeout SECONDS     status: how long to wait for an answer (default 3)\n"
+    "  --scale N             picture: 1, 2 or 4 pixels to a unit of the game's screen\n"
+    "                        (default 2)\n"
+    "  --transparent         picture: a transparent ground, not the game's dark one\n"
+    "  --place PLACE         picture: the place of the game instead of the name alone:\n"
+    "                        scoreboard, chat, console, crosshair, frag-message,\n"
+    "                        settings-field, departure or server-browser\n"
+    "  --game-folder DIR     picture: where the game is, when its charset is not found\n"
+    "  --note                picture: say under it when it is not in the game's charset\n"
+    "  --as-server           picture and export: NAME as a server name\n"
+    "  --as-written          picture and export: NAME as written, not as the game keeps it\n"
     "  -h, --help            show this help\n"
     "  -v, --version         show the program's name and version\n"
     "\n"
@@ -67,7 +82,9 @@ constexpr CommandName Commands[] = {{"show", Command::Show, "NAME"},
                                     {"code", Command::Code, "NAME"},
                                     {"write", Command::Write, "FILE"},
                                     {"server", Command::Server, "FILE"},
-                                    {"status", Command::Status, "HOST"}};
+                                    {"status", Command::Status, "HOST"},
+                                    {"picture", Command::Picture, "NAME"},
+                                    {"export", Command::Export, "NAME"}};
 
 // Which commands each option belongs to.
 struct OptionUse {
@@ -83,6 +100,15 @@ const OptionUse OptionUses[] = {
     {"write-read-only", {Command::Write, Command::Server}},
     {"even-if-running", {Command::Write}},
     {"timeout", {Command::Status}},
+    {"output", {Command::Picture}},
+    {"scale", {Command::Picture}},
+    {"transparent", {Command::Picture}},
+    {"place", {Command::Picture}},
+    {"note", {Command::Picture}},
+    {"game-folder", {Command::Picture}},
+    {"format", {Command::Export}},
+    {"as-server", {Command::Picture, Command::Export}},
+    {"as-written", {Command::Picture, Command::Export}},
 };
 
 ParsedArguments Wrong(const QString& message) {
@@ -183,6 +209,50 @@ std::optional<QString> ReadTimeout(const QCommandLineParser& parser, Invocation&
     return std::nullopt;
 }
 
+// picture's and export's options.
+std::optional<QString> ReadSharing(const QCommandLineParser& parser, Invocation& invocation) {
+    if (parser.isSet(QStringLiteral("scale"))) {
+        const QString value = parser.value(QStringLiteral("scale"));
+        invocation.scale = value.toInt();
+        if (value != QLatin1String("1") && value != QLatin1String("2") &&
+            value != QLatin1String("4")) {
+            return QStringLiteral("--scale takes 1, 2 or 4, not '%1'").arg(value);
+        }
+    }
+    if (parser.isSet(QStringLiteral("place"))) {
+        const QByteArray key = parser.value(QStringLiteral("place")).toLatin1();
+        invocation.place = PlaceFromKey(std::string_view(key.constData(), std::size_t(key.size())));
+        if (!invocation.place) {
+            return QStringLiteral(
+                       "unknown place '%1': one of scoreboard, chat, console, crosshair, "
+                       "frag-message, settings-field, departure, server-browser")
+                .arg(QString::fromLatin1(key));
+        }
+    }
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QByteArray key = parser.value(QStringLiteral("format")).toLatin1();
+        const auto format =
+            ShareFormatFromKey(std::string_view(key.constData(), std::size_t(key.size())));
+        if (!format) {
+            return QStringLiteral("unknown format '%1': one of html, bbcode, ansi, discord")
+                .arg(QString::fromLatin1(key));
+        }
+        invocation.format = *format;
+    } else if (invocation.command == Command::Export) {
+        return QStringLiteral("export needs --format html, bbcode, ansi or discord");
+    }
+    invocation.output = parser.value(QStringLiteral("output"));
+    if (invocation.command == Command::Picture && invocation.output.isEmpty()) {
+        return QStringLiteral("picture needs -o FILE.png (- for standard output)");
+    }
+    invocation.gameFolder = parser.value(QStringLiteral("game-folder"));
+    invocation.transparent = parser.isSet(QStringLiteral("transparent"));
+    invocation.note = parser.isSet(QStringLiteral("note"));
+    invocation.asServer = parser.isSet(QStringLiteral("as-server"));
+    invocation.asWritten = parser.isSet(QStringLiteral("as-written"));
+    return std::nullopt;
+}
+
 // The names the options give, each as its bytes.
 void ReadNames(const QCommandLineParser& parser, Invocation& invocation) {
     const auto bytes = [&](const char* option) -> std::optional<QByteArray> {
@@ -218,7 +288,17 @@ ParsedArguments ParseArguments(int argc, char** argv) {
                        QCommandLineOption(QStringLiteral("hostname"), {}, QStringLiteral("NAME")),
                        QCommandLineOption(QStringLiteral("write-read-only"), {}),
                        QCommandLineOption(QStringLiteral("even-if-running"), {}),
-                       QCommandLineOption(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS"))});
+                       QCommandLineOption(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS")),
+                       QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, {},
+                                          QStringLiteral("FILE")),
+                       QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("N")),
+                       QCommandLineOption(QStringLiteral("transparent"), {}),
+                       QCommandLineOption(QStringLiteral("place"), {}, QStringLiteral("PLACE")),
+                       QCommandLineOption(QStringLiteral("note"), {}),
+                       QCommandLineOption(QStringLiteral("game-folder"), {}, QStringLiteral("DIR")),
+                       QCommandLineOption(QStringLiteral("format"), {}, QStringLiteral("FORMAT")),
+                       QCommandLineOption(QStringLiteral("as-server"), {}),
+                       QCommandLineOption(QStringLiteral("as-written"), {})});
     if (!parser.parse(arguments)) {
         return Wrong(parser.errorText());
     }
@@ -241,7 +321,7 @@ ParsedArguments ParseArguments(int argc, char** argv) {
                              .arg(QLatin1String(use.option), QLatin1String(command->name)));
         }
     }
-    for (const auto read : {ReadGame, ReadColor, ReadTimeout}) {
+    for (const auto read : {ReadGame, ReadColor, ReadTimeout, ReadSharing}) {
         if (const auto wrong = read(parser, invocation)) {
             return Wrong(*wrong);
         }

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <optional>
 
+#include "core/game_places.h"
+#include "core/share_text.h"
 #include "core/target_game.h"
 
 namespace chromlet::cli {
@@ -20,7 +22,7 @@ enum ExitStatus : int {
     NotAllowed = 3,  ///< a write that needs leave: a read-only file, a running game
 };
 
-enum class Command { Show, Code, Write, Server, Status };
+enum class Command { Show, Code, Write, Server, Status, Picture, Export };
 
 /// --color=auto|always|never.
 enum class ColorMode { Auto, Always, Never };
@@ -37,6 +39,16 @@ struct Invocation {
     bool writeReadOnly = false;
     bool evenIfRunning = false;
     std::chrono::milliseconds timeout{3000};
+    // picture and export
+    QString output;                    ///< picture -o: the PNG file, "-" for standard output
+    int scale = 2;                     ///< picture --scale
+    bool transparent = false;          ///< picture --transparent
+    std::optional<GamePlace> place;    ///< picture --place
+    bool note = false;                 ///< picture --note
+    QString gameFolder;                ///< picture --game-folder
+    ShareFormat format = ShareFormat::Html;  ///< export --format
+    bool asWritten = false;            ///< --as-written
+    bool asServer = false;             ///< --as-server
 };
 
 /// The outcome of reading the command line: what to do, or the status to end with after

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "cli/arguments.h"
+#include "cli/sharing.h"
 #include "cli/show.h"
 #include "cli/status.h"
 #include "cli/terminal.h"
@@ -31,6 +32,10 @@ int main(int argc, char* argv[]) {
             return RunServer(invocation);
         case Command::Status:
             return RunStatus(invocation);
+        case Command::Picture:
+            return RunPicture(invocation);
+        case Command::Export:
+            return RunExport(invocation);
     }
     return Failed;
 }

@@ -298,15 +298,24 @@ std::optional<MemoryStyledText> NameOrRefusal(const QByteArray& raw, const NameL
 
 // A name shown and coded alone keeps to the server name's line, the shorter, so that it fits
 // either.
-int RunShow(const Invocation& invocation) {
+std::optional<NamesReport> NamesOfOperand(const Invocation& invocation) {
     const TargetGame target = invocation.target;
     const std::optional<MemoryStyledText> name =
         NameOrRefusal(invocation.operand, {target, ServerLineStart}, "NAME");
     if (!name) {
-        return Usage;
+        return std::nullopt;
     }
     const std::string code = CodeOf(target, *name);
-    const NamesReport names{target, AnalysePlayerName(target, code), AnalyseServerName(target, code)};
+    return NamesReport{target, AnalysePlayerName(target, code), AnalyseServerName(target, code)};
+}
+
+int RunShow(const Invocation& invocation) {
+    const TargetGame target = invocation.target;
+    const std::optional<NamesReport> shown = NamesOfOperand(invocation);
+    if (!shown) {
+        return Usage;
+    }
+    const NamesReport& names = *shown;
     const NameReport& player = names.player;
     const ServerReport& server = names.server;
     const std::vector<PlaceView> places = ViewsOf(names);

@@ -3,6 +3,7 @@
 
 #include "cli/arguments.h"
 #include "cli/name_argument.h"
+#include "core/name_rules.h"
 
 namespace chromlet::cli {
 
@@ -10,6 +11,10 @@ namespace chromlet::cli {
 /// refusal printed, where it holds no name.
 std::optional<MemoryStyledText> NameOrRefusal(const QByteArray& raw, const NameLine& line,
                                               const char* what);
+
+/// NAME of `invocation` as both a player name and a server name, as show reads it; nullopt, the
+/// refusal printed, where it holds no name.
+std::optional<NamesReport> NamesOfOperand(const Invocation& invocation);
 
 int RunShow(const Invocation& invocation);
 int RunCode(const Invocation& invocation);

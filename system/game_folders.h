@@ -1,6 +1,7 @@
 // Where each game keeps its data on this machine, and the order in which its engine searches it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,12 @@ struct DataFolders {
     /// Every folder looked at, found or not, for a message when nothing is found there.
     std::vector<std::string> looked;
 };
+
+/// The charset's names, in the order the renderer tries them: a .tga anywhere before a .jpg.
+inline const std::vector<std::string> CharsetFileNames{"gfx/2d/bigchars.tga",
+                                                       "gfx/2d/bigchars.jpg"};
+/// The game's own charset is a quarter of a megabyte; anything far larger is no charset.
+inline constexpr std::size_t MaxCharsetBytes = 32u << 20;
 
 /// The game data folder's name below an install or home folder: "baseq3", or "baseoa".
 std::string_view GameDirName(TargetGame target);

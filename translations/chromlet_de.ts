@@ -1255,10 +1255,6 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <translation>&amp;Maßstab:</translation>
     </message>
     <message>
-        <source>Not drawn in the game&apos;s charset: the game&apos;s data was not found.</source>
-        <translation>Nicht im Zeichensatz des Spiels gezeichnet: Die Spieldaten wurden nicht gefunden.</translation>
-    </message>
-    <message>
         <source>%1 x %2 pixels</source>
         <translation>%1 x %2 Pixel</translation>
     </message>
@@ -1277,6 +1273,10 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     <message>
         <source>The picture is on the clipboard.</source>
         <translation>Das Bild liegt in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Not in the game&apos;s charset: its data was not found.</source>
+        <translation>Nicht im Zeichensatz des Spiels: Seine Daten fehlen.</translation>
     </message>
 </context>
 <context>

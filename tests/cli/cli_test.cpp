@@ -2,11 +2,15 @@
 // with which exit status, and every refusal.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -14,6 +18,7 @@
 #include "cli_test_support.h"
 #include "config/config_test_support.h"
 #include "hex.h"
+#include "test_charset.h"
 
 namespace chromlet::test {
 namespace {
@@ -62,6 +67,17 @@ TEST(CommandLine, answersAndRefusesAsDocumented) {
         {Args({"status", "host:99999"}), 2,
          "chromlet-name: 'host:99999' is no server address: give HOST, HOST:PORT or "
          "[IPv6]:PORT, the port 1 to 65535\n"},
+        {Args({"picture", "a"}), 2, Usage("picture needs -o FILE.png (- for standard output)")},
+        {Args({"picture", "a", "-o", "a.png", "--scale", "3"}), 2,
+         Usage("--scale takes 1, 2 or 4, not '3'")},
+        {Args({"picture", "a", "-o", "a.png", "--place", "lobby"}), 2,
+         Usage("unknown place 'lobby': one of scoreboard, chat, console, crosshair, "
+               "frag-message, settings-field, departure, server-browser")},
+        {Args({"export", "a"}), 2, Usage("export needs --format html, bbcode, ansi or discord")},
+        {Args({"export", "--format", "rtf", "a"}), 2,
+         Usage("unknown format 'rtf': one of html, bbcode, ansi, discord")},
+        {Args({"export", "--format", "html", "--scale", "2", "a"}), 2,
+         Usage("--scale does not go with export")},
         {Args({"code", "--", "-x"}), 0,
          "\x1b"
          "7-x\x1b"
@@ -84,7 +100,9 @@ TEST(CommandLine, namesEveryCommandInItsHelp) {
     EXPECT_TRUE(ran.out.starts_with("Usage: chromlet-name [OPTIONS] COMMAND [ARGUMENTS]\n"));
     for (const char* part :
          {"  show NAME", "  code NAME", "  write FILE [--name NAME] [--server NAME]",
-          "  server FILE --hostname NAME", "  status HOST[:PORT]", "--game GAME", "--color=WHEN",
+          "  server FILE --hostname NAME", "  status HOST[:PORT]", "  picture NAME -o FILE.png",
+          "  export --format FORMAT NAME", "--scale N", "--transparent", "--place PLACE",
+          "--game-folder DIR", "--note", "--as-server", "--as-written", "--game GAME", "--color=WHEN",
           "--json", "--write-read-only", "--even-if-running", "--timeout SECONDS", "NO_COLOR",
           "\\{Alt\\}", "Exit status: 0 done; 1 failed"}) {
         EXPECT_NE(ran.out.find(part), std::string::npos) << part;
@@ -566,6 +584,74 @@ TEST(Status, saysWhenNobodyAnswers) {
     EXPECT_TRUE(
         unknown.err.starts_with("chromlet-name: cannot find the server no-such-host.invalid: "))
         << unknown.err;
+}
+
+// The text forms, exactly; a name the game cleans as it keeps it unless asked for as written.
+TEST(Export, printsTheNameForElsewhere) {
+    const struct {
+        QStringList args;
+        std::string out;
+    } cases[] = {
+        {Args({"--game", "ioquake3", "export", "--format", "bbcode", "^1A%"}),
+         "[color=#ff0000]A.[/color]"},
+        {Args({"--game", "ioquake3", "export", "--format", "bbcode", "--as-written", "^1A%"}),
+         "[color=#ff0000]A%[/color]"},
+        {Args({"--game", "openarena", "export", "--format", "discord", "--as-server", "^8Srv"}),
+         "```ansi\n\x1b[0;33mSrv\x1b[0m\n```"},
+        {Args({"--game", "quake3", "export", "--format", "ansi", "^1A"}),
+         "\x1b[48;2;20;20;26m\x1b[38;2;255;0;0mA\x1b[0m"},
+    };
+    CliEnvironment cli;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const Ran ran = cli.Run(c.args);
+        EXPECT_EQ(ran.status, 0);
+        EXPECT_EQ(ToHex(ran.out), ToHex(c.out));
+        EXPECT_EQ(ran.err, "");
+    }
+}
+
+// Pictures from the game's charset, read back with Qt's own reader; the stand-in without it.
+TEST(Picture, drawsTheNameFromTheGamesCharset) {
+    CliEnvironment cli;
+    const QString game = cli.Path("game");
+    ASSERT_TRUE(QDir().mkpath(game + "/baseq3"));
+    QuaZip zip(game + "/baseq3/pak0.pk3");
+    ASSERT_TRUE(zip.open(QuaZip::mdCreate));
+    QuaZipFile tga(&zip);
+    ASSERT_TRUE(tga.open(QIODevice::WriteOnly, QuaZipNewInfo("gfx/2d/bigchars.tga")));
+    tga.write(TestCharsetTga());
+    tga.close();
+    zip.close();
+    const QString png = cli.Path("name.png");
+    Ran ran = cli.Run(Args({"--game", "quake3", "picture", "^1A", "-o", png.toUtf8().constData(),
+                            "--scale", "1", "--game-folder", game.toUtf8().constData()}));
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.err, "");
+    QImage image(png);
+    ASSERT_EQ(image.size(), QSize(16 + 2 + 8, 16 + 2 + 8));
+    EXPECT_EQ(image.pixelColor(8, 8), QColor('A', 0, 0));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(20, 20, 26));
+    // A place across the screen's width, on a transparent ground, to standard output.
+    ran = cli.Run(Args({"--game", "quake3", "picture", "^1A", "-o", "-", "--place", "console",
+                        "--scale", "2", "--transparent", "--game-folder",
+                        game.toUtf8().constData()}));
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    image = QImage::fromData(QByteArray::fromStdString(ran.out), "PNG");
+    EXPECT_EQ(image.width(), 640 * 2);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    // Without the game's data: the stand-in, said on standard error, and a note under it asked.
+    ran = cli.Run(Args({"--game", "quake3", "picture", "A", "-o", png.toUtf8().constData()}));
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_NE(ran.err.find("no charset of the game found in "), std::string::npos) << ran.err;
+    const int plain = QImage(png).height();
+    ran = cli.Run(Args({"--game", "quake3", "picture", "A", "--note", "-o",
+                        png.toUtf8().constData()}));
+    EXPECT_EQ(QImage(png).height(), plain + (16 + 4) * 2);  // one line of small characters
+    // A file that cannot be written is said so, and nothing is left behind.
+    ran = cli.Run(Args({"picture", "A", "-o", cli.Path("no/such/a.png").toUtf8().constData()}));
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_NE(ran.err.find("could not be written"), std::string::npos) << ran.err;
 }
 
 }  // namespace

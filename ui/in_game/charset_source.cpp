@@ -15,11 +15,6 @@ namespace chromlet::ui {
 
 namespace {
 
-// The names the renderer tries, in its order: a .tga anywhere before a .jpg.
-const std::vector<std::string> CharsetNames{"gfx/2d/bigchars.tga", "gfx/2d/bigchars.jpg"};
-// The game's own charset is a quarter of a megabyte; anything far larger is no charset.
-constexpr std::size_t MaxCharsetBytes = 32u << 20;
-
 QString Native(const std::string& path) {
     return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
 }
@@ -107,7 +102,7 @@ void CharsetSource::ChooseFolder(TargetGame target, QWidget* parent) {
 CharsetState CharsetSource::Find(TargetGame target) const {
     const QString chosen = ChosenFolder(target);
     const DataFolders folders = finder_(target, QFile::encodeName(chosen).toStdString());
-    const GameFileSearch search = FindGameFile(folders.search, CharsetNames, MaxCharsetBytes);
+    const GameFileSearch search = FindGameFile(folders.search, CharsetFileNames, MaxCharsetBytes);
 
     CharsetState state;
     QStringList problems;

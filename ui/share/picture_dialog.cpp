@@ -128,7 +128,7 @@ void PictureDialog::Redraw() {
     look.scale = scale_->currentData().toInt();
     look.transparent = transparent_->isChecked();
     if (!charset_ && footnote_->isChecked()) {
-        look.footnote = tr("Not drawn in the game's charset: the game's data was not found.")
+        look.footnote = tr("Not in the game's charset: its data was not found.")
                             .toStdString();
     }
     image_ = NamePicture(*names_, subject.subject, subject.place, asWritten_->isChecked(),

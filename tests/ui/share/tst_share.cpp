@@ -132,7 +132,7 @@ class TestShare : public QObject {
         auto* footnote = dialog.findChild<QCheckBox*>("PictureFootnote");
         QVERIFY(!footnote->isHidden());
         footnote->setChecked(true);
-        QCOMPARE(dialog.Image().height(), height + (16 + 4) * 4);
+        QCOMPARE(dialog.Image().height(), height + (16 + 4) * 4);  // at 4x, as chosen above
     }
 };
 
