@@ -4,16 +4,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRgb>
 
 namespace chromlet::test {
 
 inline constexpr int CellBlockFrom = 4;  ///< the block covers pixels 4 to 11 of its cell
 inline constexpr int CellBlockTo = 12;
 
-/// The colour of the block of cell `cell`.
-constexpr QRgb CellColor(int cell) {
-    return qRgb(cell, 255 - cell, 0x80);
+/// The colour of the block of cell `cell`, as a QRgb: 0xAARRGGBB.
+constexpr unsigned CellColor(int cell) {
+    return 0xFF000000u | unsigned(cell) << 16 | unsigned(255 - cell) << 8 | 0x80u;
 }
 
 /// The TGA file, without the TGA 2.0 footer. `bottomUp`: rows stored from the bottom, as the
@@ -34,12 +33,12 @@ inline QByteArray TestCharsetTga(bool bottomUp = true, bool runLength = false) {
         const int ly = y % 16;
         const bool block =
             lx >= CellBlockFrom && lx < CellBlockTo && ly >= CellBlockFrom && ly < CellBlockTo;
-        return block ? CellColor((y / 16) * 16 + x / 16) : QRgb(0);
+        return block ? CellColor((y / 16) * 16 + x / 16) : 0u;
     };
     for (int stored = 0; stored < Side; ++stored) {
         const int y = bottomUp ? Side - 1 - stored : stored;
         for (int x = 0; x < Side;) {
-            const QRgb c = pixel(x, y);
+            const unsigned c = pixel(x, y);
             int run = 1;
             while (runLength && x + run < Side && run < 128 && pixel(x + run, y) == c) {
                 ++run;
@@ -47,10 +46,9 @@ inline QByteArray TestCharsetTga(bool bottomUp = true, bool runLength = false) {
             if (runLength) {
                 tga.append(static_cast<char>(0x80 | (run - 1)));
             }
-            tga.append(static_cast<char>(qBlue(c)));
-            tga.append(static_cast<char>(qGreen(c)));
-            tga.append(static_cast<char>(qRed(c)));
-            tga.append(static_cast<char>(qAlpha(c)));
+            for (const int shift : {0, 8, 16, 24}) {  // blue, green, red, alpha
+                tga.append(static_cast<char>((c >> shift) & 0xFF));
+            }
             x += run;
         }
     }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include "test_charset.h"
 #include "ui/editor/name_editor.h"
 #include "ui/in_game/charset_painter.h"
+#include "ui/in_game/charset_test_support.h"
 #include "ui/share/name_picture.h"
 #include "ui/share/picture_dialog.h"
 #include "ui/share/share_actions.h"
@@ -133,6 +135,50 @@ class TestShare : public QObject {
         QVERIFY(!footnote->isHidden());
         footnote->setChecked(true);
         QCOMPARE(dialog.Image().height(), height + (16 + 4) * 4);  // at 4x, as chosen above
+    }
+
+    // The command line draws the very pixels the window draws, and Qt's reader reads its PNG.
+    void theCommandLineDrawsTheWindowsPixels() {
+        const QString game = out.filePath("game");
+        test::WritePk3(game + "/baseq3/pak0.pk3", "gfx/2d/bigchars.tga", test::TestCharsetTga());
+        test::WritePk3(game + "/baseoa/pak0.pk3", "gfx/2d/bigchars.tga", test::TestCharsetTga());
+        const struct {
+            const char* game;
+            TargetGame target;
+            const char* name;
+            QStringList options;
+            PictureSubject subject;
+            GamePlace place;
+            PictureLook look;
+        } cases[] = {
+            {"quake3", TargetGame::Quake3, "^1Pl^3ay", {}, PictureSubject::PlayerName,
+             GamePlace::Scoreboard, {2, false, {}}},
+            {"openarena", TargetGame::OpenArena, "^8Or  a%", {"--place", "chat", "--transparent",
+             "--scale", "4"}, PictureSubject::Place, GamePlace::Chat, {4, true, {}}},
+            {"ioquake3", TargetGame::IoQuake3, "^1A%", {"--as-server", "--as-written", "--scale",
+             "1"}, PictureSubject::ServerName, GamePlace::Scoreboard, {1, false, {}}},
+        };
+        for (const auto& c : cases) {
+            QProcess code;
+            code.start(CHROMLET_NAME_PROGRAM, {"--game", c.game, "code", c.name});
+            QVERIFY(code.waitForFinished());
+            const std::string bytes = code.readAllStandardOutput().toStdString();
+            const NamesReport names{c.target, AnalysePlayerName(c.target, bytes),
+                                    AnalyseServerName(c.target, bytes)};
+            const QImage window =
+                NamePicture(names, c.subject, c.place, c.subject == PictureSubject::ServerName,
+                            charset.get(), c.look);
+            QProcess picture;
+            picture.start(CHROMLET_NAME_PROGRAM, QStringList{"--game", c.game, "picture", c.name,
+                                                             "-o", "-", "--game-folder", game} +
+                                                     c.options);
+            QVERIFY(picture.waitForFinished());
+            QCOMPARE(picture.exitCode(), 0);
+            const QImage read = QImage::fromData(picture.readAllStandardOutput(), "PNG");
+            QVERIFY(!read.isNull());
+            QCOMPARE(read.convertToFormat(QImage::Format_RGBA8888),
+                     window.convertToFormat(QImage::Format_RGBA8888));
+        }
     }
 };
 
