@@ -8,12 +8,12 @@
 #include <unistd.h>
 
 #include "chromlet/product.h"
-#include "cli/png_file.h"
 #include "cli/show.h"
 #include "cli/terminal.h"
 #include "config/settings_keys.h"
 #include "system/game_archive.h"
 #include "system/game_folders.h"
+#include "system/png_file.h"
 #include "system/place_picture.h"
 
 namespace chromlet::cli {

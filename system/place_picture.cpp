@@ -83,6 +83,23 @@ void FillRect(Canvas& canvas, const Placement& at, const PlaceFill& fill) {
     }
 }
 
+// The charset's pixels a canvas pixel takes along one side of a cell of `cell` charset pixels
+// drawn over `drawn` canvas pixels: the one its middle falls on where the cell is enlarged, so
+// that the edges stay hard, and all it covers where the cell is shrunk, as the game's mipmaps
+// keep thin strokes.
+struct Span {
+    int from;
+    int to;
+};
+Span SpanOf(int pixel, int cell, int drawn) {
+    if (cell <= drawn) {
+        const int at = (2 * pixel + 1) * cell / (2 * drawn);
+        return {at, at + 1};
+    }
+    const int from = pixel * cell / drawn;
+    return {from, std::max(from + 1, (pixel + 1) * cell / drawn)};
+}
+
 // One cell of the charset, multiplied by `color`, into the canvas's rectangle from (x0, y0) of
 // `w` x `h` pixels.
 void DrawCell(Canvas& canvas, const Picture& charset, unsigned char cell, int x0, int y0, int w,
@@ -95,15 +112,46 @@ void DrawCell(Canvas& canvas, const Picture& charset, unsigned char cell, int x0
     const int toY = std::min(h, canvas.Height() - y0);
     const int fromX = std::max(0, -x0);
     const int toX = std::min(w, canvas.Width() - x0);
+    if (cellW <= w && cellH <= h) {
+        // Enlarged both ways, the common case: one pixel each.
+        for (int y = fromY; y < toY; ++y) {
+            const std::uint8_t* row =
+                &charset.rgba[std::size_t(sy0 + SpanOf(y, cellH, h).from) *
+                              std::size_t(charset.width) * 4];
+            for (int x = fromX; x < toX; ++x) {
+                const std::uint8_t* p = row + std::size_t(sx0 + SpanOf(x, cellW, w).from) * 4;
+                const unsigned a = Multiply(p[3], alpha);
+                if (a != 0) {
+                    canvas.Blend(x0 + x, y0 + y, Multiply(p[0], RedOf(color)),
+                                 Multiply(p[1], GreenOf(color)), Multiply(p[2], BlueOf(color)), a);
+                }
+            }
+        }
+        return;
+    }
     for (int y = fromY; y < toY; ++y) {
-        const int sy = sy0 + (2 * y + 1) * cellH / (2 * h);
-        const std::uint8_t* row = &charset.rgba[std::size_t(sy) * std::size_t(charset.width) * 4];
+        const Span rows = SpanOf(y, cellH, h);
         for (int x = fromX; x < toX; ++x) {
-            const std::uint8_t* p = row + std::size_t(sx0 + (2 * x + 1) * cellW / (2 * w)) * 4;
-            const unsigned a = Multiply(p[3], alpha);
-            if (a != 0) {
-                canvas.Blend(x0 + x, y0 + y, Multiply(p[0], RedOf(color)),
-                             Multiply(p[1], GreenOf(color)), Multiply(p[2], BlueOf(color)), a);
+            const Span columns = SpanOf(x, cellW, w);
+            // Premultiplied sums over the pixels taken, so that clear pixels add no colour.
+            unsigned r = 0, g = 0, b = 0, a = 0, n = 0;
+            for (int sy = rows.from; sy < rows.to; ++sy) {
+                const std::uint8_t* p =
+                    &charset.rgba[(std::size_t(sy0 + sy) * std::size_t(charset.width) +
+                                   std::size_t(sx0 + columns.from)) * 4];
+                for (int sx = columns.from; sx < columns.to; ++sx, p += 4) {
+                    r += p[0] * p[3];
+                    g += p[1] * p[3];
+                    b += p[2] * p[3];
+                    a += p[3];
+                    ++n;
+                }
+            }
+            const unsigned covered = Multiply((a + n / 2) / n, alpha);
+            if (covered != 0) {
+                canvas.Blend(x0 + x, y0 + y, Multiply((r + a / 2) / a, RedOf(color)),
+                             Multiply((g + a / 2) / a, GreenOf(color)),
+                             Multiply((b + a / 2) / a, BlueOf(color)), covered);
             }
         }
     }

@@ -68,6 +68,20 @@ TEST(DrawPicture, drawsEachCellScaledWithHardEdges) {
     EXPECT_EQ(DrawPicture(view, FrameOf(view, false), charset, {4, false, {}}).width, 64);
 }
 
+TEST(DrawPicture, keepsThinStrokesWhereACellIsShrunk) {
+    // A white stroke one pixel wide, column 4 of cell 'I'; a small character at 1x takes every
+    // two columns of its cell into one pixel, which holds half the stroke.
+    Picture charset{256, 256, std::vector<std::uint8_t>(256 * 256 * 4)};
+    for (int y = 4 * 16; y < 5 * 16; ++y) {
+        std::uint8_t* p = &charset.rgba[std::size_t(y * 256 + 9 * 16 + 4) * 4];
+        p[0] = p[1] = p[2] = p[3] = 255;
+    }
+    const PlaceView view = OneLine(SmallChar, {{'I', White}});
+    const Picture picture = DrawPicture(view, FrameOf(view, false), charset, {1, true, {}});
+    EXPECT_EQ(At(picture, 4 + 2, 4 + 8), (Rgba{255, 255, 255, 128}));
+    EXPECT_EQ(At(picture, 4 + 1, 4 + 8), (Rgba{0, 0, 0, 0}));
+}
+
 TEST(DrawPicture, multipliesColoursAndDrawsTheShadowFirst) {
     const Picture charset = TestCharset();
     // A red big 'A' with its shadow at scale 1: the block at 8 to 15, the shadow's at 10 to 17.

@@ -1,10 +1,10 @@
 #include "ui/share/name_picture.h"
 
-#include <QImageWriter>
 #include <QSaveFile>
 
 #include <cstring>
 
+#include "system/png_file.h"
 #include "ui/in_game/charset_painter.h"
 
 namespace chromlet::ui {
@@ -37,23 +37,16 @@ chromlet::Picture PictureCharset(const GameCharset* charset) {
     return fallback;
 }
 
-QImage NamePicture(const NamesReport& names, PictureSubject subject, GamePlace place,
-                   bool asWritten, const GameCharset* charset, const PictureLook& look) {
+chromlet::Picture NamePicture(const NamesReport& names, PictureSubject subject, GamePlace place,
+                              bool asWritten, const GameCharset* charset, const PictureLook& look) {
     const PictureScene scene = SceneOf(names, subject, place, asWritten);
-    return ToQImage(DrawPicture(scene.view, scene.frame, PictureCharset(charset), look));
+    return DrawPicture(scene.view, scene.frame, PictureCharset(charset), look);
 }
 
-QString SavePng(const QImage& image, const QString& path) {
+QString SavePng(const chromlet::Picture& picture, const QString& path) {
+    const QByteArray png = PngBytes(picture);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    if (!file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit()) {
         return file.errorString();
     }
     return {};

@@ -19,10 +19,10 @@ chromlet::Picture ToPicture(const QImage& image);
 QImage ToQImage(const chromlet::Picture& picture);
 
 /// What the picture shows, drawn from `charset` (null: the desktop font's stand-in).
-QImage NamePicture(const NamesReport& names, PictureSubject subject, GamePlace place,
+chromlet::Picture NamePicture(const NamesReport& names, PictureSubject subject, GamePlace place,
                    bool asWritten, const GameCharset* charset, const PictureLook& look);
 
-/// Writes `image` as a PNG to `path`, whole or not at all; the reason it failed, else empty.
-QString SavePng(const QImage& image, const QString& path);
+/// Writes `picture` as a PNG to `path`, whole or not at all; the reason it failed, else empty.
+QString SavePng(const chromlet::Picture& picture, const QString& path);
 
 }  // namespace chromlet::ui

@@ -131,8 +131,9 @@ void PictureDialog::Redraw() {
         look.footnote = tr("Not in the game's charset: its data was not found.")
                             .toStdString();
     }
-    image_ = NamePicture(*names_, subject.subject, subject.place, asWritten_->isChecked(),
-                         charset_.get(), look);
+    picture_ = NamePicture(*names_, subject.subject, subject.place, asWritten_->isChecked(),
+                           charset_.get(), look);
+    image_ = ToQImage(picture_);
     preview_->setPixmap(QPixmap::fromImage(image_));
     preview_->resize(image_.size());
     size_->setText(tr("%1 x %2 pixels").arg(image_.width()).arg(image_.height()));
@@ -164,7 +165,7 @@ bool PictureDialog::Save() {
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
-    if (const QString failure = SavePng(image_, path); !failure.isEmpty()) {
+    if (const QString failure = SavePng(picture_, path); !failure.isEmpty()) {
         status_->setText(tr("The picture could not be written to %1: %2. Choose another folder.")
                              .arg(QDir::toNativeSeparators(path), failure));
         status_->setVisible(true);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/share_text.h"
+#include "system/charset_picture.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,6 +52,7 @@ class PictureDialog : public QDialog {
     QLabel* status_;
     std::shared_ptr<const NamesReport> names_;
     std::shared_ptr<const GameCharset> charset_;
+    chromlet::Picture picture_;
     QImage image_;
     SaveChooser chooser_;
 };

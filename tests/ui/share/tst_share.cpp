@@ -165,9 +165,9 @@ class TestShare : public QObject {
             const std::string bytes = code.readAllStandardOutput().toStdString();
             const NamesReport names{c.target, AnalysePlayerName(c.target, bytes),
                                     AnalyseServerName(c.target, bytes)};
-            const QImage window =
+            const QImage window = ToQImage(
                 NamePicture(names, c.subject, c.place, c.subject == PictureSubject::ServerName,
-                            charset.get(), c.look);
+                            charset.get(), c.look));
             QProcess picture;
             picture.start(CHROMLET_NAME_PROGRAM, QStringList{"--game", c.game, "picture", c.name,
                                                              "-o", "-", "--game-folder", game} +

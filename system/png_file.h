@@ -5,9 +5,9 @@
 
 #include "system/charset_picture.h"
 
-namespace chromlet::cli {
+namespace chromlet {
 
 /// The picture as a PNG: 8-bit RGBA, not interlaced, each row unfiltered.
 QByteArray PngBytes(const Picture& picture);
 
-}  // namespace chromlet::cli
+}  // namespace chromlet

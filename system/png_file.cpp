@@ -1,11 +1,11 @@
-#include "cli/png_file.h"
+#include "system/png_file.h"
 
 #include <QtEndian>
 
 #include <array>
 #include <cstdint>
 
-namespace chromlet::cli {
+namespace chromlet {
 
 namespace {
 
@@ -65,4 +65,4 @@ QByteArray PngBytes(const Picture& picture) {
     return png;
 }
 
-}  // namespace chromlet::cli
+}  // namespace chromlet
