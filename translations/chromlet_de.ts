@@ -1388,6 +1388,126 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
         <source>This browser cannot write a file in place. Download the new %1 and the copy of its previous contents, %2, and put both into the folder your q3config.cfg came from.</source>
         <translation>Dieser Browser kann keine Datei an Ort und Stelle schreiben. Laden Sie die neue %1 und die Kopie ihres bisherigen Inhalts, %2, herunter und legen Sie beide in den Ordner, aus dem Ihre q3config.cfg stammt.</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>The names or a place of the game as a picture, or a name as coloured text for web pages, forums, terminals and Discord</source>
+        <translation>Die Namen oder eine Stelle des Spiels als Bild, oder ein Name als farbiger Text für Webseiten, Foren, Terminals und Discord</translation>
+    </message>
+    <message>
+        <source>Share the names</source>
+        <translation>Die Namen teilen</translation>
+    </message>
+    <message>
+        <source>As written, not as the game keeps it</source>
+        <translation>Wie geschrieben, nicht wie das Spiel sie behält</translation>
+    </message>
+    <message>
+        <source>The names as you wrote them instead of what the chosen game keeps of them, for the picture of a name and for the text. A place of the game always shows what that place draws.</source>
+        <translation>Die Namen so, wie Sie sie geschrieben haben, statt dessen, was das gewählte Spiel von ihnen behält: für das Bild eines Namens und für den Text. Eine Stelle des Spiels zeigt immer, was diese Stelle zeichnet.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Server name</source>
+        <translation>Servername</translation>
+    </message>
+    <message>
+        <source>Both names</source>
+        <translation>Beide Namen</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Maßstab:</translation>
+    </message>
+    <message>
+        <source>Transparent background</source>
+        <translation>Durchsichtiger Hintergrund</translation>
+    </message>
+    <message>
+        <source>Say under the picture that it is not drawn in the game&apos;s charset</source>
+        <translation>Unter dem Bild sagen, dass es nicht im Zeichensatz des Spiels gezeichnet ist</translation>
+    </message>
+    <message>
+        <source>Not drawn in the game&apos;s charset: no game data was given.</source>
+        <translation>Nicht im Zeichensatz des Spiels gezeichnet: Es wurden keine Spieldaten angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+    <message>
+        <source>The name is empty: there is nothing to draw.</source>
+        <translation>Der Name ist leer: Es gibt nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>The picture would be %1 × %2 pixels, more than a browser can draw: choose a smaller scale.</source>
+        <translation>Das Bild wäre %1 × %2 Pixel groß, mehr als ein Browser zeichnen kann: Wählen Sie einen kleineren Maßstab.</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Bild herunterladen</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>The browser could not make a PNG file of the picture.</source>
+        <translation>Der Browser konnte aus dem Bild keine PNG-Datei machen.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page copy pictures: use Download picture instead.</source>
+        <translation>Der Browser lässt die Seite keine Bilder kopieren: Nutzen Sie stattdessen „Bild herunterladen“.</translation>
+    </message>
+    <message>
+        <source>Copied the picture.</source>
+        <translation>Das Bild wurde kopiert.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Copy as:</source>
+        <translation>Kopieren als:</translation>
+    </message>
+    <message>
+        <source>Copy text</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>The text to copy</source>
+        <translation>Der Text zum Kopieren</translation>
+    </message>
+    <message>
+        <source>The name is empty: nothing was copied.</source>
+        <translation>Der Name ist leer: Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page write the clipboard: the text is below, selected; copy it with Ctrl+C (⌘C on a Mac).</source>
+        <translation>Der Browser lässt die Seite nicht in die Zwischenablage schreiben: Der Text steht unten, markiert; kopieren Sie ihn mit Strg+C (auf dem Mac mit ⌘C).</translation>
+    </message>
+    <message>
+        <source>Copied as %1.</source>
+        <translation>Als %1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -4,6 +4,7 @@ import words from "./words.js";
 import { Charset, CellsOf, Css, DrawGlyphs } from "./draw.js";
 import { ClientHeight, ClientWidth, Layout, StyleButtons, TabOrder } from "./layout.js";
 import * as Notes from "./notes.js";
+import { ShareDialog } from "./share.js";
 import { Language, Plain, tr, UseWords } from "./texts.js";
 import { DamagedEntry, FindEntry, ListEntries, NotAnArchive, ReadEntry } from "./zip.js";
 import { product } from "./product.js";
@@ -365,6 +366,7 @@ class Page {
         this.BuildWindow();
         this.BuildMenu();
         this.BuildDialog();
+        this.share = new ShareDialog(this);
         this.Changed();
         // Milliseconds from the navigation's start, for the benchmark.
         window.readyAt = performance.now();
@@ -513,6 +515,11 @@ class Page {
         copy.textContent = Plain(tr("Copy as console comm&and"));
         copy.addEventListener("mousedown", (e) => e.preventDefault());
         copy.addEventListener("click", () => this.CopyAsConsoleCommand());
+        const share = $("ShareButton");
+        share.textContent = tr("Share...");
+        share.title = tr("The names or a place of the game as a picture, or a name as coloured text for web pages, forums, terminals and Discord");
+        share.addEventListener("mousedown", (e) => e.preventDefault());
+        share.addEventListener("click", () => this.share.Open());
     }
 
     async CopyAsConsoleCommand() {
@@ -554,6 +561,7 @@ class Page {
         this.look = look;
         this.DrawPreview(look);
         this.ShowBudget(look);
+        if ($("ShareDialog").open) this.share.Draw();
         if (!this.placesPending) {
             this.placesPending = true;
             requestAnimationFrame(() => {
@@ -816,6 +824,8 @@ class Page {
                 state.status = tr("The game's charset %1 is no picture Chromlet can read; the desktop's font stands in.", where);
             }
         }
+        // The core's copy of the charset a picture was drawn from goes with it.
+        this.charsets.get(this.target)?.pictureCharset?.delete();
         this.charsets.set(this.target, state);
         $("CharsetFiles").value = "";
         this.Changed();

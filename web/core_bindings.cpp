@@ -22,11 +22,13 @@
 #include "core/name_input.h"
 #include "core/name_rules.h"
 #include "core/quick_styles.h"
+#include "core/share_text.h"
 #include "core/styled_clip.h"
 #include "core/styled_text.h"
 #include "core/target_game.h"
 #include "system/charset_picture.h"
 #include "system/game_folders.h"
+#include "system/place_picture.h"
 
 namespace chromlet::web {
 
@@ -369,12 +371,18 @@ val ReportToJs(TargetGame game, const Report& report) {
     return out;
 }
 
+// What the game makes of both names as the editors hold them now; the names are encoded from
+// copies, so the selections stay.
+NamesReport NamesOf(int target, const NameBox& player, const NameBox& server) {
+    return AnalyseNames(TargetOf(target), player.Model(), server.Model());
+}
+
 /// What the game makes of both names as the editors hold them now, for the preview, the counts
 /// and the In game places: the reports, each text as the target's engine draws it, and the
-/// places. The names are encoded from copies, so the selections stay.
+/// places.
 val Look(int target, const NameBox& player, const NameBox& server) {
     const TargetGame game = TargetOf(target);
-    const NamesReport names = AnalyseNames(game, player.Model(), server.Model());
+    const NamesReport names = NamesOf(target, player, server);
     const NameReport& playerReport = names.player;
     const ServerReport& serverReport = names.server;
 
@@ -519,6 +527,71 @@ std::string ConfigLineChars(const std::u16string& text) {
     return kept;
 }
 
+/// A charset picture copied into the module's memory once, so that each picture drawn from it
+/// does not carry four megabytes across. The page deletes it when it lets the charset go.
+class PictureCharset {
+  public:
+    PictureCharset(int width, int height, const val& rgba)
+        : picture_{width, height, emscripten::convertJSArrayToNumberVector<std::uint8_t>(rgba)} {}
+
+    const Picture& Get() const { return picture_; }
+
+  private:
+    Picture picture_;
+};
+
+/// One name as text to paste elsewhere, in the format `key` names (ShareFormatKey): its UTF-8
+/// bytes, empty for an empty name; null for a key the core does not know. `which` 0 is the
+/// player name, 1 the server name.
+val ShareTextOf(int target, const NameBox& player, const NameBox& server, int which,
+                const std::string& key, bool asWritten) {
+    const std::optional<ShareFormat> format = ShareFormatFromKey(key);
+    if (!format) {
+        return val::null();
+    }
+    const std::vector<Glyph> glyphs =
+        SharedGlyphs(NamesOf(target, player, server),
+                     which == 1 ? SharedName::Server : SharedName::Player, asWritten);
+    return val(ShareText(glyphs, *format));
+}
+
+PictureSubject SubjectOf(int subject) {
+    switch (subject) {
+        case 1: return PictureSubject::ServerName;
+        case 2: return PictureSubject::BothNames;
+        case 3: return PictureSubject::Place;
+        default: return PictureSubject::PlayerName;
+    }
+}
+
+/// A picture of the names or of a place, drawn from `charset` as the game draws them: options
+/// {subject (PictureSubject's order), place (GamePlace's), asWritten, scale, transparent,
+/// footnote (UTF-8 bytes, "" for none)}. Gives {width, height, rgba (straight), empty (nothing is
+/// drawn but the ground)}; 0 x 0 for a charset under 16 x 16 pixels.
+val SharePicture(int target, const NameBox& player, const NameBox& server, const val& options,
+                 const PictureCharset& charset) {
+    const int place = options["place"].as<int>();
+    const PictureScene scene = SceneOf(
+        NamesOf(target, player, server), SubjectOf(options["subject"].as<int>()),
+        AllPlaces[place >= 0 && std::size_t(place) < AllPlaces.size() ? std::size_t(place) : 0],
+        options["asWritten"].as<bool>());
+    PictureLook look;
+    look.scale = options["scale"].as<int>();
+    look.transparent = options["transparent"].as<bool>();
+    look.footnote = options["footnote"].as<std::string>();
+    const Picture picture = DrawPicture(scene.view, scene.frame, charset.Get(), look);
+    bool empty = true;
+    for (const GlyphLine& line : scene.view.lines) {
+        empty = empty && line.glyphs.empty();
+    }
+    val out = val::object();
+    out.set("width", picture.width);
+    out.set("height", picture.height);
+    out.set("rgba", ArrayCopy("Uint8ClampedArray", picture.rgba));
+    out.set("empty", empty && !scene.view.fill);
+    return out;
+}
+
 /// The page's constants and tables, read once.
 val Facts() {
     val palette = val::array();
@@ -563,6 +636,16 @@ val Facts() {
     out.set("shadowOffset", ShadowOffset);
     out.set("bigChar", BigChar.width);
     out.set("maxPictureBytes", MaxPictureBytes);
+    val formats = val::array();
+    for (const ShareFormat format : AllShareFormats) {
+        formats.call<void>("push", std::string(ShareFormatKey(format)));
+    }
+    out.set("shareFormats", formats);
+    val scales = val::array();
+    for (const int scale : PictureScales) {
+        scales.call<void>("push", scale);
+    }
+    out.set("pictureScales", scales);
     return out;
 }
 
@@ -600,6 +683,9 @@ EMSCRIPTEN_BINDINGS(chromlet) {
     function("archiveOrder", &ArchiveOrder);
     function("configLineChars", &ConfigLineChars);
     function("facts", &Facts);
+    class_<PictureCharset>("PictureCharset").constructor<int, int, const val&>();
+    function("shareText", &ShareTextOf);
+    function("sharePicture", &SharePicture);
 }
 
 }  // namespace chromlet::web

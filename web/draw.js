@@ -55,7 +55,12 @@ export class Charset {
 
 // Without the charset each character is drawn into a square and squeezed to its cell, as the
 // game squeezes its square cells to small characters: the whole pass is scaled, not each glyph.
-function DrawInFont(context, x, y, w, h, cells, colors, first, last) {
+// `look`, in the context's units: the dotted underline's thickness and the length of its dots
+// and gaps, and how much wider than the font each stroke is drawn. A control character has no
+// glyph to draw.
+const PlacesLook = { underline: 1, dot: 1, weight: 0 };
+
+function DrawInFont(context, x, y, w, h, cells, colors, first, last, look = PlacesLook) {
     context.save();
     context.scale(w / h, 1);
     const size = Math.max(1, Math.round(h * 0.8));
@@ -63,24 +68,59 @@ function DrawInFont(context, x, y, w, h, cells, colors, first, last) {
     let font = -1;
     context.textAlign = "center";
     context.textBaseline = "middle";
-    context.setLineDash([1, 1]);
+    context.lineJoin = "round";
     for (let i = first; i < last; ++i) {
         const cell = cells[i];
         if (cell === 32) continue;
         const alternative = cell >= 128 ? 1 : 0;
         if (alternative !== font) context.font = fonts[(font = alternative)];
         const left = (x + w * i) * h / w;
-        context.fillStyle = Css(colors === null ? 0 : colors[i]);
-        context.fillText(String.fromCharCode(cell & 127), left + h / 2, y + h / 2);
+        const code = cell & 127;
+        context.fillStyle = context.strokeStyle = Css(colors === null ? 0 : colors[i]);
+        if (code > 32 && code !== 127) {
+            const c = String.fromCharCode(code);
+            context.fillText(c, left + h / 2, y + h / 2);
+            if (look.weight > 0) {
+                context.setLineDash([]);
+                context.lineWidth = look.weight;
+                context.strokeText(c, left + h / 2, y + h / 2);
+            }
+        }
         if (alternative) {
-            context.strokeStyle = context.fillStyle;
+            context.lineWidth = look.underline;
+            context.setLineDash([look.dot, look.dot]);
             context.beginPath();
-            context.moveTo(left, y + h - 0.5);
-            context.lineTo(left + h, y + h - 0.5);
+            context.moveTo(left, y + h - look.underline / 2);
+            context.lineTo(left + h, y + h - look.underline / 2);
             context.stroke();
         }
     }
     context.restore();
+}
+
+const FontCell = 64;
+let fontCharset = null;
+
+/// A charset picture in the desktop's font, for the core to draw pictures from where the game's
+/// is missing: 16 x 16 cells of 64 pixels, each character white as DrawInFont draws it, the
+/// cells of a space and of the control characters clear. Made once; an ImageData.
+export function FontCharset() {
+    if (fontCharset) return fontCharset;
+    const canvas = document.createElement("canvas");
+    canvas.width = canvas.height = Cells * FontCell;
+    const context = canvas.getContext("2d");
+    const cells = Uint8Array.from({ length: 256 }, (_, i) => (i < 32 || i === 127 ? 32 : i));
+    const white = new Uint32Array(256).fill(0xffffff);
+    // The core samples a cell down to as few as 8 x 16 pixels, one pixel in 8 across and one in
+    // 4 down: the underline a sixteenth of the cell thick, its dots an eighth long, and every
+    // stroke of a character widened to about an eighth, so that each scale keeps them all.
+    const look = { underline: FontCell / 16, dot: FontCell / 8, weight: FontCell / 16 };
+    for (let row = 0; row < Cells; ++row) {
+        DrawInFont(context, -row * Cells * FontCell, row * FontCell, FontCell, FontCell, cells, white,
+            row * Cells, (row + 1) * Cells, look);
+    }
+    fontCharset = context.getImageData(0, 0, canvas.width, canvas.height);
+    return fontCharset;
 }
 
 /// Draws glyphs ({cells, colors}) from (x, y), one cell of w x h each, with a black shadow

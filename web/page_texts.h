@@ -43,6 +43,51 @@ inline constexpr const char* PageTexts[] = {
                       "This browser cannot write a file in place. Download the new %1 and the copy "
                       "of its previous contents, %2, and put both into the folder your "
                       "q3config.cfg came from."),
+    // Sharing: the names as a picture, a name as text for elsewhere.
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Share..."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The names or a place of the game as a picture, or a name as coloured text "
+                      "for web pages, forums, terminals and Discord"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Share the names"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "As written, not as the game keeps it"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The names as you wrote them instead of what the chosen game keeps of them, "
+                      "for the picture of a name and for the text. A place of the game always "
+                      "shows what that place draws."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Picture"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Show:"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Player name"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Server name"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Both names"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Scale:"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Transparent background"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "Say under the picture that it is not drawn in the game's charset"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "Not drawn in the game's charset: no game data was given."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "%1 × %2 pixels"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "The name is empty: there is nothing to draw."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The picture would be %1 × %2 pixels, more than a browser can draw: choose a "
+                      "smaller scale."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Download picture"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Copy picture"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The browser could not make a PNG file of the picture."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The browser does not let the page copy pictures: use Download picture "
+                      "instead."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Copied the picture."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Text"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Copy as:"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Copy text"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "The text to copy"),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "The name is empty: nothing was copied."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page",
+                      "The browser does not let the page write the clipboard: the text is below, "
+                      "selected; copy it with Ctrl+C (⌘C on a Mac)."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Copied as %1."),
+    QT_TRANSLATE_NOOP("chromlet::web::Page", "Close"),
 };
 
 }  // namespace chromlet::web

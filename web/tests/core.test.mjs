@@ -204,3 +204,78 @@ test("the charset is read out of an archive as the engine finds it", async () =>
     assert.equal(core.decodeTga("not a picture"), null);
     assert.deepEqual(core.archiveOrder(["pak0.pk3", "zpak.txt", "PAK1.PK3", "pak10.pk3"]), ["pak10.pk3", "PAK1.PK3", "pak0.pk3"]);
 });
+
+test("a name is shared as text from the core, as the game keeps it or as written", () => {
+    // ioquake3 takes black out of the name it keeps, and é arrives as a dot.
+    const player = new core.NameBox("Black", false);
+    player.select(0, 2);
+    player.applyColor(facts.palette[0].packed);
+    player.select(2, 3);
+    player.applyColor(facts.palette[1].packed);
+    const server = new core.NameBox("caf\u00e9", true);
+    const ticks = new core.NameBox("x``", false);
+    const cases = [
+        [player, 0, "bbcode", false, "[color=#ffffff]Bl[/color][color=#ff0000]ack[/color]"],
+        [player, 0, "bbcode", true, "[color=#000000]Bl[/color][color=#ff0000]ack[/color]"],
+        [player, 0, "discord", false, "```ansi\n\x1b[0;37mBl\x1b[0;31mack\x1b[0m\n```"],
+        [player, 0, "discord", true, "```ansi\n\x1b[0;30mBl\x1b[0;31mack\x1b[0m\n```"],
+        [player, 1, "bbcode", false, "[color=#ffffff]caf.[/color]"],
+        // UTF-8 crosses as its bytes: the zero-width space that keeps Discord's block whole.
+        [ticks, 0, "discord", true, "```ansi\n\x1b[0;37mx`\xe2\x80\x8b`\x1b[0m\n```"],
+    ];
+    for (const [name, which, key, asWritten, text] of cases) {
+        assert.equal(Hex(core.shareText(2, name, server, which, key, asWritten)), Hex(text), `${key} ${asWritten}`);
+    }
+    assert.deepEqual(facts.shareFormats, ["html", "bbcode", "ansi", "discord"]);
+    const empty = new core.NameBox("", false);
+    assert.equal(core.shareText(2, empty, server, 0, "html", true), "");
+    assert.match(core.shareText(2, empty, server, 0, "html", false), /UnnamedPlayer/);
+    assert.equal(core.shareText(2, player, server, 0, "HTML", false), null);
+});
+
+test("a picture is drawn by the core from the charset it is given", () => {
+    // 16 x 16 cells of 4 x 4 pixels, each clear but for a 2 x 2 block at 1, 1 coloured after
+    // the cell: red its byte, green 255 minus it.
+    const side = 64;
+    const rgba = new Uint8ClampedArray(side * side * 4);
+    for (let y = 0; y < side; ++y) {
+        for (let x = 0; x < side; ++x) {
+            if (x % 4 < 1 || x % 4 > 2 || y % 4 < 1 || y % 4 > 2) continue;
+            const cell = (y >> 2) * 16 + (x >> 2);
+            rgba.set([cell, 255 - cell, 0x80, 255], (y * side + x) * 4);
+        }
+    }
+    const charset = new core.PictureCharset(side, side, rgba);
+    const player = new core.NameBox("A", false);
+    const server = new core.NameBox("B", true);
+    const draw = (options, name = player, chars = charset) => core.sharePicture(2, name, server, {
+        subject: 0, place: 0, asWritten: false, scale: 1, transparent: false, footnote: "", ...options }, chars);
+    const at = (picture, x, y) => [...picture.rgba.slice((y * picture.width + x) * 4, (y * picture.width + x + 1) * 4)];
+    // A big 'A' with its shadow, 4 units of ground around: the block's 8 x 8 pixels from 8, 8,
+    // the shadow's 2 further right and down.
+    let picture = draw({});
+    assert.deepEqual([picture.width, picture.height, picture.empty], [26, 26, false]);
+    const ground = [20, 20, 26, 255];
+    for (const [x, y, expected] of [[8, 8, [65, 190, 0x80, 255]], [15, 15, [65, 190, 0x80, 255]],
+        [16, 16, [0, 0, 0, 255]], [17, 9, ground], [7, 8, ground], [0, 0, ground]]) {
+        assert.deepEqual(at(picture, x, y), expected, `${x},${y}`);
+    }
+    picture = draw({ transparent: true });
+    assert.deepEqual(at(picture, 0, 0), [0, 0, 0, 0]);
+    assert.deepEqual(at(picture, 8, 8), [65, 190, 0x80, 255]);
+    picture = draw({ scale: 2 });
+    assert.deepEqual([picture.width, picture.height], [52, 52]);
+    assert.deepEqual(at(picture, 16, 16), [65, 190, 0x80, 255]);
+    assert.deepEqual(at(draw({ subject: 1 }), 8, 8), [66, 189, 0x80, 255]);
+    assert.equal(draw({ subject: 2 }).height, 16 + 4 + 16 + 2 + 8);
+    assert.equal(draw({ subject: 3, place: 7 }).width, facts.virtualWidth);
+    // A footnote takes small characters under the picture, at least 60 of them a line.
+    picture = draw({ footnote: "x" });
+    assert.deepEqual([picture.width, picture.height], [60 * 8 + 8, 26 + 16 + 4]);
+    const empty = new core.NameBox("", false);
+    assert.equal(draw({ asWritten: true }, empty).empty, true);
+    assert.equal(draw({}, empty).empty, false);  // the game keeps UnnamedPlayer
+    const tiny = new core.PictureCharset(8, 8, new Uint8ClampedArray(8 * 8 * 4));
+    assert.equal(draw({}, player, tiny).width, 0);
+    for (const c of [charset, tiny]) c.delete();
+});

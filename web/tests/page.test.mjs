@@ -3,6 +3,7 @@
 // an archive, and q3config.cfg rewritten in memory, every result held against the desktop's core.
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
+import { readFile } from "node:fs/promises";
 import { zipSync } from "fflate";
 
 import { Launch } from "./browser.mjs";
@@ -63,7 +64,9 @@ async function StyleName(editor, [text, steps]) {
 }
 
 test("every control has its stored name as its id", async () => {
-    for (const id of ["rtb", "rtb2", "Command9", "Text1", "Text2", "Preview1", "Budget1"]) {
+    for (const id of ["rtb", "rtb2", "Command9", "Text1", "Text2", "Preview1", "Budget1", "ShareButton",
+        "SharePicture", "ShareSubject", "ShareScale", "ShareTransparent", "ShareAsWritten", "ShareFootnote",
+        "ShareDownload", "ShareCopyPicture", "ShareFormat", "ShareCopyText", "ShareWhich"]) {
         assert.equal(await page.locator(`#${id}`).count(), 1, id);
     }
     for (const [id] of StyleButtons) assert.equal(await page.locator(`#${id}`).count(), 1, id);
@@ -223,4 +226,68 @@ test("without the File System Access API the new file and its copy are downloads
     assert.deepEqual(files.map(([name, bytes]) => [name, Hex(bytes)]),
         [["q3config.cfg", expected.configs[0].config], ["q3config.cfg_", expected.configs[0].side]]);
     await page.click("#OKButton");
+});
+
+// The width and height a PNG file's header gives.
+const PngSize = (png) => [png.readUInt32BE(16), png.readUInt32BE(20)];
+
+test("Share downloads the core's picture as a PNG of its size", async () => {
+    // ioquake3 without a charset picked: the desktop's font, and the footnote that says so.
+    await page.selectOption("#GameChoice", "2");
+    await Type("rtb", "Sarge");
+    await page.click("#ShareButton");
+    assert.equal(await page.isVisible("#ShareFootnote"), true);
+    // Five big characters and their shadow, 4 units of ground around, at 2x; the footnote's
+    // line is 60 small characters wide.
+    assert.equal(await page.textContent("#ShareSize"), `${(60 * 8 + 8) * 2} \u00d7 ${(26 + 16 + 4) * 2} pixels`);
+    await page.uncheck("#ShareFootnote");
+    assert.equal(await page.textContent("#ShareSize"), "180 \u00d7 52 pixels");
+    const download = page.waitForEvent("download");
+    await page.click("#ShareDownload");
+    const file = await download;
+    assert.equal(file.suggestedFilename(), "chromlet-name.png");
+    assert.deepEqual(PngSize(await readFile(await file.path())), [180, 52]);
+    await page.selectOption("#ShareSubject", "3:4");
+    await page.selectOption("#ShareScale", "1");
+    assert.deepEqual(await page.evaluate(() => [document.getElementById("SharePicture").width,
+        document.getElementById("SharePicture").height > 0]), [640, true]);
+    const place = page.waitForEvent("download");
+    await page.click("#ShareDownload");
+    assert.equal((await place).suggestedFilename(), "chromlet-frag-message.png");
+    await page.click("#ShareClose");
+});
+
+test("Share copies a name as text, or shows it to copy where the clipboard is refused", async () => {
+    await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+    await page.selectOption("#GameChoice", "2");
+    await Type("rtb2", "Srv");
+    await page.click("#ShareButton");
+    // The server name's editor had the focus last.
+    assert.equal(await page.inputValue("#ShareWhich"), "1");
+    await page.selectOption("#ShareFormat", "bbcode");
+    await page.click("#ShareCopyText");
+    await page.waitForSelector("#ShareTextNote:not([hidden])");
+    assert.equal(await page.textContent("#ShareTextNote"), "Copied as BBCode.");
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), "[color=#ffffff]Srv[/color]");
+    await page.evaluate(() => {
+        const refuse = () => Promise.reject(new DOMException("refused", "NotAllowedError"));
+        Object.assign(navigator.clipboard, { write: refuse, writeText: refuse });
+    });
+    await page.selectOption("#ShareFormat", "html");
+    await page.click("#ShareCopyText");
+    await page.waitForSelector("#ShareTextBox:not([hidden])");
+    assert.match(await page.textContent("#ShareTextNote"), /^The browser does not let the page write the clipboard: the text is below, selected/);
+    const box = await page.evaluate(() => {
+        const e = document.getElementById("ShareTextBox");
+        return [document.activeElement === e, e.selectionStart, e.selectionEnd, e.value.length, e.value];
+    });
+    assert.deepEqual(box.slice(0, 3), [true, 0, box[3]]);
+    assert.match(box[4], /^<span style="background-color:#14141a;[^"]*"><span style="color:#ffffff">Srv<\/span><\/span>$/);
+    await page.click("#ShareClose");
+    await Type("rtb2", "");
+    await page.click("#ShareButton");
+    await page.check("#ShareAsWritten");
+    await page.click("#ShareCopyText");
+    assert.equal(await page.textContent("#ShareTextNote"), "The name is empty: nothing was copied.");
+    await page.click("#ShareClose");
 });

@@ -1,6 +1,7 @@
 // Takes pictures of the page in headless Chromium, into build-web/screenshots/: OpenArena with a
 // coloured name and the game's charset (from the .pk3 files named after the folder), the Show
-// code dialog, and the test release in German without a charset. Checks nothing.
+// code dialog, the Share dialog with both names and with the scoreboard, and the test release in
+// German without a charset, its Share dialog too. Checks nothing.
 //   node web/tools/screenshot.mjs [build-web] [pak0.pk3 ...]
 import { mkdirSync, readFileSync } from "node:fs";
 import { basename, join, resolve } from "node:path";
@@ -46,10 +47,20 @@ await page.screenshot({ path: join(out, "page-openarena.png"), fullPage: true })
 await page.locator("#Form1").screenshot({ path: join(out, "window-openarena.png") });
 await page.click("#Command9");
 await page.locator("#Dialog").screenshot({ path: join(out, "show-code.png") });
+await page.click("#OKButton");
+await page.click("#ShareButton");
+await page.selectOption("#ShareSubject", "2");
+await page.locator("#ShareDialog").screenshot({ path: join(out, "share-names.png") });
+await page.selectOption("#ShareSubject", "3:0");
+await page.check("#ShareTransparent");
+await page.locator("#ShareDialog").screenshot({ path: join(out, "share-scoreboard.png") });
+await page.click("#ShareClose");
 
 const german = await Open("de");
 await Style(german, "rtb", "Spieler", [[0, 3, "Command2"], [3, 4, "Command21"]]);
 await german.screenshot({ path: join(out, "page-q3test-de.png"), fullPage: true });
+await german.click("#ShareButton");
+await german.locator("#ShareDialog").screenshot({ path: join(out, "share-de.png") });
 await context.close();
 server.close();
 console.log(`screenshots in ${out}`);
