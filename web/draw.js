@@ -111,10 +111,9 @@ export function FontCharset() {
     const context = canvas.getContext("2d");
     const cells = Uint8Array.from({ length: 256 }, (_, i) => (i < 32 || i === 127 ? 32 : i));
     const white = new Uint32Array(256).fill(0xffffff);
-    // The core samples a cell down to as few as 8 x 16 pixels, one pixel in 8 across and one in
-    // 4 down: the underline a sixteenth of the cell thick, its dots an eighth long, and every
-    // stroke of a character widened to about an eighth, so that each scale keeps them all.
-    const look = { underline: FontCell / 16, dot: FontCell / 8, weight: FontCell / 16 };
+    // As the window makes its own: the core takes the mean of the pixels a shrunk cell covers, so
+    // that thin strokes stay at every scale.
+    const look = PlacesLook;
     for (let row = 0; row < Cells; ++row) {
         DrawInFont(context, -row * Cells * FontCell, row * FontCell, FontCell, FontCell, cells, white,
             row * Cells, (row + 1) * Cells, look);
