@@ -5,6 +5,8 @@
 #include <utility>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -35,6 +37,8 @@
 #include "ui/in_game/game_look.h"
 #include "ui/in_game/game_preview.h"
 #include "ui/in_game/in_game_window.h"
+#include "ui/share/picture_dialog.h"
+#include "ui/share/share_actions.h"
 #include "ui/main_window/form1.h"
 
 using namespace chromlet;
@@ -155,6 +159,35 @@ void InGame(Form1& window) {
              QStringLiteral("form1-charset-") + QString::fromLatin1(TargetKey(target).data()));
     }
     look->Window()->close();
+}
+
+// Export picture... with the game's charset and without it, and the Copy as menu.
+void Share(Form1& window) {
+    auto* share = window.findChild<ShareActions*>();
+    for (TargetGame target : {TargetGame::OpenArena, TargetGame::Quake3}) {
+        window.SetTarget(target);
+        SetText(window.rtb(), QStringLiteral("Red Rocket Rider"));
+        window.rtb()->SetSelection({0, 3});
+        window.rtb()->SetSelectionColor(0x0000FF);
+        SetText(window.rtb2(), QStringLiteral("Frag Fest 24/7"));
+        share->ExportPicture();
+        QApplication::processEvents();
+        PictureDialog* dialog = share->Dialog();
+        dialog->adjustSize();
+        const QString key = QString::fromLatin1(TargetKey(target).data());
+        Save(dialog, QStringLiteral("picture-dialog-") + key);
+        auto* subject = dialog->findChild<QComboBox*>(QStringLiteral("PictureSubject"));
+        subject->setCurrentIndex(subject->count() - 1);
+        if (auto* footnote = dialog->findChild<QCheckBox*>(QStringLiteral("PictureFootnote"))) {
+            footnote->setChecked(true);
+        }
+        QApplication::processEvents();
+        Save(dialog, QStringLiteral("picture-dialog-") + key + QStringLiteral("-browser"));
+        subject->setCurrentIndex(2);
+        dialog->close();
+    }
+    share->CopyAsMenu()->adjustSize();
+    Save(share->CopyAsMenu(), QStringLiteral("menu-CopyAsMenu"));
 }
 
 void Notes(Form1& window) {
@@ -333,6 +366,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(0, [&] {
         MainWindow(window);
         InGame(window);
+        Share(window);
         Notes(window);
         Dialogs(window);
         Limits(window);

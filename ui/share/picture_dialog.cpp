@@ -10,11 +10,13 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
 
 #include "config/settings_keys.h"
+#include "ui/common/window_fit.h"
 #include "ui/in_game/charset_painter.h"
 #include "ui/in_game/game_words.h"
 #include "ui/share/name_picture.h"
@@ -73,10 +75,10 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("PicturePreview"));
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(preview_);
-    scroll->setWidgetResizable(false);
-    scroll->setMinimumSize(480, 160);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(preview_);
+    scroll_->setWidgetResizable(false);
+    scroll_->setMinimumSize(480, 120);
     size_ = new QLabel(this);
     size_->setObjectName(QStringLiteral("PictureSize"));
     status_ = new QLabel(this);
@@ -101,7 +103,7 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, &PictureDialog::Redraw);
     }
-    layout->addWidget(scroll, 1);
+    layout->addWidget(scroll_, 1);
     layout->addWidget(size_);
     layout->addWidget(status_);
     layout->addWidget(buttons);
@@ -134,14 +136,31 @@ void PictureDialog::Redraw() {
     picture_ = NamePicture(*names_, subject.subject, subject.place, asWritten_->isChecked(),
                            charset_.get(), look);
     image_ = ToQImage(picture_);
-    preview_->setPixmap(QPixmap::fromImage(image_));
-    preview_->resize(image_.size());
+    // Pixel for pixel on the screen, whatever its scale.
+    QPixmap pixmap = QPixmap::fromImage(image_);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    preview_->setPixmap(pixmap);
+    preview_->resize(pixmap.deviceIndependentSize().toSize());
+    GrowToShow();
     size_->setText(tr("%1 x %2 pixels").arg(image_.width()).arg(image_.height()));
     status_->setText(charset_ ? QString()
                               : tr("The game's charset was not found: the picture is drawn in "
                                    "the desktop's font. Game > Game folder... tells Chromlet "
                                    "where the game is."));
     status_->setVisible(!charset_);
+}
+
+// The dialog widens to show the whole picture where the screen has room; it never shrinks by
+// itself, so that it does not jump as the choices change.
+void PictureDialog::GrowToShow() {
+    const int missing = preview_->width() - scroll_->viewport()->width();
+    const QScreen* screen = this->screen();
+    if (missing <= 0 || !screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect wanted(geometry().topLeft(), QSize(width() + missing, height()));
+    setGeometry(FittedGeometry(wanted, available, minimumSizeHint()));
 }
 
 QString PictureDialog::SuggestedName() const {

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QScrollArea;
 
 namespace chromlet::ui {
 
@@ -40,6 +41,7 @@ class PictureDialog : public QDialog {
 
   private:
     void Redraw();
+    void GrowToShow();
     QString SuggestedName() const;
 
     QComboBox* subject_;
@@ -47,6 +49,7 @@ class PictureDialog : public QDialog {
     QCheckBox* transparent_;
     QCheckBox* asWritten_;
     QCheckBox* footnote_;
+    QScrollArea* scroll_;
     QLabel* preview_;
     QLabel* size_;
     QLabel* status_;
