@@ -263,8 +263,8 @@
     <message numerus="yes">
         <source>Its last seta name line is longer than %n KiB, too long for a name.</source>
         <translation>
-            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
-            <numerusform>Ihre letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+            <numerusform>Deine letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
+            <numerusform>Deine letzte Zeile seta name ist länger als %n KiB, zu lang für einen Namen.</numerusform>
         </translation>
     </message>
 </context>
@@ -1354,19 +1354,19 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>Pick the game&apos;s .pk3 files (pak0.pk3 and the others in baseq3, or in baseoa for OpenArena): the preview and the places draw with the charset in them. Nothing leaves this computer.</source>
-        <translation>Wählen Sie die .pk3-Dateien des Spiels (pak0.pk3 und die anderen in baseq3, bei OpenArena in baseoa): Vorschau und Orte zeichnen mit dem Zeichensatz darin. Nichts verlässt diesen Computer.</translation>
+        <translation>Wähle die .pk3-Dateien des Spiels (pak0.pk3 und die anderen in baseq3, bei OpenArena in baseoa): Vorschau und Orte zeichnen mit dem Zeichensatz darin. Nichts verlässt diesen Computer.</translation>
     </message>
     <message>
         <source>No charset picked yet: the desktop&apos;s font stands in. Pick the game&apos;s .pk3 files to see the names in the game&apos;s own charset.</source>
-        <translation>Noch kein Zeichensatz gewählt: Die Schrift des Desktops steht dafür. Wählen Sie die .pk3-Dateien des Spiels, um die Namen im Zeichensatz des Spiels zu sehen.</translation>
+        <translation>Noch kein Zeichensatz gewählt: Die Schrift des Desktops steht dafür. Wähle die .pk3-Dateien des Spiels, um die Namen im Zeichensatz des Spiels zu sehen.</translation>
     </message>
     <message>
         <source>No charset of the game in %1: pick the .pk3 files of the game&apos;s baseq3 folder, or of baseoa for OpenArena.</source>
-        <translation>Kein Zeichensatz des Spiels in %1: Wählen Sie die .pk3-Dateien aus dem Ordner baseq3 des Spiels, bei OpenArena aus baseoa.</translation>
+        <translation>Kein Zeichensatz des Spiels in %1: Wähle die .pk3-Dateien aus dem Ordner baseq3 des Spiels, bei OpenArena aus baseoa.</translation>
     </message>
     <message>
         <source>The browser does not let the page read the clipboard: press Ctrl+Shift+V in the name instead.</source>
-        <translation>Der Browser lässt die Seite die Zwischenablage nicht lesen: Drücken Sie stattdessen Strg+Umschalt+V im Namen.</translation>
+        <translation>Der Browser lässt die Seite die Zwischenablage nicht lesen: Drücke stattdessen Strg+Umschalt+V im Namen.</translation>
     </message>
     <message>
         <source>The browser does not let the page write the clipboard: nothing was copied.</source>
@@ -1374,7 +1374,7 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>Chromium-based browsers write the file in place, but let no page open files in some folders: on Windows Program Files, the Windows folder, %APPDATA%, %LOCALAPPDATA% and ProgramData; on a Mac ~/Library and the Applications folders; on Linux ~/.config; everywhere ~/.ssh and ~/.gnupg. If your q3config.cfg lies there (ioquake3 and OpenArena keep it in %APPDATA% on Windows and in ~/Library on a Mac, Quake III Arena in its own folder under Program Files), copy it to a folder such as Documents, update the copy here, then copy it and q3config.cfg_ back.</source>
-        <translation>Chromium-basierte Browser schreiben die Datei an Ort und Stelle, lassen eine Seite aber in manchen Ordnern keine Dateien öffnen: unter Windows in Program Files, im Windows-Ordner, in %APPDATA%, %LOCALAPPDATA% und ProgramData; auf dem Mac in ~/Library und den Programme-Ordnern; unter Linux in ~/.config; überall in ~/.ssh und ~/.gnupg. Liegt Ihre q3config.cfg dort (ioquake3 und OpenArena legen sie unter Windows in %APPDATA% ab und auf dem Mac in ~/Library, Quake III Arena in seinem eigenen Ordner unter Program Files), kopieren Sie sie in einen Ordner wie Dokumente, aktualisieren Sie die Kopie hier und kopieren Sie sie und q3config.cfg_ dann zurück.</translation>
+        <translation>Chromium-basierte Browser schreiben die Datei an Ort und Stelle, lassen eine Seite aber in manchen Ordnern keine Dateien öffnen: unter Windows in Program Files, im Windows-Ordner, in %APPDATA%, %LOCALAPPDATA% und ProgramData; auf dem Mac in ~/Library und den Programme-Ordnern; unter Linux in ~/.config; überall in ~/.ssh und ~/.gnupg. Liegt deine q3config.cfg dort (ioquake3 und OpenArena legen sie unter Windows in %APPDATA% ab und auf dem Mac in ~/Library, Quake III Arena in seinem eigenen Ordner unter Program Files), kopiere sie in einen Ordner wie Dokumente, aktualisiere die Kopie hier und kopiere sie und q3config.cfg_ dann zurück.</translation>
     </message>
     <message>
         <source>No copy of the previous contents was saved, so nothing was written.</source>
@@ -1386,7 +1386,7 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>This browser cannot write a file in place. Download the new %1 and the copy of its previous contents, %2, and put both into the folder your q3config.cfg came from.</source>
-        <translation>Dieser Browser kann keine Datei an Ort und Stelle schreiben. Laden Sie die neue %1 und die Kopie ihres bisherigen Inhalts, %2, herunter und legen Sie beide in den Ordner, aus dem Ihre q3config.cfg stammt.</translation>
+        <translation>Dieser Browser kann keine Datei an Ort und Stelle schreiben. Lade die neue %1 und die Kopie ihres bisherigen Inhalts, %2, herunter und lege beide in den Ordner, aus dem deine q3config.cfg stammt.</translation>
     </message>
     <message>
         <source>Share...</source>
@@ -1454,7 +1454,7 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>The picture would be %1 × %2 pixels, more than a browser can draw: choose a smaller scale.</source>
-        <translation>Das Bild wäre %1 × %2 Pixel groß, mehr als ein Browser zeichnen kann: Wählen Sie einen kleineren Maßstab.</translation>
+        <translation>Das Bild wäre %1 × %2 Pixel groß, mehr als ein Browser zeichnen kann: Wähle einen kleineren Maßstab.</translation>
     </message>
     <message>
         <source>Download picture</source>
@@ -1470,7 +1470,7 @@ Klicke auf „Code zeigen“, um den Chromlet in deine q3config.cfg einzutragen.
     </message>
     <message>
         <source>The browser does not let the page copy pictures: use Download picture instead.</source>
-        <translation>Der Browser lässt die Seite keine Bilder kopieren: Nutzen Sie stattdessen „Bild herunterladen“.</translation>
+        <translation>Der Browser lässt die Seite keine Bilder kopieren: Nutze stattdessen „Bild herunterladen“.</translation>
     </message>
     <message>
         <source>Copied the picture.</source>
