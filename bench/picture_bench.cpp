@@ -8,11 +8,6 @@
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/picture_bench
 #include <QGuiApplication>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -20,13 +15,12 @@
 #include <vector>
 
 #include "core/name_rules.h"
+#include "spawn.h"
 #include "system/game_archive.h"
 #include "system/png_file.h"
 #include "test_charset.h"
 #include "ui/in_game/charset_painter.h"
 #include "ui/share/name_picture.h"
-
-extern char** environ;
 
 using namespace chromlet;
 
@@ -48,27 +42,6 @@ struct Figures {
         return all[all.size() / 2];
     }
 };
-
-double RunQuietly(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        waitpid(pid, &status, 0);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return Seconds(start);
-}
 
 }  // namespace
 
@@ -130,7 +103,7 @@ int main(int argc, char* argv[]) {
     for (const auto& run : runs) {
         Figures process;
         for (int round = 0; round < 15; ++round) {
-            process.all.push_back(RunQuietly(run));
+            process.all.push_back(bench::Run(run).seconds);
         }
         worstBest = std::max(worstBest, process.Best());
         worstMedian = std::max(worstMedian, process.Median());

@@ -189,8 +189,8 @@ void CommandSplitter::Keep(char c) {
     }
 }
 
-// The command as cut, handed over while its quotes and comments go on for the rest.
-void CommandSplitter::EmitCut(CommandSink& sink) {
+// The command as it stands, to the sink.
+void CommandSplitter::HandOver(CommandSink& sink) {
     FileCommand command;
     command.start = commandStart_;
     command.text = command_;
@@ -199,28 +199,23 @@ void CommandSplitter::EmitCut(CommandSink& sink) {
     command.openLineStart = commandOpenLineStart_;
     sink.Command(command);
     command_.clear();
+}
+
+// The command as cut, handed over while its quotes and comments go on for the rest.
+void CommandSplitter::EmitCut(CommandSink& sink) {
+    HandOver(sink);
     skippingRest_ = true;
 }
 
-// Every command ends outside any comment, and the next one starts outside quotes.
+// Every command ends outside any comment, and the next one starts outside quotes; the rest of a
+// cut command ends here, unrun.
 void CommandSplitter::Emit(CommandSink& sink) {
     if (skippingRest_) {
-        skippingRest_ = false;  // the rest of a cut command ends here, unrun
+        skippingRest_ = false;
         command_.clear();
-        inCommand_ = false;
-        quoted_ = false;
-        inSlashComment_ = false;
-        inStarComment_ = false;
-        return;
+    } else {
+        HandOver(sink);
     }
-    FileCommand command;
-    command.start = commandStart_;
-    command.text = command_;
-    command.line = commandLine_;
-    command.lineStart = commandLineStart_;
-    command.openLineStart = commandOpenLineStart_;
-    sink.Command(command);
-    command_.clear();
     inCommand_ = false;
     quoted_ = false;
     inSlashComment_ = false;

@@ -78,6 +78,7 @@ class CommandSplitter {
     void Take(char c, char next, CommandSink& sink);
     void Emit(CommandSink& sink);
     void EmitCut(CommandSink& sink);
+    void HandOver(CommandSink& sink);
     void Keep(char c);
 
     bool skipsComments_;

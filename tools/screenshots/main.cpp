@@ -142,15 +142,20 @@ void MainWindow(Form1& window) {
     }
 }
 
+// The target chosen and a player name whose first word is red.
+void SampleNames(Form1& window, TargetGame target, const QString& player, const QString& server) {
+    window.SetTarget(target);
+    SetText(window.rtb(), player);
+    window.rtb()->SetSelection({0, 3});
+    window.rtb()->SetSelectionColor(0x0000FF);
+    SetText(window.rtb2(), server);
+}
+
 // The In game window for each game, with the game's charset where its data is installed.
 void InGame(Form1& window) {
     auto* look = window.findChild<GameLook*>();
     for (TargetGame target : AllTargets) {
-        window.SetTarget(target);
-        SetText(window.rtb(), QStringLiteral("Red Rocket"));
-        window.rtb()->SetSelection({0, 3});
-        window.rtb()->SetSelectionColor(0x0000FF);
-        SetText(window.rtb2(), QStringLiteral("Frag Fest"));
+        SampleNames(window, target, QStringLiteral("Red Rocket"), QStringLiteral("Frag Fest"));
         look->ShowWindow();
         QApplication::processEvents();
         Save(look->Window(),
@@ -165,11 +170,8 @@ void InGame(Form1& window) {
 void Share(Form1& window) {
     auto* share = window.findChild<ShareActions*>();
     for (TargetGame target : {TargetGame::OpenArena, TargetGame::Quake3}) {
-        window.SetTarget(target);
-        SetText(window.rtb(), QStringLiteral("Red Rocket Rider"));
-        window.rtb()->SetSelection({0, 3});
-        window.rtb()->SetSelectionColor(0x0000FF);
-        SetText(window.rtb2(), QStringLiteral("Frag Fest 24/7"));
+        SampleNames(window, target, QStringLiteral("Red Rocket Rider"),
+                    QStringLiteral("Frag Fest 24/7"));
         share->ExportPicture();
         QApplication::processEvents();
         PictureDialog* dialog = share->Dialog();
