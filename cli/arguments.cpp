@@ -266,6 +266,31 @@ void ReadNames(const QCommandLineParser& parser, Invocation& invocation) {
     invocation.hostname = bytes("hostname");
 }
 
+// Every option; --help and --version are the first two.
+QList<QCommandLineOption> Options() {
+    return {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, {}),
+            QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, {}),
+            QCommandLineOption(QStringLiteral("game"), {}, QStringLiteral("GAME")),
+            QCommandLineOption(QStringLiteral("color"), {}, QStringLiteral("WHEN")),
+            QCommandLineOption(QStringLiteral("json"), {}),
+            QCommandLineOption(QStringLiteral("name"), {}, QStringLiteral("NAME")),
+            QCommandLineOption(QStringLiteral("server"), {}, QStringLiteral("NAME")),
+            QCommandLineOption(QStringLiteral("hostname"), {}, QStringLiteral("NAME")),
+            QCommandLineOption(QStringLiteral("write-read-only"), {}),
+            QCommandLineOption(QStringLiteral("even-if-running"), {}),
+            QCommandLineOption(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS")),
+            QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, {},
+                               QStringLiteral("FILE")),
+            QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("N")),
+            QCommandLineOption(QStringLiteral("transparent"), {}),
+            QCommandLineOption(QStringLiteral("place"), {}, QStringLiteral("PLACE")),
+            QCommandLineOption(QStringLiteral("note"), {}),
+            QCommandLineOption(QStringLiteral("game-folder"), {}, QStringLiteral("DIR")),
+            QCommandLineOption(QStringLiteral("format"), {}, QStringLiteral("FORMAT")),
+            QCommandLineOption(QStringLiteral("as-server"), {}),
+            QCommandLineOption(QStringLiteral("as-written"), {})};
+}
+
 }  // namespace
 
 ParsedArguments ParseArguments(int argc, char** argv) {
@@ -277,28 +302,10 @@ ParsedArguments ParseArguments(int argc, char** argv) {
     }
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
-    parser.addOptions({help, version,
-                       QCommandLineOption(QStringLiteral("game"), {}, QStringLiteral("GAME")),
-                       QCommandLineOption(QStringLiteral("color"), {}, QStringLiteral("WHEN")),
-                       QCommandLineOption(QStringLiteral("json"), {}),
-                       QCommandLineOption(QStringLiteral("name"), {}, QStringLiteral("NAME")),
-                       QCommandLineOption(QStringLiteral("server"), {}, QStringLiteral("NAME")),
-                       QCommandLineOption(QStringLiteral("hostname"), {}, QStringLiteral("NAME")),
-                       QCommandLineOption(QStringLiteral("write-read-only"), {}),
-                       QCommandLineOption(QStringLiteral("even-if-running"), {}),
-                       QCommandLineOption(QStringLiteral("timeout"), {}, QStringLiteral("SECONDS")),
-                       QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, {},
-                                          QStringLiteral("FILE")),
-                       QCommandLineOption(QStringLiteral("scale"), {}, QStringLiteral("N")),
-                       QCommandLineOption(QStringLiteral("transparent"), {}),
-                       QCommandLineOption(QStringLiteral("place"), {}, QStringLiteral("PLACE")),
-                       QCommandLineOption(QStringLiteral("note"), {}),
-                       QCommandLineOption(QStringLiteral("game-folder"), {}, QStringLiteral("DIR")),
-                       QCommandLineOption(QStringLiteral("format"), {}, QStringLiteral("FORMAT")),
-                       QCommandLineOption(QStringLiteral("as-server"), {}),
-                       QCommandLineOption(QStringLiteral("as-written"), {})});
+    const QList<QCommandLineOption> options = Options();
+    const QCommandLineOption& help = options.at(0);
+    const QCommandLineOption& version = options.at(1);
+    parser.addOptions(options);
     if (!parser.parse(arguments)) {
         return Wrong(parser.errorText());
     }

@@ -85,6 +85,11 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
     status_->setObjectName(QStringLiteral("PictureStatus"));
     status_->setWordWrap(true);
 
+    LayOut();
+}
+
+// The choices above the picture, its size and status below it, the buttons at the foot.
+void PictureDialog::LayOut() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* save = buttons->addButton(tr("&Save..."), QDialogButtonBox::AcceptRole);
     save->setObjectName(QStringLiteral("PictureSave"));

@@ -40,6 +40,7 @@ class PictureDialog : public QDialog {
     void Copy();
 
   private:
+    void LayOut();
     void Redraw();
     void GrowToShow();
     QString SuggestedName() const;
