@@ -7,7 +7,7 @@
 
 namespace chromlet {
 
-/// The picture as a PNG: 8-bit RGBA, not interlaced, each row unfiltered.
+/// The picture as a PNG: 8-bit RGBA, not interlaced, each row filtered by the row above.
 QByteArray PngBytes(const Picture& picture);
 
 }  // namespace chromlet
