@@ -37,9 +37,9 @@
 #include "ui/in_game/game_look.h"
 #include "ui/in_game/game_preview.h"
 #include "ui/in_game/in_game_window.h"
+#include "ui/main_window/form1.h"
 #include "ui/share/picture_dialog.h"
 #include "ui/share/share_actions.h"
-#include "ui/main_window/form1.h"
 
 using namespace chromlet;
 using namespace chromlet::ui;
@@ -157,7 +157,8 @@ void InGame(Form1& window) {
     for (TargetGame target : AllTargets) {
         SampleNames(window, target, QStringLiteral("Red Rocket"), QStringLiteral("Frag Fest"));
         look->ShowWindow();
-        QApplication::processEvents();
+        QApplication::processEvents();  // the charset comes a turn of the event loop later,
+        QApplication::processEvents();  // and the window's layout the turn after
         Save(look->Window(),
              QStringLiteral("in-game-") + QString::fromLatin1(TargetKey(target).data()));
         Save(&window,
@@ -172,6 +173,11 @@ void Share(Form1& window) {
     for (TargetGame target : {TargetGame::OpenArena, TargetGame::Quake3}) {
         SampleNames(window, target, QStringLiteral("Red Rocket Rider"),
                     QStringLiteral("Frag Fest 24/7"));
+        if (target == TargetGame::OpenArena) {  // its orange among the styles
+            auto* styles = window.findChild<QMenu*>(QStringLiteral("StyleMenu"));
+            styles->adjustSize();
+            Save(styles, QStringLiteral("menu-StyleMenu-openarena"));
+        }
         share->ExportPicture();
         QApplication::processEvents();
         PictureDialog* dialog = share->Dialog();
