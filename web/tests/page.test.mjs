@@ -237,11 +237,12 @@ test("Share downloads the core's picture as a PNG of its size", async () => {
     await Type("rtb", "Sarge");
     await page.click("#ShareButton");
     assert.equal(await page.isVisible("#ShareFootnote"), true);
-    // Five big characters and their shadow, 4 units of ground around, at 2x; the footnote's
-    // line is 60 small characters wide.
+    // Five big characters and their shadow, 4 units of ground around, at 2x; the footnote, only
+    // where asked for, adds a line 60 small characters wide.
+    assert.equal(await page.textContent("#ShareSize"), "180 \u00d7 52 pixels");
+    await page.check("#ShareFootnote");
     assert.equal(await page.textContent("#ShareSize"), `${(60 * 8 + 8) * 2} \u00d7 ${(26 + 16 + 4) * 2} pixels`);
     await page.uncheck("#ShareFootnote");
-    assert.equal(await page.textContent("#ShareSize"), "180 \u00d7 52 pixels");
     const download = page.waitForEvent("download");
     await page.click("#ShareDownload");
     const file = await download;

@@ -60,6 +60,7 @@ const german = await Open("de");
 await Style(german, "rtb", "Spieler", [[0, 3, "Command2"], [3, 4, "Command21"]]);
 await german.screenshot({ path: join(out, "page-q3test-de.png"), fullPage: true });
 await german.click("#ShareButton");
+await german.check("#ShareFootnote");
 await german.locator("#ShareDialog").screenshot({ path: join(out, "share-de.png") });
 await context.close();
 server.close();
