@@ -646,6 +646,11 @@ val Facts() {
         scales.call<void>("push", scale);
     }
     out.set("pictureScales", scales);
+    val places = val::array();
+    for (const GamePlace place : AllPlaces) {
+        places.call<void>("push", std::string(PlaceKey(place)));
+    }
+    out.set("placeKeys", places);
     return out;
 }
 

@@ -10,10 +10,7 @@ const $ = (id) => document.getElementById(id);
 
 // PictureSubject, in its order; a place's option is Subject.Place and the place.
 const Subject = { PlayerName: 0, ServerName: 1, BothNames: 2, Place: 3 };
-const Places = 8;
-// The pictures' file names, each place by the command line's word for it.
-const PlaceKeys = ["scoreboard", "chat", "console", "crosshair", "frag-message", "settings-field",
-    "departure", "server-browser"];
+// The pictures' file names, each place by the core's word for it (page.facts.placeKeys).
 const SubjectFiles = ["chromlet-name.png", "chromlet-server.png", "chromlet-names.png"];
 const FormatCaptions = { html: "HTML", bbcode: "BBCode", ansi: "Terminal (ANSI)", discord: "Discord" };
 const DefaultScale = 2;
@@ -56,7 +53,7 @@ export class ShareDialog {
         subject.append(Option("0", tr("Player name")), Option("1", tr("Server name")), Option("2", tr("Both names")));
         const places = document.createElement("optgroup");
         places.label = tr("In game");
-        for (let place = 0; place < Places; ++place) places.append(Option(`3:${place}`, Notes.PlaceTitle(place)));
+        for (let place = 0; place < page.facts.placeKeys.length; ++place) places.append(Option(`3:${place}`, Notes.PlaceTitle(place)));
         subject.append(places);
         $("ShareScaleLabel").textContent = tr("Scale:");
         for (const scale of page.facts.pictureScales) $("ShareScale").append(Option(String(scale), `${scale}\u00d7`));
@@ -153,7 +150,7 @@ export class ShareDialog {
 
     FileName() {
         const { subject, place } = this.picture;
-        return subject === Subject.Place ? `chromlet-${PlaceKeys[place]}.png` : SubjectFiles[subject];
+        return subject === Subject.Place ? `chromlet-${this.page.facts.placeKeys[place]}.png` : SubjectFiles[subject];
     }
 
     Png() {
