@@ -85,8 +85,8 @@ void FillRect(Canvas& canvas, const Placement& at, const PlaceFill& fill) {
 
 // The charset's pixels a canvas pixel takes along one side of a cell of `cell` charset pixels
 // drawn over `drawn` canvas pixels: the one its middle falls on where the cell is enlarged, so
-// that the edges stay hard, and all it covers where the cell is shrunk, as the game's mipmaps
-// keep thin strokes.
+// that the edges stay hard, and the mean of all it covers where the cell is shrunk, so that thin
+// strokes stay as they do on the game's screen.
 struct Span {
     int from;
     int to;
