@@ -2,6 +2,8 @@
 // scripts. It needs no display: Qt Core at most.
 #include <QLocale>
 
+#include <utility>
+
 #include "cli/arguments.h"
 #include "cli/sharing.h"
 #include "cli/show.h"
@@ -21,21 +23,17 @@ int main(int argc, char* argv[]) {
         return parsed.status;
     }
     const Invocation& invocation = *parsed.invocation;
-    switch (invocation.command) {
-        case Command::Show:
-            return RunShow(invocation);
-        case Command::Code:
-            return RunCode(invocation);
-        case Command::Write:
-            return RunWrite(invocation);
-        case Command::Server:
-            return RunServer(invocation);
-        case Command::Status:
-            return RunStatus(invocation);
-        case Command::Picture:
-            return RunPicture(invocation);
-        case Command::Export:
-            return RunExport(invocation);
+    // Each command and what runs it.
+    const std::pair<Command, int (*)(const Invocation&)> runs[] = {
+        {Command::Show, RunShow},       {Command::Code, RunCode},
+        {Command::Write, RunWrite},     {Command::Server, RunServer},
+        {Command::Status, RunStatus},   {Command::Picture, RunPicture},
+        {Command::Export, RunExport},
+    };
+    for (const auto& [command, run] : runs) {
+        if (command == invocation.command) {
+            return run(invocation);
+        }
     }
     return Failed;
 }

@@ -151,13 +151,8 @@ std::string Discord(std::span<const Glyph> glyphs) {
 }  // namespace
 
 std::string_view ShareFormatKey(ShareFormat format) {
-    switch (format) {
-        case ShareFormat::Html: return "html";
-        case ShareFormat::BBCode: return "bbcode";
-        case ShareFormat::Ansi: return "ansi";
-        case ShareFormat::Discord: return "discord";
-    }
-    return {};
+    constexpr std::string_view Keys[] = {"html", "bbcode", "ansi", "discord"};  // in enum order
+    return Keys[static_cast<std::size_t>(format)];
 }
 
 std::optional<ShareFormat> ShareFormatFromKey(std::string_view key) {
