@@ -52,7 +52,8 @@ int main(int argc, char* argv[]) {
     const bool openArena = search.found.has_value();
     const auto charset = ui::GameCharset::Decode(
         openArena ? search.found->bytes : test::TestCharsetTga().toStdString(), "bigchars.tga");
-    std::printf("charset: %s\n", openArena ? "OpenArena's" : "the tests' (OpenArena not installed)");
+    std::printf("charset: %s\n",
+                openArena ? "OpenArena's" : "the tests' (OpenArena not installed)");
 
     const TargetGame target = TargetGame::OpenArena;
     const std::string player = "^1Pl^8ay^3er ^4of ^5the ^6clan^7";
@@ -85,15 +86,16 @@ int main(int argc, char* argv[]) {
         }
         drawing.all.push_back(Seconds(drawn));
     }
-    std::printf("window, both names and 8 places at 4x, drawn and encoded (%zu pixels): best %.1f "
-                "ms, median %.1f ms (goal: under 50 ms)\n",
-                pixels, window.Best() * 1000, window.Median() * 1000);
+    std::printf(
+        "window, both names and 8 places at 4x, drawn and encoded (%zu pixels): best %.1f "
+        "ms, median %.1f ms (goal: under 50 ms)\n",
+        pixels, window.Best() * 1000, window.Median() * 1000);
     std::printf("  of which drawing alone: best %.1f ms, median %.1f ms\n", drawing.Best() * 1000,
                 drawing.Median() * 1000);
 
     const std::string program = CHROMLET_NAME_PROGRAM;
-    std::vector<std::vector<std::string>> runs{{program, "--game", "openarena", "picture", player,
-                                                "--scale", "4", "-o", "-"}};
+    std::vector<std::vector<std::string>> runs{
+        {program, "--game", "openarena", "picture", player, "--scale", "4", "-o", "-"}};
     for (const GamePlace place : AllPlaces) {
         runs.push_back({program, "--game", "openarena", "picture", player, "--scale", "4",
                         "--place", std::string(PlaceKey(place)), "-o", "-"});
@@ -108,8 +110,9 @@ int main(int argc, char* argv[]) {
         worstBest = std::max(worstBest, process.Best());
         worstMedian = std::max(worstMedian, process.Median());
     }
-    std::printf("chromlet-name picture at 4x, the name and each place as a process: slowest best "
-                "%.1f ms, slowest median %.1f ms (goal: each under 100 ms)\n",
-                worstBest * 1000, worstMedian * 1000);
+    std::printf(
+        "chromlet-name picture at 4x, the name and each place as a process: slowest best "
+        "%.1f ms, slowest median %.1f ms (goal: each under 100 ms)\n",
+        worstBest * 1000, worstMedian * 1000);
     return 0;
 }

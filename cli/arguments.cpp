@@ -78,13 +78,11 @@ struct CommandName {
     const char* operand;
 };
 
-constexpr CommandName Commands[] = {{"show", Command::Show, "NAME"},
-                                    {"code", Command::Code, "NAME"},
-                                    {"write", Command::Write, "FILE"},
-                                    {"server", Command::Server, "FILE"},
-                                    {"status", Command::Status, "HOST"},
-                                    {"picture", Command::Picture, "NAME"},
-                                    {"export", Command::Export, "NAME"}};
+constexpr CommandName Commands[] = {
+    {"show", Command::Show, "NAME"},     {"code", Command::Code, "NAME"},
+    {"write", Command::Write, "FILE"},   {"server", Command::Server, "FILE"},
+    {"status", Command::Status, "HOST"}, {"picture", Command::Picture, "NAME"},
+    {"export", Command::Export, "NAME"}};
 
 // Which commands each option belongs to.
 struct OptionUse {
@@ -128,8 +126,7 @@ TargetGame RememberedTarget() {
 
 QString VersionText() {
     return QStringLiteral("%1 (%2) %3\n")
-        .arg(ProgramName,
-             QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size())),
+        .arg(ProgramName, QString::fromUtf8(product::Name.data(), qsizetype(product::Name.size())),
              QString::fromUtf8(product::Version.data(), qsizetype(product::Version.size())));
 }
 
@@ -203,7 +200,8 @@ std::optional<QString> ReadTimeout(const QCommandLineParser& parser, Invocation&
     const QString value = parser.value(QStringLiteral("timeout"));
     const double seconds = value.toDouble(&ok);
     if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600) {
-        return QStringLiteral("--timeout takes a number of seconds up to 3600, not '%1'").arg(value);
+        return QStringLiteral("--timeout takes a number of seconds up to 3600, not '%1'")
+            .arg(value);
     }
     invocation.timeout = std::chrono::milliseconds(std::llround(seconds * 1000));
     return std::nullopt;

@@ -40,15 +40,15 @@ struct Invocation {
     bool evenIfRunning = false;
     std::chrono::milliseconds timeout{3000};
     // picture and export
-    QString output;                    ///< picture -o: the PNG file, "-" for standard output
-    int scale = 2;                     ///< picture --scale
-    bool transparent = false;          ///< picture --transparent
-    std::optional<GamePlace> place;    ///< picture --place
-    bool note = false;                 ///< picture --note
-    QString gameFolder;                ///< picture --game-folder
+    QString output;                          ///< picture -o: the PNG file, "-" for standard output
+    int scale = 2;                           ///< picture --scale
+    bool transparent = false;                ///< picture --transparent
+    std::optional<GamePlace> place;          ///< picture --place
+    bool note = false;                       ///< picture --note
+    QString gameFolder;                      ///< picture --game-folder
     ShareFormat format = ShareFormat::Html;  ///< export --format
-    bool asWritten = false;            ///< --as-written
-    bool asServer = false;             ///< --as-server
+    bool asWritten = false;                  ///< --as-written
+    bool asServer = false;                   ///< --as-server
 };
 
 /// The outcome of reading the command line: what to do, or the status to end with after

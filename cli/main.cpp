@@ -25,9 +25,8 @@ int main(int argc, char* argv[]) {
     const Invocation& invocation = *parsed.invocation;
     // Each command and what runs it.
     const std::pair<Command, int (*)(const Invocation&)> runs[] = {
-        {Command::Show, RunShow},       {Command::Code, RunCode},
-        {Command::Write, RunWrite},     {Command::Server, RunServer},
-        {Command::Status, RunStatus},   {Command::Picture, RunPicture},
+        {Command::Show, RunShow},     {Command::Code, RunCode},     {Command::Write, RunWrite},
+        {Command::Server, RunServer}, {Command::Status, RunStatus}, {Command::Picture, RunPicture},
         {Command::Export, RunExport},
     };
     for (const auto& [command, run] : runs) {

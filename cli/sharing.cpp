@@ -13,8 +13,8 @@
 #include "config/settings_keys.h"
 #include "system/game_archive.h"
 #include "system/game_folders.h"
-#include "system/png_file.h"
 #include "system/place_picture.h"
+#include "system/png_file.h"
 
 namespace chromlet::cli {
 
@@ -49,7 +49,8 @@ Picture FallbackCharset() {
 // The game's charset from its data; the stand-in, said on standard error, where there is none.
 Picture CharsetFor(const Invocation& invocation, bool& standIn) {
     const std::string chosen = GameFolder(invocation);
-    if (!chosen.empty() && !QFileInfo(QFile::decodeName(QByteArray::fromStdString(chosen))).isDir()) {
+    if (!chosen.empty() &&
+        !QFileInfo(QFile::decodeName(QByteArray::fromStdString(chosen))).isDir()) {
         Say(QStringLiteral("the game folder %1 is not there").arg(Native(chosen)));
     }
     const DataFolders folders = DataFoldersFor(invocation.target, CurrentHomeDirs(), chosen);
@@ -67,13 +68,13 @@ Picture CharsetFor(const Invocation& invocation, bool& standIn) {
     for (const std::string& folder : folders.looked) {
         looked << Native(folder);
     }
-    Say(search.found ? QStringLiteral("the game's charset %1 in %2 is no TGA picture this program "
-                                      "reads: drawn in a stand-in font")
-                           .arg(QString::fromStdString(search.found->name),
-                                Native(search.found->container))
-                     : QStringLiteral("no charset of the game found in %1: drawn in a stand-in "
-                                      "font (--game-folder DIR tells where the game is)")
-                           .arg(looked.join(QStringLiteral(", "))));
+    Say(search.found
+            ? QStringLiteral("the game's charset %1 in %2 is no TGA picture this program "
+                             "reads: drawn in a stand-in font")
+                  .arg(QString::fromStdString(search.found->name), Native(search.found->container))
+            : QStringLiteral("no charset of the game found in %1: drawn in a stand-in "
+                             "font (--game-folder DIR tells where the game is)")
+                  .arg(looked.join(QStringLiteral(", "))));
     standIn = true;
     return FallbackCharset();
 }
@@ -101,11 +102,11 @@ int RunPicture(const Invocation& invocation) {
     }
     bool standIn = false;
     const Picture charset = CharsetFor(invocation, standIn);
-    const PictureSubject subject = invocation.place     ? PictureSubject::Place
+    const PictureSubject subject = invocation.place      ? PictureSubject::Place
                                    : invocation.asServer ? PictureSubject::ServerName
                                                          : PictureSubject::PlayerName;
-    const PictureScene scene = SceneOf(*names, subject, invocation.place.value_or(GamePlace::Scoreboard),
-                                       invocation.asWritten);
+    const PictureScene scene = SceneOf(
+        *names, subject, invocation.place.value_or(GamePlace::Scoreboard), invocation.asWritten);
     PictureLook look{invocation.scale, invocation.transparent, {}};
     if (standIn && invocation.note) {
         look.footnote = "Not in the game's charset: its data was not found.";

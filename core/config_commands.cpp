@@ -288,9 +288,9 @@ std::optional<std::string> StartupValue(const std::vector<std::string>& commands
     std::optional<std::string> value;
     for (const std::string& command : commands) {
         const std::vector<CommandWord> words = CommandWords(command);
-        const bool isSet = !words.empty() && (reading.setInAnyCase
-                                                  ? SameAsciiText(words[0].text, "set")
-                                                  : words[0].text == "set");
+        const bool isSet =
+            !words.empty() &&
+            (reading.setInAnyCase ? SameAsciiText(words[0].text, "set") : words[0].text == "set");
         if (!isSet || words.size() < 2 || !SameAsciiText(words[1].text, cvar)) {
             continue;
         }

@@ -294,14 +294,22 @@ std::string_view ServerCopy(const NamesReport& names) {
 
 std::string_view PlaceKey(GamePlace place) {
     switch (place) {
-        case GamePlace::Scoreboard: return "scoreboard";
-        case GamePlace::Chat: return "chat";
-        case GamePlace::Console: return "console";
-        case GamePlace::Crosshair: return "crosshair";
-        case GamePlace::FragMessage: return "frag-message";
-        case GamePlace::SettingsField: return "settings-field";
-        case GamePlace::Departure: return "departure";
-        case GamePlace::ServerBrowser: return "server-browser";
+        case GamePlace::Scoreboard:
+            return "scoreboard";
+        case GamePlace::Chat:
+            return "chat";
+        case GamePlace::Console:
+            return "console";
+        case GamePlace::Crosshair:
+            return "crosshair";
+        case GamePlace::FragMessage:
+            return "frag-message";
+        case GamePlace::SettingsField:
+            return "settings-field";
+        case GamePlace::Departure:
+            return "departure";
+        case GamePlace::ServerBrowser:
+            return "server-browser";
     }
     return {};
 }
@@ -325,8 +333,8 @@ ScreenRect FrameOf(const PlaceView& view, bool wholeWidth) {
         top = std::min(top, line.y);
         bottom = std::max(bottom, line.y + view.size.height + shadow);
         left = std::min(left, line.x);
-        right = std::max(right, line.x + static_cast<int>(line.glyphs.size()) * view.size.width +
-                                    shadow);
+        right = std::max(right,
+                         line.x + static_cast<int>(line.glyphs.size()) * view.size.width + shadow);
     }
     if (view.fill) {
         top = std::min(top, view.fill->y);

@@ -33,9 +33,9 @@ enum class GamePlace {
 };
 
 inline constexpr std::array<GamePlace, 8> AllPlaces{
-    GamePlace::Scoreboard,    GamePlace::Chat,      GamePlace::Console,
-    GamePlace::Crosshair,     GamePlace::FragMessage, GamePlace::SettingsField,
-    GamePlace::Departure,     GamePlace::ServerBrowser};
+    GamePlace::Scoreboard, GamePlace::Chat,         GamePlace::Console,
+    GamePlace::Crosshair,  GamePlace::FragMessage,  GamePlace::SettingsField,
+    GamePlace::Departure,  GamePlace::ServerBrowser};
 
 /// The place's word for the command line, the page and file names: "scoreboard", "chat",
 /// "console", "crosshair", "frag-message", "settings-field", "departure", "server-browser".

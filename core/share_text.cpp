@@ -55,11 +55,21 @@ std::string Html(std::span<const Glyph> glyphs) {
         out += run.alternative ? ";font-style:italic;text-decoration:underline dotted\">" : "\">";
         for (const char c : run.text) {
             switch (c) {
-                case '&': out += "&amp;"; break;
-                case '<': out += "&lt;"; break;
-                case '>': out += "&gt;"; break;
-                case '"': out += "&quot;"; break;
-                case '\'': out += "&#39;"; break;
+                case '&':
+                    out += "&amp;";
+                    break;
+                case '<':
+                    out += "&lt;";
+                    break;
+                case '>':
+                    out += "&gt;";
+                    break;
+                case '"':
+                    out += "&quot;";
+                    break;
+                case '\'':
+                    out += "&#39;";
+                    break;
                 default:
                     if (DrawsText(static_cast<unsigned char>(c))) {
                         out.push_back(c);
@@ -129,7 +139,8 @@ std::string Discord(std::span<const Glyph> glyphs) {
     for (const Run& run : RunsOf(glyphs, chars)) {
         const int code = NearestDiscordColor(run.color).code;
         if (code != last || run.alternative != alternative) {
-            out += "\x1b[" + std::string(run.alternative ? "4;" : "0;") + std::to_string(code) + "m";
+            out +=
+                "\x1b[" + std::string(run.alternative ? "4;" : "0;") + std::to_string(code) + "m";
             last = code;
             alternative = run.alternative;
         }
@@ -203,10 +214,14 @@ std::string ShareText(std::span<const Glyph> glyphs, ShareFormat format) {
         return {};
     }
     switch (format) {
-        case ShareFormat::Html: return Html(glyphs);
-        case ShareFormat::BBCode: return BBCode(glyphs);
-        case ShareFormat::Ansi: return Ansi(glyphs);
-        case ShareFormat::Discord: return Discord(glyphs);
+        case ShareFormat::Html:
+            return Html(glyphs);
+        case ShareFormat::BBCode:
+            return BBCode(glyphs);
+        case ShareFormat::Ansi:
+            return Ansi(glyphs);
+        case ShareFormat::Discord:
+            return Discord(glyphs);
     }
     return {};
 }

@@ -50,7 +50,8 @@ class Canvas {
             const unsigned a = rgba_[i + 3];
             if (a != 0 && a != 255) {
                 for (std::size_t c = i; c < i + 3; ++c) {
-                    rgba_[c] = static_cast<std::uint8_t>(std::min(255u, (rgba_[c] * 255 + a / 2) / a));
+                    rgba_[c] =
+                        static_cast<std::uint8_t>(std::min(255u, (rgba_[c] * 255 + a / 2) / a));
                 }
             }
         }
@@ -115,9 +116,8 @@ void DrawCell(Canvas& canvas, const Picture& charset, unsigned char cell, int x0
     if (cellW <= w && cellH <= h) {
         // Enlarged both ways, the common case: one pixel each.
         for (int y = fromY; y < toY; ++y) {
-            const std::uint8_t* row =
-                &charset.rgba[std::size_t(sy0 + SpanOf(y, cellH, h).from) *
-                              std::size_t(charset.width) * 4];
+            const std::uint8_t* row = &charset.rgba[std::size_t(sy0 + SpanOf(y, cellH, h).from) *
+                                                    std::size_t(charset.width) * 4];
             for (int x = fromX; x < toX; ++x) {
                 const std::uint8_t* p = row + std::size_t(sx0 + SpanOf(x, cellW, w).from) * 4;
                 const unsigned a = Multiply(p[3], alpha);
@@ -138,7 +138,8 @@ void DrawCell(Canvas& canvas, const Picture& charset, unsigned char cell, int x0
             for (int sy = rows.from; sy < rows.to; ++sy) {
                 const std::uint8_t* p =
                     &charset.rgba[(std::size_t(sy0 + sy) * std::size_t(charset.width) +
-                                   std::size_t(sx0 + columns.from)) * 4];
+                                   std::size_t(sx0 + columns.from)) *
+                                  4];
                 for (int sx = columns.from; sx < columns.to; ++sx, p += 4) {
                     r += p[0] * p[3];
                     g += p[1] * p[3];

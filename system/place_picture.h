@@ -25,8 +25,8 @@ struct PictureLook {
 /// Draws what `view` draws within `frame` of the game's screen (FrameOf), from `charset`, a
 /// picture of 16 x 16 cells. Where a cell is drawn larger than the charset holds it, each pixel
 /// takes the charset's pixel it falls on, nearest, so that the edges stay hard; where smaller,
-/// the mean of the pixels it covers, so that no stroke is lost. An empty picture when the charset is smaller than 16 x 16
-/// pixels.
+/// the mean of the pixels it covers, so that no stroke is lost. An empty picture when the charset
+/// is smaller than 16 x 16 pixels.
 Picture DrawPicture(const PlaceView& view, const ScreenRect& frame, const Picture& charset,
                     const PictureLook& look);
 

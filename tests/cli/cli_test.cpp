@@ -98,13 +98,30 @@ TEST(CommandLine, namesEveryCommandInItsHelp) {
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.err, "");
     EXPECT_TRUE(ran.out.starts_with("Usage: chromlet-name [OPTIONS] COMMAND [ARGUMENTS]\n"));
-    for (const char* part :
-         {"  show NAME", "  code NAME", "  write FILE [--name NAME] [--server NAME]",
-          "  server FILE --hostname NAME", "  status HOST[:PORT]", "  picture NAME -o FILE.png",
-          "  export --format FORMAT NAME", "--scale N", "--transparent", "--place PLACE",
-          "--game-folder DIR", "--note", "--as-server", "--as-written", "--game GAME", "--color=WHEN",
-          "--json", "--write-read-only", "--even-if-running", "--timeout SECONDS", "NO_COLOR",
-          "\\{Alt\\}", "Exit status: 0 done; 1 failed"}) {
+    const char* const parts[] = {"  show NAME",
+                                 "  code NAME",
+                                 "  write FILE [--name NAME] [--server NAME]",
+                                 "  server FILE --hostname NAME",
+                                 "  status HOST[:PORT]",
+                                 "  picture NAME -o FILE.png",
+                                 "  export --format FORMAT NAME",
+                                 "--scale N",
+                                 "--transparent",
+                                 "--place PLACE",
+                                 "--game-folder DIR",
+                                 "--note",
+                                 "--as-server",
+                                 "--as-written",
+                                 "--game GAME",
+                                 "--color=WHEN",
+                                 "--json",
+                                 "--write-read-only",
+                                 "--even-if-running",
+                                 "--timeout SECONDS",
+                                 "NO_COLOR",
+                                 "\\{Alt\\}",
+                                 "Exit status: 0 done; 1 failed"};
+    for (const char* part : parts) {
         EXPECT_NE(ran.out.find(part), std::string::npos) << part;
     }
 }
@@ -646,8 +663,8 @@ TEST(Picture, drawsTheNameFromTheGamesCharsetOrSaysItCannot) {
     const QByteArray folder = game.toUtf8();
     const QString png = cli.Path("name.png");
     const QByteArray out = png.toUtf8();
-    Ran ran = cli.Run(Args({"--game", "quake3", "picture", "^1A", "-o", out.constData(),
-                            "--scale", "1", "--game-folder", folder.constData()}));
+    Ran ran = cli.Run(Args({"--game", "quake3", "picture", "^1A", "-o", out.constData(), "--scale",
+                            "1", "--game-folder", folder.constData()}));
     ASSERT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.err, "");
     EXPECT_EQ(PngSize(Read(png)), QSize(16 + 2 + 8, 16 + 2 + 8));

@@ -58,7 +58,7 @@ TEST(DrawPicture, drawsEachCellScaledWithHardEdges) {
     const struct {
         int x, y;
         Rgba expected;
-    } cases[] = {{12, 16, block}, {19, 31, block}, {11, 16, Ground}, {20, 16, Ground},
+    } cases[] = {{12, 16, block},  {19, 31, block},  {11, 16, Ground}, {20, 16, Ground},
                  {12, 15, Ground}, {12, 32, Ground}, {0, 0, Ground}};
     for (const auto& c : cases) {
         EXPECT_EQ(At(picture, c.x, c.y), c.expected) << c.x << "," << c.y;

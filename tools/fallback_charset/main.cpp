@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: chromlet-fallback-charset FILE.tga\n");
         return 2;
     }
-    const QImage charset = chromlet::ui::FallbackCharsetImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage charset =
+        chromlet::ui::FallbackCharsetImage().convertToFormat(QImage::Format_ARGB32);
     // An uncompressed 32-bit TGA, rows from the top, blue, green, red and alpha a pixel.
     QByteArray tga(18, '\0');
     tga[2] = 2;
@@ -27,8 +28,9 @@ int main(int argc, char* argv[]) {
     for (int y = 0; y < charset.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(charset.constScanLine(y));
         for (int x = 0; x < charset.width(); ++x) {
-            const char pixel[4] = {static_cast<char>(qBlue(line[x])), static_cast<char>(qGreen(line[x])),
-                                   static_cast<char>(qRed(line[x])), static_cast<char>(qAlpha(line[x]))};
+            const char pixel[4] = {
+                static_cast<char>(qBlue(line[x])), static_cast<char>(qGreen(line[x])),
+                static_cast<char>(qRed(line[x])), static_cast<char>(qAlpha(line[x]))};
             tga.append(pixel, 4);
         }
     }

@@ -20,7 +20,7 @@ QImage ToQImage(const chromlet::Picture& picture);
 
 /// What the picture shows, drawn from `charset` (null: the desktop font's stand-in).
 chromlet::Picture NamePicture(const NamesReport& names, PictureSubject subject, GamePlace place,
-                   bool asWritten, const GameCharset* charset, const PictureLook& look);
+                              bool asWritten, const GameCharset* charset, const PictureLook& look);
 
 /// Writes `picture` as a PNG to `path`, whole or not at all; the reason it failed, else empty.
 QString SavePng(const chromlet::Picture& picture, const QString& path);

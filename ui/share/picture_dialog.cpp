@@ -68,8 +68,8 @@ PictureDialog::PictureDialog(QWidget* parent) : QDialog(parent), chooser_(Defaul
     transparent_->setObjectName(QStringLiteral("PictureTransparent"));
     asWritten_ = new QCheckBox(tr("Names as &written, not as the game keeps them"), this);
     asWritten_->setObjectName(QStringLiteral("PictureAsWritten"));
-    footnote_ = new QCheckBox(tr("&Note under the picture that it is not in the game's charset"),
-                              this);
+    footnote_ =
+        new QCheckBox(tr("&Note under the picture that it is not in the game's charset"), this);
     footnote_->setObjectName(QStringLiteral("PictureFootnote"));
 
     preview_ = new QLabel(this);
@@ -135,8 +135,7 @@ void PictureDialog::Redraw() {
     look.scale = scale_->currentData().toInt();
     look.transparent = transparent_->isChecked();
     if (!charset_ && footnote_->isChecked()) {
-        look.footnote = tr("Not in the game's charset: its data was not found.")
-                            .toStdString();
+        look.footnote = tr("Not in the game's charset: its data was not found.").toStdString();
     }
     picture_ = NamePicture(*names_, subject.subject, subject.place, asWritten_->isChecked(),
                            charset_.get(), look);
@@ -171,13 +170,12 @@ void PictureDialog::GrowToShow() {
 QString PictureDialog::SuggestedName() const {
     static const char* const Names[] = {"chromlet-name", "chromlet-server", "chromlet-names"};
     const Subject subject = Subjects().at(static_cast<std::size_t>(subject_->currentIndex()));
-    const QString base =
-        subject.subject == PictureSubject::Place
-            ? QStringLiteral("chromlet-") + QString::fromLatin1(PlaceKey(subject.place).data(),
-                                                                 qsizetype(PlaceKey(subject.place).size()))
-            : QString::fromLatin1(Names[subject_->currentIndex()]);
-    const QString folder =
-        QSettings().value(settings::PictureFolder, QDir::homePath()).toString();
+    const QString base = subject.subject == PictureSubject::Place
+                             ? QStringLiteral("chromlet-") +
+                                   QString::fromLatin1(PlaceKey(subject.place).data(),
+                                                       qsizetype(PlaceKey(subject.place).size()))
+                             : QString::fromLatin1(Names[subject_->currentIndex()]);
+    const QString folder = QSettings().value(settings::PictureFolder, QDir::homePath()).toString();
     return QDir(folder).filePath(base + QStringLiteral(".png"));
 }
 

@@ -79,12 +79,12 @@ void ShareActions::CopyAs(ShareFormat format) {
         name = caption.format == format ? caption.name : name;
     }
     const bool differs = SharedGlyphs(*names, which, true) != SharedGlyphs(*names, which, false);
-    editor->ShowNote(!differs    ? tr("Copied as %1.").arg(tr(name))
-                     : asWritten ? tr("Copied as %1, as written: the game shows it otherwise.")
-                                       .arg(tr(name))
-                                 : tr("Copied as %1, as the game keeps it. Edit > Copy as formatted "
-                                      "text > As written gives it as you wrote it.")
-                                       .arg(tr(name)));
+    editor->ShowNote(
+        !differs    ? tr("Copied as %1.").arg(tr(name))
+        : asWritten ? tr("Copied as %1, as written: the game shows it otherwise.").arg(tr(name))
+                    : tr("Copied as %1, as the game keeps it. Edit > Copy as formatted "
+                         "text > As written gives it as you wrote it.")
+                          .arg(tr(name)));
 }
 
 void ShareActions::Follow() {

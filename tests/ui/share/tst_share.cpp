@@ -1,9 +1,9 @@
 // Copy as and Export picture: what reaches the clipboard and the PNG file, read back with Qt's
 // own reader.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QCheckBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -74,10 +74,10 @@ class TestShare : public QObject {
             QAction* asWritten = share.CopyAsMenu()->actions().last();
             asWritten->setChecked(c.asWritten);
             share.CopyAs(c.format);
-            const std::string expected = ShareText(
-                SharedGlyphs(*names, c.server ? SharedName::Server : SharedName::Player,
-                             c.asWritten),
-                c.format);
+            const std::string expected =
+                ShareText(SharedGlyphs(*names, c.server ? SharedName::Server : SharedName::Player,
+                                       c.asWritten),
+                          c.format);
             const QMimeData* data = QApplication::clipboard()->mimeData();
             QCOMPARE(data->text().toStdString(), expected);
             QCOMPARE(data->hasHtml(), c.format == ShareFormat::Html);
@@ -125,8 +125,9 @@ class TestShare : public QObject {
         QCOMPARE(qAlpha(dialog.Image().pixel(dialog.Image().width() - 1, 0)), 0);
         answer = out.filePath("missing/folder/console.png");
         QVERIFY(!dialog.Save());
-        QVERIFY(dialog.findChild<QLabel*>("PictureStatus")->text().startsWith(
-            "The picture could not be written to "));
+        QVERIFY(dialog.findChild<QLabel*>("PictureStatus")
+                    ->text()
+                    .startsWith("The picture could not be written to "));
         QVERIFY(!QFile::exists(answer));
         // Without the game's data the desktop font stands in, and the picture may say so.
         dialog.SetNames(Names(), nullptr);
@@ -151,12 +152,27 @@ class TestShare : public QObject {
             GamePlace place;
             PictureLook look;
         } cases[] = {
-            {"quake3", TargetGame::Quake3, "^1Pl^3ay", {}, PictureSubject::PlayerName,
-             GamePlace::Scoreboard, {2, false, {}}},
-            {"openarena", TargetGame::OpenArena, "^8Or  a%", {"--place", "chat", "--transparent",
-             "--scale", "4"}, PictureSubject::Place, GamePlace::Chat, {4, true, {}}},
-            {"ioquake3", TargetGame::IoQuake3, "^1A%", {"--as-server", "--as-written", "--scale",
-             "1"}, PictureSubject::ServerName, GamePlace::Scoreboard, {1, false, {}}},
+            {"quake3",
+             TargetGame::Quake3,
+             "^1Pl^3ay",
+             {},
+             PictureSubject::PlayerName,
+             GamePlace::Scoreboard,
+             {2, false, {}}},
+            {"openarena",
+             TargetGame::OpenArena,
+             "^8Or  a%",
+             {"--place", "chat", "--transparent", "--scale", "4"},
+             PictureSubject::Place,
+             GamePlace::Chat,
+             {4, true, {}}},
+            {"ioquake3",
+             TargetGame::IoQuake3,
+             "^1A%",
+             {"--as-server", "--as-written", "--scale", "1"},
+             PictureSubject::ServerName,
+             GamePlace::Scoreboard,
+             {1, false, {}}},
         };
         for (const auto& c : cases) {
             QProcess code;
@@ -165,9 +181,9 @@ class TestShare : public QObject {
             const std::string bytes = code.readAllStandardOutput().toStdString();
             const NamesReport names{c.target, AnalysePlayerName(c.target, bytes),
                                     AnalyseServerName(c.target, bytes)};
-            const QImage window = ToQImage(
-                NamePicture(names, c.subject, c.place, c.subject == PictureSubject::ServerName,
-                            charset.get(), c.look));
+            const QImage window = ToQImage(NamePicture(names, c.subject, c.place,
+                                                       c.subject == PictureSubject::ServerName,
+                                                       charset.get(), c.look));
             QProcess picture;
             picture.start(CHROMLET_NAME_PROGRAM, QStringList{"--game", c.game, "picture", c.name,
                                                              "-o", "-", "--game-folder", game} +
