@@ -9,7 +9,7 @@ namespace chromlet {
 
 namespace {
 
-// The CRC of PNG chunks (ISO 3309, as the PNG specification gives it).
+// The CRC every PNG chunk ends with (ISO 3309's, reflected, polynomial 0xEDB88320).
 std::uint32_t Crc(const QByteArray& bytes) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
