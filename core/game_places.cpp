@@ -293,25 +293,10 @@ std::string_view ServerCopy(const NamesReport& names) {
 }
 
 std::string_view PlaceKey(GamePlace place) {
-    switch (place) {
-        case GamePlace::Scoreboard:
-            return "scoreboard";
-        case GamePlace::Chat:
-            return "chat";
-        case GamePlace::Console:
-            return "console";
-        case GamePlace::Crosshair:
-            return "crosshair";
-        case GamePlace::FragMessage:
-            return "frag-message";
-        case GamePlace::SettingsField:
-            return "settings-field";
-        case GamePlace::Departure:
-            return "departure";
-        case GamePlace::ServerBrowser:
-            return "server-browser";
-    }
-    return {};
+    constexpr std::string_view Keys[] = {"scoreboard", "chat",          "console",
+                                         "crosshair",  "frag-message",  "settings-field",
+                                         "departure",  "server-browser"};  // in enum order
+    return Keys[static_cast<std::size_t>(place)];
 }
 
 std::optional<GamePlace> PlaceFromKey(std::string_view key) {

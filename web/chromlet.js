@@ -66,10 +66,14 @@ function Latin1Bytes(string) {
     return bytes;
 }
 
+// How many arguments String.fromCharCode is handed at once: far below any engine's bound on a
+// call's arguments.
+const CharCodesACall = 32768;
+
 function Latin1String(bytes) {
     let out = "";
-    for (let i = 0; i < bytes.length; i += 0x8000) {
-        out += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+    for (let i = 0; i < bytes.length; i += CharCodesACall) {
+        out += String.fromCharCode.apply(null, bytes.subarray(i, i + CharCodesACall));
     }
     return out;
 }
